@@ -1,0 +1,31 @@
+#pragma once
+// Each subcommand of tarnby-cli lives in its own file and registers itself here.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tarnby::cli {
+
+// Exit statuses of the contract.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitReadError = 1;
+inline constexpr int kExitUsage = 2;
+
+// A subcommand gets the arguments after its name and the folder of the executable.
+using CommandFn = std::function<int(const QStringList& args, const QString& exeDir)>;
+
+struct CommandRegistration {
+    CommandRegistration(const char* name, const char* usage, CommandFn fn);
+};
+
+// Prints one message line to stderr (UTF-8).
+void printError(const QString& message);
+// Writes text to stdout as UTF-8.
+void printOut(const QString& text);
+
+// Takes "--home DIR" out of args; the program folder is DIR, else the executable's.
+// Returns false (after printing the message) when --home lacks its value.
+bool takeHome(QStringList& args, const QString& exeDir, QString* home);
+
+} // namespace tarnby::cli

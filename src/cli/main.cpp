@@ -1,0 +1,91 @@
+// tarnby-cli: the analyser's core without a window.
+
+#include "Command.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace tarnby::cli {
+namespace {
+
+struct Entry {
+    std::string usage;
+    CommandFn fn;
+};
+
+std::map<std::string, Entry>& registry()
+{
+    static std::map<std::string, Entry> commands;
+    return commands;
+}
+
+void printUsage()
+{
+    QString text = QStringLiteral("用法：\n");
+    for (const auto& [name, entry] : registry())
+        text += QStringLiteral("  tarnby-cli %1\n").arg(QString::fromStdString(entry.usage));
+    std::fputs(text.toUtf8().constData(), stderr);
+}
+
+} // namespace
+
+CommandRegistration::CommandRegistration(const char* name, const char* usage, CommandFn fn)
+{
+    registry()[name] = Entry{usage, std::move(fn)};
+}
+
+void printError(const QString& message)
+{
+    QByteArray bytes = message.toUtf8();
+    if (!bytes.endsWith('\n'))
+        bytes += '\n';
+    std::fputs(bytes.constData(), stderr);
+}
+
+void printOut(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+bool takeHome(QStringList& args, const QString& exeDir, QString* home)
+{
+    *home = exeDir;
+    const qsizetype at = args.indexOf(QStringLiteral("--home"));
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size()) {
+        printError(QStringLiteral("--home 后面缺少程序文件夹。"));
+        return false;
+    }
+    *home = QDir(args.at(at + 1)).absolutePath();
+    args.remove(at, 2);
+    return true;
+}
+
+} // namespace tarnby::cli
+
+int main(int argc, char** argv)
+{
+    using namespace tarnby::cli;
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        printUsage();
+        return args.isEmpty() ? kExitUsage : kExitOk;
+    }
+    const std::string name = args.takeFirst().toStdString();
+    const auto it = registry().find(name);
+    if (it == registry().end()) {
+        printError(QStringLiteral("未知的命令：%1").arg(QString::fromStdString(name)));
+        printUsage();
+        return kExitUsage;
+    }
+    const int status = it->second.fn(args, QCoreApplication::applicationDirPath());
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The one place that knows how stored text files look on disk: GBK, lines ended
+// by CR LF (the last one too). Everything above this works in Unicode lines.
+
+#include "Outcome.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tarnby::textfile {
+
+// Reads the whole file and splits it into lines. CR LF ends a line; a lone CR
+// or LF is accepted too, since a file edited by hand on another system may
+// carry them. A final line end does not start another (empty) line.
+Result<QStringList> readLines(const QString& path);
+
+// Writes the lines, each followed by CR LF, in GBK, through a temporary file in
+// the same folder that replaces the old file only once it is complete. On any
+// failure the old file stays as it was and the error names the file.
+Outcome writeLines(const QString& path, const QStringList& lines);
+
+// Decoding and encoding for callers that hold bytes themselves.
+QString decodeGbk(const QByteArray& bytes);
+QByteArray encodeGbk(const QString& text);
+
+// True when every character of the text has a GBK form; a file can only keep
+// what its code page can hold.
+bool fitsGbk(const QString& text);
+
+} // namespace tarnby::textfile

@@ -1,0 +1,61 @@
+#include "MessageSeam.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tarnby::ui {
+namespace {
+
+MessageHandler& handler()
+{
+    static MessageHandler current;
+    return current;
+}
+
+MessageAnswer showBox(QWidget* parent, const Message& message)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(message.title);
+    box.setText(message.text);
+    switch (message.icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (message.buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+} // namespace
+
+MessageAnswer showMessage(QWidget* parent, const Message& message)
+{
+    if (handler())
+        return handler()(parent, message);
+    return showBox(parent, message);
+}
+
+void showOutcome(QWidget* parent, bool error, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    showMessage(parent, error ? Message{QStringLiteral("错误"), text, MessageIcon::Critical}
+                              : Message{QStringLiteral("完成"), text, MessageIcon::None});
+}
+
+MessageHandler setMessageHandler(MessageHandler next)
+{
+    MessageHandler previous = std::move(handler());
+    handler() = std::move(next);
+    return previous;
+}
+
+} // namespace tarnby::ui

@@ -1,0 +1,35 @@
+#pragma once
+// Every message box of the window goes through here, so that tests can answer
+// and record them instead of a person.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace tarnby::ui {
+
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+struct Message {
+    QString title;
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+using MessageHandler = std::function<MessageAnswer(QWidget* parent, const Message& message)>;
+
+// Shows a modal message box (or asks the installed handler) and returns the answer.
+MessageAnswer showMessage(QWidget* parent, const Message& message);
+
+// "完成" with an OK button, or "错误" with the critical icon, as the outcome says.
+// Quiet outcomes show nothing.
+void showOutcome(QWidget* parent, bool error, const QString& text);
+
+// Replaces the message box; returns the previous handler. Pass {} to restore the box.
+MessageHandler setMessageHandler(MessageHandler handler);
+
+} // namespace tarnby::ui

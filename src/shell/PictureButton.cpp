@@ -1,0 +1,105 @@
+#include "PictureButton.h"
+
+#include "ImageList.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tarnby::ui {
+
+PictureButton::PictureButton(Kind kind, QWidget* parent)
+    : QWidget(parent)
+    , kind_(kind)
+    , image_(kind == Kind::Tab ? kTabNormal : kButtonNormal)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+    resize(kind == Kind::Tab ? kTabSize : kButtonSize);
+}
+
+int PictureButton::normalImage() const { return kind_ == Kind::Tab ? kTabNormal : kButtonNormal; }
+int PictureButton::hoverImage() const { return kind_ == Kind::Tab ? kTabHover : kButtonHover; }
+
+void PictureButton::setImage(int number)
+{
+    if (image_ == number)
+        return;
+    image_ = number;
+    update();
+}
+
+void PictureButton::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+bool PictureButton::inside(const QPoint& p) const
+{
+    // The edges count as inside, as a picture box's own coordinates do.
+    return p.x() >= 0 && p.y() >= 0 && p.x() <= width() && p.y() <= height();
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPixmap picture = listImage(image_);
+    p.drawPixmap(QRect(QPoint(0, 0), size()), picture);
+    if (!caption_.isEmpty()) {
+        p.setPen(isEnabled() || image_ == kTabSelected ? QColor(20, 40, 70) : QColor(130, 130, 130));
+        p.drawText(rect(), Qt::AlignCenter, caption_);
+    }
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event)
+{
+    // While the left button is held Qt keeps sending moves here, so leaving
+    // through a window edge is seen too.
+    if (!inside(event->position().toPoint())) {
+        setImage(normalImage());
+        return;
+    }
+    if (!(event->buttons() & Qt::LeftButton) || kind_ == Kind::Tab)
+        setImage(hoverImage());
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (kind_ == Kind::Action)
+        setImage(kButtonPressed);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (kind_ == Kind::Action) {
+        setImage(kButtonNormal);
+        if (inside(event->position().toPoint()))
+            emit released();
+        return;
+    }
+    if (inside(event->position().toPoint()))
+        emit released();
+}
+
+void PictureButton::enterEvent(QEnterEvent*)
+{
+    if (isEnabled())
+        setImage(hoverImage());
+}
+
+void PictureButton::leaveEvent(QEvent*)
+{
+    if (image_ != kTabSelected)
+        setImage(normalImage());
+}
+
+void PictureButton::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+}
+
+} // namespace tarnby::ui

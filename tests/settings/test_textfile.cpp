@@ -1,0 +1,94 @@
+#include "settings/TextFile.h"
+#include "Unprivileged.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarnby;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(TextFile, ChineseTextRoundTripsAsGbkWithCrLf)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.txt");
+    const QStringList lines{QStringLiteral("0001,张三"), QString(), QStringLiteral("病假，扣款")};
+    ASSERT_TRUE(textfile::writeLines(path, lines).ok());
+    const QByteArray raw = bytesOf(path);
+    EXPECT_EQ(raw, textfile::encodeGbk(QStringLiteral("0001,张三\r\n\r\n病假，扣款\r\n")));
+    // GBK: two bytes for each Chinese character.
+    EXPECT_EQ(raw.left(7), QByteArray("0001,\xd5\xc5", 7));
+    auto back = textfile::readLines(path);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value(), lines);
+}
+
+TEST(TextFile, LineEndsOfEveryKindSplitLines)
+{
+    struct Row { const char* name; QByteArray bytes; QStringList lines; };
+    const Row rows[] = {
+        {"crlf with final end", "a\r\nb\r\n", {"a", "b"}},
+        {"no final end", "a\r\nb", {"a", "b"}},
+        {"lone lf", "a\nb\n", {"a", "b"}},
+        {"lone cr", "a\rb\r", {"a", "b"}},
+        {"empty lines kept", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"empty file", "", {}},
+    };
+    QTemporaryDir dir;
+    for (const Row& row : rows) {
+        const QString path = dir.filePath("f.txt");
+        writeBytes(path, row.bytes);
+        auto read = textfile::readLines(path);
+        ASSERT_TRUE(read.ok()) << row.name;
+        EXPECT_EQ(read.value(), row.lines) << row.name;
+    }
+}
+
+TEST(TextFile, MissingFileIsAnErrorNamingIt)
+{
+    QTemporaryDir dir;
+    auto read = textfile::readLines(dir.filePath("nope.ini"));
+    ASSERT_FALSE(read.ok());
+    EXPECT_TRUE(read.error().contains("nope.ini"));
+}
+
+TEST(TextFile, SaveIntoAReadOnlyFolderKeepsTheOldFileAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.txt");
+    ASSERT_TRUE(textfile::writeLines(path, {QStringLiteral("旧")}).ok());
+    const QByteArray before = bytesOf(path);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                          | QFileDevice::ExeOther);
+    Outcome out;
+    const bool ran = testsupport::asUnprivilegedUser([&] {
+        out = textfile::writeLines(path, {QStringLiteral("新")});
+        return !out.ok() && out.title() == QStringLiteral("错误") && out.text.contains("keep.txt");
+    });
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(ran) << out.text.toStdString();
+    EXPECT_EQ(bytesOf(path), before);
+}
+
+TEST(TextFile, OnlyTextWithAGbkFormFits)
+{
+    EXPECT_TRUE(textfile::fitsGbk(QStringLiteral("张三 值日 0001")));
+    EXPECT_FALSE(textfile::fitsGbk(QStringLiteral("emoji 😀")));
+}
