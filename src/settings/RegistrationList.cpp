@@ -1,0 +1,135 @@
+#include "RegistrationList.h"
+
+#include "MonthFile.h"
+#include "TextCollation.h"
+
+#include <algorithm>
+
+namespace tarnby {
+
+const QList<RegistrationColumn>& registrationColumns()
+{
+    static const QList<RegistrationColumn> columns = {
+        {QStringLiteral("编号"), 70},      {QStringLiteral("日期"), 68},     {QStringLiteral("姓名"), 80},
+        {QStringLiteral("登记事由"), 238}, {QStringLiteral("处理方式"), 100},
+    };
+    return columns;
+}
+
+QList<Registration> RegistrationList::registrations() const
+{
+    QList<Registration> out;
+    out.reserve(rows_.size());
+    for (const Row& r : rows_)
+        out.append(r.registration);
+    return out;
+}
+
+void RegistrationList::setRegistrations(const QList<Registration>& registrations)
+{
+    rows_.clear();
+    for (const Registration& r : registrations)
+        rows_.append(Row{r, false});
+    sortColumn_ = -1;
+    ascending_ = false;
+}
+
+Outcome RegistrationList::LoadRegistrations(const QString& programDir, const QString& yearText,
+                                            const QString& monthText)
+{
+    const auto month = monthfile::fromBoxes(yearText, monthText);
+    if (!month) {
+        // boxes that name no month name no file either: an empty month
+        setRegistrations({});
+        return Outcome::quiet();
+    }
+    auto loaded = registrationfile::load(programDir, month.value());
+    if (!loaded)
+        return loaded.outcome();
+    setRegistrations(loaded.value());
+    return Outcome::quiet();
+}
+
+Outcome RegistrationList::SaveRegistrations(const QString& programDir, const QString& yearText,
+                                            const QString& monthText) const
+{
+    const auto month = monthfile::fromBoxes(yearText, monthText);
+    if (!month)
+        return month.outcome();
+    return registrationfile::save(programDir, month.value(), registrations());
+}
+
+Outcome RegistrationList::AddRegistration(const QString& pickerText, const QString& monthText,
+                                          const QString& dayText, const QString& reason, const QString& method)
+{
+    const qsizetype space = pickerText.indexOf(u' ');
+    if (space < 0)
+        return Outcome::error(QStringLiteral("登记员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(pickerText));
+    Registration r;
+    r.number = pickerText.left(space);
+    r.date = monthText + QStringLiteral("月") + dayText + QStringLiteral("日");
+    r.name = pickerText.mid(space + 1);
+    r.reason = reason;
+    r.method = method;
+    const QList<std::pair<QString, QString>> checks = {
+        {QStringLiteral("员工编号"), r.number}, {QStringLiteral("登记日期"), r.date},
+        {QStringLiteral("员工姓名"), r.name},   {QStringLiteral("登记事由"), r.reason},
+        {QStringLiteral("处理方式"), r.method},
+    };
+    for (const auto& [what, text] : checks) {
+        const QString error = storableFieldError(what, text);
+        if (!error.isEmpty())
+            return Outcome::error(error);
+    }
+    Row row{r, false};
+    if (sortColumn_ < 0) {
+        rows_.append(row);
+    } else {
+        const auto at = std::upper_bound(rows_.begin(), rows_.end(), row, [this](const Row& a, const Row& b) {
+            return before(a.registration, b.registration);
+        });
+        rows_.insert(at, row);
+    }
+    return Outcome::quiet();
+}
+
+int RegistrationList::RemoveCheckedRegistrations()
+{
+    return int(rows_.removeIf([](const Row& r) { return r.checked; }));
+}
+
+void RegistrationList::toggleCheck(int row)
+{
+    if (row >= 0 && row < rows_.size())
+        rows_[row].checked = !rows_[row].checked;
+}
+
+void RegistrationList::setChecked(int row, bool checked)
+{
+    if (row >= 0 && row < rows_.size())
+        rows_[row].checked = checked;
+}
+
+void RegistrationList::sortByColumn(int column)
+{
+    if (column < 0 || column >= Registration::kFieldCount)
+        return;
+    // one order flag for the whole list, flipped by every header click
+    ascending_ = !ascending_;
+    sortColumn_ = column;
+    applySort();
+}
+
+bool RegistrationList::before(const Registration& a, const Registration& b) const
+{
+    const int c = compareTexts(a.field(sortColumn_), b.field(sortColumn_));
+    return ascending_ ? c < 0 : c > 0;
+}
+
+void RegistrationList::applySort()
+{
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [this](const Row& a, const Row& b) { return before(a.registration, b.registration); });
+}
+
+} // namespace tarnby

@@ -1,0 +1,130 @@
+#include "settings/EmployeeRegistrations.h"
+#include "ProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnby;
+using testsupport::gbk;
+using testsupport::ProgramFolder;
+
+namespace {
+
+TEST(EmployeeNumberTest, NumbersCompareNumberWise)
+{
+    struct Row {
+        const char* name;
+        QString a;
+        QString b;
+        bool equal;
+    };
+    const Row rows[] = {
+        {"1 and 0001 are the same number", "1", "0001", true},
+        {"01 and 1 are the same number", "01", "1", true},
+        {"zero and 0000", "0", "0000", true},
+        {"different values", "12", "21", false},
+        {"letters must match exactly", "a1", "A1", false},
+        {"text is not padded", "S01", "S1", false},
+        {"equal texts", "S01", "S01", true},
+        {"numbers longer than nine digits", "00001234567890", "1234567890", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(employeeNumbersEqual(row.a, row.b), row.equal);
+    }
+    EXPECT_EQ(formatEmployeeNumber("1"), QStringLiteral("000000001"));
+    EXPECT_EQ(formatEmployeeNumber("a1"), QStringLiteral("a1"));
+}
+
+TEST(EmployeeRegistrationsTest, DetailRowsForTheEmployeeAndForEveryone)
+{
+    const QStringList work = {
+        QStringLiteral("1##02月20日##张三##忘记打卡##不计漏打1次"),
+        QStringLiteral("0002##02月21日##李四##病##病假1天"),
+        QStringLiteral("0000##02月22日##全体员工##停电##不计旷工1天"),
+        QStringLiteral("坏行"),
+        QStringLiteral("A1##02月23日##王五##x##处罚5元"),
+    };
+    const auto mine = ShowEmployeeRegistrations(work, QStringLiteral("0001 张三"));
+    ASSERT_EQ(mine.size(), 2);
+    EXPECT_EQ(mine.at(0), (EmployeeRegistrationRow{"01", QStringLiteral("02月20日"), QStringLiteral("忘记打卡"),
+                                                   QStringLiteral("不计漏打1次")}));
+    EXPECT_EQ(mine.at(1).serial, QStringLiteral("02"));
+    EXPECT_EQ(mine.at(1).reason, QStringLiteral("停电"));
+
+    EXPECT_EQ(ShowEmployeeRegistrations(work, QStringLiteral("a1 某人")).size(), 1); // only 0000
+    EXPECT_TRUE(ShowEmployeeRegistrations({}, QStringLiteral("0001 张三")).isEmpty());
+}
+
+TEST(EmployeeRegistrationsTest, SerialNumbersKeepTwoDigitsAndGrowBeyond)
+{
+    QStringList work;
+    for (int i = 0; i < 101; ++i)
+        work.append(QStringLiteral("0000##02月01日##全体员工##r##m"));
+    const auto rows = ShowEmployeeRegistrations(work, QStringLiteral("7 x"));
+    ASSERT_EQ(rows.size(), 101);
+    EXPECT_EQ(rows.at(8).serial, QStringLiteral("09"));
+    EXPECT_EQ(rows.at(100).serial, QStringLiteral("101"));
+}
+
+class WorkListTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.valid());
+        folder.write(QStringLiteral("201312.ydj"), gbk(QStringLiteral("1##12月15日##甲##a##m\r\n"
+                                                                      "\r\n"
+                                                                      "1##12月16日##甲##b##m\r\n"
+                                                                      "1##12月31日##甲##c##m\r\n")));
+        folder.write(QStringLiteral("201401.ydj"), gbk(QStringLiteral("1##01月15日##甲##d##m\r\n"
+                                                                      "1##01月16日##甲##e##m\r\n"
+                                                                      "1##01月01日##甲##f##m\r\n")));
+    }
+    QStringList reasons(const QStringList& lines)
+    {
+        QStringList out;
+        for (const QString& l : lines)
+            out.append(l.split(QStringLiteral("##")).at(3));
+        return out;
+    }
+    ProgramFolder folder;
+};
+
+TEST_F(WorkListTest, PeriodsTakeTheirLinesFromOneOrTwoMonthFiles)
+{
+    struct Row {
+        const char* name;
+        SettlementPeriod period;
+        QStringList reasons;
+    };
+    const Row rows[] = {
+        {"month-start style takes every line of the month", {kMonthStartStyle, {2013, 12}}, {"a", "b", "c"}},
+        {"mid-month style in December continues with January of the next year",
+         {kMidMonthStyle, {2013, 12}},
+         {"b", "c", "d", "f"}},
+        {"a month without a file adds nothing", {kMidMonthStyle, {2013, 11}}, {"a"}},
+        {"no files at all", {kMonthStartStyle, {2015, 6}}, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto work = RegistrationWorkList(folder.path(), row.period);
+        ASSERT_TRUE(work.ok()) << work.error().toStdString();
+        EXPECT_EQ(reasons(work.value()), row.reasons);
+    }
+}
+
+TEST_F(WorkListTest, LinesAreHandedOverAsStored)
+{
+    const auto work = RegistrationWorkList(folder.path(), SettlementPeriod{kMonthStartStyle, {2014, 1}});
+    ASSERT_TRUE(work.ok());
+    EXPECT_EQ(work->first(), QStringLiteral("1##01月15日##甲##d##m"));
+}
+
+TEST_F(WorkListTest, AMalformedFileIsReportedNotSilentlyDropped)
+{
+    folder.write(QStringLiteral("201401.ydj"), gbk(QStringLiteral("1##01月15日##甲\r\n")));
+    const auto work = RegistrationWorkList(folder.path(), SettlementPeriod{kMidMonthStyle, {2013, 12}});
+    ASSERT_FALSE(work.ok());
+    EXPECT_TRUE(work.error().contains(QStringLiteral("201401.ydj")));
+}
+
+} // namespace
