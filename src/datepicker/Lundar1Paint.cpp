@@ -1,0 +1,227 @@
+// The painting routines of Lundar1. Each paints one area onto the control's
+// surface from Value and the properties, read afresh, and schedules the
+// refresh of that area; paintEvent only copies the surface to the screen.
+
+#include "datepicker/Lundar1.h"
+
+#include "datepicker/ColorTranslation.h"
+#include "datepicker/LunarBridge.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <array>
+
+namespace lundar {
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kSundayRed(255, 0, 0);     // 0x0000FF
+const QColor kSaturdayBlue(0, 0, 255);  // 0xFF0000
+
+constexpr std::array<const char*, 7> kPlainWeekdays = {
+    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+constexpr std::array<const char*, 7> kFormalWeekdays = {
+    "星期日", "星期壹", "星期贰", "星期叁", "星期肆", "星期伍", "星期陆"};
+
+QColor columnColor(int col)
+{
+    if (col == 0)
+        return kSundayRed;
+    if (col == 6)
+        return kSaturdayBlue;
+    return kBlack;
+}
+
+// Texts are placed by their top-left corner, as the layout gives them.
+void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& color)
+{
+    p.setPen(color);
+    p.drawText(QRect(x, y, 400, 16), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+// One line of the control's 3-D edges: light above and left, dark below and right.
+void drawRing(QPainter& p, QRect r, const QColor& topLeft, const QColor& bottomRight)
+{
+    p.setPen(topLeft);
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(bottomRight);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+} // namespace
+
+QColor Lundar1::color(std::uint32_t value) const
+{
+    return translateColor(value, palette());
+}
+
+bool Lundar1::valueHasLunarTexts() const
+{
+    static const QDate first(1900, 1, 1);
+    const QDate date = m_value.date();
+    if (!date.isValid())
+        return false;
+    return date > first || (date == first && m_value.time() > QTime(0, 0));
+}
+
+void Lundar1::ensureSurface()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_surface.size() == pixels && qFuzzyCompare(m_surface.devicePixelRatio(), ratio))
+        return;
+    m_surface = QPixmap(pixels);
+    m_surface.setDevicePixelRatio(ratio);
+    m_surface.fill(palette().color(QPalette::Window));
+}
+
+void Lundar1::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.drawPixmap(0, 0, m_surface);
+}
+
+void Lundar1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // System colours and the edges come from the palette.
+    if (event->type() == QEvent::PaletteChange)
+        repaintAll();
+}
+
+void Lundar1::repaintAll()
+{
+    ensureSurface();
+    DrawDayGrid();
+    DrawWeekHeader();
+    DrawBottomBar();
+    DrawTitleBar();
+    drawFrame();
+}
+
+void Lundar1::drawFrame()
+{
+    QPainter p(&m_surface);
+    const QPalette& pal = palette();
+    const QRect all(0, 0, width(), height());
+    // raised outside, sunken inside: the bump edge
+    drawRing(p, all, pal.color(QPalette::Midlight), pal.color(QPalette::Shadow));
+    drawRing(p, all.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+    p.setPen(kBlack);
+    for (int y : {25, 45, 213})
+        p.drawLine(1, y, width() - 3, y);
+    update();
+}
+
+void Lundar1::DrawTitleBar()
+{
+    QPainter p(&m_surface);
+    p.fillRect(m_layout.title, color(m_titleBackColor));
+    if (valueHasLunarTexts()) {
+        const std::optional<lunar::DateTime> value = toLunarTime(m_value);
+        const lunar::LunarDate lunarDate = value ? lunar::ToLunarDate(*value) : lunar::LunarDate{};
+        if (lunarDate.ok()) {
+            p.setFont(m_font);
+            const std::string text = "农历" + lunar::StemBranchYearName(lunarDate.year)
+                + lunar::LunarMonthName(lunarDate.month) + lunar::LunarDayName(lunarDate.day);
+            drawTextAt(p, 6, 7, fromUtf8(text), kBlack);
+            drawTextAt(p, 132, 7, GetChineseAnimal(m_value), kBlack);
+        }
+    }
+    update(m_layout.title);
+}
+
+void Lundar1::DrawWeekHeader()
+{
+    QPainter p(&m_surface);
+    p.fillRect(m_layout.week, color(m_weekBackColor));
+    p.setFont(m_font);
+    const auto& names = m_big == 0 ? kPlainWeekdays : kFormalWeekdays;
+    for (int i = 0; i < 7; ++i) {
+        const int x = m_layout.centredX(i, 3 * kCharWidth);
+        drawTextAt(p, x, 30, QString::fromUtf8(names[std::size_t(i)]), columnColor(i));
+    }
+    update(m_layout.week);
+}
+
+void Lundar1::DrawDayGrid()
+{
+    QPainter p(&m_surface);
+    const Layout& l = m_layout;
+    p.fillRect(l.grid, color(m_dateBackColor));
+    p.setPen(color(m_gridLinesColor));
+    if (m_showHorizontalGrid) {
+        for (int i = 1; i <= 5; ++i)
+            p.drawLine(2, 45 + kRowHeight * i, l.width - 3, 45 + kRowHeight * i);
+    }
+    if (m_showVerticalGrid) {
+        for (int i = 1; i <= 6; ++i)
+            p.drawLine(i * l.cellWidth + 1, 45, i * l.cellWidth + 1, kHeight - 23);
+    }
+
+    const QDate value = m_value.date();
+    m_dayCells = fillDayGrid(value.year(), value.month());
+    m_selectedCell = -1;
+    const bool lunarTexts = valueHasLunarTexts();
+    p.setFont(m_font);
+    for (int i = 0; i < kCellCount; ++i) {
+        const int day = m_dayCells[std::size_t(i)];
+        if (day == 0)
+            continue;
+        const QRect cell = l.cellRect(i);
+        if (day == value.day()) {
+            m_selectedCell = i;
+            p.fillRect(cell, color(m_selectColor));
+        }
+        const int digits = day < 10 ? 1 : 2;
+        p.setFont(m_digitFont);
+        drawTextAt(p, l.centredX(i % 7, digits * kDigitWidth), cell.top(), QString::number(day),
+                   columnColor(i % 7));
+        p.setFont(m_font);
+        if (!lunarTexts)
+            continue;
+        const std::optional<lunar::Date> date = toLunarDate(QDate(value.year(), value.month(), day));
+        const lunar::DayText under = date ? lunar::FestivalOrLunarDay(*date) : lunar::DayText{};
+        if (under.text.empty())
+            continue; // outside the calendar's years: the day number stands alone
+        const QString text = fromUtf8(under.text);
+        const int width = (text.size() == 2 ? 2 : 3) * kCharWidth;
+        drawTextAt(p, l.centredX(i % 7, width), cell.top() + 13, text, under.festival ? kSundayRed : kBlack);
+    }
+    update(l.grid);
+}
+
+QStringList Lundar1::solarTermTexts(int year, int month)
+{
+    // The days of the month itself rather than the grid's cells, which still
+    // show the month before when the bar is painted ahead of the grid.
+    QStringList texts;
+    const int days = lunar::DaysInMonth(year, month);
+    for (int day = 1; day <= days && texts.size() < 2; ++day) {
+        const std::optional<lunar::Date> date = toLunarDate(QDate(year, month, day));
+        const std::string term = date ? lunar::SolarTermOn(*date) : std::string();
+        if (!term.empty() && term != lunar::kNoSolarTerm)
+            texts << fromUtf8(term) + QStringLiteral("：%1日").arg(day);
+    }
+    return texts;
+}
+
+void Lundar1::DrawBottomBar()
+{
+    QPainter p(&m_surface);
+    p.fillRect(m_layout.bottom, color(m_bottomBackColor));
+    if (valueHasLunarTexts()) {
+        const QStringList texts = solarTermTexts(m_value.date().year(), m_value.date().month());
+        p.setFont(m_font);
+        drawTextAt(p, 8, 218, texts.value(0), kBlack);
+        drawTextAt(p, halfToEven(m_layout.width), 218, texts.value(1), kBlack);
+    }
+    update(m_layout.bottom);
+}
+
+} // namespace lundar

@@ -1,0 +1,190 @@
+#include "datepicker/SpinStrip.h"
+
+#include "datepicker/ColorTranslation.h"
+#include "datepicker/MonthGrid.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace lundar {
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+namespace {
+
+// The glyphs are small solid triangles, 7 pixels across the base and 4 deep,
+// centred in their button.
+QPainterPath triangle(SpinStrip::Button button, QRectF r)
+{
+    const QPointF c = r.center();
+    QPainterPath path;
+    switch (button) {
+    case SpinStrip::Button::Back:
+        path.moveTo(c.x() - 2, c.y());
+        path.lineTo(c.x() + 2, c.y() - 4);
+        path.lineTo(c.x() + 2, c.y() + 4);
+        break;
+    case SpinStrip::Button::Forward:
+        path.moveTo(c.x() + 2, c.y());
+        path.lineTo(c.x() - 2, c.y() - 4);
+        path.lineTo(c.x() - 2, c.y() + 4);
+        break;
+    case SpinStrip::Button::DropDown:
+        path.moveTo(c.x(), c.y() + 2);
+        path.lineTo(c.x() - 4, c.y() - 2);
+        path.lineTo(c.x() + 4, c.y() - 2);
+        break;
+    case SpinStrip::Button::None:
+        break;
+    }
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace
+
+SpinStrip::SpinStrip(Kind kind, const QFont& textFont, const QFont& digitFont, QWidget* parent) : QWidget(parent), m_kind(kind)
+{
+    setFixedSize(kStripWidth, kStripHeight);
+    setObjectName(kind == Kind::Year ? QStringLiteral("yearStrip") : QStringLiteral("monthStrip"));
+    m_numberLabel = new ClickLabel(QString(), this);
+    m_numberLabel->setFont(digitFont);
+    if (kind == Kind::Year) {
+        m_numberLabel->setObjectName(QStringLiteral("yearLabel"));
+        m_numberLabel->setGeometry(14, 4, 4 * kDigitWidth, 12);
+        m_numberLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    } else {
+        // Right-aligned against "月" so that 10–12 fit beside it: the one-digit
+        // box of the layout would push the second digit under the unit.
+        m_numberLabel->setObjectName(QStringLiteral("monthLabel"));
+        m_numberLabel->setGeometry(14, 4, 2 * kDigitWidth, 12);
+        m_numberLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_unitLabel = new ClickLabel(QStringLiteral("月"), this);
+        m_unitLabel->setObjectName(QStringLiteral("monthUnitLabel"));
+        m_unitLabel->setFont(textFont);
+        m_unitLabel->setGeometry(26, 4, kCharWidth, 12);
+        m_unitLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        connect(m_unitLabel, &ClickLabel::clicked, this, &SpinStrip::dropDownRequested);
+    }
+    connect(m_numberLabel, &ClickLabel::clicked, this, &SpinStrip::dropDownRequested);
+}
+
+SpinStrip::Button SpinStrip::buttonAt(QPointF pos)
+{
+    const double x = pos.x();
+    const double y = pos.y();
+    if (!(y > 2 && y < 19))
+        return Button::None;
+    if (x > 1 && x < 13)
+        return Button::Back;
+    if (x > 38 && x < 50)
+        return Button::Forward;
+    if (x > 50 && x < 62)
+        return Button::DropDown;
+    return Button::None;
+}
+
+QRect SpinStrip::buttonRect(Button button)
+{
+    switch (button) {
+    case Button::Back:
+        return QRect(QPoint(1, 2), QPoint(12, 18));
+    case Button::Forward:
+        return QRect(QPoint(38, 2), QPoint(49, 18));
+    case Button::DropDown:
+        return QRect(QPoint(50, 2), QPoint(61, 18));
+    case Button::None:
+        break;
+    }
+    return {};
+}
+
+void SpinStrip::setNumber(int number)
+{
+    m_number = number;
+    m_numberLabel->setText(QString::number(number));
+}
+
+void SpinStrip::setBackColor(std::uint32_t color)
+{
+    m_backColor = color;
+    update();
+}
+
+void SpinStrip::drawFaces()
+{
+    m_pressed = Button::None;
+    update();
+}
+
+void SpinStrip::drawPressed(Button button)
+{
+    if (button == Button::Back || button == Button::Forward) {
+        m_pressed = button;
+        update();
+    }
+}
+
+void SpinStrip::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPalette& pal = palette();
+    p.fillRect(rect(), translateColor(m_backColor, pal));
+    for (Button b : {Button::Back, Button::Forward, Button::DropDown}) {
+        const QRect r = buttonRect(b);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.fillPath(triangle(b, QRectF(r).adjusted(0, 0, 1, 1)), pal.color(QPalette::ButtonText));
+        p.setRenderHint(QPainter::Antialiasing, false);
+        if (b == m_pressed) {
+            // sunken: shadow above and left, highlight below and right
+            p.setPen(pal.color(QPalette::Dark));
+            p.drawLine(r.topLeft(), r.topRight());
+            p.drawLine(r.topLeft(), r.bottomLeft());
+            p.setPen(pal.color(QPalette::Light));
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+            p.drawLine(r.topRight(), r.bottomRight());
+        } else {
+            // raised and flat: a single frame in the shadow colour
+            p.setPen(pal.color(QPalette::Dark));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(0, 0, -1, -1)); // the stroke adds a pixel to the size
+        }
+    }
+}
+
+void SpinStrip::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    const Button b = buttonAt(event->position());
+    if (b == Button::Back || b == Button::Forward) {
+        drawPressed(b);
+        emit spinPressed(b);
+    } else if (b == Button::DropDown) {
+        emit dropDownRequested();
+    }
+}
+
+void SpinStrip::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    drawFaces();
+    emit released();
+}
+
+} // namespace lundar
