@@ -5,6 +5,7 @@
 // date-only format still carries its time.
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -43,23 +44,40 @@ public:
     // One past the last column that holds a stored cell.
     int columnCount() const;
 
-    // For the reader: stores a cell, replacing any earlier one at that place.
+    // For the reader: stores a cell, replacing any earlier one at that place
+    // (an Empty cell removes it). Row and column in [0, 65535].
     void set(int row, int column, Cell cell);
+    // For the reader: room for this many rows in each column as it is first used.
+    void reserveRows(int rows);
 
 private:
-    // Stored column by column, since the import walks down two columns.
-    std::vector<std::vector<Cell>> columns_;
+    struct Entry {
+        int row;
+        Cell cell;
+    };
+    // Stored column by column, since the import walks down two columns; each column
+    // holds only its stored cells in row order, so a few cells far down a sheet cost
+    // no more than a few cells at its top.
+    std::vector<std::vector<Entry>> columns_;
     int rows_ = 0;
+    int reserveRows_ = 0;
 };
 
 struct ReadResult {
     ReadError error = ReadError::None;
     QString detail; // why, in words, for logs and tests; the import shows its own message
-    Sheet sheet;
+    Sheet sheet;    // empty unless ok(): a damaged workbook gives no half-read cells
     bool ok() const { return error == ReadError::None; }
 };
 
 // Reads the first worksheet of the workbook at path. Never writes to the file.
 ReadResult readFirstSheet(const QString& path);
+
+// The same from a whole file held in memory (a compound document).
+ReadResult readFirstSheetFromBytes(const char* data, std::size_t size);
+
+// The first worksheet from the bytes of a Workbook (BIFF8) or Book (BIFF5) stream,
+// without the compound document around it.
+ReadResult readWorkbookStream(const char* data, std::size_t size);
 
 } // namespace tarnby::xls
