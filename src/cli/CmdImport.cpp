@@ -1,0 +1,71 @@
+// tarnby-cli import [--home DIR] FOLDER: the folder read and the employee
+// picker, as the window runs them.
+
+#include "Command.h"
+
+#include "import/FolderImport.h"
+
+#include <QDir>
+
+namespace tarnby::cli {
+namespace {
+
+int runImport(const QStringList& arguments, const QString& exeDir)
+{
+    QStringList args = arguments;
+    QString home;
+    if (!takeHome(args, exeDir, &home))
+        return kExitUsage;
+    for (const QString& arg : std::as_const(args)) {
+        if (arg.startsWith(QLatin1String("--"))) {
+            printError(QStringLiteral("未知的选项：%1").arg(arg));
+            return kExitUsage;
+        }
+    }
+    if (args.size() != 1) {
+        printError(args.isEmpty() ? QStringLiteral("缺少考勤所在目录。")
+                                  : QStringLiteral("只能给出一个考勤所在目录。"));
+        return kExitUsage;
+    }
+
+    PunchTable table;
+    const ImportOutcome read = ReadFolderRecords(home, args.first(), table);
+    if (read.kind == ImportOutcome::Kind::SetupError) {
+        printError(read.text);
+        return kExitUsage;
+    }
+
+    QString out;
+    out.reserve(table.size() * 28);
+    for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
+        for (const QString& record : table.segment(s)) {
+            out += record;
+            out += u'\n';
+        }
+    }
+    printOut(out);
+
+    if (read.kind == ImportOutcome::Kind::ReadError) {
+        printError(read.text);
+        return kExitReadError;
+    }
+    if (read.overflow)
+        printError(read.text);
+
+    QStringList picker{kPickerPlaceholder};
+    if (read.fillsPicker()) {
+        const auto entries = FillAnalysisPicker(home, table);
+        if (!entries) {
+            printError(entries.error());
+            return kExitUsage;
+        }
+        picker = *entries;
+    }
+    printOut(QStringLiteral("--\n") + picker.join(u'\n') + u'\n');
+    return kExitOk;
+}
+
+const CommandRegistration registration("import", "import [--home DIR] FOLDER", runImport);
+
+} // namespace
+} // namespace tarnby::cli

@@ -1,0 +1,313 @@
+#include "import/CellText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tarnby::cells {
+namespace {
+
+// 9999-12-31 is serial 2958465; the next day is out of reach of the format.
+constexpr double kSerialLimit = 2958466.0;
+constexpr int kSecondsPerDay = 86400;
+
+struct Civil {
+    int year;
+    int month;
+    int day;
+};
+
+// Days since 1970-01-01 to the proleptic Gregorian calendar (H. Hinnant).
+Civil civilFromDays(long long z)
+{
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const int day = int(doy - (153 * mp + 2) / 5 + 1);
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    const int year = int(yoe + era * 400 + (month <= 2 ? 1 : 0));
+    return {year, month, day};
+}
+
+bool isLeap(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeap(year) ? 29 : kDays[month - 1];
+}
+
+void putDigits(char16_t*& out, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = char16_t(u'0' + value % 10);
+        value /= 10;
+    }
+    out += width;
+}
+
+QString formatDateTime(int year, int month, int day, int hour, int minute, int second)
+{
+    QString text(kDateTimeLength, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    putDigits(out, year, 4);
+    *out++ = u'-';
+    putDigits(out, month, 2);
+    *out++ = u'-';
+    putDigits(out, day, 2);
+    *out++ = u' ';
+    putDigits(out, hour, 2);
+    *out++ = u':';
+    putDigits(out, minute, 2);
+    *out++ = u':';
+    putDigits(out, second, 2);
+    return text;
+}
+
+// A small cursor over the text for the date-time reader.
+class Scanner {
+public:
+    explicit Scanner(QStringView text) : text_(text) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char16_t peek() const { return atEnd() ? u'\0' : text_[pos_].unicode(); }
+    bool take(char16_t c)
+    {
+        if (peek() != c)
+            return false;
+        ++pos_;
+        return true;
+    }
+    // Between minDigits and maxDigits ASCII digits.
+    bool number(int minDigits, int maxDigits, int* value)
+    {
+        int n = 0;
+        int v = 0;
+        while (n < maxDigits && !atEnd() && peek() >= u'0' && peek() <= u'9') {
+            v = v * 10 + (peek() - u'0');
+            ++pos_;
+            ++n;
+        }
+        *value = v;
+        return n >= minDigits && !(n == maxDigits && !atEnd() && peek() >= u'0' && peek() <= u'9');
+    }
+    int skipSpaces()
+    {
+        int n = 0;
+        while (take(u' '))
+            ++n;
+        return n;
+    }
+
+private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+bool readDate(Scanner& s, int* year, int* month, int* day)
+{
+    if (!s.number(4, 4, year) || *year < 1000)
+        return false;
+    const char16_t sep = s.peek();
+    if (sep == u'-' || sep == u'/' || sep == u'.') {
+        s.take(sep);
+        if (!s.number(1, 2, month) || !s.take(sep) || !s.number(1, 2, day))
+            return false;
+    } else {
+        if (!s.take(u'年') || !s.number(1, 2, month) || !s.take(u'月') || !s.number(1, 2, day)
+            || !s.take(u'日'))
+            return false;
+    }
+    return *month >= 1 && *month <= 12 && *day >= 1 && *day <= daysInMonth(*year, *month);
+}
+
+bool readTime(Scanner& s, int* hour, int* minute, int* second)
+{
+    *second = 0;
+    if (!s.number(1, 2, hour) || !s.take(u':') || !s.number(2, 2, minute))
+        return false;
+    if (s.take(u':') && !s.number(2, 2, second))
+        return false;
+    return *hour <= 23 && *minute <= 59 && *second <= 59;
+}
+
+} // namespace
+
+std::optional<QString> numberText(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    if (value == 0)
+        return QStringLiteral("0");
+    // Employee numbers are whole numbers; they need no rounding below 10^15.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value))
+        return QString::number(static_cast<long long>(value));
+    // 15 significant digits in scientific form, then laid out as plain decimals.
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    const char* p = buf;
+    QString text;
+    if (*p == '-') {
+        text += u'-';
+        ++p;
+    }
+    QByteArray digits;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.')
+            digits += *p;
+    const int exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.endsWith('0'))
+        digits.chop(1);
+    const int n = int(digits.size());
+    if (exponent >= 0) {
+        if (n <= exponent + 1) {
+            text += QLatin1String(digits);
+            text += QString(exponent + 1 - n, u'0');
+        } else {
+            text += QLatin1String(digits.left(exponent + 1));
+            text += u'.';
+            text += QLatin1String(digits.mid(exponent + 1));
+        }
+    } else {
+        text += QLatin1String("0.");
+        text += QString(-exponent - 1, u'0');
+        text += QLatin1String(digits);
+    }
+    return text;
+}
+
+namespace {
+
+std::optional<DateTime> serialDateTime(double serial)
+{
+    if (!std::isfinite(serial) || serial < 0 || serial >= kSerialLimit)
+        return std::nullopt;
+    long long days = static_cast<long long>(std::floor(serial));
+    long long seconds = std::llround((serial - double(days)) * kSecondsPerDay);
+    if (seconds >= kSecondsPerDay) {
+        ++days;
+        seconds -= kSecondsPerDay;
+    }
+    if (double(days) >= kSerialLimit)
+        return std::nullopt;
+    // 1899-12-30 is day -25569 counted from 1970-01-01.
+    const long long fromEpoch = (days >= 1 && days < 61) ? days - 25568 : days - 25569;
+    const Civil c = civilFromDays(fromEpoch);
+    const int s = int(seconds);
+    return DateTime{c.year, c.month, c.day, s / 3600, s / 60 % 60, s % 60};
+}
+
+std::optional<DateTime> textDateTime(QStringView text)
+{
+    Scanner s(text.trimmed());
+    DateTime t;
+    if (!readDate(s, &t.year, &t.month, &t.day))
+        return std::nullopt;
+    if (!s.atEnd()) {
+        if (!s.take(u'T') && s.skipSpaces() == 0)
+            return std::nullopt;
+        if (!readTime(s, &t.hour, &t.minute, &t.second) || !s.atEnd())
+            return std::nullopt;
+    }
+    return t;
+}
+
+QString formatted(const std::optional<DateTime>& t)
+{
+    if (!t)
+        return {};
+    return formatDateTime(t->year, t->month, t->day, t->hour, t->minute, t->second);
+}
+
+} // namespace
+
+std::optional<QString> dateTimeFromSerial(double serial)
+{
+    const auto t = serialDateTime(serial);
+    if (!t)
+        return std::nullopt;
+    return formatted(t);
+}
+
+std::optional<QString> parseDateTimeText(QStringView text)
+{
+    const auto t = textDateTime(text);
+    if (!t)
+        return std::nullopt;
+    return formatted(t);
+}
+
+std::optional<DateTime> timeCellDateTime(const xls::Cell& cell)
+{
+    using Kind = xls::Cell::Kind;
+    if (cell.kind == Kind::Number || cell.kind == Kind::DateTime)
+        return serialDateTime(cell.number);
+    if (cell.kind == Kind::Text)
+        return textDateTime(cell.text);
+    return std::nullopt;
+}
+
+QString punchRecord(QStringView number, const DateTime& at)
+{
+    QString record(number.size() + 4 + kDateTimeLength - 1, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(record.data());
+    std::copy(number.utf16(), number.utf16() + number.size(), out);
+    out += number.size();
+    *out++ = u'#';
+    *out++ = u'#';
+    putDigits(out, at.year, 4);
+    *out++ = u'-';
+    putDigits(out, at.month, 2);
+    *out++ = u'-';
+    putDigits(out, at.day, 2);
+    *out++ = u'#';
+    *out++ = u'#';
+    putDigits(out, at.hour, 2);
+    *out++ = u':';
+    putDigits(out, at.minute, 2);
+    *out++ = u':';
+    putDigits(out, at.second, 2);
+    return record;
+}
+
+std::optional<QString> numberCellText(const xls::Cell& cell)
+{
+    using Kind = xls::Cell::Kind;
+    switch (cell.kind) {
+    case Kind::Empty:
+        return QString();
+    case Kind::Text:
+        return cell.text;
+    case Kind::Number:
+        return numberText(cell.number);
+    case Kind::DateTime:
+        if (auto dt = dateTimeFromSerial(cell.number))
+            return dt;
+        return numberText(cell.number);
+    case Kind::Boolean:
+        return cell.number != 0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case Kind::Error:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> timeCellText(const xls::Cell& cell, bool* isDateTime)
+{
+    const auto t = timeCellDateTime(cell);
+    *isDateTime = t.has_value();
+    if (t)
+        return formatted(t);
+    if (cell.kind == xls::Cell::Kind::Text)
+        return cell.text;
+    return numberCellText(cell);
+}
+
+} // namespace tarnby::cells

@@ -1,0 +1,261 @@
+#include "import/FolderImport.h"
+
+#include "import/CellText.h"
+#include "import/xls/Workbook.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+
+namespace tarnby {
+namespace {
+
+constexpr int kProgressEvery = 512;
+
+QString readErrorText(const QString& path)
+{
+    return QDir::toNativeSeparators(path) + u'\n' + kReadErrorLine2 + u'\n' + kReadErrorLine3;
+}
+
+ImportOutcome setupError(QString text)
+{
+    ImportOutcome out;
+    out.kind = ImportOutcome::Kind::SetupError;
+    out.text = std::move(text);
+    out.title = kTitleError;
+    return out;
+}
+
+// Checks the folder the way a user would want to hear about it; empty text
+// when it can be listed.
+QString folderProblem(const QString& folder)
+{
+    if (folder.trimmed().isEmpty())
+        return QStringLiteral("请先选择考勤所在目录！");
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return QStringLiteral("考勤所在目录不存在：%1").arg(QDir::toNativeSeparators(folder));
+    if (!info.isDir())
+        return QStringLiteral("考勤所在目录不是文件夹：%1").arg(QDir::toNativeSeparators(folder));
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("无法读取考勤所在目录：%1").arg(QDir::toNativeSeparators(folder));
+    return {};
+}
+
+// The record from its number and a time text that is no date-time: the text
+// is cut at commas (full-width too) and spaces, its first piece the date and its
+// second the time. False when there is no second piece.
+bool makeRecord(const QString& number, const QString& timeText, QString* record)
+{
+    QString normal = timeText;
+    normal.replace(u'，', u',');
+    normal.replace(u',', u' ');
+    const qsizetype firstSpace = normal.indexOf(u' ');
+    if (firstSpace < 0)
+        return false;
+    qsizetype secondSpace = normal.indexOf(u' ', firstSpace + 1);
+    if (secondSpace < 0)
+        secondSpace = normal.size();
+    *record = number;
+    *record += QLatin1String("##");
+    *record += QStringView(normal).left(firstSpace);
+    *record += QLatin1String("##");
+    *record += QStringView(normal).mid(firstSpace + 1, secondSpace - firstSpace - 1);
+    return true;
+}
+
+// Equality without regard to case once leading zeros are ignored.
+QString lookupKey(const QString& number)
+{
+    qsizetype zeros = 0;
+    while (zeros < number.size() && number.at(zeros) == u'0')
+        ++zeros;
+    return number.mid(zeros).toUpper();
+}
+
+} // namespace
+
+QStringList listWorkbooks(const QString& folder)
+{
+    QStringList names;
+    const QDir dir(folder);
+    // Without QDir::Hidden and QDir::System the platform's hidden and system
+    // files stay out; a leading dot hides a file on every platform.
+    const QStringList all = dir.entryList(QDir::Files, QDir::NoSort);
+    for (const QString& name : all) {
+        if (name.startsWith(u'.'))
+            continue;
+        if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+std::optional<CellPosition> parseCellName(const QString& name)
+{
+    if (name.size() != 2)
+        return std::nullopt;
+    const char16_t letter = name.at(0).toUpper().unicode();
+    const char16_t digit = name.at(1).unicode();
+    if (letter < u'A' || letter > u'Z' || digit < u'1' || digit > u'9')
+        return std::nullopt;
+    return CellPosition{digit - u'1', letter - u'A'};
+}
+
+namespace {
+
+ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, const ReadPosition& position,
+                            PunchTable& table, const ImportProgressFn& progress)
+{
+    ImportOutcome out;
+    out.workbookCount = int(names.size());
+    table.clear();
+    if (names.isEmpty())
+        return out;
+
+    out.kind = ImportOutcome::Kind::Read;
+    const QDir dir(folder);
+    const auto numberAt = parseCellName(position.numberCell);
+    const auto timeAt = parseCellName(position.timeCell);
+
+    auto readError = [&out](const QString& path) {
+        out.kind = ImportOutcome::Kind::ReadError;
+        out.failedWorkbook = path;
+        out.text = readErrorText(path);
+        out.title = kTitleError;
+        return out;
+    };
+
+    ImportProgress report;
+    report.workbookCount = out.workbookCount;
+    QString record;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = QDir::cleanPath(dir.absoluteFilePath(names.at(i)));
+        if (progress) {
+            report.workbook = i;
+            report.workbookPath = path;
+            report.records = table.size();
+            progress(report);
+        }
+        const xls::ReadResult book = xls::readFirstSheet(path);
+        if (!book.ok() || !numberAt || !timeAt)
+            return readError(path);
+
+        const xls::Sheet& sheet = book.sheet;
+        // An export lists each employee's punches together: the same number
+        // cell value row after row keeps its text.
+        const xls::Cell* previousCell = nullptr;
+        QString number;
+        for (int k = 0;; ++k) {
+            const xls::Cell& numberCell = sheet.cell(numberAt->row + k, numberAt->column);
+            if (!previousCell || numberCell.kind != previousCell->kind || numberCell.number != previousCell->number
+                || numberCell.text != previousCell->text) {
+                const auto text = cells::numberCellText(numberCell);
+                if (!text)
+                    return readError(path);
+                number = *text;
+            }
+            previousCell = &numberCell;
+            if (number.isEmpty())
+                break;
+            const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
+            if (const auto at = cells::timeCellDateTime(timeCell)) {
+                record = cells::punchRecord(number, *at);
+            } else {
+                bool isDateTime = false;
+                const auto time = cells::timeCellText(timeCell, &isDateTime);
+                if (!time || !makeRecord(number, *time, &record))
+                    return readError(path);
+            }
+            if (!table.append(record)) {
+                out.overflow = true;
+                out.text = kOverflowMessage;
+                return out;
+            }
+            if (progress && table.size() % kProgressEvery == 0) {
+                report.records = table.size();
+                progress(report);
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+ImportOutcome readFolder(const QString& folder, const ReadPosition& position, PunchTable& table,
+                         const ImportProgressFn& progress)
+{
+    if (const QString problem = folderProblem(folder); !problem.isEmpty())
+        return setupError(problem);
+    return readWorkbooks(folder, listWorkbooks(folder), position, table, progress);
+}
+
+ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder, PunchTable& table,
+                                const ImportProgressFn& progress)
+{
+    if (const QString problem = folderProblem(folder); !problem.isEmpty())
+        return setupError(problem);
+    const QStringList names = listWorkbooks(folder);
+    // An empty folder ends the read before Init.ini is looked at.
+    if (names.isEmpty()) {
+        table.clear();
+        return {};
+    }
+    const auto position = config::LoadReadPosition(programDir);
+    if (!position)
+        return setupError(position.error());
+    return readWorkbooks(folder, names, *position, table, progress);
+}
+
+QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table)
+{
+    QHash<QString, qsizetype> byKey;
+    byKey.reserve(roster.size());
+    for (qsizetype i = 0; i < roster.size(); ++i)
+    {
+        const QString key = lookupKey(roster.at(i).number);
+        if (!byKey.contains(key))
+            byKey.insert(key, i);
+    }
+
+    QStringList entries;
+    QHash<QString, QString> found;
+    QString previous;
+    for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
+        for (const QString& record : table.segment(s)) {
+            const qsizetype cut = record.indexOf(QLatin1String("##"));
+            const QStringView number = cut < 0 ? QStringView(record) : QStringView(record).left(cut);
+            if (number == previous)
+                continue;
+            previous = number.toString();
+            auto known = found.constFind(previous);
+            if (known == found.cend()) {
+                const auto at = byKey.constFind(lookupKey(previous));
+                const QString entry = at == byKey.cend()
+                    ? previous + kUnregisteredSuffix
+                    : roster.at(*at).number + u' ' + roster.at(*at).name;
+                known = found.insert(previous, entry);
+            }
+            entries.append(*known);
+        }
+    }
+    if (entries.isEmpty())
+        entries.append(kPickerPlaceholder);
+    return entries;
+}
+
+Result<QStringList> FillAnalysisPicker(const QString& programDir, const PunchTable& table)
+{
+    const auto roster = config::readRoster(programDir);
+    if (!roster)
+        return Result<QStringList>::failure(roster.error());
+    return pickerEntries(*roster, table);
+}
+
+} // namespace tarnby

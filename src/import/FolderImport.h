@@ -1,0 +1,97 @@
+#pragma once
+// Reading the clock's workbooks of one folder into the punch table, and the
+// employee picker built from the table and the roster.
+//
+// Neither operation shows anything: the outcome carries the text, the title
+// and the kind, and the window decides how to show them. Progress is reported
+// through a callback so that the window can keep painting during a long read.
+
+#include "import/PunchTable.h"
+#include "settings/ConfigFile.h"
+#include "settings/Outcome.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace tarnby {
+
+inline const QString kPickerPlaceholder = QStringLiteral("====请选择====");
+inline const QString kUnregisteredSuffix = QStringLiteral(" 未登记");
+inline const QString kOverflowMessage = QStringLiteral("考勤记录总数益出！");
+inline const QString kReadErrorLine2 = QStringLiteral("文件读取错误，请检查是否含有密码，");
+inline const QString kReadErrorLine3 = QStringLiteral("或数据所在位置设定不正确！");
+
+struct ImportProgress {
+    int workbook = 0;      // index of the workbook being read, from 0
+    int workbookCount = 0; // workbooks in the folder
+    QString workbookPath;  // full path of that workbook
+    int records = 0;       // records in the table so far
+};
+
+// Called when each workbook starts and every few hundred records; it must not
+// touch the table.
+using ImportProgressFn = std::function<void(const ImportProgress&)>;
+
+struct ImportOutcome {
+    enum class Kind {
+        Empty,      // no workbook in the folder: the table is empty; no message
+        Read,       // every workbook was read (perhaps with overflow): fill the picker
+        ReadError,  // a workbook could not be read: the table keeps what came before
+        SetupError, // nothing was read; the table is as it was
+    };
+    Kind kind = Kind::Empty;
+    QString text;           // the message to show; empty when there is none
+    QString title;          // its title; empty means the program's default title
+    bool overflow = false;  // more than PunchTable::kMaxRecords were found
+    QString failedWorkbook; // full path of the workbook that failed (ReadError)
+    int workbookCount = 0;  // workbooks the folder holds
+
+    bool hasMessage() const { return !text.isEmpty(); }
+    bool isError() const { return kind == Kind::ReadError || kind == Kind::SetupError; }
+    // Whether the employee picker is to be rebuilt from the table now.
+    bool fillsPicker() const { return kind == Kind::Read; }
+};
+
+// The workbooks of a folder as they are read: names ending in ".xls" in any
+// case, hidden names (a leading dot) left out, ascending by name without regard
+// to case. Names only; sub-folders are not searched.
+QStringList listWorkbooks(const QString& folder);
+
+// The first cells of the number column and of the time column, 0-based.
+struct CellPosition {
+    int row = 0;
+    int column = 0;
+};
+struct DataPosition {
+    CellPosition number;
+    CellPosition time;
+};
+
+// A cell name of the position line ("A2": letter A-Z, row digit 1-9), or
+// nothing when it names no cell.
+std::optional<CellPosition> parseCellName(const QString& name);
+
+// Empties the table and reads every workbook of `folder` into it, taking the
+// data read position from Init.ini in `programDir`. The folder's existence and
+// Init.ini are checked before the table is touched.
+ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder, PunchTable& table,
+                                const ImportProgressFn& progress = {});
+
+// The same read with the position given, for callers that hold it already.
+ImportOutcome readFolder(const QString& folder, const ReadPosition& position, PunchTable& table,
+                         const ImportProgressFn& progress = {});
+
+// The employee picker: one entry per run of records with the same number,
+// "NUMBER name" from the roster or "<number> 未登记"; the single entry
+// "====请选择====" when the table is empty. A record number matches a roster
+// number when both are equal without regard to case once leading zeros are
+// ignored (15, 015 and 0015 match 0015); the first roster entry that matches wins.
+QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table);
+
+// pickerEntries with the roster of Init.ini in `programDir`.
+Result<QStringList> FillAnalysisPicker(const QString& programDir, const PunchTable& table);
+
+} // namespace tarnby
