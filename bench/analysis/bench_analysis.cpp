@@ -1,0 +1,175 @@
+// Times `analyse --all` on a 96,000-punch export: the folder read with the
+// picker, then the analysis of every picker entry for a mid-month period.
+//
+//   bench_analysis [FOLDER]
+// Without FOLDER an export shaped like the clock's is written once under the
+// build folder: four monthly workbooks of 24,000 punches, 320 employees
+// exported one after another, four punches a working day (a few missed),
+// numbers as numbers for odd employees and as "0007" texts for even ones.
+
+#include "analysis/Analysis.h"
+#include "import/FolderImport.h"
+#include "import/PunchTable.h"
+#include "settings/TextFile.h"
+#include "TestWorkbook.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kEmployees = 320;
+constexpr int kRowsPerWorkbook = 24000;
+constexpr int kYear = 2026;
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+bool writeExport(const QString& folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    std::mt19937 rng(96000);
+    struct Slot {
+        int hour;
+        int spread; // minutes after the hour
+    };
+    const Slot shifts[] = {{8, 30}, {12, 8}, {13, 50}, {17, 40}};
+    for (int month = 1; month <= 4; ++month) {
+        tarnby::xls::test::TestWorkbook book;
+        book.text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("打卡时间"));
+        int row = 1;
+        for (int number = 1; number <= kEmployees && row <= kRowsPerWorkbook; ++number) {
+            for (QDate day(kYear, month, 1); day.month() == month && row <= kRowsPerWorkbook; day = day.addDays(1)) {
+                if (day.dayOfWeek() > 5)
+                    continue;
+                for (const Slot& s : shifts) {
+                    if (rng() % 100 < 3)
+                        continue;
+                    const int minute = int(rng() % unsigned(s.spread + 1));
+                    const int second = int(rng() % 60u);
+                    if (number % 2)
+                        book.number(row, 0, number);
+                    else
+                        book.text(row, 0, QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0')));
+                    book.number(row, 1,
+                                tarnby::xls::test::TestWorkbook::serial(kYear, month, day.day(), s.hour + minute / 60,
+                                                                       minute % 60, second),
+                                QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+                    if (++row > kRowsPerWorkbook)
+                        break;
+                }
+            }
+        }
+        QString error;
+        if (!book.save(QDir(folder).filePath(QStringLiteral("export-%1-%2.xls").arg(kYear).arg(month, 2, 10, QLatin1Char('0'))),
+                       &error)) {
+            std::fprintf(stderr, "cannot write the export: %s\n", qPrintable(error));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeHome(const QString& home)
+{
+    QStringList init{QStringLiteral("[A2B2] 数据读取位置"), QStringLiteral(";+ 员工编号,姓名")};
+    for (int n = 1; n <= kEmployees; ++n)
+        init.append(QStringLiteral("%1,员工%2").arg(n, 4, 10, QLatin1Char('0')).arg(n));
+    init += {QStringLiteral(";#"), QStringLiteral(";="), QStringLiteral("083012001400170020302230090017002130"),
+             QStringLiteral(";*"), QStringLiteral(";;")};
+    return tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("Init.ini")), init).ok()
+           && QDir(home).mkpath(QStringLiteral("SrDate"));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString folder = app.arguments().value(1);
+    if (folder.isEmpty()) {
+        folder = QStringLiteral(TARNBY_BENCH_DATA);
+        if (tarnby::listWorkbooks(folder).isEmpty()) {
+            std::printf("writing the export to %s ...\n", qPrintable(folder));
+            if (!writeExport(folder))
+                return 1;
+        }
+    }
+    QTemporaryDir home;
+    if (!home.isValid() || !writeHome(home.path())) {
+        std::fprintf(stderr, "cannot lay out the program folder\n");
+        return 1;
+    }
+
+    tarnby::PunchTable table;
+    QStringList picker;
+    std::vector<double> importSeconds;
+    for (int run = 0; run < 5; ++run) {
+        table.clear();
+        QElapsedTimer timer;
+        timer.start();
+        const tarnby::ImportOutcome out = tarnby::ReadFolderRecords(home.path(), folder, table);
+        if (out.kind != tarnby::ImportOutcome::Kind::Read) {
+            std::fprintf(stderr, "read failed: %s\n", qPrintable(out.text));
+            return 1;
+        }
+        picker = tarnby::FillAnalysisPicker(home.path(), table).value();
+        importSeconds.push_back(timer.nsecsElapsed() / 1e9);
+    }
+
+    // Mid-month style from January: 16 January to 15 February.
+    tarnby::AnalysisSetting setting;
+    setting.period.style = tarnby::kMidMonthStyle;
+    setting.period.start = tarnby::MonthKey{kYear, 1};
+    std::vector<double> analysisSeconds;
+    std::vector<double> slowestEntrySeconds;
+    qsizetype rows = 0;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        auto request = tarnby::gatherRequest(home.path(), table, setting);
+        if (!request) {
+            std::fprintf(stderr, "%s\n", qPrintable(request.error()));
+            return 1;
+        }
+        rows = 0;
+        qint64 slowest = 0;
+        for (const QString& entry : picker) {
+            const qint64 start = timer.nsecsElapsed();
+            tarnby::AnalysisRequest one = request.value();
+            one.pickerText = entry;
+            const auto result = tarnby::AnalyseTimeMode1(one);
+            if (!result) {
+                std::fprintf(stderr, "%s\n", qPrintable(result.error()));
+                return 1;
+            }
+            rows += result->rows.size();
+            slowest = std::max(slowest, timer.nsecsElapsed() - start);
+        }
+        analysisSeconds.push_back(timer.nsecsElapsed() / 1e9);
+        slowestEntrySeconds.push_back(slowest / 1e9);
+    }
+
+    std::printf("folder:              %s (%lld workbooks)\n", qPrintable(folder),
+                static_cast<long long>(tarnby::listWorkbooks(folder).size()));
+    std::printf("records:             %d, picker entries: %lld\n", table.size(), static_cast<long long>(picker.size()));
+    std::printf("import:              %.1f ms (median of 5, read + picker)\n", median(importSeconds) * 1e3);
+    std::printf("analysis, all:       %.1f ms (median of 5, gathering the request included; %lld entries, %lld rows, "
+                "period %d-01-16 to %d-02-15)\n",
+                median(analysisSeconds) * 1e3, static_cast<long long>(picker.size()), static_cast<long long>(rows), kYear,
+                kYear);
+    std::printf("analysis, slowest:   %.3f ms (median of 5, the slowest single entry)\n", median(slowestEntrySeconds) * 1e3);
+    return 0;
+}

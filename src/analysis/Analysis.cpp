@@ -1,0 +1,161 @@
+#include "analysis/Analysis.h"
+
+#include "analysis/DayJudge.h"
+#include "analysis/PunchScan.h"
+#include "analysis/ResultList.h"
+#include "import/PunchTable.h"
+
+#include <QHash>
+#include <algorithm>
+#include <memory>
+
+namespace tarnby {
+namespace {
+
+// The employee picker's placeholder "====请选择====" begins so.
+const QString kPlaceholderStart = QStringLiteral("==");
+
+bool isPlaceholder(const QString& pickerText)
+{
+    return pickerText.startsWith(kPlaceholderStart);
+}
+
+// Each calendar month's duty table is read once per run.
+class DutyDays {
+public:
+    DutyDays(const DutyProvider& provider, const QString& employee) : provider_(provider), employee_(employee) {}
+
+    Result<bool> isDutyDay(const QDate& date)
+    {
+        if (!provider_)
+            return false;
+        const int key = date.year() * 100 + date.month();
+        auto it = tables_.find(key);
+        if (it == tables_.end()) {
+            Result<DutyTable> table = provider_(date.year(), date.month());
+            if (!table)
+                return Result<bool>::failure(table.error());
+            it = tables_.insert(key, table.value());
+        }
+        const QString& onDuty = it.value()[date.day()];
+        // "0000" is nobody, also for an employee numbered 0 or 00.
+        return onDuty != kNobodyOnDuty && employeeNumbersEqual(onDuty, employee_);
+    }
+
+private:
+    const DutyProvider& provider_;
+    QString employee_;
+    QHash<int, DutyTable> tables_;
+};
+
+Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
+{
+    AnalysisResult result;
+    result.ran = true;
+    ResultList list(mode);
+    list.ResetResultList();
+    const WorkTimes times = workTimesOf(request.timeFields);
+    const QString employee = pickerNumber(request.pickerText);
+
+    CollectedDays collected(request.days.size());
+    if (request.punches)
+        collected = scanPunches(*request.punches, employee, request.days, mode, times, request.punchIndex.get());
+
+    list.OpenPeriodStatistics();
+    const bool anyDay = std::any_of(collected.begin(), collected.end(),
+                                    [](const std::optional<DaySlots>& d) { return d.has_value(); });
+    if (anyDay) {
+        DutyDays duty(request.duty, employee);
+        for (qsizetype i = 0; i < request.days.size(); ++i) {
+            const PeriodDay& day = request.days.at(i);
+            const DaySlots daySlots = collected.at(i).value_or(DaySlots());
+            const Result<bool> dutyDay = duty.isDutyDay(day.date);
+            if (!dutyDay)
+                return Result<AnalysisResult>::failure(dutyDay.error());
+
+            DayResult r;
+            r.cells = {dayKey(day.date), weekdayName(day.date), daySlots.text(MorningIn), daySlots.text(MorningOut),
+                       daySlots.text(AfternoonIn), daySlots.text(AfternoonOut)};
+            r.rest = day.rest;
+            const QString text = registrationText(request.registrations, employee, r.cells[0], dutyDay.value());
+            Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times);
+            r.marks = judgement.marks;
+            const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters);
+            if (day.rest)
+                applyRestDay(judgement.counters);
+            r.counters = judgement.counters;
+            r.remarkBase = applied.remarkBase;
+            r.penalty = applied.penalty;
+            list.WriteDayRow(r);
+        }
+        list.ClosePeriodStatistics();
+    }
+    result.rows = list.rows();
+    result.stats = list.captions();
+    result.registrations = ShowEmployeeRegistrations(request.registrations, request.pickerText);
+    return result;
+}
+
+} // namespace
+
+Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request)
+{
+    if (isPlaceholder(request.pickerText))
+        return AnalysisResult{};
+    if (request.timeMode == int(TimeMode::NineToFive))
+        return AnalyseTimeMode2(request);
+    return run(request, TimeMode::Administrative);
+}
+
+Result<AnalysisResult> AnalyseTimeMode2(const AnalysisRequest& request)
+{
+    if (isPlaceholder(request.pickerText))
+        return AnalysisResult{};
+    return run(request, TimeMode::NineToFive);
+}
+
+Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTable& punches,
+                                      const AnalysisSetting& setting)
+{
+    AnalysisRequest request;
+    request.pickerText = setting.pickerText;
+    request.timeMode = setting.timeMode;
+    request.punches = &punches;
+    request.punchIndex = std::make_shared<const PunchIndex>(punches);
+    Result<TimeFields> fields = config::LoadWorkTimes(programDir);
+    if (!fields)
+        return Result<AnalysisRequest>::failure(fields.error());
+    request.timeFields = fields.value();
+    Result<QStringList> registrations = RegistrationWorkList(programDir, setting.period);
+    if (!registrations)
+        return Result<AnalysisRequest>::failure(registrations.error());
+    request.registrations = registrations.value();
+    request.days = setting.period.days(setting.restDays);
+    // Every run of this request sees the rosters as they were when first read.
+    auto read = std::make_shared<QHash<int, DutyTable>>();
+    request.duty = [programDir, read](int year, int month) -> Result<DutyTable> {
+        const int key = year * 100 + month;
+        if (const auto it = read->constFind(key); it != read->cend())
+            return it.value();
+        DutyRoster roster;
+        const Outcome loaded = roster.LoadDutyRosterFor(programDir, year, month);
+        if (!loaded.ok())
+            return Result<DutyTable>::failure(loaded.text);
+        read->insert(key, roster.entries());
+        return roster.entries();
+    };
+    return request;
+}
+
+Result<AnalysisResult> AnalyseTimeMode1(const QString& programDir, const PunchTable& punches,
+                                        const AnalysisSetting& setting)
+{
+    if (isPlaceholder(setting.pickerText))
+        return AnalysisResult{};
+    Result<AnalysisRequest> request = gatherRequest(programDir, punches, setting);
+    if (!request)
+        return Result<AnalysisResult>::failure(request.error());
+    return AnalyseTimeMode1(request.value());
+}
+
+} // namespace tarnby

@@ -1,0 +1,79 @@
+#pragma once
+// What one analysis run takes and what it gives back. The run itself knows no
+// files: whoever asks (the result page, tarnby-cli) gathers the inputs first, so
+// every rule of the judgement can be tried on hand-made punch records.
+
+#include "settings/ConfigFile.h"
+#include "settings/DutyRoster.h"
+#include "settings/EmployeeRegistrations.h"
+#include "settings/Outcome.h"
+#include "settings/SettlementPeriod.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tarnby {
+
+class PunchTable;
+class PunchIndex;
+
+// An empty punch slot as the result list shows it.
+inline const QString kEmptySlot = QStringLiteral("—:—");
+
+// The duty table of one calendar month: entry d is the number on duty on day d
+// (1..31), kNobodyOnDuty when nobody is; entry 0 is unused.
+using DutyTable = std::array<QString, DutyRoster::kEntryCount>;
+
+// Gives the duty table of a calendar month, or the reason it cannot be read.
+// A run asks once for each calendar month it touches.
+using DutyProvider = std::function<Result<DutyTable>(int year, int month)>;
+
+struct AnalysisRequest {
+    QString pickerText;          // an entry of the employee picker, or a bare number
+    int timeMode = 1;            // 2 = the nine-to-five schedule; anything else is mode 1
+    const PunchTable* punches = nullptr;
+    std::shared_ptr<const PunchIndex> punchIndex; // optional; built from `punches` as they are
+    TimeFields timeFields;       // the eighteen fields of the time line
+    QList<PeriodDay> days;       // every day of the period, in period order, with its rest flag
+    QStringList registrations;   // the registration lines that fall into the period, as stored
+    DutyProvider duty;           // may be empty: nobody is ever on duty
+};
+
+// A cell's foreground as 0xRRGGBB; none keeps the list's default colour.
+using CellColor = std::optional<std::uint32_t>;
+
+inline constexpr std::uint32_t kColorLate = 0xff0000;
+inline constexpr std::uint32_t kColorOvertime = 0xc000c0;
+inline constexpr std::uint32_t kColorRestDay = 0xff00ff;
+inline constexpr std::uint32_t kColorRegistered = 0x0000ff;
+inline constexpr std::uint32_t kColorPenalty = 0xff0000;
+
+// The columns of the result list, in order.
+enum ResultColumn { ColDate, ColWeekday, ColMorningIn, ColMorningOut, ColAfternoonIn, ColAfternoonOut, ColRemark };
+inline constexpr int kResultColumns = 7;
+
+struct ResultRow {
+    std::array<QString, kResultColumns> cells;
+    std::array<CellColor, kResultColumns> colors;
+};
+
+// The statistics labels ckLab(0)..ckLab(12).
+inline constexpr int kStatisticsCount = 13;
+using StatisticsCaptions = std::array<QString, kStatisticsCount>;
+
+struct AnalysisResult {
+    // False when the picker held its placeholder: the window keeps what it shows.
+    bool ran = false;
+    QList<ResultRow> rows;
+    StatisticsCaptions stats;
+    QList<EmployeeRegistrationRow> registrations; // the details list beside the result list
+};
+
+} // namespace tarnby

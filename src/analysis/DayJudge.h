@@ -1,0 +1,104 @@
+#pragma once
+// The judgement of one day: which slot a punch takes, what the punches count,
+// what the day's registrations excuse, and what a rest day turns the day into.
+
+#include "analysis/AnalysisTypes.h"
+
+#include <array>
+
+namespace tarnby {
+
+enum class TimeMode { Administrative = 1, NineToFive = 2 };
+
+// Minutes after midnight; a field that is not a number counts 0.
+struct WorkTimes {
+    int t1 = 0; // morning on duty
+    int t2 = 0; // morning off duty
+    int t3 = 0; // afternoon on duty
+    int t4 = 0; // afternoon off duty
+    int t5 = 0; // overtime, first tier
+    int t6 = 0; // overtime, second tier
+    int w1 = 0; // nine-to-five: on duty
+    int w2 = 0; // nine-to-five: off duty
+    int w3 = 0; // nine-to-five: evening overtime
+};
+WorkTimes workTimesOf(const TimeFields& fields);
+
+enum Slot { MorningIn, MorningOut, AfternoonIn, AfternoonOut };
+
+// The four punch slots of a day, each a minute value or empty.
+struct DaySlots {
+    static constexpr int kEmpty = -1;
+    std::array<int, 4> minutes{kEmpty, kEmpty, kEmpty, kEmpty};
+
+    bool has(Slot s) const { return minutes[s] != kEmpty; }
+    // "HH:MM", or the placeholder for an empty slot.
+    QString text(Slot s) const;
+};
+
+// Puts a punch into the slot of the first window it falls in. A morning or
+// afternoon on-duty slot keeps its earliest punch, the off-duty slot of the
+// day its latest; a punch whose window's slot is taken goes nowhere else.
+void placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times);
+
+enum class Mark { None, Late, Overtime };
+
+// In the administrative mode late10, late30, late60 and missed count the morning
+// in the units and the afternoon in the tens until the result list folds them.
+struct DayCounters {
+    int dutyLate10 = 0;
+    int dutyLateOver10 = 0;
+    int late10 = 0;
+    int late30 = 0;
+    int late60 = 0;
+    int missed = 0;
+    int sickHalves = 0;
+    int personalHalves = 0;
+    int absentHalves = 0;
+    int overtime1 = 0;
+    int overtime2 = 0;
+    int restHalves = 0;
+    bool operator==(const DayCounters&) const = default;
+};
+
+struct Judgement {
+    DayCounters counters;
+    std::array<Mark, 4> marks{Mark::None, Mark::None, Mark::None, Mark::None};
+};
+
+Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times);
+
+// The day's registration text: the reasons and handlings of its registrations,
+// newest listed first, each closed by "##", then "值日" on a duty day.
+QString registrationText(const QStringList& registrations, const QString& employee,
+                         const QString& dayKey, bool dutyDay);
+
+struct Applied {
+    QString remarkBase; // "*" when the day had registrations, then "值日" on a duty day
+    QString penalty;    // "罚款…元", or empty
+};
+
+// One pass per registration; each pass reads the whole remaining text, so a
+// keyword of a later entry (or the duty word) can decide an earlier pass.
+Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,
+                           DayCounters& counters);
+
+// Work on a rest day is counted as rest-day work instead of as absence.
+void applyRestDay(DayCounters& counters);
+
+// What the classification hands to the result list for one day.
+struct DayResult {
+    std::array<QString, 6> cells; // "mm月dd日", weekday name, A上班, A下班, P上班, P下班
+    std::array<Mark, 4> marks{Mark::None, Mark::None, Mark::None, Mark::None};
+    DayCounters counters;
+    QString remarkBase;
+    QString penalty;
+    bool rest = false;
+};
+
+// "周" and the day's name, Sunday first as the clock's owners read a week.
+QString weekdayName(const QDate& date);
+// The day's key in registrations and the first cell of its row: "mm月dd日".
+QString dayKey(const QDate& date);
+
+} // namespace tarnby

@@ -1,0 +1,149 @@
+#include "analysis/ResultExport.h"
+
+namespace tarnby {
+namespace {
+
+QString jsonString(const QString& text)
+{
+    QString out = QStringLiteral("\"");
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '"': out += QStringLiteral("\\\""); break;
+        case '\\': out += QStringLiteral("\\\\"); break;
+        case '\n': out += QStringLiteral("\\n"); break;
+        case '\r': out += QStringLiteral("\\r"); break;
+        case '\t': out += QStringLiteral("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out + u'"';
+}
+
+template <class Texts>
+QString jsonStrings(const Texts& texts)
+{
+    QStringList items;
+    for (const QString& t : texts)
+        items.append(jsonString(t));
+    return u'[' + items.join(QStringLiteral(",")) + u']';
+}
+
+QString jsonRow(const ResultRow& row)
+{
+    QStringList colors;
+    for (int c = 0; c < kResultColumns; ++c) {
+        if (row.colors[c])
+            colors.append(QStringLiteral("\"%1\": %2").arg(c).arg(jsonString(colorText(*row.colors[c]))));
+    }
+    return QStringLiteral("{\"cells\": %1, \"colors\": {%2}}").arg(jsonStrings(row.cells), colors.join(QStringLiteral(", ")));
+}
+
+QString jsonObject(const EmployeeAnalysis& a)
+{
+    QStringList rows;
+    for (const ResultRow& row : a.result.rows)
+        rows.append(QStringLiteral("   ") + jsonRow(row));
+    QStringList registrations;
+    for (const EmployeeRegistrationRow& r : a.result.registrations)
+        registrations.append(jsonStrings(r.cells()));
+    QString out = QStringLiteral("{\"employee\": ") + jsonString(a.employee) + QStringLiteral(",\n");
+    out += QStringLiteral(" \"rows\": [");
+    if (!rows.isEmpty())
+        out += u'\n' + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n ");
+    out += QStringLiteral("],\n");
+    out += QStringLiteral(" \"stats\": ") + jsonStrings(a.result.stats) + QStringLiteral(",\n");
+    out += QStringLiteral(" \"registrations\": [") + registrations.join(QStringLiteral(", ")) + QStringLiteral("]}");
+    return out;
+}
+
+QString csvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QString csvLine(const QStringList& fields)
+{
+    QStringList out;
+    for (const QString& f : fields)
+        out.append(csvField(f));
+    return out.join(u',') + QStringLiteral("\r\n");
+}
+
+// Non-default foregrounds of a row as "column=#rrggbb", space-separated.
+QString csvColors(const ResultRow& row)
+{
+    QStringList colors;
+    for (int c = 0; c < kResultColumns; ++c) {
+        if (row.colors[c])
+            colors.append(QStringLiteral("%1=%2").arg(c).arg(colorText(*row.colors[c])));
+    }
+    return colors.join(u' ');
+}
+
+} // namespace
+
+QString colorText(std::uint32_t rgb)
+{
+    return QStringLiteral("#%1").arg(rgb & 0xffffffu, 6, 16, QLatin1Char('0'));
+}
+
+QString toJson(const EmployeeAnalysis& analysis)
+{
+    return jsonObject(analysis) + u'\n';
+}
+
+QString toJsonArray(const QList<EmployeeAnalysis>& analyses)
+{
+    QStringList objects;
+    for (const EmployeeAnalysis& a : analyses)
+        objects.append(jsonObject(a));
+    if (objects.isEmpty())
+        return QStringLiteral("[]\n");
+    return u'[' + objects.join(QStringLiteral(",\n")) + QStringLiteral("]\n");
+}
+
+QString toCsv(const QList<EmployeeAnalysis>& analyses)
+{
+    QString out = csvLine({QStringLiteral("员工"), QStringLiteral("日期"), QStringLiteral("星期"), QStringLiteral("A上班"),
+                           QStringLiteral("A下班"), QStringLiteral("P上班"), QStringLiteral("P下班"),
+                           QStringLiteral("备注"), QStringLiteral("颜色")});
+    for (const EmployeeAnalysis& a : analyses) {
+        for (const ResultRow& row : a.result.rows) {
+            QStringList fields{a.employee};
+            for (const QString& cell : row.cells)
+                fields.append(cell);
+            fields.append(csvColors(row));
+            out += csvLine(fields);
+        }
+    }
+    out += QStringLiteral("\r\n");
+    out += csvLine({QStringLiteral("员工"), QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
+                    QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"),
+                    QStringLiteral("上班迟到60分钟内"), QStringLiteral("漏打"), QStringLiteral("病假"),
+                    QStringLiteral("事假"), QStringLiteral("旷工"), QStringLiteral("加班一档"),
+                    QStringLiteral("加班二档"), QStringLiteral("休息日"), QStringLiteral("全勤")});
+    for (const EmployeeAnalysis& a : analyses) {
+        QStringList fields{a.employee};
+        for (const QString& caption : a.result.stats)
+            fields.append(caption);
+        out += csvLine(fields);
+    }
+    out += QStringLiteral("\r\n");
+    out += csvLine({QStringLiteral("员工"), QStringLiteral("序号"), QStringLiteral("日期"), QStringLiteral("登记事由"),
+                    QStringLiteral("处理方式")});
+    for (const EmployeeAnalysis& a : analyses) {
+        for (const EmployeeRegistrationRow& r : a.result.registrations)
+            out += csvLine(QStringList{a.employee} + r.cells());
+    }
+    return out;
+}
+
+} // namespace tarnby

@@ -1,0 +1,31 @@
+#pragma once
+// The result of a run as text for scripts and spreadsheets: the JSON object of
+// tarnby-cli's contract, and a CSV table.
+
+#include "analysis/AnalysisTypes.h"
+
+#include <QList>
+#include <QString>
+
+namespace tarnby {
+
+struct EmployeeAnalysis {
+    QString employee; // the picker text the run was for
+    AnalysisResult result;
+};
+
+// "#rrggbb".
+QString colorText(std::uint32_t rgb);
+
+// One object {"employee", "rows", "stats", "registrations"}, ending in a line break.
+QString toJson(const EmployeeAnalysis& analysis);
+// An array of such objects, ending in a line break.
+QString toJsonArray(const QList<EmployeeAnalysis>& analyses);
+
+// Three sections, each with a header line, separated by an empty line: the
+// day rows, one statistics line per employee, the registration details. Every
+// line begins with the employee; lines end with CR LF; fields holding a comma,
+// a quote or a line break are quoted.
+QString toCsv(const QList<EmployeeAnalysis>& analyses);
+
+} // namespace tarnby

@@ -1,0 +1,237 @@
+#include "AnalysisTestSupport.h"
+
+#include "analysis/Analysis.h"
+#include "analysis/ResultList.h"
+#include "settings/TextFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace tarnby;
+using namespace analysistest;
+
+namespace {
+
+DutyTable nobodyOnDuty()
+{
+    DutyTable t;
+    t.fill(kNobodyOnDuty);
+    return t;
+}
+
+AnalysisRequest requestFor(const PunchTable& table, const QString& picker, int style, int year, int month,
+                           const RestDayFlags& flags = {})
+{
+    AnalysisRequest r;
+    r.pickerText = picker;
+    r.punches = &table;
+    r.timeFields = sampleTimeFields();
+    r.days = periodDays(style, year, month, flags);
+    return r;
+}
+
+AnalysisResult analysed(const AnalysisRequest& request)
+{
+    Result<AnalysisResult> result = AnalyseTimeMode1(request);
+    EXPECT_TRUE(result.ok()) << result.error().toStdString();
+    return result.ok() ? result.value() : AnalysisResult{};
+}
+
+const ResultRow* rowOn(const AnalysisResult& result, const char* date)
+{
+    for (const ResultRow& row : result.rows) {
+        if (row.cells[ColDate] == QString::fromUtf8(date))
+            return &row;
+    }
+    return nullptr;
+}
+
+TEST(Analysis, ThePickerPlaceholderChangesNothing)
+{
+    const PunchTable table = tableOf({"0001##2013-03-04##08:00:00"});
+    AnalysisRequest request = requestFor(table, QStringLiteral("====请选择===="), kMonthStartStyle, 2013, 3);
+    for (int mode : {1, 2}) {
+        request.timeMode = mode;
+        const AnalysisResult result = analysed(request);
+        EXPECT_FALSE(result.ran);
+        EXPECT_TRUE(result.rows.isEmpty());
+    }
+}
+
+TEST(Analysis, RowsCoverEveryDayOfThePeriod)
+{
+    struct Case {
+        const char* name;
+        int style;
+        int year;
+        int month;
+        const char* punchDate;
+        int rows;
+        const char* first;
+        const char* last;
+    };
+    const std::vector<Case> cases = {
+        {"a 30-day month", kMonthStartStyle, 2013, 4, "2013-04-10", 30, "04月01日", "04月30日"},
+        {"February of a leap year", kMonthStartStyle, 2012, 2, "2012-02-10", 29, "02月01日", "02月29日"},
+        {"mid-month from February of a common year", kMidMonthStyle, 2013, 2, "2013-03-10", 28, "02月16日", "03月15日"},
+        {"mid-month across the year end", kMidMonthStyle, 2013, 12, "2014-01-02", 31, "12月16日", "01月15日"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PunchTable table = tableOf({QStringLiteral("0001##%1##08:00:00").arg(QString::fromUtf8(c.punchDate))});
+        const AnalysisResult result = analysed(requestFor(table, "0001 张三", c.style, c.year, c.month));
+        ASSERT_EQ(result.rows.size(), c.rows);
+        EXPECT_EQ(result.rows.first().cells[ColDate], QString::fromUtf8(c.first));
+        EXPECT_EQ(result.rows.last().cells[ColDate], QString::fromUtf8(c.last));
+    }
+}
+
+TEST(Analysis, AnEmployeeWithoutPunchesInThePeriodGetsNoRows)
+{
+    const PunchTable table = tableOf({"0001##2013-02-28##08:00:00", "0002##2013-03-04##08:00:00"});
+    AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3);
+    request.registrations = {"0001##03月05日##张三##r##病假1天"};
+    const AnalysisResult result = analysed(request);
+    EXPECT_TRUE(result.ran);
+    EXPECT_TRUE(result.rows.isEmpty());
+    for (int s = 0; s < StatFullAttendance; ++s)
+        EXPECT_EQ(result.stats[s], QStringLiteral("0")) << s;
+    EXPECT_EQ(result.stats[StatFullAttendance], QStringLiteral("无"));
+    ASSERT_EQ(result.registrations.size(), 1);
+    EXPECT_EQ(result.registrations.first().cells(),
+              (QStringList{"01", "03月05日", "r", "病假1天"}));
+}
+
+TEST(Analysis, ARecordNumberInAnotherSpellingIsFoundForItsPickerEntry)
+{
+    const PunchTable table = tableOf({"15x##2013-03-04##08:00:00", "15x##2013-03-04##17:00:00"});
+    const AnalysisResult result = analysed(requestFor(table, "15X 李四", kMonthStartStyle, 2013, 3));
+    const ResultRow* row = rowOn(result, "03月04日");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->cells[ColMorningIn], QStringLiteral("08:00"));
+    EXPECT_EQ(row->cells[ColAfternoonOut], QStringLiteral("17:00"));
+}
+
+TEST(Analysis, TheDutyTableIsReadOncePerCalendarMonth)
+{
+    const PunchTable table = tableOf({"0001##2013-12-20##07:45:00"});
+    AnalysisRequest request = requestFor(table, "0001 张三", kMidMonthStyle, 2013, 12);
+    QList<std::pair<int, int>> asked;
+    request.duty = [&asked](int year, int month) -> Result<DutyTable> {
+        asked.append({year, month});
+        DutyTable t = nobodyOnDuty();
+        if (year == 2013 && month == 12)
+            t[20] = QStringLiteral("1");
+        if (year == 2014 && month == 1)
+            t[20] = QStringLiteral("0001"); // the 20th of January lies outside the period
+        return t;
+    };
+    const AnalysisResult result = analysed(request);
+    EXPECT_EQ(asked, (QList<std::pair<int, int>>{{2013, 12}, {2014, 1}}));
+    const ResultRow* duty = rowOn(result, "12月20日");
+    ASSERT_NE(duty, nullptr);
+    EXPECT_EQ(duty->cells[ColRemark], QStringLiteral("值日/迟到/漏打/旷工"));
+    EXPECT_EQ(result.stats[StatDutyLateOver10], QStringLiteral("1"));
+}
+
+TEST(Analysis, NobodyOnDutyIsNeverAnEmployeeNumberedZero)
+{
+    for (const char* employee : {"0", "00", "0000"}) {
+        SCOPED_TRACE(employee);
+        const QString number = QString::fromUtf8(employee);
+        const PunchTable table = tableOf({number + QStringLiteral("##2013-03-04##08:00:00")});
+        AnalysisRequest request = requestFor(table, number + QStringLiteral(" 未登记"), kMonthStartStyle, 2013, 3);
+        request.duty = [](int, int) -> Result<DutyTable> { return nobodyOnDuty(); };
+        const AnalysisResult result = analysed(request);
+        ASSERT_EQ(result.rows.size(), 31);
+        for (const ResultRow& row : result.rows)
+            EXPECT_FALSE(row.cells[ColRemark].contains(QStringLiteral("值日"))) << row.cells[ColDate].toStdString();
+    }
+}
+
+TEST(Analysis, ADutyRosterThatCannotBeReadIsReported)
+{
+    const PunchTable table = tableOf({"0001##2013-03-04##08:00:00"});
+    AnalysisRequest request = requestFor(table, "0001", kMonthStartStyle, 2013, 3);
+    request.duty = [](int, int) { return Result<DutyTable>::failure(QStringLiteral("值日文件损坏")); };
+    const Result<AnalysisResult> result = AnalyseTimeMode1(request);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error(), QStringLiteral("值日文件损坏"));
+}
+
+TEST(Analysis, TimeModeTwoTakesOverWithTheSameRequest)
+{
+    const PunchTable table = tableOf({"0001##2013-03-04##09:05:00", "0001##2013-03-04##12:00:00",
+                                      "0001##2013-03-04##14:00:00", "0001##2013-03-04##21:45:00"});
+    AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3);
+    request.timeMode = 2;
+    const AnalysisResult result = analysed(request);
+    ASSERT_EQ(result.rows.size(), 31);
+    for (const ResultRow& row : result.rows) {
+        EXPECT_EQ(row.cells[ColMorningOut], kEmptySlot);
+        EXPECT_EQ(row.cells[ColAfternoonIn], kEmptySlot);
+    }
+    const ResultRow* day = rowOn(result, "03月04日");
+    ASSERT_NE(day, nullptr);
+    EXPECT_EQ(day->cells[ColMorningIn], QStringLiteral("09:05"));
+    EXPECT_EQ(day->cells[ColAfternoonOut], QStringLiteral("21:45"));
+    EXPECT_EQ(day->cells[ColRemark], QStringLiteral("迟到/加班"));
+    EXPECT_EQ(result.stats[StatOvertime2], QStringLiteral("0"));
+    EXPECT_EQ(result.stats[StatAbsent], QStringLiteral("30天"));
+}
+
+class AnalysisFromFiles : public ::testing::Test {
+protected:
+    void writeInit(const QString& timeLine)
+    {
+        QStringList lines{"[A2B2] 位置", ";+ 员工编号,姓名", "0001,张三", ";# 结束", ";= 时间"};
+        if (!timeLine.isEmpty())
+            lines.append(timeLine);
+        lines += {";* 时间结束", ";; 文件结束"};
+        ASSERT_TRUE(textfile::writeLines(dir.filePath("Init.ini"), lines).ok());
+        ASSERT_TRUE(QDir(dir.path()).mkpath("SrDate"));
+    }
+    AnalysisSetting setting() const
+    {
+        AnalysisSetting s;
+        s.pickerText = QStringLiteral("0001 张三");
+        s.period.style = kMonthStartStyle;
+        s.period.start = MonthKey{2013, 3};
+        return s;
+    }
+    QTemporaryDir dir;
+    PunchTable table = tableOf({"0001##2013-03-04##08:00:00"});
+};
+
+TEST_F(AnalysisFromFiles, AMissingTimeLineIsAnErrorNotACrash)
+{
+    writeInit(QString());
+    const Result<AnalysisResult> result = AnalyseTimeMode1(dir.path(), table, setting());
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.error().contains(QStringLiteral("Init.ini"))) << result.error().toStdString();
+}
+
+TEST_F(AnalysisFromFiles, AMissingConfigurationFileIsAnError)
+{
+    EXPECT_FALSE(AnalyseTimeMode1(dir.path(), table, setting()).ok());
+}
+
+TEST_F(AnalysisFromFiles, ThePlaceholderReadsNoFile)
+{
+    AnalysisSetting s = setting();
+    s.pickerText = QStringLiteral("====请选择====");
+    const Result<AnalysisResult> result = AnalyseTimeMode1(dir.path(), table, s);
+    ASSERT_TRUE(result.ok());
+    EXPECT_FALSE(result->ran);
+}
+
+TEST_F(AnalysisFromFiles, AMalformedDutyRosterIsReported)
+{
+    writeInit(QStringLiteral("080012001400170020302230090017002130"));
+    ASSERT_TRUE(textfile::writeLines(dir.filePath("SrDate/201303.zra"), {"xx0001"}).ok());
+    EXPECT_FALSE(AnalyseTimeMode1(dir.path(), table, setting()).ok());
+}
+
+} // namespace
