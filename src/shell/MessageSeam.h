@@ -9,6 +9,9 @@ class QWidget;
 
 namespace tarnby::ui {
 
+// The window's caption, and the title of the messages that name none of their own.
+inline const QString kProgramTitle = QStringLiteral("Tarnby考勤助手2.0");
+
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };

@@ -1,0 +1,182 @@
+#include "DataFolderPanel.h"
+
+#include "Form2.h"
+#include "FolderTextBox.h"
+#include "import/PunchTable.h"
+#include "shell/MessageSeam.h"
+#include "shell/PictureButton.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace tarnby::ui {
+namespace {
+
+const QString kIdleCaption = QStringLiteral("选择考勤所在目录：");
+const QString kReadingCaption = QStringLiteral("正在读取，请稍候！");
+const QColor kIdleColour(0, 162, 203);
+const QColor kReadingColour(192, 64, 0);
+
+QLabel* whiteLabel(const QString& text, QWidget* parent)
+{
+    auto label = new QLabel(text, parent);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(255, 230, 210));
+    label->setPalette(p);
+    return label;
+}
+
+PictureButton* actionButton(int number, const QString& caption, QWidget* parent)
+{
+    auto button = new PictureButton(PictureButton::Kind::Action, parent);
+    button->setObjectName(QStringLiteral("bnPic(%1)").arg(number));
+    button->setCaption(caption);
+    return button;
+}
+
+} // namespace
+
+DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, QWidget* parent)
+    : QFrame(parent)
+    , programDir_(programDir)
+    , table_(table)
+{
+    setObjectName(QStringLiteral("cxPic"));
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    resize(282, 150);
+
+    cnLab8 = whiteLabel(kIdleCaption, this);
+    cnLab8->setObjectName(QStringLiteral("cnLab(8)"));
+    QFont bold = cnLab8->font();
+    bold.setBold(true);
+    cnLab8->setFont(bold);
+    cnLab8->setGeometry(10, 8, 262, 18);
+
+    cTxt = new FolderTextBox(this);
+    cTxt->setObjectName(QStringLiteral("cTxt"));
+    cTxt->setText(QStringLiteral(".\\Source\\"));
+    cTxt->setGeometry(10, 30, 200, 22);
+
+    bnPic12 = actionButton(kBrowseButton, QStringLiteral("浏览"), this);
+    bnPic12->move(218, 31);
+
+    auto readLabel = whiteLabel(QStringLiteral("读取文件夹数据 -->"), this);
+    readLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    readLabel->setGeometry(10, 62, 200, 21);
+    bnPic13 = actionButton(kReadButton, QStringLiteral("读取"), this);
+    bnPic13->move(218, 62);
+
+    auto closeLabel = whiteLabel(QStringLiteral("点击关闭 -->"), this);
+    closeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    closeLabel->setGeometry(10, 90, 200, 21);
+    bnPic14 = actionButton(kCloseButton, QStringLiteral("关闭"), this);
+    bnPic14->move(218, 90);
+
+    cxStatus = whiteLabel(QString(), this);
+    cxStatus->setObjectName(QStringLiteral("cxStatus"));
+    cxStatus->setGeometry(10, 116, 262, 14);
+    QFont small = cxStatus->font();
+    small.setPixelSize(11);
+    cxStatus->setFont(small);
+
+    cxBar = new QProgressBar(this);
+    cxBar->setObjectName(QStringLiteral("cxBar"));
+    cxBar->setGeometry(10, 132, 262, 10);
+    cxBar->setTextVisible(false);
+    cxBar->hide();
+
+    connect(bnPic12, &PictureButton::released, this, &DataFolderPanel::Browse);
+    connect(bnPic13, &PictureButton::released, this, [this] { ReadFolderRecords(); });
+
+    setReadingLook(false);
+    hide();
+}
+
+QString DataFolderPanel::expandFolderText(const QString& text, const QString& programDir)
+{
+    if (!text.startsWith(QLatin1String(".\\")))
+        return text;
+    return QDir::toNativeSeparators(QDir(programDir).absoluteFilePath(QStringLiteral("Source")) + u'/');
+}
+
+void DataFolderPanel::OpenPanel()
+{
+    show();
+    raise();
+    cTxt->setText(expandFolderText(cTxt->text(), programDir_));
+}
+
+void DataFolderPanel::ClosePanel()
+{
+    hide();
+}
+
+void DataFolderPanel::Browse()
+{
+    Form2 picker(cTxt->text(), programDir_, window());
+    if (picker.exec() == QDialog::Accepted)
+        cTxt->setText(picker.currentFolder());
+}
+
+void DataFolderPanel::setReadingLook(bool reading)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, reading ? kReadingColour : kIdleColour);
+    // The disabled look keeps the state's colour: the panel is disabled while it reads.
+    p.setColor(QPalette::Disabled, QPalette::Window, reading ? kReadingColour : kIdleColour);
+    setPalette(p);
+    cnLab8->setText(reading ? kReadingCaption : kIdleCaption);
+    setEnabled(!reading);
+    cxBar->setVisible(reading);
+    if (!reading)
+        cxStatus->clear();
+}
+
+void DataFolderPanel::showProgress(const ImportProgress& progress)
+{
+    if (progress.workbookCount > 1) {
+        cxBar->setRange(0, progress.workbookCount);
+        cxBar->setValue(progress.workbook);
+    } else {
+        cxBar->setRange(0, 0);
+    }
+    cxStatus->setText(QStringLiteral("第 %1/%2 个文件 %3，已读 %4 条")
+                          .arg(progress.workbook + 1)
+                          .arg(progress.workbookCount)
+                          .arg(QFileInfo(progress.workbookPath).fileName())
+                          .arg(progress.records));
+    // The read runs on the window's own thread; this keeps the window painting.
+    QCoreApplication::processEvents();
+}
+
+ImportOutcome DataFolderPanel::ReadFolderRecords()
+{
+    if (reading_)
+        return {};
+    reading_ = true;
+    const QString folder = cTxt->text();
+    const QStringList workbooks = listWorkbooks(folder);
+    // An empty folder is over at once: no reading state, no message.
+    if (!workbooks.isEmpty())
+        setReadingLook(true);
+    QCoreApplication::processEvents();
+    const ImportOutcome outcome = tarnby::ReadFolderRecords(
+        programDir_, folder, table_, [this](const ImportProgress& progress) { showProgress(progress); });
+    setReadingLook(false);
+    reading_ = false;
+    if (outcome.hasMessage()) {
+        Message message{outcome.title.isEmpty() ? kProgramTitle : outcome.title, outcome.text};
+        if (outcome.kind == ImportOutcome::Kind::ReadError)
+            message.icon = MessageIcon::Critical;
+        showMessage(window(), message);
+    }
+    emit readFinished(outcome);
+    return outcome;
+}
+
+} // namespace tarnby::ui

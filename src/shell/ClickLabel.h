@@ -1,0 +1,30 @@
+#pragma once
+// A label that answers clicks: the option labels, the day cells of the month
+// grids and the small text buttons of the pages. Which mouse button was used
+// matters (left marks, right unmarks), so it travels with the signal.
+
+#include <QLabel>
+
+namespace tarnby::ui {
+
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& text = {}, QWidget* parent = nullptr);
+
+    // Background of the label; the text keeps its own colour.
+    void setBackground(const QColor& colour);
+    QColor background() const { return background_; }
+
+signals:
+    // A mouse button was pressed over the label.
+    void clicked(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QColor background_;
+};
+
+} // namespace tarnby::ui

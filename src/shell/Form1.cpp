@@ -1,0 +1,247 @@
+#include "Form1.h"
+
+#include "ImageList.h"
+#include "InfoPage.h"
+#include "LundarHost.h"
+#include "MessageSeam.h"
+#include "PictureButton.h"
+#include "SkinPictures.h"
+#include "TodayPage.h"
+#include "analysis/ui/AnalysisPage.h"
+#include "settings/SettlementCalendar.h"
+
+#if defined(TARNBY_HAVE_REGISTRATION_DUTY_PAGE)
+#include "settings/ui/RegistrationDutyPage.h"
+#endif
+#if defined(TARNBY_HAVE_SETTINGS_PAGE)
+#include "settings/ui/SettingsPage.h"
+#endif
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace tarnby::ui {
+namespace {
+
+const std::array<const char*, Form1::kPageCount> kTabCaptions = {"今日", "登记值日", "考勤统计", "系统设置", "程序说明"};
+
+constexpr QPoint kPageOrigin{10, 108};
+constexpr int kTabTop = kPageOrigin.y() - 21;
+constexpr int kTabLeft = 24;
+constexpr int kTabStep = 68;
+
+} // namespace
+
+Form1::Form1(const QString& programDir, Clock clock, QWidget* parent)
+    : QWidget(parent)
+    , programDir_(programDir)
+    , clock_(std::move(clock))
+    , lundar_(std::make_unique<LundarHost>(programDir))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kProgramTitle);
+    setFixedSize(800, 600);
+
+    PicM1 = new QLabel(this);
+    PicM1->setObjectName(QStringLiteral("PicM1"));
+    PicM1->setGeometry(rect());
+    PicM1->setScaledContents(true);
+    PicM1->setPixmap(builtInPicture(SkinPart::MainBackground));
+
+    ImgPt2 = new QLabel(this);
+    ImgPt2->setObjectName(QStringLiteral("ImgPt(2)"));
+    ImgPt2->setGeometry(QRect(QPoint(16, 10), skinPartSize(SkinPart::Emblem)));
+    ImgPt2->setScaledContents(true);
+    ImgPt2->setPixmap(builtInPicture(SkinPart::Emblem));
+
+    Pic_bk = new QLabel(this);
+    Pic_bk->setObjectName(QStringLiteral("Pic_bk"));
+    Pic_bk->setGeometry(QRect(kPageOrigin, kPageSize));
+    Pic_bk->setScaledContents(true);
+    Pic_bk->setPixmap(builtInPicture(SkinPart::PageBackground));
+
+    buildTabs();
+    buildPages();
+
+    // Start-up, in this order: the work date, the picker's Value, the tabs,
+    // the banner, the skin, then the period pickers and the calendar.
+    workDate_ = clock_().date();
+    lundar_->setValue(workDate_);
+    for (int i = 0; i < kPageCount; ++i) {
+        MbtPic[i]->setImage(i == 0 ? kTabSelected : kTabNormal);
+        MbtPic[i]->setEnabled(i != 0);
+        bPic[i]->setVisible(i == 0);
+    }
+    todayPage->RefreshWorkDateBanner(workDate_);
+    ApplySkin();
+    analysisPage->FillPeriodPickers(workDate_);
+    todayPage->tick();
+
+    if (!lundar_->isAvailable()) {
+        // Said once the window is up, so that the user sees what it is about.
+        QTimer::singleShot(0, this, [this] {
+            showMessage(this, {QStringLiteral("错误"), lundar_->problem(), MessageIcon::Critical});
+        });
+    }
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildTabs()
+{
+    for (int i = 0; i < kPageCount; ++i) {
+        auto tab = new PictureButton(PictureButton::Kind::Tab, this);
+        tab->setObjectName(QStringLiteral("MbtPic(%1)").arg(i));
+        tab->setCaption(QString::fromUtf8(kTabCaptions[i]));
+        tab->move(kTabLeft + i * kTabStep, kTabTop);
+        connect(tab, &PictureButton::released, this, [this, i] { SwitchPage(i); });
+        MbtPic[i] = tab;
+    }
+}
+
+QWidget* Form1::hostPage(int i, QWidget* page)
+{
+    if (!page) {
+        // A page whose class is not part of this build: an empty panel.
+        page = new QWidget(this);
+        page->setObjectName(QStringLiteral("bPic(%1)").arg(i));
+    }
+    page->setParent(this);
+    page->setObjectName(QStringLiteral("bPic(%1)").arg(i));
+    page->setGeometry(QRect(kPageOrigin, kPageSize));
+    bPic[i] = page;
+    return page;
+}
+
+void Form1::buildPages()
+{
+    todayPage = new TodayPage(*lundar_, clock_, this);
+    hostPage(0, todayPage);
+
+    QWidget* registrationPage = nullptr;
+#if defined(TARNBY_HAVE_REGISTRATION_DUTY_PAGE)
+    auto registrations = new RegistrationDutyPage(programDir_, this);
+    for (int n = 6; n <= 9; ++n)
+        bnPic[n] = registrations->actionButton(n);
+    registrationPage = registrations;
+#endif
+    hostPage(1, registrationPage);
+
+    analysisPage = new AnalysisPage(programDir_, this);
+    for (int n = 10; n <= 14; ++n)
+        bnPic[n] = analysisPage->actionButton(n);
+    connect(analysisPage, &AnalysisPage::workDateToPickerRequested, this, &Form1::ShowWorkDateInPicker);
+    connect(analysisPage, &AnalysisPage::workDateFromPickerRequested, this, &Form1::TakeWorkDateFromPicker);
+    hostPage(2, analysisPage);
+
+    QWidget* settingsPage = nullptr;
+#if defined(TARNBY_HAVE_SETTINGS_PAGE)
+    auto settings = new SettingsPage(programDir_, this);
+    for (int n = 0; n <= 5; ++n)
+        bnPic[n] = settings->actionButton(n);
+    settingsPage = settings;
+#endif
+    hostPage(3, settingsPage);
+
+    infoPage = new InfoPage(this);
+    hostPage(4, infoPage);
+}
+
+int Form1::currentPage() const
+{
+    for (int i = 0; i < kPageCount; ++i) {
+        if (!bPic[i]->isHidden())
+            return i;
+    }
+    return -1;
+}
+
+void Form1::prepare(int i)
+{
+    switch (i) {
+    case 1:
+#if defined(TARNBY_HAVE_REGISTRATION_DUTY_PAGE)
+        static_cast<RegistrationDutyPage*>(bPic[1])->prepare(workDate_);
+#endif
+        break;
+    case 2:
+        analysisPage->prepare();
+        break;
+    case 3:
+#if defined(TARNBY_HAVE_SETTINGS_PAGE)
+        static_cast<SettingsPage*>(bPic[3])->prepare();
+#endif
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::SwitchPage(int i)
+{
+    if (i < 0 || i >= kPageCount)
+        return;
+    for (int t = 0; t < kPageCount; ++t) {
+        MbtPic[t]->setEnabled(true);
+        MbtPic[t]->setImage(kTabNormal);
+        bPic[t]->hide();
+    }
+    prepare(i);
+    MbtPic[i]->setImage(kTabSelected);
+    MbtPic[i]->setEnabled(false);
+    bPic[i]->show();
+}
+
+void Form1::ShowWorkDateInPicker()
+{
+    lundar_->setValue(workDate_);
+}
+
+void Form1::TakeWorkDateFromPicker()
+{
+    const QDate picked = lundar_->value();
+    if (!picked.isValid()) {
+        showMessage(this, {QStringLiteral("错误"),
+                           QStringLiteral("日期控件未能载入，无法取得所选日期，当前工作日期未改变！"),
+                           MessageIcon::Critical});
+        return;
+    }
+    workDate_ = picked;
+    todayPage->RefreshWorkDateBanner(workDate_);
+    analysisPage->FillPeriodPickers(workDate_);
+    showMessage(this, {QStringLiteral("完成"), kWorkDateSetMessage});
+}
+
+void Form1::ApplySkin()
+{
+    for (const SkinFile& file : skinFiles(programDir_)) {
+        QPixmap picture(file.path);
+        // A file that is there but holds no picture is treated like a missing one.
+        if (picture.isNull())
+            continue;
+        switch (file.part) {
+        case SkinPart::MainBackground: PicM1->setPixmap(picture); break;
+        case SkinPart::Emblem: ImgPt2->setPixmap(picture); break;
+        case SkinPart::PageBackground: Pic_bk->setPixmap(picture); break;
+        case SkinPart::InfoPicture: infoPage->qImg0->setPixmap(picture); break;
+        }
+    }
+}
+
+QString Form1::lundarProblem() const
+{
+    return lundar_->problem();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    const MessageAnswer answer = showMessage(
+        this, {QStringLiteral("退出"), QStringLiteral("是否确定退出本程序？"), MessageIcon::None, MessageButtons::OkCancel});
+    if (answer == MessageAnswer::Ok)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace tarnby::ui

@@ -1,0 +1,68 @@
+#include "InfoPage.h"
+
+#include "SkinPictures.h"
+
+#include <QLabel>
+
+namespace tarnby::ui {
+namespace {
+
+const char* const kAbout =
+    "<p style=\"margin-top:0\"><b>Tarnby考勤助手</b>读取考勤机导出的 xls 考勤记录，按员工逐日列出上午、下午的"
+    "上下班打卡时间，判断迟到、漏打、旷工、加班与休息日加班，结合特殊情况登记和值日安排，"
+    "统计出一个结算周期的考勤结果。</p>"
+    "<p><b>使用步骤</b></p>"
+    "<ol style=\"margin-left:-20px\">"
+    "<li>[系统设置] 录入员工编号与姓名，设定上下班时间和考勤记录在表格中的读取位置，分别保存。</li>"
+    "<li>[登记值日] 为请假、漏打、处罚等特殊情况登记，并安排值日员工，记得保存。</li>"
+    "<li>[考勤统计] 选择起始年月与月结制式（月初制或月中制），在日历上用鼠标左键标记休息日、右键取消。</li>"
+    "<li>点击“读取记录”，选择考勤文件所在目录，再点击“读取文件夹数据”读入全部考勤记录。</li>"
+    "<li>在员工列表中选择员工，点击“刷新列表”即得当期考勤列表与统计；备注中的*号表示当天有特殊情况登记，"
+    "点击列表下方的“* * *”可查看详情。</li>"
+    "</ol>"
+    "<p><b>小贴士</b>：设置保存在程序目录的 Init.ini 中，登记与值日按月保存在 SrDate 目录中；"
+    "把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程序目录的 Skin 目录即可更换界面图片。</p>";
+
+} // namespace
+
+InfoPage::InfoPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("bPic(4)"));
+    resize(780, 480);
+
+    DtLab4 = new QLabel(QStringLiteral("程序说明"), this);
+    DtLab4->setObjectName(QStringLiteral("DtLab(4)"));
+    QFont titleFont = DtLab4->font();
+    titleFont.setPixelSize(20);
+    titleFont.setBold(true);
+    DtLab4->setFont(titleFont);
+    QPalette titlePalette = DtLab4->palette();
+    titlePalette.setColor(QPalette::WindowText, QColor(22, 74, 128));
+    DtLab4->setPalette(titlePalette);
+    DtLab4->setGeometry(24, 14, 400, 34);
+
+    qImg0 = new QLabel(this);
+    qImg0->setObjectName(QStringLiteral("qImg(0)"));
+    const QSize pictureSize = skinPartSize(SkinPart::InfoPicture);
+    qImg0->setGeometry(QRect(QPoint(24, 64), pictureSize));
+    qImg0->setScaledContents(true);
+    qImg0->setPixmap(builtInPicture(SkinPart::InfoPicture));
+
+    qTxt = new QLabel(QString::fromUtf8(kAbout), this);
+    qTxt->setObjectName(QStringLiteral("qTxt"));
+    qTxt->setTextFormat(Qt::RichText);
+    qTxt->setWordWrap(true);
+    qTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont textFont = qTxt->font();
+    textFont.setPixelSize(13);
+    qTxt->setFont(textFont);
+    qTxt->setGeometry(24 + pictureSize.width() + 24, 60, 780 - 24 - pictureSize.width() - 24 - 24, 400);
+
+    auto version = new QLabel(QStringLiteral("Tarnby考勤助手2.0"), this);
+    version->setObjectName(QStringLiteral("qVer"));
+    version->setGeometry(24, 64 + pictureSize.height() + 12, pictureSize.width(), 20);
+    version->setAlignment(Qt::AlignCenter);
+}
+
+} // namespace tarnby::ui

@@ -1,0 +1,96 @@
+// Renders every page of the main window to pageN.png, the open data-folder
+// panel to panel.png and the folder picker to form2.png, for the documentation.
+// Usage: tarnby-screenshots OUTPUT_DIR [WORKBOOK_FOLDER [EMPLOYEE_INDEX]]
+// Today is 9 December 2026, so that the pictures do not change from day to
+// day. With a workbook folder, page 2 shows November read month-start style,
+// the employee analysed and the first Saturday marked as rest day.
+
+#include "analysis/ui/AnalysisPage.h"
+#include "import/ui/DataFolderPanel.h"
+#include "import/ui/FolderTextBox.h"
+#include "import/ui/Form2.h"
+#include "shell/ClickLabel.h"
+#include "shell/Form1.h"
+#include "shell/MessageSeam.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QTextStream>
+
+using namespace tarnby::ui;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setPointSize(9); // 12 pixels at 96 dpi
+    QApplication::setFont(font);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        QTextStream(stderr) << "usage: tarnby-screenshots OUTPUT_DIR [WORKBOOK_FOLDER [EMPLOYEE_INDEX]]\n";
+        return 2;
+    }
+    const QDir out(args.at(1));
+    QStringList messages;
+    setMessageHandler([&messages](QWidget*, const Message& m) {
+        messages.append(m.title + QStringLiteral(": ") + m.text);
+        return MessageAnswer::Ok;
+    });
+
+    Form1 window(QCoreApplication::applicationDirPath(), [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 41, 26)); });
+    window.show();
+    QCoreApplication::processEvents();
+
+    AnalysisPage* page = window.analysisPage;
+    if (args.size() >= 3) {
+        page->OpenDataFolderPanel();
+        page->cxPic->cTxt->setText(QDir::toNativeSeparators(QFileInfo(args.at(2)).absoluteFilePath()));
+        page->cxPic->ReadFolderRecords();
+        page->CloseDataFolderPanel();
+        page->chooseStyle(1);
+        const int employee = args.size() >= 4 ? args.at(3).toInt() : 0;
+        if (employee > 0 && employee < page->dCmb[6]->count())
+            page->dCmb[6]->setCurrentIndex(employee);
+        const auto days = page->calendar().periodDays();
+        for (const auto& day : days) {
+            if (day.date.dayOfWeek() == Qt::Saturday) {
+                for (int i = 0; i < int(page->cLab.size()); ++i) {
+                    if (page->cLab[i]->isEnabled() && page->cLab[i]->text() == QString::number(day.date.day())
+                        && (i >= 42) == (day.restFlagIndex > 31)) {
+                        page->clickDay(i, Qt::LeftButton);
+                        break;
+                    }
+                }
+                break;
+            }
+        }
+        page->Refresh();
+    }
+
+    for (int i = 0; i < Form1::kPageCount; ++i) {
+        window.SwitchPage(i);
+        QCoreApplication::processEvents();
+        const QString path = out.filePath(QStringLiteral("page%1.png").arg(i));
+        if (!window.grab().save(path)) {
+            QTextStream(stderr) << "cannot write " << path << "\n";
+            return 1;
+        }
+    }
+    window.SwitchPage(2);
+    page->OpenDataFolderPanel();
+    QCoreApplication::processEvents();
+    if (!window.grab().save(out.filePath(QStringLiteral("panel.png"))))
+        return 1;
+    page->CloseDataFolderPanel();
+
+    Form2 picker(page->cxPic->cTxt->text(), QCoreApplication::applicationDirPath(), &window);
+    picker.show();
+    QCoreApplication::processEvents();
+    if (!picker.grab().save(out.filePath(QStringLiteral("form2.png"))))
+        return 1;
+
+    for (const QString& m : messages)
+        QTextStream(stderr) << "message: " << m << "\n";
+    return 0;
+}

@@ -1,0 +1,374 @@
+#include "analysis/ui/AnalysisPage.h"
+#include "import/ui/DataFolderPanel.h"
+#include "import/ui/FolderTextBox.h"
+#include "import/ui/Form2.h"
+#include "shell/MessageSeam.h"
+#include "shell/PictureButton.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QRegularExpression>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+
+using namespace tarnby::ui;
+
+namespace {
+
+const QString kFixtures = QStringLiteral("/work/shared/fixtures/timeclock");
+
+// A program folder with the shipped Init.ini (read position A2B2).
+struct ProgramFolder {
+    ProgramFolder()
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("SrDate"));
+        QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), QDir(dir.path()).filePath(QStringLiteral("Init.ini")));
+    }
+    QString path() const { return dir.path(); }
+    QTemporaryDir dir;
+};
+
+struct Recorder {
+    Recorder()
+    {
+        setMessageHandler([this](QWidget*, const Message& m) {
+            messages.append(m);
+            return MessageAnswer::Ok;
+        });
+    }
+    ~Recorder() { setMessageHandler({}); }
+    QList<Message> messages;
+};
+
+QString sampleFolder()
+{
+    return QStringLiteral(TARNBY_DIST_DIR "/Source");
+}
+
+QStringList pickerTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
+} // namespace
+
+class TestDataFolderPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void folderTextOnOpening_data();
+    void folderTextOnOpening();
+    void openingDisablesThePanelsBelowAndClosingEnablesThem();
+    void readShowsTheReadingStateThenIdle();
+    void readFillsThePickerAndAnalysesItsFirstEntry();
+    void emptyFolderLeavesThePlaceholderWithoutMessage();
+    void readErrorNamesTheWorkbookAndKeepsThePicker();
+    void missingFolderIsReportedAndNothingChanges();
+    void folderBoxSelectsAllOnDoubleClick();
+    void pickerGeometry_data();
+    void pickerGeometry();
+    void pickerStartsAt_data();
+    void pickerStartsAt();
+    void okWithoutTouchingTheTreeWritesTheStartFolderBack();
+    void cancelAfterBrowsingLeavesTheBoxUnchanged();
+    void highlightingWithoutEnteringKeepsTheOpenFolder();
+};
+
+void TestDataFolderPanel::folderTextOnOpening_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("expanded");
+    QTest::newRow("the default becomes the program folder's Source") << QStringLiteral(".\\Source\\") << true;
+    QTest::newRow("any text starting with .\\ does too") << QStringLiteral(".\\Data\\") << true;
+    QTest::newRow("an absolute folder stays as typed") << QStringLiteral("/srv/clock") << false;
+    QTest::newRow("a bare name stays as typed") << QStringLiteral("Source") << false;
+    QTest::newRow("a Unix relative path stays as typed") << QStringLiteral("./Source/") << false;
+}
+
+void TestDataFolderPanel::folderTextOnOpening()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, expanded);
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.cxPic->cTxt->setText(typed);
+    page.OpenDataFolderPanel();
+    const QString expected = expanded
+        ? QDir::toNativeSeparators(QDir(program.path()).absoluteFilePath(QStringLiteral("Source")) + u'/')
+        : typed;
+    QCOMPARE(page.cxPic->cTxt->text(), expected);
+    // Opening again changes nothing more.
+    page.CloseDataFolderPanel();
+    page.OpenDataFolderPanel();
+    QCOMPARE(page.cxPic->cTxt->text(), expected);
+}
+
+void TestDataFolderPanel::openingDisablesThePanelsBelowAndClosingEnablesThem()
+{
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.show();
+    QVERIFY(page.cxPic->isHidden());
+    QTest::mouseClick(page.actionButton(11), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(page.cxPic->isVisible());
+    for (int i : {6, 11, 12})
+        QVERIFY2(!page.dmPic[i]->isEnabled(), qPrintable(QString::number(i)));
+    QVERIFY(!page.dCmb[6]->isEnabled());
+    QTest::mouseClick(page.actionButton(14), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(page.cxPic->isHidden());
+    for (int i : {6, 11, 12})
+        QVERIFY(page.dmPic[i]->isEnabled());
+}
+
+void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
+{
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.FillPeriodPickers(QDate(2026, 12, 9));
+    page.show();
+    page.OpenDataFolderPanel();
+    page.cxPic->cTxt->setText(sampleFolder());
+
+    QColor readingColour;
+    QString readingCaption;
+    bool enabledWhileReading = true;
+    bool barShown = false;
+    // Runs from inside the read, when the window processes its events.
+    QTimer::singleShot(0, &page, [&] {
+        readingColour = page.cxPic->palette().color(QPalette::Window);
+        readingCaption = page.cnLab[8]->text();
+        enabledWhileReading = page.cxPic->isEnabled();
+        barShown = page.cxPic->cxBar->isVisible();
+    });
+    page.cxPic->ReadFolderRecords();
+
+    QCOMPARE(readingColour, QColor(192, 64, 0));
+    QCOMPARE(readingCaption, QStringLiteral("正在读取，请稍候！"));
+    QVERIFY(!enabledWhileReading);
+    QVERIFY(barShown);
+    QCOMPARE(page.cxPic->palette().color(QPalette::Window), QColor(0, 162, 203));
+    QCOMPARE(page.cnLab[8]->text(), QStringLiteral("选择考勤所在目录："));
+    QVERIFY(page.cxPic->isEnabled());
+    QVERIFY(page.cxPic->cxBar->isHidden());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestDataFolderPanel::readFillsThePickerAndAnalysesItsFirstEntry()
+{
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.FillPeriodPickers(QDate(2026, 12, 9));
+    page.cxPic->cTxt->setText(sampleFolder());
+    page.cxPic->ReadFolderRecords();
+    const QStringList entries = pickerTexts(page.dCmb[6]);
+    QVERIFY(entries.size() >= 2);
+    QVERIFY(entries.first().startsWith(QStringLiteral("0001 ")));
+    QVERIFY(entries.contains(QStringLiteral("9 未登记")));
+    QCOMPARE(page.dCmb[6]->currentIndex(), 0);
+    // Mid-month style from November: 16 November to 15 December, 30 rows.
+    QCOMPARE(page.cLV->topLevelItemCount(), 30);
+    QCOMPARE(page.cLV->topLevelItem(0)->text(0), QStringLiteral("11月16日"));
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestDataFolderPanel::emptyFolderLeavesThePlaceholderWithoutMessage()
+{
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    ProgramFolder program;
+    QTemporaryDir empty;
+    QFile note(QDir(empty.path()).filePath(QStringLiteral("notes.txt")));
+    QVERIFY(note.open(QIODevice::WriteOnly));
+    note.close();
+    AnalysisPage page(program.path());
+    page.FillPeriodPickers(QDate(2026, 12, 9));
+    page.cxPic->cTxt->setText(sampleFolder());
+    page.cxPic->ReadFolderRecords();
+    QVERIFY(page.cLV->topLevelItemCount() > 0);
+
+    page.cxPic->cTxt->setText(empty.path());
+    page.cxPic->ReadFolderRecords();
+    QCOMPARE(pickerTexts(page.dCmb[6]), QStringList{QStringLiteral("====请选择====")});
+    QCOMPARE(page.cLV->topLevelItemCount(), 0);
+    QVERIFY(page.punches().isEmpty());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestDataFolderPanel::readErrorNamesTheWorkbookAndKeepsThePicker()
+{
+    const QString folder = kFixtures + QStringLiteral("/error-missing-time/data");
+    if (!QFileInfo(folder).isDir() || !QFileInfo(sampleFolder()).isDir())
+        QSKIP("the shared fixtures or the samples are absent");
+    Recorder recorder;
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.FillPeriodPickers(QDate(2026, 12, 9));
+    page.cxPic->cTxt->setText(sampleFolder());
+    page.cxPic->ReadFolderRecords();
+    const QStringList before = pickerTexts(page.dCmb[6]);
+
+    page.cxPic->cTxt->setText(folder);
+    page.cxPic->ReadFolderRecords();
+    QCOMPARE(recorder.messages.size(), 1);
+    const Message& m = recorder.messages[0];
+    QCOMPARE(m.title, QStringLiteral("错误"));
+    QCOMPARE(m.icon, MessageIcon::Critical);
+    const QStringList lines = m.text.split(QRegularExpression(QStringLiteral("\r?\n")));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QDir::toNativeSeparators(folder + QStringLiteral("/2.xls")));
+    QCOMPARE(lines[1], QStringLiteral("文件读取错误，请检查是否含有密码，"));
+    QCOMPARE(lines[2], QStringLiteral("或数据所在位置设定不正确！"));
+    QCOMPARE(pickerTexts(page.dCmb[6]), before);
+    QCOMPARE(page.punches().size(), 42);
+    QVERIFY(page.cxPic->isEnabled());
+    QCOMPARE(page.cnLab[8]->text(), QStringLiteral("选择考勤所在目录："));
+}
+
+void TestDataFolderPanel::missingFolderIsReportedAndNothingChanges()
+{
+    Recorder recorder;
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.cxPic->cTxt->setText(QDir(program.path()).filePath(QStringLiteral("no-such-folder")));
+    page.cxPic->ReadFolderRecords();
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QVERIFY(recorder.messages[0].text.contains(QStringLiteral("no-such-folder")));
+    QCOMPARE(pickerTexts(page.dCmb[6]), QStringList{QStringLiteral("====请选择====")});
+    QVERIFY(page.cxPic->isEnabled());
+}
+
+void TestDataFolderPanel::folderBoxSelectsAllOnDoubleClick()
+{
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.show();
+    page.OpenDataFolderPanel();
+    FolderTextBox* box = page.cxPic->cTxt;
+    box->setCursorPosition(0);
+    box->deselect();
+    QTest::mouseDClick(box, Qt::LeftButton);
+    QCOMPARE(box->selectedText(), box->text());
+}
+
+void TestDataFolderPanel::pickerGeometry_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("geometry");
+    // The design's twips divided by 15.
+    QTest::newRow("Drive1") << QStringLiteral("Drive1") << QRect(8, 28, 200, 20);
+    QTest::newRow("Dir1") << QStringLiteral("Dir1") << QRect(8, 56, 202, 272);
+    QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(84, 335, 60, 25);
+    QTest::newRow("Command2") << QStringLiteral("Command2") << QRect(152, 335, 60, 25);
+}
+
+void TestDataFolderPanel::pickerGeometry()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, geometry);
+    QTemporaryDir dir;
+    Form2 picker(dir.path(), dir.path());
+    QCOMPARE(picker.windowTitle(), QStringLiteral("选取文件夹"));
+    QCOMPARE(picker.size(), QSize(220, 366));
+    QCOMPARE(picker.Label1->text(), QStringLiteral("选择考勤文件所在目录："));
+    QCOMPARE(picker.Command1->text(), QStringLiteral("确 定"));
+    QCOMPARE(picker.Command2->text(), QStringLiteral("取 消"));
+    auto widget = picker.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+}
+
+void TestDataFolderPanel::pickerStartsAt_data()
+{
+    QTest::addColumn<QString>("typed");     // relative to the scratch folder; "@" is the folder itself
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("an existing folder, trailing separator dropped") << QStringLiteral("@/a/b/") << QStringLiteral("@/a/b");
+    QTest::newRow("a missing folder opens its nearest parent") << QStringLiteral("@/a/missing/deeper") << QStringLiteral("@/a");
+    QTest::newRow("the default relative text opens the program folder") << QStringLiteral(".\\Source\\") << QStringLiteral("@");
+    QTest::newRow("the root keeps its separator") << QStringLiteral("/") << QStringLiteral("/");
+}
+
+void TestDataFolderPanel::pickerStartsAt()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("a/b")));
+    const QString root = QDir::cleanPath(dir.path());
+    Form2 picker(typed.replace(u'@', root), root);
+    QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(expected.replace(u'@', root)));
+}
+
+void TestDataFolderPanel::okWithoutTouchingTheTreeWritesTheStartFolderBack()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("clock")));
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.show();
+    page.OpenDataFolderPanel();
+    const QString start = QDir(dir.path()).filePath(QStringLiteral("clock")) + u'/';
+    page.cxPic->cTxt->setText(start);
+    QTimer::singleShot(0, &page, [] {
+        auto picker = qobject_cast<Form2*>(QApplication::activeModalWidget());
+        QVERIFY(picker);
+        picker->Command1->click();
+    });
+    page.cxPic->Browse();
+    QCOMPARE(page.cxPic->cTxt->text(), QDir::toNativeSeparators(QDir::cleanPath(start)));
+}
+
+void TestDataFolderPanel::cancelAfterBrowsingLeavesTheBoxUnchanged()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("clock/inner")));
+    ProgramFolder program;
+    AnalysisPage page(program.path());
+    page.show();
+    page.OpenDataFolderPanel();
+    const QString start = QDir(dir.path()).filePath(QStringLiteral("clock"));
+    page.cxPic->cTxt->setText(start);
+    QTimer::singleShot(0, &page, [&] {
+        auto picker = qobject_cast<Form2*>(QApplication::activeModalWidget());
+        QVERIFY(picker);
+        QVERIFY(picker->enterFolder(start + QStringLiteral("/inner")));
+        picker->Command2->click();
+    });
+    page.cxPic->Browse();
+    QCOMPARE(page.cxPic->cTxt->text(), start);
+}
+
+void TestDataFolderPanel::highlightingWithoutEnteringKeepsTheOpenFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("clock/inner")));
+    const QString start = QDir::cleanPath(QDir(dir.path()).filePath(QStringLiteral("clock")));
+    Form2 picker(start, dir.path());
+    auto model = qobject_cast<QFileSystemModel*>(picker.Dir1->model());
+    QVERIFY(model);
+    picker.Dir1->setCurrentIndex(model->index(start + QStringLiteral("/inner")));
+    QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start));
+    emit picker.Dir1->activated(model->index(start + QStringLiteral("/inner")));
+    QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start + QStringLiteral("/inner")));
+}
+
+QTEST_MAIN(TestDataFolderPanel)
+#include "test_datafolderpanel.moc"

@@ -1,0 +1,480 @@
+#include "ShellTestSupport.h"
+
+#include "analysis/ui/AnalysisPage.h"
+#include "import/ui/DataFolderPanel.h"
+#include "shell/Calculator.h"
+#include "shell/ClickLabel.h"
+#include "shell/Form1.h"
+#include "shell/ImageList.h"
+#include "shell/InfoPage.h"
+#include "shell/LundarHost.h"
+#include "shell/PictureButton.h"
+#include "shell/TodayPage.h"
+#include "shell/TodayTexts.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace tarnby::ui;
+using shelltest::MessageRecorder;
+using shelltest::ProgramFolder;
+
+namespace {
+
+void sendMouse(QWidget* w, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+void hover(QWidget* w)
+{
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(w, &enter);
+    sendMouse(w, QEvent::MouseMove, QPoint(5, 5), Qt::NoButton, Qt::NoButton);
+}
+
+void clickLeft(QWidget* w)
+{
+    sendMouse(w, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(w, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+}
+
+// A 1x1 GIF whose only pixel is red.
+QByteArray redGif()
+{
+    return QByteArray::fromHex("474946383961010001008000" "00ff0000000000" "2c00000000010001000002024401003b");
+}
+
+QRgb pixelOf(const QLabel* label)
+{
+    return label->pixmap().toImage().pixel(0, 0);
+}
+
+bool writeJpeg(const QString& path, const QColor& colour)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "JPG", 100);
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpShowsPageZeroWithItsTabSelected();
+    void startUpWritesTheBannerAndSetsThePicker();
+    void banner_data();
+    void banner();
+    void almanacFollowsThePickerNotTheBanner_data();
+    void almanacFollowsThePickerNotTheBanner();
+    void clockTicksEvery300ms();
+    void pageSwitchShowsOnePageAndDisablesItsTab();
+    void clickingTheTabOnShowDoesNothing();
+    void tabHoverAndLeave();
+    void actionButtonPressReleaseAndRightButton();
+    void leavingWithTheButtonHeldRestoresTheNormalPicture();
+    void skinFilesReplaceBuiltInPictures();
+    void gifWinsOverJpegForTheEmblem();
+    void unreadableSkinFileKeepsTheBuiltInPicture();
+    void cancellingTheExitKeepsWindowAndValues();
+    void confirmingTheExitCloses();
+    void missingPluginStillStartsWithGregorianBanner();
+    void todayButtonMovesThePickerToTheWorkDate();
+    void weekdayNames_data();
+    void weekdayNames();
+    void calculatorLookup_data();
+    void calculatorLookup();
+    void noCalculatorSaysSo();
+};
+
+void TestForm1::startUpShowsPageZeroWithItsTabSelected()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tarnby考勤助手2.0"));
+    QCOMPARE(window.currentPage(), 0);
+    QCOMPARE(window.MbtPic[0]->image(), kTabSelected);
+    QVERIFY(!window.MbtPic[0]->isEnabled());
+    for (int i = 1; i < Form1::kPageCount; ++i) {
+        QCOMPARE(window.MbtPic[i]->image(), kTabNormal);
+        QVERIFY(window.MbtPic[i]->isEnabled());
+        QVERIFY(window.bPic[i]->isHidden());
+        QCOMPARE(window.bPic[i]->size(), Form1::kPageSize);
+    }
+    // The period pickers are filled for the work date: February 2013 gives January.
+    QCOMPARE(window.analysisPage->dCmb[4]->currentText(), QStringLiteral("2013"));
+    QCOMPARE(window.analysisPage->dCmb[5]->currentText(), QStringLiteral("1"));
+    for (int n = 10; n <= 14; ++n)
+        QVERIFY2(window.bnPic[n] != nullptr, qPrintable(QString::number(n)));
+}
+
+void TestForm1::startUpWritesTheBannerAndSetsThePicker()
+{
+    if (!shelltest::pluginBuilt())
+        QSKIP("the date-picker plugin is not built");
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    QCOMPARE(window.todayPage->DtLab0->text(), QStringLiteral("2013年2月20日 星期三 [农历癸巳年一月十一]"));
+    QCOMPARE(window.lundar().value(), QDate(2013, 2, 20));
+    QCOMPARE(window.workDate(), QDate(2013, 2, 20));
+    QCOMPARE(window.todayPage->cvLab[0]->text(), QStringLiteral("二月杏花开"));
+    QTest::qWait(20);
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestForm1::banner_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a Sunday uses 星期, never 周") << QDate(2013, 2, 24) << QStringLiteral("2013年2月24日 星期日 [农历癸巳年一月十五]");
+    QTest::newRow("single-digit month and day have no leading zero")
+        << QDate(2013, 2, 5) << QStringLiteral("2013年2月5日 星期二 [农历壬辰年十二月廿五]");
+    QTest::newRow("a leap lunar month puts (闰) after the year")
+        << QDate(2023, 3, 22) << QStringLiteral("2023年3月22日 星期三 [农历癸卯年(闰)二月初一]");
+}
+
+void TestForm1::banner()
+{
+    if (!shelltest::pluginBuilt())
+        QSKIP("the date-picker plugin is not built");
+    QFETCH(QDate, date);
+    QFETCH(QString, expected);
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    // "置为当前" takes the picker's date as the new work date.
+    window.lundar().setValue(date);
+    window.TakeWorkDateFromPicker();
+    QCOMPARE(window.todayPage->DtLab0->text(), expected);
+    QCOMPARE(window.workDate(), date);
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("完成"));
+    QCOMPARE(recorder.messages[0].text, QStringLiteral("已设为当前工作日期！"));
+    // The period pickers follow the new work date.
+    QCOMPARE(window.analysisPage->dCmb[4]->currentText(), QString::number(date.year()));
+}
+
+void TestForm1::almanacFollowsThePickerNotTheBanner_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("September") << 9 << QStringList{QStringLiteral("九月菊花开"), QStringLiteral("天温下降天气转凉"), QStringLiteral("昼夜长短相等了")};
+    QTest::newRow("November has a two-character numeral")
+        << 11 << QStringList{QStringLiteral("十一月山茶花开"), QStringLiteral("冬临大地寒风呼啸"), QStringLiteral("开始有小雪和冰苞")};
+    QTest::newRow("March shares its late phrase with September")
+        << 3 << QStringList{QStringLiteral("三月桃花开"), QStringLiteral("气温开始较快回升"), QStringLiteral("昼夜长短相等了")};
+}
+
+void TestForm1::almanacFollowsThePickerNotTheBanner()
+{
+    if (!shelltest::pluginBuilt())
+        QSKIP("the date-picker plugin is not built");
+    QFETCH(int, month);
+    QFETCH(QStringList, lines);
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    const QString banner = window.todayPage->DtLab0->text();
+    window.lundar().setValue(QDate(2013, month, 10));
+    window.todayPage->tick();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(window.todayPage->cvLab[i]->text(), lines[i]);
+    QCOMPARE(window.todayPage->DtLab0->text(), banner);
+}
+
+void TestForm1::clockTicksEvery300ms()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20), QTime(7, 5, 9)));
+    QCOMPARE(window.todayPage->Timer1->interval(), 300);
+    QVERIFY(window.todayPage->Timer1->isActive());
+    QCOMPARE(window.todayPage->MbLab->text(), QStringLiteral("07:05:09"));
+}
+
+void TestForm1::pageSwitchShowsOnePageAndDisablesItsTab()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    for (int i : {2, 4, 1, 3, 0}) {
+        clickLeft(window.MbtPic[i]);
+        QCOMPARE(window.currentPage(), i);
+        for (int t = 0; t < Form1::kPageCount; ++t) {
+            QCOMPARE(window.bPic[t]->isVisible(), t == i);
+            QCOMPARE(window.MbtPic[t]->isEnabled(), t != i);
+            QCOMPARE(window.MbtPic[t]->image(), t == i ? kTabSelected : kTabNormal);
+        }
+    }
+}
+
+void TestForm1::clickingTheTabOnShowDoesNothing()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    window.SwitchPage(2);
+    QSignalSpy spy(window.MbtPic[2], &PictureButton::released);
+    QTest::mouseClick(window.MbtPic[2], Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(spy.size(), 0);
+    QCOMPARE(window.MbtPic[2]->image(), kTabSelected);
+    QCOMPARE(window.currentPage(), 2);
+}
+
+void TestForm1::tabHoverAndLeave()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    PictureButton* tab = window.MbtPic[3];
+    hover(tab);
+    QCOMPARE(tab->image(), kTabHover);
+    sendMouse(tab, QEvent::MouseMove, QPoint(-1, 4), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(tab->image(), kTabNormal);
+    // A tab has no pressed picture.
+    hover(tab);
+    sendMouse(tab, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(tab->image(), kTabHover);
+}
+
+void TestForm1::actionButtonPressReleaseAndRightButton()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    window.SwitchPage(2);
+    PictureButton* button = window.bnPic[11];
+    QSignalSpy spy(button, &PictureButton::released);
+
+    sendMouse(button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
+    QCOMPARE(button->image(), kButtonNormal);
+    sendMouse(button, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton, Qt::NoButton);
+    QCOMPARE(spy.size(), 0);
+    QVERIFY(window.analysisPage->cxPic->isHidden());
+
+    hover(button);
+    QCOMPARE(button->image(), kButtonHover);
+    sendMouse(button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(button->image(), kButtonPressed);
+    sendMouse(button, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(button->image(), kButtonNormal);
+    QCOMPARE(spy.size(), 1);
+    // bnPic(11) opened the data-folder panel.
+    QVERIFY(window.analysisPage->cxPic->isVisible());
+}
+
+void TestForm1::leavingWithTheButtonHeldRestoresTheNormalPicture()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    window.SwitchPage(2);
+    PictureButton* button = window.bnPic[10];
+    QSignalSpy spy(button, &PictureButton::released);
+    hover(button);
+    sendMouse(button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    // Far beyond the window's edge in one move, as a fast pointer does.
+    sendMouse(button, QEvent::MouseMove, QPoint(-400, -300), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(button->image(), kButtonNormal);
+    sendMouse(button, QEvent::MouseButtonRelease, QPoint(-400, -300), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(spy.size(), 0);
+}
+
+void TestForm1::skinFilesReplaceBuiltInPictures()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    QVERIFY(folder.mkpath(QStringLiteral("Skin")));
+    QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1001.jpg")), QColor(0, 0, 255)));
+    QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1003.jpg")), QColor(0, 255, 0)));
+    QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1004.jpg")), QColor(255, 255, 0)));
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    QVERIFY(qBlue(pixelOf(window.PicM1)) > 200 && qRed(pixelOf(window.PicM1)) < 40);
+    QVERIFY(qGreen(pixelOf(window.Pic_bk)) > 200 && qRed(pixelOf(window.Pic_bk)) < 40);
+    QVERIFY(qRed(pixelOf(window.infoPage->qImg0)) > 200 && qBlue(pixelOf(window.infoPage->qImg0)) < 40);
+    QCOMPARE(window.ImgPt2->pixmap().size(), QSize(64, 64)); // no 1002: the built-in emblem
+}
+
+void TestForm1::gifWinsOverJpegForTheEmblem()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    QVERIFY(folder.mkpath(QStringLiteral("Skin")));
+    QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1002.jpg")), QColor(0, 0, 255)));
+    QFile gif(folder.file(QStringLiteral("Skin/1002.gif")));
+    QVERIFY(gif.open(QIODevice::WriteOnly));
+    gif.write(redGif());
+    gif.close();
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    const QRgb pixel = pixelOf(window.ImgPt2);
+    QCOMPARE(qRed(pixel), 255);
+    QCOMPARE(qBlue(pixel), 0);
+}
+
+void TestForm1::unreadableSkinFileKeepsTheBuiltInPicture()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    QVERIFY(folder.mkpath(QStringLiteral("Skin")));
+    QFile broken(folder.file(QStringLiteral("Skin/1001.jpg")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    QCOMPARE(window.PicM1->pixmap().size(), QSize(800, 600));
+}
+
+void TestForm1::cancellingTheExitKeepsWindowAndValues()
+{
+    MessageRecorder recorder(MessageAnswer::Cancel);
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    window.SwitchPage(2);
+    window.analysisPage->chooseTimeMode(2);
+    const QString period = window.analysisPage->cnLab[3]->text();
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QCOMPARE(recorder.messages.size(), 1);
+    const Message& asked = recorder.messages[0];
+    QCOMPARE(asked.title, QStringLiteral("退出"));
+    QCOMPARE(asked.text, QStringLiteral("是否确定退出本程序？"));
+    QCOMPARE(asked.buttons, MessageButtons::OkCancel);
+    QCOMPARE(asked.icon, MessageIcon::None);
+    QCOMPARE(window.currentPage(), 2);
+    QCOMPARE(window.analysisPage->cnLab[4]->text(), QStringLiteral("2"));
+    QCOMPARE(window.analysisPage->cnLab[3]->text(), period);
+    QCOMPARE(window.workDate(), QDate(2013, 2, 20));
+}
+
+void TestForm1::confirmingTheExitCloses()
+{
+    MessageRecorder recorder(MessageAnswer::Ok);
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+}
+
+void TestForm1::missingPluginStillStartsWithGregorianBanner()
+{
+    MessageRecorder recorder;
+    ProgramFolder folder(false);
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    QCOMPARE(window.todayPage->DtLab0->text(), QStringLiteral("2013年2月20日 星期三"));
+    QVERIFY(window.todayPage->Lundar1 == nullptr);
+    // The almanac falls back to the work date's month.
+    QCOMPARE(window.todayPage->cvLab[0]->text(), QStringLiteral("二月杏花开"));
+    QTRY_COMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QVERIFY(recorder.messages[0].text.contains(QStringLiteral("Lundar.Lundar1")));
+    // "置为当前" cannot take a date from a missing picker: the work date stays.
+    window.TakeWorkDateFromPicker();
+    QCOMPARE(recorder.messages.size(), 2);
+    QCOMPARE(recorder.messages[1].title, QStringLiteral("错误"));
+    QCOMPARE(window.workDate(), QDate(2013, 2, 20));
+}
+
+void TestForm1::todayButtonMovesThePickerToTheWorkDate()
+{
+    if (!shelltest::pluginBuilt())
+        QSKIP("the date-picker plugin is not built");
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    window.lundar().setValue(QDate(2015, 7, 1));
+    window.SwitchPage(2);
+    QTest::mouseClick(window.analysisPage->cdBtnLab[0], Qt::LeftButton);
+    QCOMPARE(window.lundar().value(), QDate(2013, 2, 20));
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestForm1::weekdayNames_data()
+{
+    QTest::addColumn<int>("weekday");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("style 1, Sunday") << 1 << 1 << QStringLiteral("星期日");
+    QTest::newRow("style 1, Saturday") << 7 << 1 << QStringLiteral("星期六");
+    QTest::newRow("other style, Monday") << 2 << 0 << QStringLiteral("周一");
+    QTest::newRow("weekday 0 gives the prefix alone") << 0 << 1 << QStringLiteral("星期");
+    QTest::newRow("weekday 8 gives the prefix alone") << 8 << 2 << QStringLiteral("周");
+}
+
+void TestForm1::weekdayNames()
+{
+    QFETCH(int, weekday);
+    QFETCH(int, style);
+    QFETCH(QString, expected);
+    QCOMPARE(WeekdayName(weekday, static_cast<qint16>(style)), expected);
+}
+
+void TestForm1::calculatorLookup_data()
+{
+    QTest::addColumn<QStringList>("onPath");
+    QTest::addColumn<bool>("shipped");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the first desktop calculator in the list wins")
+        << QStringList{QStringLiteral("xcalc"), QStringLiteral("kcalc")} << true << QStringLiteral("kcalc");
+    QTest::newRow("the shipped one when none is on the path") << QStringList{} << true << QStringLiteral("calc");
+    QTest::newRow("nothing at all") << QStringList{} << false << QString();
+    QTest::newRow("a file that cannot run is no calculator") << QStringList{QStringLiteral("!gnome-calculator")} << false
+                                                              << QString();
+}
+
+void TestForm1::calculatorLookup()
+{
+    QFETCH(QStringList, onPath);
+    QFETCH(bool, shipped);
+    QFETCH(QString, expected);
+    QTemporaryDir bin;
+    ProgramFolder folder(false);
+    auto place = [](const QString& path, bool executable) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n");
+        f.close();
+        f.setPermissions(executable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                    : QFile::ReadOwner | QFile::WriteOwner);
+    };
+    for (QString name : onPath) {
+        const bool executable = !name.startsWith(u'!');
+        name.remove(u'!');
+        place(QDir(bin.path()).filePath(name), executable);
+    }
+    if (shipped) {
+        QVERIFY(folder.mkpath(QStringLiteral("Tools")));
+        place(folder.file(QStringLiteral("Tools/calc")), true);
+    }
+    const QString found = findCalculator(folder.path(), QStringList{bin.path()});
+    QCOMPARE(QFileInfo(found).fileName(), expected);
+}
+
+void TestForm1::noCalculatorSaysSo()
+{
+    MessageRecorder recorder;
+    QTemporaryDir emptyBin;
+    ProgramFolder folder(false);
+    QVERIFY(!startCalculator(nullptr, folder.path(), QStringList{emptyBin.path()}));
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QCOMPARE(recorder.messages[0].text, QStringLiteral("找不到[计算器]程序！"));
+}
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
