@@ -1,0 +1,96 @@
+#include "DutyGridView.h"
+
+#include "shell/ClickLabel.h"
+
+#include <QLabel>
+
+namespace tarnby::ui {
+namespace {
+
+constexpr int kLegendPerRow = 6;
+constexpr int kLegendHeight = 16;
+constexpr int kHeadingHeight = 18;
+
+// Dark legend colours carry white numbers, light ones black.
+QColor textOn(const Rgb& c)
+{
+    const int luminance = (299 * c.red + 587 * c.green + 114 * c.blue) / 1000;
+    return luminance < 140 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+void paintLabel(ClickLabel* label, const Rgb& colour)
+{
+    label->setBackground(toColor(colour));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, textOn(colour));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+    label->setPalette(p);
+}
+
+} // namespace
+
+QColor toColor(const Rgb& rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+DutyGridView::DutyGridView(QWidget* parent)
+    : QWidget(parent)
+{
+    constexpr int pitch = kCellWidth + kGap;
+    const QString headings[] = {QStringLiteral("日"), QStringLiteral("一"), QStringLiteral("二"),
+                                QStringLiteral("三"), QStringLiteral("四"), QStringLiteral("五"),
+                                QStringLiteral("六")};
+    for (int c = 0; c < 7; ++c) {
+        auto* heading = new QLabel(headings[c], this);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setGeometry(c * pitch, 0, kCellWidth, kHeadingHeight);
+    }
+    for (int i = 0; i < kDutyGridCells; ++i) {
+        auto* day = new ClickLabel(QString(), this);
+        day->setObjectName(QStringLiteral("dzLab(%1)").arg(i));
+        day->setGeometry((i % 7) * pitch, kHeadingHeight + (i / 7) * (kCellHeight + kGap), kCellWidth,
+                         kCellHeight);
+        day->setEnabled(false);
+        paintLabel(day, kPlainDayColour);
+        connect(day, &ClickLabel::clicked, this, [this, day](Qt::MouseButton button) {
+            // Disabled labels see no mouse, so a click always has a day.
+            emit dayClicked(day->text().toInt(), button);
+        });
+        dzLab[i] = day;
+    }
+    const int legendTop = kHeadingHeight + 6 * (kCellHeight + kGap) + 8;
+    const int legendWidth = (7 * pitch - kGap) / kLegendPerRow;
+    for (int k = 0; k < kLegendCount; ++k) {
+        auto* legend = new ClickLabel(dutyLegendCaption(k), this);
+        legend->setObjectName(QStringLiteral("dcLab(%1)").arg(k));
+        legend->setGeometry((k % kLegendPerRow) * legendWidth, legendTop + (k / kLegendPerRow) * (kLegendHeight + 1),
+                            legendWidth - 1, kLegendHeight);
+        paintLabel(legend, dutyLegendColours()[k]);
+        dcLab[k] = legend;
+    }
+    const int rows = (kLegendCount + kLegendPerRow - 1) / kLegendPerRow;
+    setFixedSize(7 * pitch - kGap, legendTop + rows * (kLegendHeight + 1));
+}
+
+void DutyGridView::showGrid(const DutyGrid& grid)
+{
+    for (int i = 0; i < kDutyGridCells; ++i) {
+        dzLab[i]->setText(grid[i].caption);
+        dzLab[i]->setEnabled(grid[i].enabled);
+        paintLabel(dzLab[i], grid[i].colour);
+    }
+}
+
+void DutyGridView::colourDay(int day, const Rgb& colour)
+{
+    const QString caption = QString::number(day);
+    for (ClickLabel* label : dzLab) {
+        if (label->isEnabled() && label->text() == caption) {
+            paintLabel(label, colour);
+            return;
+        }
+    }
+}
+
+} // namespace tarnby::ui

@@ -1,0 +1,497 @@
+#include "RegistrationDutyPage.h"
+
+#include "DutyGridView.h"
+#include "PageTextBox.h"
+#include "settings/ConfigFile.h"
+#include "settings/DutyMonth.h"
+#include "settings/HandlingMethod.h"
+#include "settings/MonthFile.h"
+#include "settings/RegistrationBoxRules.h"
+#include "shell/ClickLabel.h"
+#include "shell/ImageList.h"
+#include "shell/MessageSeam.h"
+#include "shell/PictureButton.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace tarnby::ui {
+namespace {
+
+constexpr int kFirstButton = 6;
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& where, bool heading = false)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(where);
+    if (heading) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// The file a save to the boxes' month would write, or empty when they name none.
+QString monthFilePath(const QString& programDir, const QString& year, const QString& month, monthfile::Kind kind)
+{
+    const auto key = monthfile::fromBoxes(year, month);
+    return key ? monthfile::path(programDir, key.value(), kind) : QString();
+}
+
+QString unreadableMessage(const QString& path)
+{
+    return QStringLiteral("文件 %1 未能读出，为免覆盖其中原有的内容，本次未保存。请先修正该文件，再重新载入该月。")
+        .arg(path);
+}
+
+} // namespace
+
+RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, QWidget* parent)
+    : QWidget(parent)
+    , programDir_(programDir)
+    , workDate_(QDate::currentDate())
+{
+    setFixedSize(kSize);
+    for (int i = 0; i < int(dCmb.size()); ++i) {
+        dCmb[i] = new QComboBox(this);
+        dCmb[i]->setObjectName(QStringLiteral("dCmb(%1)").arg(i));
+        dCmb[i]->installEventFilter(this);
+        dCbPic[i] = new QLabel(this);
+        dCbPic[i]->setObjectName(QStringLiteral("dCbPic(%1)").arg(i));
+        dCbPic[i]->setPixmap(listImage(kComboNormal));
+        // The picture lies over the list's own arrow; clicks go through to the list.
+        dCbPic[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    for (int i = 0; i < int(dTxt.size()); ++i) {
+        auto* box = new PageTextBox(this);
+        box->setObjectName(QStringLiteral("dTxt(%1)").arg(i));
+        box->setDigitsOnly(i != int(RegistrationBox::Reason));
+        box->setMaxLength(i == int(RegistrationBox::Reason) ? 32767 : i == int(RegistrationBox::Year) ? 4 : 2);
+        if (i != int(RegistrationBox::Reason))
+            box->setAlignment(Qt::AlignCenter);
+        connect(box, &PageTextBox::left, this, [this, i] {
+            if (dTxt[i] == interruptedBox_) {
+                interruptedBox_ = nullptr;
+                return;
+            }
+            checkBox(i);
+        }, Qt::QueuedConnection);
+        dTxt[i] = box;
+    }
+    for (int n = 0; n < int(bnPic.size()); ++n) {
+        auto* button = new PictureButton(PictureButton::Kind::Action, this);
+        button->setObjectName(QStringLiteral("bnPic(%1)").arg(kFirstButton + n));
+        bnPic[n] = button;
+    }
+
+    buildRegistrationSide();
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(592, 8, 2, 464);
+    buildDutySide();
+
+    for (int i = 0; i < int(dCmb.size()); ++i) {
+        const QRect r = dCmb[i]->geometry();
+        dCbPic[i]->setGeometry(r.right() - 17, r.top() + (r.height() - 19) / 2, 17, 19);
+        dCbPic[i]->raise();
+    }
+
+    dTxt[int(RegistrationBox::Reason)]->setText(kSampleReason);
+    for (const HandlingType& type : handlingTypes())
+        dCmb[2]->addItem(type.type);
+    chooseType();
+
+    connect(dCmb[2], &QComboBox::currentIndexChanged, this, &RegistrationDutyPage::chooseType);
+    connect(dTxt[int(RegistrationBox::MonthOnShow)], &QLineEdit::textChanged, dTxt[int(RegistrationBox::Month)],
+            &QLineEdit::setText);
+    for (RegistrationBox box : {RegistrationBox::Year, RegistrationBox::MonthOnShow})
+        connect(dTxt[int(box)], &PageTextBox::entered, this, &RegistrationDutyPage::confirmMonth);
+    connect(bnPic[0], &PictureButton::released, this, &RegistrationDutyPage::AddRegistration);
+    connect(bnPic[1], &PictureButton::released, this, &RegistrationDutyPage::SaveDutyRoster);
+    connect(bnPic[2], &PictureButton::released, this, &RegistrationDutyPage::RemoveCheckedRegistrations);
+    connect(bnPic[3], &PictureButton::released, this, &RegistrationDutyPage::SaveRegistrations);
+}
+
+void RegistrationDutyPage::buildRegistrationSide()
+{
+    QLabel* title = addLabel(this, QStringLiteral("员工特殊情况登记"), {8, 6, 300, 22}, true);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    title->setFont(big);
+
+    addLabel(this, QStringLiteral("登记员工："), {8, 36, 64, 22});
+    dCmb[0]->setGeometry(72, 36, 150, 22);
+    addLabel(this, QStringLiteral("登记日期："), {236, 36, 64, 22});
+    dTxt[0]->setGeometry(300, 36, 26, 22);
+    addLabel(this, QStringLiteral("月"), {328, 36, 14, 22});
+    dTxt[1]->setGeometry(344, 36, 26, 22);
+    addLabel(this, QStringLiteral("日"), {372, 36, 14, 22});
+
+    addLabel(this, QStringLiteral("登记事由："), {8, 64, 64, 22});
+    dTxt[2]->setGeometry(72, 64, 314, 22);
+
+    addLabel(this, QStringLiteral("处理方式："), {8, 92, 64, 22});
+    dLab12 = addLabel(this, QString(), {72, 92, 30, 22});
+    dLab12->setObjectName(QStringLiteral("dLab(12)"));
+    dLab12->setAlignment(Qt::AlignCenter);
+    dCmb[2]->setGeometry(104, 92, 76, 22);
+    dCmb[3]->setGeometry(184, 92, 64, 22);
+    dbLab = addLabel(this, QString(), {252, 92, 20, 22});
+    dbLab->setObjectName(QStringLiteral("dbLab"));
+
+    const struct {
+        const char16_t* caption;
+        int button; // index into bnPic, 6 = 0
+        const char16_t* buttonCaption;
+    } actions[] = {
+        {u"添加到登记列表 -->", 0, u"添加"},
+        {u"删除已勾选的登记 -->", 2, u"删除"},
+        {u"保存本月登记信息 -->", 3, u"保存"},
+    };
+    int y = 36;
+    for (const auto& a : actions) {
+        QLabel* caption = addLabel(this, QString::fromUtf16(a.caption), {396, y, 132, 21});
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        bnPic[a.button]->move(532, y);
+        bnPic[a.button]->setCaption(QString::fromUtf16(a.buttonCaption));
+        y += 28;
+    }
+
+    const QList<RegistrationColumn>& columns = registrationColumns();
+    int x = 10;
+    for (int k = 0; k < int(dBnLab.size()); ++k) {
+        const bool mark = k == int(columns.size());
+        auto* header = new ClickLabel(mark ? QStringLiteral("※") : columns[k].caption, this);
+        header->setObjectName(QStringLiteral("dBnLab(%1)").arg(k));
+        header->setFrameShape(QFrame::StyledPanel);
+        header->setBackground(QColor(214, 224, 238));
+        const int width = mark ? 588 - x : columns[k].width;
+        header->setGeometry(x, 124, width, 20);
+        x += width;
+        if (!mark)
+            connect(header, &ClickLabel::clicked, this, [this, k](Qt::MouseButton button) {
+                if (button != Qt::LeftButton)
+                    return;
+                list_.sortByColumn(k);
+                showList();
+            });
+        dBnLab[k] = header;
+    }
+
+    dLV = new QTreeWidget(this);
+    dLV->setObjectName(QStringLiteral("dLV"));
+    dLV->setGeometry(8, 144, 580, 328);
+    dLV->setHeaderHidden(true);
+    dLV->setRootIsDecorated(false);
+    dLV->setItemsExpandable(false);
+    dLV->setUniformRowHeights(true);
+    dLV->setSelectionMode(QAbstractItemView::SingleSelection);
+    dLV->setAllColumnsShowFocus(true);
+    connect(dLV, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+        if (showingList_ || column != 0)
+            return;
+        list_.setChecked(dLV->indexOfTopLevelItem(item), item->checkState(0) == Qt::Checked);
+    });
+    connect(dLV, &QTreeWidget::itemDoubleClicked, this, &RegistrationDutyPage::toggleSelectedRow);
+    showList();
+}
+
+void RegistrationDutyPage::buildDutySide()
+{
+    constexpr int left = 598;
+    addLabel(this, QStringLiteral("1、请选择值日员工"), {left, 10, 174, 20}, true);
+    dCmb[1]->setGeometry(left, 32, 174, 22);
+    addLabel(this, QStringLiteral("2、请选择日期"), {left, 62, 174, 20}, true);
+    dTxt[3]->setGeometry(left, 84, 42, 22);
+    addLabel(this, QStringLiteral("年"), {left + 44, 84, 14, 22});
+    dTxt[4]->setGeometry(left + 60, 84, 26, 22);
+    addLabel(this, QStringLiteral("月"), {left + 88, 84, 14, 22});
+    dnLab = new ClickLabel(QStringLiteral("OK"), this);
+    dnLab->setObjectName(QStringLiteral("dnLab"));
+    dnLab->setFrameShape(QFrame::StyledPanel);
+    dnLab->setBackground(QColor(214, 224, 238));
+    dnLab->setCursor(Qt::PointingHandCursor);
+    dnLab->setGeometry(left + 110, 84, 40, 22);
+    connect(dnLab, &ClickLabel::clicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            ReloadDutyRoster();
+    });
+
+    dutyGrid_ = new DutyGridView(this);
+    dutyGrid_->move(left, 114);
+    connect(dutyGrid_, &DutyGridView::dayClicked, this, &RegistrationDutyPage::clickDay);
+
+    const int below = 114 + dutyGrid_->height() + 10;
+    addLabel(this, QStringLiteral("左键点击日期安排值日，右键点击取消。"), {left, below, 174, 36})->setWordWrap(true);
+    addLabel(this, QStringLiteral("3、操作完成后请注意保存。"), {left, below + 40, 174, 20}, true);
+    addLabel(this, QStringLiteral("保存值日安排 -->"), {left, below + 66, 116, 21});
+    bnPic[1]->move(left + 120, below + 66);
+    bnPic[1]->setCaption(QStringLiteral("保存"));
+}
+
+PictureButton* RegistrationDutyPage::actionButton(int n) const
+{
+    const int i = n - kFirstButton;
+    return i >= 0 && i < int(bnPic.size()) ? bnPic[i] : nullptr;
+}
+
+void RegistrationDutyPage::prepare(QDate workDate)
+{
+    workDate_ = workDate;
+    FillEmployeePickers();
+    dTxt[0]->setText(twoDigits(workDate.month()));
+    dTxt[1]->setText(twoDigits(workDate.day()));
+    dTxt[3]->setText(QString::number(workDate.year()));
+    dTxt[4]->setText(twoDigits(workDate.month()));
+    dCmb[2]->setCurrentIndex(0);
+    chooseType();
+    ReloadDutyRoster();
+    LoadRegistrations();
+}
+
+void RegistrationDutyPage::FillEmployeePickers()
+{
+    dCmb[0]->clear();
+    dCmb[0]->addItem(kAllEmployeesNumber + u' ' + kAllEmployeesName);
+    dCmb[1]->clear();
+    const auto roster = config::readRoster(programDir_);
+    if (!roster) {
+        showOutcome(this, true, roster.error());
+    } else {
+        int position = 0;
+        for (const RosterEntry& e : roster.value()) {
+            dCmb[0]->addItem(e.number + u' ' + e.name);
+            dCmb[1]->addItem(dutyPickerEntry(e.number, e.name, ++position));
+        }
+    }
+    dCmb[0]->setCurrentIndex(0);
+    dCmb[1]->setCurrentIndex(dCmb[1]->count() > 0 ? 0 : -1);
+}
+
+void RegistrationDutyPage::chooseType()
+{
+    const HandlingType* type = findHandlingType(dCmb[2]->currentText());
+    if (!type)
+        return;
+    dLab12->setText(type->prefix);
+    dCmb[3]->clear();
+    dCmb[3]->addItems(type->amounts);
+    dCmb[3]->setCurrentIndex(0);
+    dbLab->setText(type->unit);
+}
+
+void RegistrationDutyPage::showList()
+{
+    showingList_ = true;
+    dLV->clear();
+    const QList<RegistrationColumn>& columns = registrationColumns();
+    QStringList captions;
+    for (const RegistrationColumn& c : columns)
+        captions.append(c.caption);
+    dLV->setColumnCount(int(columns.size()));
+    dLV->setHeaderLabels(captions);
+    for (int k = 0; k < int(columns.size()); ++k)
+        dLV->setColumnWidth(k, columns[k].width);
+    for (const RegistrationList::Row& row : list_.rows()) {
+        auto* item = new QTreeWidgetItem(dLV, row.registration.fields());
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, row.checked ? Qt::Checked : Qt::Unchecked);
+        // a long reason is cut off in its column
+        item->setToolTip(3, row.registration.reason);
+    }
+    showingList_ = false;
+}
+
+void RegistrationDutyPage::toggleSelectedRow()
+{
+    QTreeWidgetItem* item = dLV->currentItem();
+    if (!item)
+        return;
+    const int row = dLV->indexOfTopLevelItem(item);
+    list_.toggleCheck(row);
+    showingList_ = true;
+    item->setCheckState(0, list_.row(row).checked ? Qt::Checked : Qt::Unchecked);
+    showingList_ = false;
+}
+
+void RegistrationDutyPage::LoadRegistrations()
+{
+    const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::Registrations);
+    const Outcome loaded = list_.LoadRegistrations(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    if (!loaded.ok()) {
+        // The rows of the month shown before must not pass for this month's.
+        list_.setRegistrations({});
+        unreadableRegistrations_ = path;
+    } else if (path == unreadableRegistrations_) {
+        unreadableRegistrations_.clear();
+    }
+    showList();
+    showOutcome(this, !loaded.ok(), loaded.text);
+}
+
+void RegistrationDutyPage::AddRegistration()
+{
+    if (!commitFocusedBox())
+        return;
+    // The date and reason of a registration go into the month's file as they
+    // stand, so they pass the same checks as when the user leaves their boxes.
+    for (RegistrationBox box : {RegistrationBox::Month, RegistrationBox::Day, RegistrationBox::Reason}) {
+        if (!checkBox(int(box)))
+            return;
+    }
+    const QString method =
+        handlingMethod(dLab12->text(), dCmb[2]->currentText(), dCmb[3]->currentText(), dbLab->text());
+    const Outcome added = list_.AddRegistration(dCmb[0]->currentText(), dTxt[0]->text(), dTxt[1]->text(),
+                                                dTxt[2]->text(), method);
+    if (!added.ok()) {
+        showOutcome(this, true, added.text);
+        return;
+    }
+    showList();
+}
+
+void RegistrationDutyPage::RemoveCheckedRegistrations()
+{
+    if (list_.RemoveCheckedRegistrations() > 0)
+        showList();
+}
+
+void RegistrationDutyPage::SaveRegistrations()
+{
+    if (!commitFocusedBox())
+        return;
+    const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::Registrations);
+    if (!path.isEmpty() && path == unreadableRegistrations_) {
+        showOutcome(this, true, unreadableMessage(path));
+        return;
+    }
+    const Outcome saved = list_.SaveRegistrations(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    showOutcome(this, !saved.ok(), saved.text);
+}
+
+void RegistrationDutyPage::ReloadDutyRoster()
+{
+    const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::DutyRoster);
+    const Outcome loaded = duty_.LoadDutyRoster(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    if (!loaded.ok()) {
+        duty_.clear();
+        unreadableDutyRoster_ = path;
+    } else if (path == unreadableDutyRoster_) {
+        unreadableDutyRoster_.clear();
+    }
+    drawDutyMonth();
+    showOutcome(this, !loaded.ok(), loaded.text);
+}
+
+void RegistrationDutyPage::drawDutyMonth()
+{
+    if (const auto grid = DrawDutyMonth(duty_, dTxt[3]->text(), dTxt[4]->text(), dutyPickerEntries()))
+        dutyGrid_->showGrid(*grid);
+}
+
+void RegistrationDutyPage::clickDay(int day, Qt::MouseButton button)
+{
+    const ClickButton which = button == Qt::LeftButton    ? ClickButton::Left
+                              : button == Qt::RightButton ? ClickButton::Right
+                                                          : ClickButton::Other;
+    const auto clicked = clickDutyDay(duty_, day, which, dutyPickerEntries(), dCmb[1]->currentIndex());
+    if (!clicked) {
+        showOutcome(this, true, clicked.error());
+        return;
+    }
+    if (clicked.value())
+        dutyGrid_->colourDay(day, *clicked.value());
+}
+
+void RegistrationDutyPage::SaveDutyRoster()
+{
+    if (!commitFocusedBox())
+        return;
+    const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::DutyRoster);
+    if (!path.isEmpty() && path == unreadableDutyRoster_) {
+        showOutcome(this, true, unreadableMessage(path));
+        return;
+    }
+    const Outcome saved = duty_.SaveDutyRoster(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    showOutcome(this, !saved.ok(), saved.text);
+}
+
+void RegistrationDutyPage::confirmMonth()
+{
+    if (!confirmsMonth(dTxt[3]->text(), dTxt[4]->text()))
+        return;
+    ReloadDutyRoster();
+    LoadRegistrations();
+}
+
+QStringList RegistrationDutyPage::dutyPickerEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < dCmb[1]->count(); ++i)
+        entries.append(dCmb[1]->itemText(i));
+    return entries;
+}
+
+bool RegistrationDutyPage::checkBox(int box)
+{
+    RegistrationBoxTexts texts;
+    for (int k = 0; k < int(dTxt.size()); ++k)
+        texts[k] = dTxt[k]->text();
+    const BoxCheck check = checkRegistrationBox(RegistrationBox(box), texts, workDate_);
+    // In box order, so a month on show that changes carries over into the
+    // registration month last, as typing it would.
+    for (int k = 0; k < int(dTxt.size()); ++k) {
+        if (dTxt[k]->text() != check.texts[k])
+            dTxt[k]->setText(check.texts[k]);
+    }
+    if (!check.refocus())
+        return true;
+    QWidget* now = QApplication::focusWidget();
+    interruptedBox_ = now != dTxt[box] ? now : nullptr;
+    showOutcome(this, true, check.message);
+    dTxt[box]->setFocus(Qt::OtherFocusReason);
+    dTxt[box]->selectAll();
+    return false;
+}
+
+bool RegistrationDutyPage::commitFocusedBox()
+{
+    for (int i = 0; i < int(dTxt.size()); ++i) {
+        if (dTxt[i]->hasFocus())
+            return checkBox(i);
+    }
+    return true;
+}
+
+bool RegistrationDutyPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        for (int i = 0; i < int(dCmb.size()); ++i) {
+            if (watched != dCmb[i])
+                continue;
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // The list's own drop-down takes the focus for a moment; the list
+            // still has it as far as the user is concerned.
+            if (event->type() == QEvent::FocusOut
+                && (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason))
+                break;
+            dCbPic[i]->setPixmap(listImage(event->type() == QEvent::FocusIn ? kComboFocus : kComboNormal));
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarnby::ui

@@ -1,0 +1,390 @@
+#include "SettingsPage.h"
+
+#include "ExportSampleView.h"
+#include "PageTextBox.h"
+#include "SettingsBoxRules.h"
+#include "settings/ConfigFile.h"
+#include "shell/MessageSeam.h"
+#include "shell/PictureButton.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace tarnby::ui {
+namespace {
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& where, bool heading = false)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(where);
+    if (heading) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+void addRule(QWidget* parent, int x)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(x, 36, 2, 430);
+}
+
+// The time rows of both modes: the period, then two times, each with its kind.
+struct TimeRow {
+    const char16_t* period;
+    const char16_t* first;
+    const char16_t* second; // nullptr when the row holds one time
+    int firstBox;           // the hour box of the first time
+};
+
+constexpr TimeRow kMode1Rows[] = {
+    {u"上午", u"上班", u"下班", 2},
+    {u"下午", u"上班", u"下班", 6},
+    {u"晚上", u"加班", u"加班", 10},
+};
+constexpr TimeRow kMode2Rows[] = {
+    {u"全天", u"上班", u"下班", 14},
+    {u"晚上", u"加班", nullptr, 18},
+};
+
+} // namespace
+
+SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
+    : QWidget(parent)
+    , programDir_(programDir)
+{
+    setFixedSize(kSize);
+    QLabel* title = addLabel(this, QStringLiteral("考勤系统相关操作设置"), {12, 8, 300, 22}, true);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    title->setFont(big);
+
+    for (int i = 0; i < settingsbox::kBoxCount; ++i) {
+        auto* box = new PageTextBox(this);
+        box->setObjectName(QStringLiteral("sTxt(%1)").arg(i));
+        if (i >= settingsbox::kFirstTimeBox) {
+            box->setMaxLength(2);
+            box->setAlignment(Qt::AlignCenter);
+        }
+        box->setDigitsOnly(settingsbox::kindOf(i) != settingsbox::Kind::Text);
+        connect(box, &PageTextBox::left, this, [this, i] {
+            if (sTxt[i] == interruptedBox_) {
+                interruptedBox_ = nullptr;
+                return;
+            }
+            leaveBox(i);
+        }, Qt::QueuedConnection);
+        sTxt[i] = box;
+    }
+    for (int n = 0; n < int(bnPic.size()); ++n) {
+        auto* button = new PictureButton(PictureButton::Kind::Action, this);
+        button->setObjectName(QStringLiteral("bnPic(%1)").arg(n));
+        bnPic[n] = button;
+    }
+
+    buildRosterPart();
+    addRule(this, 224);
+    buildTimePart();
+    addRule(this, 516);
+    buildPositionPart();
+    buildHelpTexts();
+
+    connect(bnPic[0], &PictureButton::released, this, &SettingsPage::SaveRoster);
+    connect(bnPic[1], &PictureButton::released, this, &SettingsPage::AddRosterEntry);
+    connect(bnPic[2], &PictureButton::released, this, &SettingsPage::RemoveSelectedRosterEntries);
+    connect(bnPic[3], &PictureButton::released, this, [this] { SaveTimeMode(1); });
+    connect(bnPic[4], &PictureButton::released, this, [this] { SaveTimeMode(2); });
+    connect(bnPic[5], &PictureButton::released, this, &SettingsPage::SaveReadPosition);
+}
+
+void SettingsPage::buildRosterPart()
+{
+    addLabel(this, QStringLiteral("员工编号列表"), {12, 36, 200, 18}, true);
+    sList = new QListWidget(this);
+    sList->setObjectName(QStringLiteral("sList"));
+    sList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    sList->setGeometry(12, 56, 200, 236);
+
+    addLabel(this, QStringLiteral("编号："), {12, 300, 40, 22});
+    sTxt[0]->setGeometry(52, 300, 160, 22);
+    addLabel(this, QStringLiteral("姓名："), {12, 326, 40, 22});
+    sTxt[1]->setGeometry(52, 326, 160, 22);
+
+    const struct {
+        const char16_t* caption;
+        int button;
+        const char16_t* buttonCaption;
+    } actions[] = {
+        {u"添加信息到列表 -->", 1, u"添加"},
+        {u"将列表中选定项 -->", 2, u"删除"},
+        {u"将列表内信息 -->", 0, u"保存"},
+    };
+    int y = 358;
+    for (const auto& a : actions) {
+        addLabel(this, QString::fromUtf16(a.caption), {12, y, 142, 21});
+        bnPic[a.button]->move(158, y);
+        bnPic[a.button]->setCaption(QString::fromUtf16(a.buttonCaption));
+        y += 28;
+    }
+}
+
+void SettingsPage::buildTimePart()
+{
+    addLabel(this, QStringLiteral("上下班时间设定"), {236, 36, 200, 18}, true);
+    auto placeRows = [this](int top, const TimeRow* rows, int count) {
+        for (int r = 0; r < count; ++r) {
+            const TimeRow& row = rows[r];
+            const int y = top + r * 26;
+            addLabel(this, QString::fromUtf16(row.period), {236, y, 30, 22});
+            int x = 266;
+            for (int t = 0; t < 2; ++t) {
+                const char16_t* kind = t == 0 ? row.first : row.second;
+                if (!kind)
+                    break;
+                const int hour = row.firstBox + 2 * t;
+                addLabel(this, QString::fromUtf16(kind), {x, y, 28, 22});
+                sTxt[hour]->setGeometry(x + 28, y, 26, 22);
+                addLabel(this, QStringLiteral("点"), {x + 56, y, 14, 22});
+                sTxt[hour + 1]->setGeometry(x + 70, y, 26, 22);
+                addLabel(this, QStringLiteral("分"), {x + 98, y, 14, 22});
+                x += 124;
+            }
+        }
+    };
+    auto modeCaption = [this](int y, const QString& mode) {
+        addLabel(this, QStringLiteral("时间模式"), {236, y + 2, 56, 20});
+        QLabel* number = addLabel(this, mode, {292, y, 20, 24}, true);
+        QFont f = number->font();
+        f.setPointSizeF(f.pointSizeF() * 1.4);
+        number->setFont(f);
+        number->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128);"));
+    };
+
+    modeCaption(58, QStringLiteral("1"));
+    placeRows(86, kMode1Rows, 3);
+    addLabel(this, QStringLiteral("将以上时间 -->"), {266, 166, 100, 21});
+    bnPic[3]->move(370, 166);
+    bnPic[3]->setCaption(QStringLiteral("保存"));
+
+    auto* valid = new QWidget(this);
+    valid->setGeometry(236, 194, 272, 110);
+    auto* validLayout = new QVBoxLayout(valid);
+    validLayout->setContentsMargins(0, 0, 0, 0);
+    validLayout->setSpacing(1);
+    for (const char16_t* text : {u"有效打卡时间：", u"上午上班前60分钟以内", u"上午下班后30分钟以内",
+                                 u"下午上班前30分钟以内",
+                                 u"其它时间打卡均视为非正常打卡(如迟到、早退等)或无效打卡(不进行考勤统计)！"}) {
+        auto* line = new QLabel(QString::fromUtf16(text), valid);
+        line->setWordWrap(true);
+        line->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
+        validLayout->addWidget(line);
+    }
+    validLayout->addStretch();
+
+    modeCaption(314, QStringLiteral("2"));
+    placeRows(342, kMode2Rows, 2);
+    addLabel(this, QStringLiteral("将以上时间 -->"), {266, 396, 100, 21});
+    bnPic[4]->move(370, 396);
+    bnPic[4]->setCaption(QStringLiteral("保存"));
+}
+
+void SettingsPage::buildPositionPart()
+{
+    addLabel(this, QStringLiteral("指定考勤记录读取位置"), {528, 36, 240, 18}, true);
+    addLabel(this, QStringLiteral("编号起始单元格名称："), {528, 60, 128, 22});
+    sTxt[settingsbox::kNumberCellBox]->setGeometry(660, 60, 36, 22);
+    addLabel(this, QStringLiteral("时间起始单元格名称："), {528, 86, 128, 22});
+    sTxt[settingsbox::kTimeCellBox]->setGeometry(660, 86, 36, 22);
+    addLabel(this, QStringLiteral("将读取位置 -->"), {558, 114, 98, 21});
+    bnPic[5]->move(660, 114);
+    bnPic[5]->setCaption(QStringLiteral("保存"));
+}
+
+void SettingsPage::buildHelpTexts()
+{
+    auto* help = new QWidget(this);
+    help->setGeometry(528, 146, 242, 326);
+    auto* layout = new QVBoxLayout(help);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    auto add = [&](const char16_t* text, bool heading) {
+        auto* line = new QLabel(QString::fromUtf16(text), help);
+        line->setWordWrap(true);
+        if (heading) {
+            QFont f = line->font();
+            f.setBold(true);
+            line->setFont(f);
+        } else {
+            line->setIndent(12);
+        }
+        layout->addWidget(line);
+    };
+    add(u"相关说明：", true);
+    add(u"一、员工编号", true);
+    add(u"编号为考勤机中设定的员工编号。", false);
+    add(u"二、工作时间", true);
+    add(u"时间模式1或2，实际用到哪种模式就设置哪种。", false);
+    add(u"三、数据读取", true);
+    add(u"考勤机导出考勤记录时，请选择最基本的导出模式。", false);
+    auto* sample = new ExportSampleView(help);
+    layout->addWidget(sample, 0, Qt::AlignHCenter);
+    add(u"导出如上图所示只有一列日期时间的表格。", false);
+    add(u"Excel表中单元格名称，如D列第2行则名称为D2", false);
+    add(u"此程序暂仅适用于单列日期时间的xls 表格数据文件。", false);
+    add(u"四、所有操作请记得保存", true);
+    layout->addStretch();
+}
+
+PictureButton* SettingsPage::actionButton(int n) const
+{
+    return n >= 0 && n < int(bnPic.size()) ? bnPic[n] : nullptr;
+}
+
+void SettingsPage::prepare()
+{
+    // A missing or broken file fails all three loads alike; say it once.
+    QStringList errors;
+    auto note = [&errors](const QString& error) {
+        if (!errors.contains(error))
+            errors.append(error);
+    };
+    sList->clear();
+    if (auto roster = config::LoadRosterList(programDir_))
+        sList->addItems(roster.value());
+    else
+        note(roster.error());
+    if (auto times = config::LoadWorkTimes(programDir_)) {
+        for (int k = 0; k < 18; ++k)
+            sTxt[settingsbox::kFirstTimeBox + k]->setText(times.value()[k]);
+    } else {
+        note(times.error());
+    }
+    if (auto position = config::LoadReadPosition(programDir_)) {
+        sTxt[settingsbox::kNumberCellBox]->setText(position->numberCell);
+        sTxt[settingsbox::kTimeCellBox]->setText(position->timeCell);
+    } else {
+        note(position.error());
+    }
+    for (const QString& error : errors)
+        showOutcome(this, true, error);
+}
+
+void SettingsPage::refuse(int box, const QString& text)
+{
+    QWidget* now = QApplication::focusWidget();
+    interruptedBox_ = now != sTxt[box] ? now : nullptr;
+    showOutcome(this, true, text);
+    sTxt[box]->setFocus(Qt::OtherFocusReason);
+    sTxt[box]->selectAll();
+}
+
+bool SettingsPage::leaveBox(int box)
+{
+    const settingsbox::Left left = settingsbox::leave(box, sTxt[box]->text());
+    if (left.text != sTxt[box]->text())
+        sTxt[box]->setText(left.text);
+    if (left.wrongTime) {
+        refuse(box, settingsbox::kBadTimeMessage);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsPage::commitFocusedBox()
+{
+    for (int i = 0; i < settingsbox::kBoxCount; ++i) {
+        if (sTxt[i]->hasFocus())
+            return leaveBox(i);
+    }
+    return true;
+}
+
+void SettingsPage::SaveRoster()
+{
+    if (!commitFocusedBox())
+        return;
+    SettingsPageData data;
+    for (int i = 0; i < sList->count(); ++i)
+        data.rosterList.append(sList->item(i)->text());
+    const Outcome outcome = config::SaveSettings(programDir_, config::kRosterPart, data);
+    showOutcome(this, !outcome.ok(), outcome.text);
+}
+
+void SettingsPage::AddRosterEntry()
+{
+    if (!commitFocusedBox())
+        return;
+    const QString number = settingsbox::leave(0, sTxt[0]->text()).text;
+    const QString name = settingsbox::leave(1, sTxt[1]->text()).text;
+    sTxt[0]->setText(number);
+    sTxt[1]->setText(name);
+    if (const settingsbox::EntryCheck check = settingsbox::checkEntry(number, name); !check.ok()) {
+        refuse(check.box, check.message);
+        return;
+    }
+    sList->addItem(number + u' ' + name);
+    sTxt[0]->clear();
+    sTxt[1]->clear();
+}
+
+void SettingsPage::RemoveSelectedRosterEntries()
+{
+    for (int i = sList->count() - 1; i >= 0; --i) {
+        if (sList->item(i)->isSelected())
+            delete sList->takeItem(i);
+    }
+}
+
+void SettingsPage::SaveTimeMode(int mode)
+{
+    if (!commitFocusedBox())
+        return;
+    const int first = mode == 1 ? settingsbox::kFirstTimeBox : settingsbox::kLastMode1Box + 1;
+    const int last = mode == 1 ? settingsbox::kLastMode1Box : settingsbox::kLastTimeBox;
+    // A wrong time left in a box after its message would otherwise be
+    // written, and a short one would shift every later field of the line.
+    for (int box = first; box <= last; ++box) {
+        if (settingsbox::leave(box, sTxt[box]->text()).wrongTime) {
+            refuse(box, settingsbox::kBadTimeMessage);
+            return;
+        }
+    }
+    for (int box = first; box <= last; ++box)
+        sTxt[box]->setText(settingsbox::leave(box, sTxt[box]->text()).text);
+    SettingsPageData data;
+    for (int k = 0; k < 18; ++k)
+        data.timeFields[k] = sTxt[settingsbox::kFirstTimeBox + k]->text();
+    const Outcome outcome =
+        config::SaveSettings(programDir_, mode == 1 ? config::kTimeMode1Part : config::kTimeMode2Part, data);
+    showOutcome(this, !outcome.ok(), outcome.text);
+}
+
+void SettingsPage::SaveReadPosition()
+{
+    if (!commitFocusedBox())
+        return;
+    SettingsPageData data;
+    for (int box : {settingsbox::kNumberCellBox, settingsbox::kTimeCellBox}) {
+        const QString cell = settingsbox::leave(box, sTxt[box]->text()).text;
+        sTxt[box]->setText(cell);
+        // Characters 2-5 of the first line are read by position: a cell name
+        // of any other length would move the other one.
+        if (const QString error = settingsbox::cellError(cell); !error.isEmpty()) {
+            refuse(box, error);
+            return;
+        }
+    }
+    data.numberCell = sTxt[settingsbox::kNumberCellBox]->text();
+    data.timeCell = sTxt[settingsbox::kTimeCellBox]->text();
+    const Outcome outcome = config::SaveSettings(programDir_, config::kReadPositionPart, data);
+    showOutcome(this, !outcome.ok(), outcome.text);
+}
+
+} // namespace tarnby::ui
