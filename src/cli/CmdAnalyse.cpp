@@ -160,7 +160,19 @@ int analyse(QStringList args, const QString& exeDir)
         }
         employees = picker.value();
     } else {
-        employees = {*o.employee};
+        // A bare number is reported under its picker entry, as the window shows it.
+        QString text = *o.employee;
+        if (!text.contains(u' ')) {
+            if (const Result<QStringList> picker = FillAnalysisPicker(home, table); picker) {
+                for (const QString& entry : picker.value()) {
+                    if (entry.section(u' ', 0, 0) == text) {
+                        text = entry;
+                        break;
+                    }
+                }
+            }
+        }
+        employees = {text};
     }
 
     AnalysisSetting setting;

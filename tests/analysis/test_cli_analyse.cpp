@@ -285,7 +285,7 @@ TEST_F(CliAnalyse, ABareNumberWorksLikeItsPickerEntry)
     ASSERT_EQ(bare.status, 0) << bare.err.toStdString();
     const QJsonObject a = QJsonDocument::fromJson(entry.out).object();
     const QJsonObject b = QJsonDocument::fromJson(bare.out).object();
-    EXPECT_EQ(b.value("employee").toString(), QStringLiteral("0001"));
+    EXPECT_EQ(b.value("employee").toString(), QStringLiteral("0001 张三"));
     EXPECT_EQ(a.value("rows"), b.value("rows"));
     EXPECT_EQ(a.value("stats"), b.value("stats"));
     EXPECT_EQ(a.value("registrations"), b.value("registrations"));
