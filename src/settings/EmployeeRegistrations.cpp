@@ -101,10 +101,12 @@ QList<EmployeeRegistrationRow> ShowEmployeeRegistrations(const QStringList& work
     QList<EmployeeRegistrationRow> rows;
     const QString employee = pickerNumber(pickerText);
     for (const QString& line : workList) {
-        const auto r = Registration::fromLine(line);
-        if (!r || !registrationConcerns(r->number, employee))
+        // The method column shows the fifth field alone, the one the analysis
+        // applies, even when a hand-edited line carries fields after it.
+        const QStringList f = line.split(kFieldSeparator);
+        if (f.size() < Registration::kFieldCount || !registrationConcerns(f.at(0), employee))
             continue;
-        rows.append({QStringLiteral("%1").arg(rows.size() + 1, 2, 10, QLatin1Char('0')), r->date, r->reason, r->method});
+        rows.append({QStringLiteral("%1").arg(rows.size() + 1, 2, 10, QLatin1Char('0')), f.at(1), f.at(3), f.at(4)});
     }
     return rows;
 }

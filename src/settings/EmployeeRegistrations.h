@@ -55,7 +55,8 @@ struct EmployeeRegistrationColumn {
 const QList<EmployeeRegistrationColumn>& employeeRegistrationColumns();
 
 // The rows of cxLV for the employee of the picker text dCmb(6), in work-list
-// order. Lines with fewer than five fields are passed over.
+// order: fields 1, 3 and 4 of each line (date, reason, method). Lines with
+// fewer than five fields are passed over.
 QList<EmployeeRegistrationRow> ShowEmployeeRegistrations(const QStringList& workList, const QString& pickerText);
 
 } // namespace tarnby

@@ -38,15 +38,23 @@ Outcome RegistrationList::LoadRegistrations(const QString& programDir, const QSt
                                             const QString& monthText)
 {
     const auto month = monthfile::fromBoxes(yearText, monthText);
-    if (!month) {
-        // boxes that name no month name no file either: an empty month
-        setRegistrations({});
-        return Outcome::quiet();
+    QList<Registration> registrations;
+    // boxes that name no month name no file either: an empty month
+    if (month) {
+        auto loaded = registrationfile::load(programDir, month.value());
+        if (!loaded)
+            return loaded.outcome();
+        registrations = loaded.value();
     }
-    auto loaded = registrationfile::load(programDir, month.value());
-    if (!loaded)
-        return loaded.outcome();
-    setRegistrations(loaded.value());
+    // The sort key and order belong to the list, not to the month on show: the
+    // month's rows are shown in the order the user chose last.
+    const int column = sortColumn_;
+    const bool ascending = ascending_;
+    setRegistrations(registrations);
+    sortColumn_ = column;
+    ascending_ = ascending;
+    if (sortColumn_ >= 0)
+        applySort();
     return Outcome::quiet();
 }
 

@@ -39,7 +39,7 @@ public:
     // Replaces the rows with the month named by the year and month boxes (a
     // one-character month counts as "0m"). A missing file, or boxes that name
     // no month, give an empty list. A malformed file is an error and the rows
-    // stay as they were. Loading ends any sorting.
+    // stay as they were. A sort chosen by a header click stays in force.
     Outcome LoadRegistrations(const QString& programDir, const QString& yearText, const QString& monthText);
 
     // Writes the rows on show to the month named by the boxes at this moment.

@@ -55,6 +55,28 @@ TEST(EmployeeRegistrationsTest, DetailRowsForTheEmployeeAndForEveryone)
     EXPECT_TRUE(ShowEmployeeRegistrations({}, QStringLiteral("0001 张三")).isEmpty());
 }
 
+TEST(EmployeeRegistrationsTest, TheMethodColumnShowsTheFifthFieldAlone)
+{
+    struct Row {
+        const char* name;
+        QString line;
+        QString method;
+    };
+    const Row rows[] = {
+        {"five fields", QStringLiteral("1##02月20日##张三##忘记打卡##不计漏打1次"), QStringLiteral("不计漏打1次")},
+        {"fields after the fifth are not shown", QStringLiteral("1##02月20日##张三##病##病假1天##附注"),
+         QStringLiteral("病假1天")},
+        {"an empty fifth field stays empty", QStringLiteral("1##02月20日##张三##病####附注"), QString()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto shown = ShowEmployeeRegistrations({row.line}, QStringLiteral("0001 张三"));
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_EQ(shown.at(0).date, QStringLiteral("02月20日"));
+        EXPECT_EQ(shown.at(0).method, row.method);
+    }
+}
+
 TEST(EmployeeRegistrationsTest, SerialNumbersKeepTwoDigitsAndGrowBeyond)
 {
     QStringList work;

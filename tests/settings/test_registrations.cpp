@@ -298,6 +298,40 @@ TEST(RegistrationListTest, HeaderClicksSortByTheColumnAndFlipTheOrder)
     EXPECT_EQ(list.registrations().first().name, QStringLiteral("陈六"));
 }
 
+TEST_F(RegistrationFileTest, AReloadedMonthShowsInTheOrderLastChosen)
+{
+    folder.write(QStringLiteral("201302.ydj"), gbk(QStringLiteral("2##02月09日##乙##a##m\r\n"
+                                                                  "10##02月01日##甲##b##m\r\n"
+                                                                  "1##02月20日##丙##c##m\r\n")));
+    folder.write(QStringLiteral("201303.ydj"), gbk(QStringLiteral("5##03月15日##丁##d##m\r\n"
+                                                                  "6##03月02日##戊##e##m\r\n")));
+    struct Row {
+        const char* name;
+        int headerClicks; // clicks on the date header before the reload
+        QString month;
+        QStringList reasons;
+    };
+    const Row rows[] = {
+        {"never sorted: file order", 0, QStringLiteral("2"), {"a", "b", "c"}},
+        {"sorted ascending stays ascending", 1, QStringLiteral("2"), {"b", "a", "c"}},
+        {"sorted descending stays descending", 2, QStringLiteral("2"), {"c", "a", "b"}},
+        {"another month takes the same order", 1, QStringLiteral("3"), {"e", "d"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RegistrationList list;
+        ASSERT_TRUE(list.LoadRegistrations(folder.path(), QStringLiteral("2013"), QStringLiteral("2")).ok());
+        for (int i = 0; i < row.headerClicks; ++i)
+            list.sortByColumn(1);
+        ASSERT_TRUE(list.LoadRegistrations(folder.path(), QStringLiteral("2013"), row.month).ok());
+        QStringList reasons;
+        for (const Registration& r : list.registrations())
+            reasons.append(r.reason);
+        EXPECT_EQ(reasons, row.reasons);
+        EXPECT_EQ(list.sortColumn(), row.headerClicks > 0 ? 1 : -1);
+    }
+}
+
 TEST(RegistrationListTest, SortingIsStableForEqualKeys)
 {
     RegistrationList list;
