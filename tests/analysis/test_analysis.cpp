@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 #include <vector>
 
 using namespace tarnby;
@@ -180,6 +181,103 @@ TEST(Analysis, TimeModeTwoTakesOverWithTheSameRequest)
     EXPECT_EQ(day->cells[ColRemark], QStringLiteral("迟到/加班"));
     EXPECT_EQ(result.stats[StatOvertime2], QStringLiteral("0"));
     EXPECT_EQ(result.stats[StatAbsent], QStringLiteral("30天"));
+}
+
+std::map<int, std::uint32_t> colorsOf(const ResultRow& row)
+{
+    std::map<int, std::uint32_t> out;
+    for (int c = 0; c < kResultColumns; ++c) {
+        if (row.colors[c])
+            out[c] = *row.colors[c];
+    }
+    return out;
+}
+
+struct RunDayCase {
+    const char* name;
+    int mode;
+    QStringList punchTimes; // of 5 March 2013
+    QStringList registrations;
+    bool duty;
+    bool rest;
+    const char* remark;
+    std::map<int, std::uint32_t> colors;
+};
+
+TEST(Analysis, ADayThroughTheWholeRun)
+{
+    const QString reg = QStringLiteral("0001##03月05日##张三##");
+    const std::vector<RunDayCase> cases = {
+        {"mode 1: a working day without punches is absent", 1, {}, {}, false, false, "旷工", {}},
+        {"mode 1: a rest day without punches has no remark", 1, {}, {}, false, true, "", {{ColWeekday, kColorRestDay}}},
+        {"mode 1: whole-day sick leave on a day without punches", 1, {}, {reg + "感冒##病假1天"}, false, false, "*/病假",
+         {{ColRemark, kColorRegistered}}},
+        {"mode 1: a registration for everybody", 1, {}, {"0000##03月05日##全体员工##停电##不计旷工1天"}, false, false, "*",
+         {{ColRemark, kColorRegistered}}},
+        {"mode 1: the newest line's pass reads the older line's excuse", 1, {"08:00:00", "12:00:00", "14:00:00"},
+         {reg + "a##不计漏打1次", reg + "b##处罚5元"}, false, false, "*", {{ColRemark, kColorRegistered}}},
+        {"mode 1: duty day 25 minutes before the on-duty time", 1, {"07:35:00", "12:00:00", "14:00:00", "17:00:00"}, {},
+         true, false, "值日/迟到", {{ColMorningIn, kColorLate}}},
+        {"mode 1: a rest day with half a day worked", 1, {"08:00:00", "12:00:00"}, {}, false, true, "加班",
+         {{ColWeekday, kColorRestDay}}},
+        {"mode 2: a half-day absence excuse sets the absence to one half", 2, {}, {reg + "a##不计旷工0.5天"}, false, false,
+         "*/旷工", {{ColRemark, kColorRegistered}}},
+        {"mode 2: a rest day with only the on-duty punch", 2, {"08:55:00"}, {}, false, true, "漏打/加班",
+         {{ColWeekday, kColorRestDay}}},
+        {"mode 2: overtime and lateness on one day", 2, {"09:05:00", "21:30:00"}, {}, false, false, "迟到/加班",
+         {{ColMorningIn, kColorLate}, {ColAfternoonOut, kColorOvertime}}},
+    };
+    for (const RunDayCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList records{QStringLiteral("0001##2013-03-01##08:00:00")};
+        for (const QString& t : c.punchTimes)
+            records.append(QStringLiteral("0001##2013-03-05##") + t);
+        const PunchTable table = tableOf(records);
+        RestDayFlags flags{};
+        flags[5] = c.rest;
+        AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3, flags);
+        request.timeMode = c.mode;
+        request.registrations = c.registrations;
+        const bool duty = c.duty;
+        request.duty = [duty](int, int) -> Result<DutyTable> {
+            DutyTable t = nobodyOnDuty();
+            if (duty)
+                t[5] = QStringLiteral("1");
+            return t;
+        };
+        const AnalysisResult result = analysed(request);
+        const ResultRow* row = rowOn(result, "03月05日");
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->cells[ColRemark], QString::fromUtf8(c.remark));
+        EXPECT_EQ(colorsOf(*row), c.colors);
+    }
+}
+
+TEST(Analysis, TheSecondMonthOfAMidMonthPeriodReadsItsOwnRestFlags)
+{
+    const PunchTable table = tableOf({"0001##2013-12-16##08:00:00", "0001##2014-01-04##08:00:00",
+                                      "0001##2014-01-04##12:00:00", "0001##2014-01-04##14:00:00",
+                                      "0001##2014-01-04##17:00:00"});
+    RestDayFlags flags{};
+    flags[20] = true;      // 20 December
+    flags[31 + 4] = true;  // 4 January
+    flags[31 + 20] = true; // 20 January lies outside the period
+    const AnalysisResult result = analysed(requestFor(table, "0001 张三", kMidMonthStyle, 2013, 12, flags));
+    ASSERT_EQ(result.rows.size(), 31);
+    struct Expected {
+        const char* date;
+        bool rest;
+        const char* remark;
+    };
+    for (const Expected& e : {Expected{"12月20日", true, ""}, Expected{"01月04日", true, "加班"},
+                              Expected{"01月03日", false, "旷工"}, Expected{"12月21日", false, "旷工"}}) {
+        SCOPED_TRACE(e.date);
+        const ResultRow* row = rowOn(result, e.date);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->colors[ColWeekday].has_value(), e.rest);
+        EXPECT_EQ(row->cells[ColRemark], QString::fromUtf8(e.remark));
+    }
+    EXPECT_EQ(result.stats[StatRest], QStringLiteral("1天"));
 }
 
 class AnalysisFromFiles : public ::testing::Test {
