@@ -59,8 +59,9 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event)
         setImage(normalImage());
         return;
     }
-    if (!(event->buttons() & Qt::LeftButton) || kind_ == Kind::Tab)
-        setImage(hoverImage());
+    // Any move over the button shows it under the pointer, a held button
+    // included: the pressed picture lasts until the pointer moves.
+    setImage(hoverImage());
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

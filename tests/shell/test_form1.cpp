@@ -79,6 +79,8 @@ private slots:
     void tabHoverAndLeave();
     void actionButtonPressReleaseAndRightButton();
     void leavingWithTheButtonHeldRestoresTheNormalPicture();
+    void movingWithTheButtonHeld_data();
+    void movingWithTheButtonHeld();
     void skinFilesReplaceBuiltInPictures();
     void gifWinsOverJpegForTheEmblem();
     void unreadableSkinFileKeepsTheBuiltInPicture();
@@ -291,6 +293,42 @@ void TestForm1::leavingWithTheButtonHeldRestoresTheNormalPicture()
     QCOMPARE(button->image(), kButtonNormal);
     sendMouse(button, QEvent::MouseButtonRelease, QPoint(-400, -300), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(spy.size(), 0);
+}
+
+void TestForm1::movingWithTheButtonHeld_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<int>("image");
+    QTest::addColumn<bool>("runs");
+    // (54, 21) is the button's far corner, which still counts as over it.
+    QTest::newRow("a move inside shows the under-the-pointer picture") << QPoint(20, 10) << kButtonHover << true;
+    QTest::newRow("a move onto the far edge is still inside") << QPoint(54, 21) << kButtonHover << true;
+    QTest::newRow("a move one pixel past the right edge is outside") << QPoint(55, 10) << kButtonNormal << false;
+    QTest::newRow("a move above the top edge is outside") << QPoint(10, -1) << kButtonNormal << false;
+}
+
+void TestForm1::movingWithTheButtonHeld()
+{
+    QFETCH(QPoint, to);
+    QFETCH(int, image);
+    QFETCH(bool, runs);
+    MessageRecorder recorder;
+    ProgramFolder folder;
+    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    window.show();
+    window.SwitchPage(2);
+    PictureButton* button = window.bnPic[11];
+    QCOMPARE(button->size(), kButtonSize);
+    QSignalSpy spy(button, &PictureButton::released);
+    hover(button);
+    sendMouse(button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(button->image(), kButtonPressed);
+    sendMouse(button, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(button->image(), image);
+    sendMouse(button, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(button->image(), kButtonNormal);
+    QCOMPARE(spy.size(), runs ? 1 : 0);
+    QCOMPARE(window.analysisPage->cxPic->isVisible(), runs);
 }
 
 void TestForm1::skinFilesReplaceBuiltInPictures()

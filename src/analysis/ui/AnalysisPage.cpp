@@ -6,10 +6,14 @@
 #include "settings/EmployeeRegistrations.h"
 #include "shell/Calculator.h"
 #include "shell/ClickLabel.h"
+#include "shell/DropDownFocus.h"
+#include "shell/ImageList.h"
 #include "shell/MessageSeam.h"
 #include "shell/PictureButton.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -123,6 +127,8 @@ void AnalysisPage::buildPeriodPart()
     dCmb[5]->setObjectName(QStringLiteral("dCmb(5)"));
     dCmb[5]->setGeometry(209, 5, 46, 22);
     textLabel(QStringLiteral("月"), frame, QRect(258, 6, 14, 20));
+    addComboArrow(4);
+    addComboArrow(5);
     connect(dCmb[4], &QComboBox::activated, this, [this] { DrawSettlementCalendar(); });
     connect(dCmb[5], &QComboBox::activated, this, [this] { DrawSettlementCalendar(); });
 
@@ -247,6 +253,7 @@ void AnalysisPage::buildEmployeePart()
     dCmb[6]->setObjectName(QStringLiteral("dCmb(6)"));
     dCmb[6]->setGeometry(88, 49, 182, 22);
     dCmb[6]->addItem(kPickerPlaceholder);
+    addComboArrow(6);
     connect(dCmb[6], &QComboBox::activated, this, [this] { Refresh(); });
 
     textLabel(QStringLiteral("刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -388,6 +395,35 @@ void AnalysisPage::buildDetailsPanel()
     for (int i = 0; i < employeeRegistrationColumns().size(); ++i)
         cxLV->setColumnWidth(i, employeeRegistrationColumns().at(i).width);
     cLPic->hide();
+}
+
+void AnalysisPage::addComboArrow(int i)
+{
+    QComboBox* combo = dCmb[i];
+    auto arrow = new QLabel(combo->parentWidget());
+    arrow->setObjectName(QStringLiteral("dCbPic(%1)").arg(i));
+    arrow->setPixmap(listImage(kComboNormal));
+    const QSize size = arrow->pixmap().size();
+    const QRect r = combo->geometry();
+    arrow->setGeometry(r.right() - size.width(), r.top() + (r.height() - size.height()) / 2, size.width(),
+                       size.height());
+    // The picture lies over the list's own arrow; clicks go through to the list.
+    arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    arrow->raise();
+    combo->installEventFilter(this);
+    dCbPic[i] = arrow;
+}
+
+bool AnalysisPage::eventFilter(QObject* watched, QEvent* event)
+{
+    for (int i : {4, 5, 6}) {
+        if (watched != dCmb[i])
+            continue;
+        if (const std::optional<bool> focused = dropDownFocusChange(dCmb[i], event))
+            dCbPic[i]->setPixmap(listImage(*focused ? kComboFocus : kComboNormal));
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 PictureButton* AnalysisPage::actionButton(int n) const

@@ -8,6 +8,7 @@
 #include "settings/MonthFile.h"
 #include "settings/RegistrationBoxRules.h"
 #include "shell/ClickLabel.h"
+#include "shell/DropDownFocus.h"
 #include "shell/ImageList.h"
 #include "shell/MessageSeam.h"
 #include "shell/PictureButton.h"
@@ -477,19 +478,12 @@ bool RegistrationDutyPage::commitFocusedBox()
 
 bool RegistrationDutyPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        for (int i = 0; i < int(dCmb.size()); ++i) {
-            if (watched != dCmb[i])
-                continue;
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            // The list's own drop-down takes the focus for a moment; the list
-            // still has it as far as the user is concerned.
-            if (event->type() == QEvent::FocusOut
-                && (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason))
-                break;
-            dCbPic[i]->setPixmap(listImage(event->type() == QEvent::FocusIn ? kComboFocus : kComboNormal));
-            break;
-        }
+    for (int i = 0; i < int(dCmb.size()); ++i) {
+        if (watched != dCmb[i])
+            continue;
+        if (const std::optional<bool> focused = dropDownFocusChange(dCmb[i], event))
+            dCbPic[i]->setPixmap(listImage(*focused ? kComboFocus : kComboNormal));
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "settings/TextFile.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form1.h"
+#include "shell/ImageList.h"
 #include "shell/MessageSeam.h"
 #include "shell/PictureButton.h"
 
@@ -110,6 +111,8 @@ private slots:
     void timeModeLabels();
     void detailsPanelToggles();
     void pageSwitchSelectsASingleEntry();
+    void dropDownArrowFollowsTheFocus_data();
+    void dropDownArrowFollowsTheFocus();
 };
 
 void TestAnalysisPage::journeyMatchesTheCommandLine_data()
@@ -367,6 +370,59 @@ void TestAnalysisPage::pageSwitchSelectsASingleEntry()
     page.prepare();
     QCOMPARE(page.dCmb[6]->currentIndex(), 0);
     QCOMPARE(page.dCmb[6]->currentText(), QStringLiteral("====请选择===="));
+}
+
+void TestAnalysisPage::dropDownArrowFollowsTheFocus_data()
+{
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<int>("next");
+    QTest::newRow("the year picker, then the month picker") << 4 << 5;
+    QTest::newRow("the month picker, then the employee picker") << 5 << 6;
+    QTest::newRow("the employee picker, then the year picker") << 6 << 4;
+}
+
+void TestAnalysisPage::dropDownArrowFollowsTheFocus()
+{
+    QFETCH(int, focused);
+    QFETCH(int, next);
+    QTemporaryDir dir;
+    AnalysisPage page(dir.path());
+    page.FillPeriodPickers(QDate(2013, 3, 5));
+    const QImage normal = listImage(kComboNormal).toImage();
+    const QImage focus = listImage(kComboFocus).toImage();
+    auto picture = [&page](int i) {
+        auto* arrow = page.findChild<QLabel*>(QStringLiteral("dCbPic(%1)").arg(i));
+        return arrow ? arrow->pixmap().toImage() : QImage();
+    };
+    for (int i : {4, 5, 6}) {
+        QCOMPARE(picture(i), normal);
+        // The picture stands over the list's own arrow, inside its right edge, and lets clicks through.
+        QLabel* arrow = page.dCbPic[i];
+        QCOMPARE(arrow->parentWidget(), page.dCmb[i]->parentWidget());
+        QVERIFY(page.dCmb[i]->geometry().right() - arrow->geometry().right() <= 1);
+        QVERIFY(page.dCmb[i]->geometry().contains(arrow->geometry()));
+        QVERIFY(arrow->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+    page.show();
+    page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    // Whichever list the window gave the focus to on showing wears the focus picture.
+    for (int i : {4, 5, 6})
+        QCOMPARE(picture(i), page.dCmb[i]->hasFocus() ? focus : normal);
+
+    page.dCmb[focused]->setFocus(Qt::TabFocusReason);
+    QVERIFY(page.dCmb[focused]->hasFocus());
+    for (int i : {4, 5, 6})
+        QCOMPARE(picture(i), i == focused ? focus : normal);
+    // Dropping the list down does not take the focus picture away.
+    page.dCmb[focused]->showPopup();
+    QCOMPARE(picture(focused), focus);
+    page.dCmb[focused]->hidePopup();
+    QCOMPARE(picture(focused), focus);
+
+    page.dCmb[next]->setFocus(Qt::TabFocusReason);
+    for (int i : {4, 5, 6})
+        QCOMPARE(picture(i), i == next ? focus : normal);
 }
 
 QTEST_MAIN(TestAnalysisPage)
