@@ -65,13 +65,18 @@ bool makeRecord(const QString& number, const QString& timeText, QString* record)
     return true;
 }
 
-// Equality without regard to case once leading zeros are ignored.
-QString lookupKey(const QString& number)
+// Two numbers left-padded with zeros to a common length are equal once
+// upper-cased exactly when their parts after the leading zeros have the same
+// length and the same upper-case form. The length counts because upper-casing
+// may lengthen a text ("ß" becomes "SS") while the zeros that pad it do not
+// change, so "ß" and "SS" differ once padded.
+QString lookupKey(QStringView number)
 {
     qsizetype zeros = 0;
     while (zeros < number.size() && number.at(zeros) == u'0')
         ++zeros;
-    return number.mid(zeros).toUpper();
+    const QStringView rest = number.mid(zeros);
+    return QString::number(rest.size()) + u':' + rest.toString().toUpper();
 }
 
 } // namespace
@@ -143,7 +148,7 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
             progress(report);
         }
         const xls::ReadResult book = xls::readFirstSheet(path);
-        if (!book.ok() || !numberAt || !timeAt)
+        if (!book.ok() || !numberAt)
             return readError(path);
 
         const xls::Sheet& sheet = book.sheet;
@@ -163,6 +168,11 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
             previousCell = &numberCell;
             if (number.isEmpty())
                 break;
+            // The time cell is located only for a row that has a number, so a
+            // bad time position fails at the first record, not at a workbook
+            // whose number column is empty.
+            if (!timeAt)
+                return readError(path);
             const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
             if (const auto at = cells::timeCellDateTime(timeCell)) {
                 record = cells::punchRecord(number, *at);
@@ -215,13 +225,16 @@ ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder
 
 QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table)
 {
-    QHash<QString, qsizetype> byKey;
+    // The roster lookup list holds "NUMBER##name"; an entry's number is the text
+    // before its first "##" and a match shows the entry with every "##" made a
+    // space, so a number or name holding "##" reads as that list makes it.
+    QHash<QString, QString> byKey;
     byKey.reserve(roster.size());
-    for (qsizetype i = 0; i < roster.size(); ++i)
-    {
-        const QString key = lookupKey(roster.at(i).number);
+    for (const RosterEntry& person : roster) {
+        QString entry = person.number + QLatin1String("##") + person.name;
+        const QString key = lookupKey(QStringView(entry).left(entry.indexOf(QLatin1String("##"))));
         if (!byKey.contains(key))
-            byKey.insert(key, i);
+            byKey.insert(key, entry.replace(QLatin1String("##"), QLatin1String(" ")));
     }
 
     QStringList entries;
@@ -237,9 +250,7 @@ QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& ta
             auto known = found.constFind(previous);
             if (known == found.cend()) {
                 const auto at = byKey.constFind(lookupKey(previous));
-                const QString entry = at == byKey.cend()
-                    ? previous + kUnregisteredSuffix
-                    : roster.at(*at).number + u' ' + roster.at(*at).name;
+                const QString entry = at == byKey.cend() ? previous + kUnregisteredSuffix : *at;
                 known = found.insert(previous, entry);
             }
             entries.append(*known);

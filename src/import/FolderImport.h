@@ -87,8 +87,9 @@ ImportOutcome readFolder(const QString& folder, const ReadPosition& position, Pu
 // The employee picker: one entry per run of records with the same number,
 // "NUMBER name" from the roster or "<number> 未登记"; the single entry
 // "====请选择====" when the table is empty. A record number matches a roster
-// number when both are equal without regard to case once leading zeros are
-// ignored (15, 015 and 0015 match 0015); the first roster entry that matches wins.
+// number when both, left-padded with zeros to a common length, are equal once
+// upper-cased (15, 015 and 0015 match 0015; 15x matches 15X); the first roster
+// entry that matches wins.
 QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table);
 
 // pickerEntries with the roster of Init.ini in `programDir`.

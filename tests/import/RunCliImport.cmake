@@ -1,5 +1,11 @@
 # Runs tarnby-cli import and compares its stdout and status with what is expected.
 # -DCLI=<tarnby-cli> -DHOME=<program folder> -DFOLDER=<workbooks> -DEXPECTED=<file> -DSTATUS=<n>
+# -DMAKE_EMPTY_FOLDER=ON first makes FOLDER an empty folder; -DEXPECTED_TEXT=<text>
+# stands in for the expected file.
+if(MAKE_EMPTY_FOLDER)
+  file(REMOVE_RECURSE ${FOLDER})
+  file(MAKE_DIRECTORY ${FOLDER})
+endif()
 execute_process(
   COMMAND ${CLI} import --home ${HOME} ${FOLDER}
   OUTPUT_VARIABLE out
@@ -8,7 +14,11 @@ execute_process(
 if(NOT status STREQUAL STATUS)
   message(FATAL_ERROR "status ${status}, expected ${STATUS}; stderr: ${err}")
 endif()
-file(READ ${EXPECTED} expected)
+if(DEFINED EXPECTED_TEXT)
+  set(expected "${EXPECTED_TEXT}")
+else()
+  file(READ ${EXPECTED} expected)
+endif()
 if(NOT out STREQUAL expected)
   message(FATAL_ERROR "stdout differs.\n--- got:\n${out}\n--- expected:\n${expected}")
 endif()

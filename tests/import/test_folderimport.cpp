@@ -271,6 +271,46 @@ TEST_P(BadPosition, TakesTheReadErrorPathAtTheFirstWorkbook)
 INSTANTIATE_TEST_SUITE_P(Import, BadPosition,
                          ::testing::Values("A0B2", "A2B0", "AxB2", "A2#2", "12B2", "A2BB"));
 
+struct LateTimePositionRow {
+    const char* name;
+    int firstRecords;  // records of a.xls; b.xls holds none
+    int lastRecords;   // records of c.xls
+    Kind kind;
+    const char* failedWorkbook; // nullptr: the read finishes
+};
+
+class LateTimePosition : public Folders, public ::testing::WithParamInterface<LateTimePositionRow> {};
+
+// The time cell is located only once a row has a number, so a bad time
+// position fails at the first workbook with a record and not before.
+TEST_P(LateTimePosition, FailsAtTheFirstRecordOnly)
+{
+    init(QStringLiteral("A2B0"));
+    const auto saveNumbers = [this](const QString& name, int count) {
+        TestWorkbook book;
+        book.text(0, 0, QStringLiteral("工号"));
+        for (int r = 0; r < count; ++r)
+            book.number(r + 1, 0, r + 1).number(r + 1, 1, at(20, 8, r), kDateTimeFormat);
+        save(book, name);
+    };
+    saveNumbers(QStringLiteral("a.xls"), GetParam().firstRecords);
+    saveNumbers(QStringLiteral("b.xls"), 0);
+    saveNumbers(QStringLiteral("c.xls"), GetParam().lastRecords);
+    PunchTable table;
+    table.append(QStringLiteral("old##2013-01-01##08:00:00"));
+    const ImportOutcome out = read(table);
+    EXPECT_EQ(out.kind, GetParam().kind);
+    EXPECT_EQ(out.failedWorkbook,
+              GetParam().failedWorkbook ? dataPath(QString::fromUtf8(GetParam().failedWorkbook)) : QString());
+    EXPECT_EQ(table.size(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, LateTimePosition, ::testing::Values(
+    LateTimePositionRow{"first_workbook_with_a_number_fails", 2, 2, Kind::ReadError, "a.xls"},
+    LateTimePositionRow{"empty_workbooks_before_it_are_passed", 0, 2, Kind::ReadError, "c.xls"},
+    LateTimePositionRow{"no_number_anywhere_finishes", 0, 0, Kind::Read, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Folders, LowerCaseColumnLetterIsAccepted)
 {
     init(QStringLiteral("a2b2"));
