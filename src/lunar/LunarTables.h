@@ -91,6 +91,8 @@ inline constexpr std::array<Festival, 17> kGregorianFestivals = {{
 }};
 
 // Lunar festivals, in the order they are tried; they fall in ordinary months only.
+// The new year's eve is not marked: it is day 29 or 30 of month 12, and an
+// entry keyed "month 1, day 0" would never match, as no lunar date has day 0.
 inline constexpr std::array<Festival, 9> kLunarFestivals = {{
     {1, 1, "春节"},   {1, 15, "元宵节"}, {5, 5, "端午节"}, {7, 7, "七夕节"}, {7, 15, "中元节"},
     {8, 15, "中秋节"}, {9, 9, "重阳节"},  {12, 8, "腊八节"}, {12, 24, "小年"},
