@@ -13,7 +13,6 @@
 #include "shell/MessageSeam.h"
 #include "shell/PictureButton.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
@@ -82,11 +81,8 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, QWidget* p
         if (i != int(RegistrationBox::Reason))
             box->setAlignment(Qt::AlignCenter);
         connect(box, &PageTextBox::left, this, [this, i] {
-            if (dTxt[i] == interruptedBox_) {
-                interruptedBox_ = nullptr;
-                return;
-            }
-            checkBox(i);
+            if (!refusal_.takeInterrupted(dTxt[i]))
+                checkBox(i);
         }, Qt::QueuedConnection);
         dTxt[i] = box;
     }
@@ -459,11 +455,7 @@ bool RegistrationDutyPage::checkBox(int box)
     }
     if (!check.refocus())
         return true;
-    QWidget* now = QApplication::focusWidget();
-    interruptedBox_ = now != dTxt[box] ? now : nullptr;
-    showOutcome(this, true, check.message);
-    dTxt[box]->setFocus(Qt::OtherFocusReason);
-    dTxt[box]->selectAll();
+    refusal_.refuse(this, dTxt[box], check.message);
     return false;
 }
 

@@ -6,9 +6,9 @@
 
 #include "settings/DutyRoster.h"
 #include "settings/RegistrationList.h"
+#include "BoxRefusal.h"
 
 #include <QDate>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -85,7 +85,7 @@ private:
     // The control the user had moved to when a box called the focus back;
     // its own rules wait until the user really leaves it, so two wrong boxes
     // cannot call the focus back and forth for ever.
-    QPointer<QWidget> interruptedBox_;
+    BoxRefusal refusal_;
 
     std::array<QComboBox*, 4> dCmb{};
     std::array<QLabel*, 4> dCbPic{};

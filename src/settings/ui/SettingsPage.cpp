@@ -7,7 +7,6 @@
 #include "shell/MessageSeam.h"
 #include "shell/PictureButton.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -75,11 +74,8 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
         }
         box->setDigitsOnly(settingsbox::kindOf(i) != settingsbox::Kind::Text);
         connect(box, &PageTextBox::left, this, [this, i] {
-            if (sTxt[i] == interruptedBox_) {
-                interruptedBox_ = nullptr;
-                return;
-            }
-            leaveBox(i);
+            if (!refusal_.takeInterrupted(sTxt[i]))
+                leaveBox(i);
         }, Qt::QueuedConnection);
         sTxt[i] = box;
     }
@@ -278,11 +274,7 @@ void SettingsPage::prepare()
 
 void SettingsPage::refuse(int box, const QString& text)
 {
-    QWidget* now = QApplication::focusWidget();
-    interruptedBox_ = now != sTxt[box] ? now : nullptr;
-    showOutcome(this, true, text);
-    sTxt[box]->setFocus(Qt::OtherFocusReason);
-    sTxt[box]->selectAll();
+    refusal_.refuse(this, sTxt[box], text);
 }
 
 bool SettingsPage::leaveBox(int box)

@@ -4,7 +4,8 @@
 // begins. The page shows a working copy of Init.ini; each part is written
 // only by its own save button.
 
-#include <QPointer>
+#include "BoxRefusal.h"
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -56,7 +57,7 @@ private:
     // It loses the focus only because of that, so its own rules wait until
     // the user really leaves it; otherwise two wrong boxes would call the
     // focus back and forth for ever.
-    QPointer<QWidget> interruptedBox_;
+    BoxRefusal refusal_;
 
     QListWidget* sList = nullptr;
     std::array<PageTextBox*, 22> sTxt{};
