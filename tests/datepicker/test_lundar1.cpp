@@ -8,6 +8,8 @@
 #include "datepicker/SpinStrip.h"
 
 #include <QAbstractItemView>
+#include <QMap>
+#include <QWindow>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -82,6 +84,8 @@ private slots:
     void dayPickRaisesClickOnce();
     void clickRaisesNoEvent_data();
     void clickRaisesNoEvent();
+    void clickFollowsItsPick_data();
+    void clickFollowsItsPick();
 
     void bottomBarOfFebruary2013();
     void valueOutsideCalendarPaintsAndAnswersSafely();
@@ -504,6 +508,73 @@ void TestLundar1::clickRaisesNoEvent()
     QTest::mouseClick(h.control, Qt::LeftButton, {}, pos);
     QCOMPARE(h.control->Value(), at(2013, 2, 20));
     QCOMPARE(clicks.size(), 0);
+    QVERIFY(!h.control->dayClickPending());
+}
+
+void TestLundar1::clickFollowsItsPick_data()
+{
+    // A script of mouse actions on the control, each "<action><button>@<place>":
+    // c click, d double-click, p press, r release; L, R, M the buttons; places
+    // day (the 5th), day20, title, header, empty (a leading cell) and outside.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QDate>("value");
+    QTest::newRow("left click on a day") << "cL@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("right click on a day") << "cR@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("middle click on a day") << "cM@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("right pick, then left click on the title") << "cR@day cL@title" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("double-click on a day") << "dL@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("two separate picks") << "cL@day cR@day20" << 2 << QDate(2013, 2, 20);
+    QTest::newRow("pick dragged off the control, then title")
+        << "pL@day rL@outside cL@title" << 0 << QDate(2013, 2, 5);
+    QTest::newRow("pick dragged off the control, then header")
+        << "pR@day rR@outside cL@header" << 0 << QDate(2013, 2, 5);
+    QTest::newRow("pick dragged off the control, then empty cell")
+        << "pL@day rL@outside cL@empty" << 0 << QDate(2013, 2, 5);
+    QTest::newRow("pick released on the title still completes")
+        << "pL@day rL@title" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("pick dragged off, then a new pick") << "pL@day rL@outside cL@day20" << 1 << QDate(2013, 2, 20);
+    QTest::newRow("double-click on the title") << "dL@title" << 0 << QDate(2013, 2, 20);
+}
+
+void TestLundar1::clickFollowsItsPick()
+{
+    QFETCH(QString, script);
+    QFETCH(int, clicks);
+    QFETCH(QDate, value);
+    Hosted h;
+    h.control->setValue(at(2013, 2, 20));
+    const Layout& layout = h.control->layout();
+    const QMap<QString, QPoint> places = {
+        {"day", layout.cellRect(cellOfDay(2013, 2, 5)).center()},
+        {"day20", layout.cellRect(cellOfDay(2013, 2, 20)).center()},
+        {"title", QPoint(60, 12)},
+        {"header", QPoint(100, 35)},
+        {"empty", QPoint(20, 60)},
+        {"outside", QPoint(350, 280)},
+    };
+    const QMap<QChar, Qt::MouseButton> buttons = {
+        {'L', Qt::LeftButton}, {'R', Qt::RightButton}, {'M', Qt::MiddleButton}};
+    QSignalSpy spy(h.control, &Lundar1::Click);
+    // Through the window, so that the platform's double-click synthesis and the
+    // implicit mouse grab shape the events as they do for a real mouse.
+    QWindow* window = h.window.windowHandle();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    for (const QString& step : script.split(QLatin1Char(' '))) {
+        const QChar action = step.at(0);
+        const Qt::MouseButton button = buttons.value(step.at(1));
+        const QPoint pos = h.control->mapTo(&h.window, places.value(step.mid(3)));
+        if (action == QLatin1Char('c'))
+            QTest::mouseClick(window, button, {}, pos);
+        else if (action == QLatin1Char('d'))
+            QTest::mouseDClick(window, button, {}, pos);
+        else if (action == QLatin1Char('p'))
+            QTest::mousePress(window, button, {}, pos);
+        else
+            QTest::mouseRelease(window, button, {}, pos);
+    }
+    QCOMPARE(spy.size(), clicks);
+    QCOMPARE(h.control->Value().date(), value);
     QVERIFY(!h.control->dayClickPending());
 }
 
