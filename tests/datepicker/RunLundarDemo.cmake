@@ -46,6 +46,34 @@ if(NOT count EQUAL 6)
   message(FATAL_ERROR "unexpected headers installed: ${headers}")
 endif()
 
+# Every installed header compiles on its own from the prefix, so none of them
+# leans on a path of the source tree or on a header it does not include.
+set(check ${WORK}/headers)
+set(sources "")
+foreach(header ${headers})
+  string(MAKE_C_IDENTIFIER ${header} name)
+  file(WRITE ${check}/${name}.cpp "#include <lundar/${header}>\n")
+  list(APPEND sources ${name}.cpp)
+endforeach()
+file(WRITE ${check}/CMakeLists.txt "cmake_minimum_required(VERSION 3.16)
+project(lundar_headers LANGUAGES CXX)
+find_package(Lundar 1 REQUIRED)
+add_library(lundar_headers OBJECT ${sources})
+target_link_libraries(lundar_headers PRIVATE Lundar::lundar)
+")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -S ${check} -B ${check}/build -G ${GENERATOR}
+          -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF
+          "-DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER}"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(rc EQUAL 0)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${check}/build
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+endif()
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "an installed header does not compile on its own:\n${out}")
+endif()
+
 set(flags "")
 if(SANITIZE)
   # The installed libraries carry the sanitizer runtime; the program must load it first.
