@@ -44,7 +44,47 @@ QString runQuery(Query query, const QDateTime& theDate, const QDateTime& value)
 
 constexpr int kRepeatIntervalMs = 100;
 
+// The control's dates are naive: two values are the same when they show the
+// same day and time of day, whatever time spec they carry.
+bool sameNaiveValue(const QDateTime& a, const QDateTime& b)
+{
+    return a.date() == b.date() && a.time() == b.time();
+}
+
+// Stores value in field; true when that changed it.
+template <typename T>
+bool assign(T& field, T value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 } // namespace
+
+// Every path that can move Value runs inside one of these. A list selection
+// made by the setter or a spin step stores Value again on the way, so the
+// scopes nest; only the outermost compares the date with the one it started
+// from and tells the host, once the control shows the new date.
+class Lundar1::ValueChange {
+public:
+    explicit ValueChange(Lundar1& control) : m_control(control), m_before(control.m_value)
+    {
+        ++m_control.m_valueChangeDepth;
+    }
+    ~ValueChange()
+    {
+        if (--m_control.m_valueChangeDepth == 0 && !sameNaiveValue(m_before, m_control.m_value))
+            emit m_control.ValueChanged(m_control.m_value);
+    }
+    ValueChange(const ValueChange&) = delete;
+    ValueChange& operator=(const ValueChange&) = delete;
+
+private:
+    Lundar1& m_control;
+    const QDateTime m_before;
+};
 
 Lundar1::Lundar1(QWidget* parent) : QWidget(parent), m_font(textFont()), m_digitFont(digitFont())
 {
@@ -151,61 +191,70 @@ int Lundar1::monthLabel() const
 
 // ---------------------------------------------------------------------------
 // Properties. Every setter stores, tells the container the key, and repaints
-// the areas that show the property.
+// the areas that show the property. The container's notice comes with every
+// call, as it marks the control for saving; the NOTIFY signals only with a
+// change, as Qt bindings expect.
 
 void Lundar1::setBottomBackColor(std::uint32_t color)
 {
-    m_bottomBackColor = color;
+    const bool changed = assign(m_bottomBackColor, color);
     emit PropertyChanged(QStringLiteral("BottomBackColor"));
-    emit BottomBackColorChanged();
+    if (changed)
+        emit BottomBackColorChanged();
     DrawBottomBar();
 }
 
 void Lundar1::setDateBackColor(std::uint32_t color)
 {
-    m_dateBackColor = color;
+    const bool changed = assign(m_dateBackColor, color);
     emit PropertyChanged(QStringLiteral("DateBackColor"));
-    emit DateBackColorChanged();
+    if (changed)
+        emit DateBackColorChanged();
     DrawDayGrid();
 }
 
 void Lundar1::setGridLinesColor(std::uint32_t color)
 {
-    m_gridLinesColor = color;
+    const bool changed = assign(m_gridLinesColor, color);
     emit PropertyChanged(QStringLiteral("GridLinesColor"));
-    emit GridLinesColorChanged();
+    if (changed)
+        emit GridLinesColorChanged();
     DrawDayGrid();
 }
 
 void Lundar1::setSelectColor(std::uint32_t color)
 {
-    m_selectColor = color;
+    const bool changed = assign(m_selectColor, color);
     emit PropertyChanged(QStringLiteral("SelectColor"));
-    emit SelectColorChanged();
+    if (changed)
+        emit SelectColorChanged();
     DrawDayGrid();
 }
 
 void Lundar1::setShowVerticalGrid(bool show)
 {
-    m_showVerticalGrid = show;
+    const bool changed = assign(m_showVerticalGrid, show);
     emit PropertyChanged(QStringLiteral("ShowVerticalGrid"));
-    emit ShowVerticalGridChanged();
+    if (changed)
+        emit ShowVerticalGridChanged();
     DrawDayGrid();
 }
 
 void Lundar1::setShowHorizontalGrid(bool show)
 {
-    m_showHorizontalGrid = show;
+    const bool changed = assign(m_showHorizontalGrid, show);
     emit PropertyChanged(QStringLiteral("ShowHorizontalGrid"));
-    emit ShowHorizontalGridChanged();
+    if (changed)
+        emit ShowHorizontalGridChanged();
     DrawDayGrid();
 }
 
 void Lundar1::setTitleBackColor(std::uint32_t color)
 {
-    m_titleBackColor = color;
+    const bool changed = assign(m_titleBackColor, color);
     emit PropertyChanged(QStringLiteral("TitleBackColor"));
-    emit TitleBackColorChanged();
+    if (changed)
+        emit TitleBackColorChanged();
     for (SpinStrip* strip : {m_yearStrip, m_monthStrip}) {
         strip->setBackColor(color);
         strip->drawFaces();
@@ -215,17 +264,18 @@ void Lundar1::setTitleBackColor(std::uint32_t color)
 
 void Lundar1::setWeekBackColor(std::uint32_t color)
 {
-    m_weekBackColor = color;
+    const bool changed = assign(m_weekBackColor, color);
     emit PropertyChanged(QStringLiteral("WeekBackColor"));
-    emit WeekBackColorChanged();
+    if (changed)
+        emit WeekBackColorChanged();
     DrawWeekHeader();
 }
 
 void Lundar1::setValue(const QDateTime& value)
 {
+    const ValueChange change(*this);
     m_value = value;
     emit PropertyChanged(QStringLiteral("Value"));
-    emit ValueChanged();
 
     // Selecting an entry runs the list's own handling when the selection
     // changes, which stores Value again as a plain date of the same day.
@@ -252,9 +302,10 @@ void Lundar1::setValue(const QDateTime& value)
 
 void Lundar1::setBig(std::int16_t big)
 {
-    m_big = big;
+    const bool changed = assign(m_big, big);
     emit PropertyChanged(QStringLiteral("Big"));
-    emit BigChanged();
+    if (changed)
+        emit BigChanged();
     DrawTitleBar();
     DrawWeekHeader();
     DrawBottomBar();
@@ -397,15 +448,23 @@ void Lundar1::relayout()
     ensureSurface();
 }
 
+// A press with any button picks the day under it. The click that the press
+// begins passes the pick on as Click when it completes on the control; a press
+// anywhere else is the next click too, and it ends a pick whose click was
+// dragged off the control, so the title, the header and an empty cell never
+// raise Click.
 void Lundar1::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
+    if (event->buttons() & ~event->button())
+        return; // a second button during a click belongs to that click
+    m_pressedButton = event->button();
+    m_dayClickPending = false;
     const QPointF pos = event->position();
     const int cell = m_layout.cellAt(pos.x(), pos.y());
     if (cell < 0 || m_dayCells[std::size_t(cell)] == 0)
         return;
+    const ValueChange change(*this);
     const QDate date = m_value.date();
     storeValue(date.year(), date.month(), m_dayCells[std::size_t(cell)]);
     DrawTitleBar();
@@ -416,23 +475,32 @@ void Lundar1::mousePressEvent(QMouseEvent* event)
 void Lundar1::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool click = m_leftPressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = false;
-    if (click && m_dayClickPending) {
+    if (event->button() != m_pressedButton)
+        return;
+    m_pressedButton = Qt::NoButton;
+    if (m_dayClickPending && rect().contains(event->position().toPoint())) {
         m_dayClickPending = false;
         emit Click();
     }
+}
+
+// The second press of a double-click continues the first click rather than
+// picking again, so a double-click on a day is one pick and one Click.
+void Lundar1::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!(event->buttons() & ~event->button()))
+        m_pressedButton = event->button();
+    m_dayClickPending = false;
 }
 
 void Lundar1::onSpinPressed(SpinStrip* strip, int button)
 {
     const bool back = button == int(SpinStrip::Button::Back);
     if (strip == m_yearStrip)
-        m_spinMode = back ? 1 : 2;
+        m_spinMode = back ? SpinMode::YearBack : SpinMode::YearForward;
     else
-        m_spinMode = back ? 3 : 4;
+        m_spinMode = back ? SpinMode::MonthBack : SpinMode::MonthForward;
     // The first step comes with the first tick: a press shorter than the
     // interval changes nothing.
     m_repeatTimer->start();
@@ -441,16 +509,17 @@ void Lundar1::onSpinPressed(SpinStrip* strip, int button)
 void Lundar1::onSpinReleased(SpinStrip* strip)
 {
     m_repeatTimer->stop();
-    m_spinMode = 0;
+    m_spinMode = SpinMode::None;
     strip->drawFaces();
 }
 
 void Lundar1::onRepeatTimer()
 {
+    const ValueChange change(*this);
     const int day = m_value.date().day();
-    if (m_spinMode == 1 || m_spinMode == 2) {
+    if (m_spinMode == SpinMode::YearBack || m_spinMode == SpinMode::YearForward) {
         int year = m_yearStrip->number();
-        if (m_spinMode == 1) {
+        if (m_spinMode == SpinMode::YearBack) {
             if (year <= kFirstListYear) {
                 m_repeatTimer->stop();
                 year = kFirstListYear;
@@ -464,11 +533,11 @@ void Lundar1::onRepeatTimer()
         m_yearStrip->setNumber(year);
         selectYearEntry(year);
         storeValue(year, m_monthStrip->number(), day);
-    } else if (m_spinMode == 3 || m_spinMode == 4) {
+    } else if (m_spinMode == SpinMode::MonthBack || m_spinMode == SpinMode::MonthForward) {
         int year = m_yearStrip->number();
         int month = m_monthStrip->number();
         const int startYear = year;
-        if (m_spinMode == 3) {
+        if (m_spinMode == SpinMode::MonthBack) {
             if (month <= 1 && year > kFirstListYear) {
                 --year;
                 month = 12;
@@ -504,6 +573,7 @@ void Lundar1::onYearListChanged(int index)
 {
     if (index < 0)
         return;
+    const ValueChange change(*this);
     const QDate date = m_value.date();
     const int year = kFirstListYear + index;
     storeValue(year, date.month(), date.day());
@@ -517,6 +587,7 @@ void Lundar1::onMonthListChanged(int index)
 {
     if (index < 0)
         return;
+    const ValueChange change(*this);
     const QDate date = m_value.date();
     const int month = index + 1;
     storeValue(date.year(), month, date.day());

@@ -6,8 +6,9 @@
 // so that each property repaints only what depends on it; the calendar
 // arithmetic lives in the lunar module and in MonthGrid.
 
-#include "datepicker/MonthGrid.h"
-#include "datepicker/PropertyBag.h"
+// Installed headers sit side by side, so they name each other without a folder.
+#include "MonthGrid.h"
+#include "PropertyBag.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -53,6 +54,10 @@ class Lundar1 : public QWidget {
     Q_PROPERTY(qint16 Big READ Big WRITE setBig NOTIFY BigChanged)
 
 public:
+    // Which spin button is held down, if any.
+    enum class SpinMode { None, YearBack, YearForward, MonthBack, MonthForward };
+    Q_ENUM(SpinMode)
+
     // A new instance: initialised, then every property at its default and
     // Value at today's date.
     explicit Lundar1(QWidget* parent = nullptr);
@@ -106,7 +111,7 @@ public:
     // State of the grid and the strips, for hosts that inspect the control.
     const DayCells& dayCells() const { return m_dayCells; }
     int selectedCell() const { return m_selectedCell; }
-    int spinMode() const { return m_spinMode; }
+    SpinMode spinMode() const { return m_spinMode; }
     bool dayClickPending() const { return m_dayClickPending; }
     const Layout& layout() const { return m_layout; }
     int yearLabel() const;
@@ -133,8 +138,12 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    // A day was picked with the mouse and the click completed.
+    // A day was picked with the mouse (any button) and that click completed
+    // on the control. Once per pick: a double-click on a day raises it once.
     void Click();
+    // Value changed, by the setter, a picked day, a list or a spin button:
+    // once per change, after the control shows the new date, never when a
+    // setter stores the date it already had.
     // The container's notice that a property changed and the control needs
     // saving, carrying the property-bag key.
     void PropertyChanged(const QString& key);
@@ -147,7 +156,7 @@ signals:
     void ShowHorizontalGridChanged();
     void TitleBackColorChanged();
     void WeekBackColorChanged();
-    void ValueChanged();
+    void ValueChanged(const QDateTime& value);
     void BigChanged();
 
 protected:
@@ -156,6 +165,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private slots:
     void onRepeatTimer();
@@ -163,6 +173,8 @@ private slots:
     void onMonthListChanged(int index);
 
 private:
+    class ValueChange;
+
     // Painting routines (Lundar1Paint.cpp): each paints its area onto the
     // surface from Value and the properties, then schedules the refresh.
     void DrawTitleBar();
@@ -197,9 +209,12 @@ private:
     QFont m_digitFont;
     DayCells m_dayCells{};
     int m_selectedCell = -1;
-    int m_spinMode = 0; // 0 none, 1 year back, 2 year forward, 3 month back, 4 month forward
+    SpinMode m_spinMode = SpinMode::None;
     bool m_dayClickPending = false;
-    bool m_leftPressed = false;
+    // The button whose press began the click in progress.
+    Qt::MouseButton m_pressedButton = Qt::NoButton;
+    // Nesting of ValueChange scopes; only the outermost reports.
+    int m_valueChangeDepth = 0;
 
     SpinStrip* m_yearStrip = nullptr;
     SpinStrip* m_monthStrip = nullptr;

@@ -8,6 +8,9 @@
 #include "datepicker/SpinStrip.h"
 
 #include <QAbstractItemView>
+#include <QMap>
+#include <QMetaProperty>
+#include <QWindow>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -65,6 +68,8 @@ private slots:
     void valueOfSameMonthKeepsTimeOtherMonthDropsIt();
     void setterNotifiesItsKey_data();
     void setterNotifiesItsKey();
+    void valueChangedFollowsEveryChange_data();
+    void valueChangedFollowsEveryChange();
     void setterRepaintsItsArea_data();
     void setterRepaintsItsArea();
     void bigSwitchesWeekdayNamesAndBack();
@@ -82,6 +87,8 @@ private slots:
     void dayPickRaisesClickOnce();
     void clickRaisesNoEvent_data();
     void clickRaisesNoEvent();
+    void clickFollowsItsPick_data();
+    void clickFollowsItsPick();
 
     void bottomBarOfFebruary2013();
     void valueOutsideCalendarPaintsAndAnswersSafely();
@@ -214,7 +221,7 @@ void TestLundar1::freshInstanceShowsTodayWithDefaults()
     QVERIFY(control.ShowVerticalGrid());
     QVERIFY(control.ShowHorizontalGrid());
     QCOMPARE(control.Big(), qint16(0));
-    QCOMPARE(control.spinMode(), 0);
+    QCOMPARE(control.spinMode(), Lundar1::SpinMode::None);
     QVERIFY(!control.findChild<QTimer*>(QStringLiteral("repeatTimer"))->isActive());
 }
 
@@ -270,10 +277,84 @@ void TestLundar1::setterNotifiesItsKey()
     QFETCH(QVariant, value);
     Lundar1 control;
     QSignalSpy notices(&control, &Lundar1::PropertyChanged);
+    const QMetaObject* meta = control.metaObject();
+    const QMetaProperty property = meta->property(meta->indexOfProperty(key.toLatin1().constData()));
+    QSignalSpy changes(&control, property.notifySignal());
     QVERIFY(control.setProperty(key.toLatin1().constData(), value));
     QCOMPARE(notices.size(), 1);
     QCOMPARE(notices.at(0).at(0).toString(), key);
     QCOMPARE(control.property(key.toLatin1().constData()), value);
+    QCOMPARE(changes.size(), 1);
+    // setting the same value again still marks the control for saving, but
+    // changes nothing a binding could see
+    QVERIFY(control.setProperty(key.toLatin1().constData(), value));
+    QCOMPARE(notices.size(), 2);
+    QCOMPARE(changes.size(), 1);
+}
+
+void TestLundar1::valueChangedFollowsEveryChange_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QDate>("after");
+    QTest::addColumn<int>("changes");
+    QTest::addColumn<int>("notices");
+    // Value is 2013-02-20 before every row
+    QTest::newRow("setter, another month") << "set 2014-05-10" << QDate(2014, 5, 10) << 1 << 1;
+    QTest::newRow("setter, another day of the month") << "set 2013-02-05" << QDate(2013, 2, 5) << 1 << 1;
+    QTest::newRow("setter, the same date") << "set 2013-02-20" << QDate(2013, 2, 20) << 0 << 1;
+    QTest::newRow("setter, the same date in UTC") << "set utc 2013-02-20" << QDate(2013, 2, 20) << 0 << 1;
+    QTest::newRow("left click on another day") << "click left 5" << QDate(2013, 2, 5) << 1 << 0;
+    QTest::newRow("right click on another day") << "click right 5" << QDate(2013, 2, 5) << 1 << 0;
+    QTest::newRow("click on the selected day") << "click left 20" << QDate(2013, 2, 20) << 0 << 0;
+    QTest::newRow("year list") << "list yearList 2020" << QDate(2020, 2, 20) << 1 << 0;
+    QTest::newRow("month list") << "list monthList 11" << QDate(2013, 12, 20) << 1 << 0;
+    QTest::newRow("month list, the entry already chosen") << "list monthList 1" << QDate(2013, 2, 20) << 0 << 0;
+    QTest::newRow("one month step") << "spin monthStrip forward 1" << QDate(2013, 3, 20) << 1 << 0;
+    QTest::newRow("month step across the year end") << "spin monthStrip back 2" << QDate(2012, 12, 20) << 2 << 0;
+    QTest::newRow("three year steps") << "spin yearStrip back 3" << QDate(2010, 2, 20) << 3 << 0;
+    QTest::newRow("press shorter than a step") << "spin yearStrip forward 0" << QDate(2013, 2, 20) << 0 << 0;
+}
+
+void TestLundar1::valueChangedFollowsEveryChange()
+{
+    QFETCH(QString, action);
+    QFETCH(QDate, after);
+    QFETCH(int, changes);
+    QFETCH(int, notices);
+    Hosted h;
+    h.control->setValue(at(2013, 2, 20));
+    QSignalSpy changeSpy(h.control, &Lundar1::ValueChanged);
+    QSignalSpy noticeSpy(h.control, &Lundar1::PropertyChanged);
+    // the control shows the new date by the time it reports it
+    QList<int> labelsAtChange;
+    connect(h.control, &Lundar1::ValueChanged, h.control,
+            [&](const QDateTime& v) { labelsAtChange << h.control->yearLabel() * 100 + h.control->monthLabel()
+                                                     << v.date().year() * 100 + v.date().month(); });
+    const QStringList words = action.split(QLatin1Char(' '));
+    if (words[0] == QLatin1String("set")) {
+        const QDate date = QDate::fromString(words.last(), Qt::ISODate);
+        h.control->setValue(words[1] == QLatin1String("utc") ? QDateTime(date, QTime(0, 0), Qt::UTC) : at(date.year(), date.month(), date.day()));
+    } else if (words[0] == QLatin1String("click")) {
+        const QPoint pos = h.control->layout().cellRect(cellOfDay(2013, 2, words[2].toInt())).center();
+        QTest::mouseClick(h.control, words[1] == QLatin1String("left") ? Qt::LeftButton : Qt::RightButton, {}, pos);
+    } else if (words[0] == QLatin1String("list")) {
+        const int index = words[2].toInt() - (words[1] == QLatin1String("yearList") ? kFirstListYear : 0);
+        h.list(words[1].toLatin1().constData())->setCurrentIndex(index);
+    } else {
+        SpinStrip* strip = h.strip(words[1].toLatin1().constData());
+        const QPoint button = words[2] == QLatin1String("back") ? kBackButton : kForwardButton;
+        QTest::mousePress(strip, Qt::LeftButton, {}, button);
+        for (int i = 0; i < words[3].toInt(); ++i)
+            h.tick();
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, button);
+    }
+    QCOMPARE(h.control->Value().date(), after);
+    QCOMPARE(changeSpy.size(), changes);
+    QCOMPARE(noticeSpy.size(), notices);
+    if (changes > 0)
+        QCOMPARE(changeSpy.last().at(0).toDateTime(), h.control->Value());
+    for (qsizetype i = 0; i + 1 < labelsAtChange.size(); i += 2)
+        QCOMPARE(labelsAtChange[i], labelsAtChange[i + 1]);
 }
 
 void TestLundar1::setterRepaintsItsArea_data()
@@ -341,7 +422,7 @@ void TestLundar1::monthBackClampsTheDay()
     Hosted h;
     h.control->setValue(at(2013, 3, 31));
     QTest::mousePress(h.strip("monthStrip"), Qt::LeftButton, {}, kBackButton);
-    QCOMPARE(h.control->spinMode(), 3);
+    QCOMPARE(h.control->spinMode(), Lundar1::SpinMode::MonthBack);
     QVERIFY(h.timer()->isActive());
     h.tick();
     QTest::mouseRelease(h.strip("monthStrip"), Qt::LeftButton, {}, kBackButton);
@@ -349,7 +430,7 @@ void TestLundar1::monthBackClampsTheDay()
     QCOMPARE(h.control->monthLabel(), 2);
     QCOMPARE(h.list("monthList")->currentIndex(), 1);
     QCOMPARE(h.control->selectedCell(), cellOfDay(2013, 2, 28));
-    QCOMPARE(h.control->spinMode(), 0);
+    QCOMPARE(h.control->spinMode(), Lundar1::SpinMode::None);
     QVERIFY(!h.timer()->isActive());
 }
 
@@ -359,7 +440,7 @@ void TestLundar1::heldMonthForwardCrossesYearEnd()
     h.control->setValue(at(2013, 12, 15));
     QSignalSpy notices(h.control, &Lundar1::PropertyChanged);
     QTest::mousePress(h.strip("monthStrip"), Qt::LeftButton, {}, kForwardButton);
-    QCOMPARE(h.control->spinMode(), 4);
+    QCOMPARE(h.control->spinMode(), Lundar1::SpinMode::MonthForward);
     h.tick();
     QCOMPARE(h.control->Value().date(), QDate(2014, 1, 15));
     QCOMPARE(h.control->yearLabel(), 2014);
@@ -387,7 +468,7 @@ void TestLundar1::pressShorterThanIntervalMakesNoStep()
     QTest::mouseRelease(h.strip("yearStrip"), Qt::LeftButton, {}, kForwardButton);
     QCOMPARE(h.control->Value().date(), QDate(2013, 6, 10));
     QVERIFY(!h.timer()->isActive());
-    QCOMPARE(h.control->spinMode(), 0);
+    QCOMPARE(h.control->spinMode(), Lundar1::SpinMode::None);
 }
 
 void TestLundar1::rangeEndStopsTimerAtFirstTick_data()
@@ -504,6 +585,73 @@ void TestLundar1::clickRaisesNoEvent()
     QTest::mouseClick(h.control, Qt::LeftButton, {}, pos);
     QCOMPARE(h.control->Value(), at(2013, 2, 20));
     QCOMPARE(clicks.size(), 0);
+    QVERIFY(!h.control->dayClickPending());
+}
+
+void TestLundar1::clickFollowsItsPick_data()
+{
+    // A script of mouse actions on the control, each "<action><button>@<place>":
+    // c click, d double-click, p press, r release; L, R, M the buttons; places
+    // day (the 5th), day20, title, header, empty (a leading cell) and outside.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QDate>("value");
+    QTest::newRow("left click on a day") << "cL@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("right click on a day") << "cR@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("middle click on a day") << "cM@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("right pick, then left click on the title") << "cR@day cL@title" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("double-click on a day") << "dL@day" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("two separate picks") << "cL@day cR@day20" << 2 << QDate(2013, 2, 20);
+    QTest::newRow("pick dragged off the control, then title")
+        << "pL@day rL@outside cL@title" << 0 << QDate(2013, 2, 5);
+    QTest::newRow("pick dragged off the control, then header")
+        << "pR@day rR@outside cL@header" << 0 << QDate(2013, 2, 5);
+    QTest::newRow("pick dragged off the control, then empty cell")
+        << "pL@day rL@outside cL@empty" << 0 << QDate(2013, 2, 5);
+    QTest::newRow("pick released on the title still completes")
+        << "pL@day rL@title" << 1 << QDate(2013, 2, 5);
+    QTest::newRow("pick dragged off, then a new pick") << "pL@day rL@outside cL@day20" << 1 << QDate(2013, 2, 20);
+    QTest::newRow("double-click on the title") << "dL@title" << 0 << QDate(2013, 2, 20);
+}
+
+void TestLundar1::clickFollowsItsPick()
+{
+    QFETCH(QString, script);
+    QFETCH(int, clicks);
+    QFETCH(QDate, value);
+    Hosted h;
+    h.control->setValue(at(2013, 2, 20));
+    const Layout& layout = h.control->layout();
+    const QMap<QString, QPoint> places = {
+        {"day", layout.cellRect(cellOfDay(2013, 2, 5)).center()},
+        {"day20", layout.cellRect(cellOfDay(2013, 2, 20)).center()},
+        {"title", QPoint(60, 12)},
+        {"header", QPoint(100, 35)},
+        {"empty", QPoint(20, 60)},
+        {"outside", QPoint(350, 280)},
+    };
+    const QMap<QChar, Qt::MouseButton> buttons = {
+        {'L', Qt::LeftButton}, {'R', Qt::RightButton}, {'M', Qt::MiddleButton}};
+    QSignalSpy spy(h.control, &Lundar1::Click);
+    // Through the window, so that the platform's double-click synthesis and the
+    // implicit mouse grab shape the events as they do for a real mouse.
+    QWindow* window = h.window.windowHandle();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    for (const QString& step : script.split(QLatin1Char(' '))) {
+        const QChar action = step.at(0);
+        const Qt::MouseButton button = buttons.value(step.at(1));
+        const QPoint pos = h.control->mapTo(&h.window, places.value(step.mid(3)));
+        if (action == QLatin1Char('c'))
+            QTest::mouseClick(window, button, {}, pos);
+        else if (action == QLatin1Char('d'))
+            QTest::mouseDClick(window, button, {}, pos);
+        else if (action == QLatin1Char('p'))
+            QTest::mousePress(window, button, {}, pos);
+        else
+            QTest::mouseRelease(window, button, {}, pos);
+    }
+    QCOMPARE(spy.size(), clicks);
+    QCOMPARE(h.control->Value().date(), value);
     QVERIFY(!h.control->dayClickPending());
 }
 
