@@ -8,7 +8,7 @@
 
 #include "import/PunchTable.h"
 #include "settings/ConfigFile.h"
-#include "settings/Outcome.h"
+#include "base/Outcome.h"
 
 #include <QList>
 #include <QString>
