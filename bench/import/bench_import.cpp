@@ -5,7 +5,7 @@
 // Without FOLDER the export is generated once under the build folder.
 
 #include "import/FolderImport.h"
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -110,7 +110,10 @@ int main(int argc, char** argv)
     }
     const double ours = median(seconds);
 
-    const QString joined = table.records().join(u'\n');
+    QStringList printed;
+    for (const tarnby::Punch& punch : table.records())
+        printed.append(punch.text());
+    const QString joined = printed.join(u'\n');
     const QByteArray sha1 = QCryptographicHash::hash(joined.toUtf8(), QCryptographicHash::Sha1).toHex();
 
     QString reference;

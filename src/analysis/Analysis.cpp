@@ -3,6 +3,7 @@
 #include "analysis/DayJudge.h"
 #include "analysis/PunchScan.h"
 #include "analysis/ResultList.h"
+#include "base/EmployeeNumber.h"
 #include "import/PunchTable.h"
 
 #include <QHash>
@@ -14,11 +15,6 @@ namespace {
 
 // The employee picker's placeholder "====请选择====" begins so.
 const QString kPlaceholderStart = QStringLiteral("==");
-
-bool isPlaceholder(const QString& pickerText)
-{
-    return pickerText.startsWith(kPlaceholderStart);
-}
 
 // Each calendar month's duty table is read once per run.
 class DutyDays {
@@ -37,9 +33,7 @@ public:
                 return Result<bool>::failure(table.error());
             it = tables_.insert(key, table.value());
         }
-        const QString& onDuty = it.value()[date.day()];
-        // "0000" is nobody, also for an employee numbered 0 or 00.
-        return onDuty != kNobodyOnDuty && employeeNumbersEqual(onDuty, employee_);
+        return isOnDuty(it.value()[date.day()], employee_);
     }
 
 private:
@@ -66,6 +60,7 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
                                     [](const std::optional<DaySlots>& d) { return d.has_value(); });
     if (anyDay) {
         DutyDays duty(request.duty, employee);
+        const EmployeeRegistrationDays registrations(request.registrations, employee);
         for (qsizetype i = 0; i < request.days.size(); ++i) {
             const PeriodDay& day = request.days.at(i);
             const DaySlots daySlots = collected.at(i).value_or(DaySlots());
@@ -77,7 +72,7 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
             r.cells = {dayKey(day.date), weekdayName(day.date), daySlots.text(MorningIn), daySlots.text(MorningOut),
                        daySlots.text(AfternoonIn), daySlots.text(AfternoonOut)};
             r.rest = day.rest;
-            const QString text = registrationText(request.registrations, employee, r.cells[0], dutyDay.value());
+            const QString text = registrations.text(r.cells[0], dutyDay.value());
             Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times);
             r.marks = judgement.marks;
             const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters);
@@ -98,18 +93,23 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
 
 } // namespace
 
+bool isPickerPlaceholder(const QString& pickerText)
+{
+    return pickerText.startsWith(kPlaceholderStart);
+}
+
 Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request)
 {
-    if (isPlaceholder(request.pickerText))
+    if (isPickerPlaceholder(request.pickerText))
         return AnalysisResult{};
-    if (request.timeMode == int(TimeMode::NineToFive))
+    if (request.timeMode == TimeMode::NineToFive)
         return AnalyseTimeMode2(request);
     return run(request, TimeMode::Administrative);
 }
 
 Result<AnalysisResult> AnalyseTimeMode2(const AnalysisRequest& request)
 {
-    if (isPlaceholder(request.pickerText))
+    if (isPickerPlaceholder(request.pickerText))
         return AnalysisResult{};
     return run(request, TimeMode::NineToFive);
 }
@@ -126,7 +126,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
     if (!fields)
         return Result<AnalysisRequest>::failure(fields.error());
     request.timeFields = fields.value();
-    Result<QStringList> registrations = RegistrationWorkList(programDir, setting.period);
+    Result<QList<Registration>> registrations = RegistrationWorkList(programDir, setting.period);
     if (!registrations)
         return Result<AnalysisRequest>::failure(registrations.error());
     request.registrations = registrations.value();
@@ -138,7 +138,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
         if (const auto it = read->constFind(key); it != read->cend())
             return it.value();
         DutyRoster roster;
-        const Outcome loaded = roster.LoadDutyRosterFor(programDir, year, month);
+        const Outcome loaded = roster.LoadDutyRoster(programDir, MonthKey{year, month});
         if (!loaded.ok())
             return Result<DutyTable>::failure(loaded.text);
         read->insert(key, roster.entries());
@@ -150,7 +150,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
 Result<AnalysisResult> AnalyseTimeMode1(const QString& programDir, const PunchTable& punches,
                                         const AnalysisSetting& setting)
 {
-    if (isPlaceholder(setting.pickerText))
+    if (isPickerPlaceholder(setting.pickerText))
         return AnalysisResult{};
     Result<AnalysisRequest> request = gatherRequest(programDir, punches, setting);
     if (!request)

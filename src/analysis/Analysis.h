@@ -13,7 +13,11 @@ namespace tarnby {
 
 class PunchTable;
 
-// The whole analysis. A picker placeholder ("==…") gives a result that did not
+// Whether a picker text is the employee picker's placeholder ("====请选择====",
+// or any text beginning "=="), for which there is nobody to analyse.
+bool isPickerPlaceholder(const QString& pickerText);
+
+// The whole analysis. A picker placeholder gives a result that did not
 // run; time mode 2 hands over to AnalyseTimeMode2. Fails only when a duty
 // roster cannot be read.
 Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request);
@@ -23,7 +27,7 @@ Result<AnalysisResult> AnalyseTimeMode2(const AnalysisRequest& request);
 // What the window holds when it asks for an analysis.
 struct AnalysisSetting {
     QString pickerText;      // dCmb(6)
-    int timeMode = 1;        // cnLab(4)
+    TimeMode timeMode = TimeMode::Administrative; // cnLab(4)
     SettlementPeriod period; // style, start year and month
     RestDayFlags restDays{}; // the settlement calendar's flags
 };
@@ -31,8 +35,9 @@ struct AnalysisSetting {
 // Reads Init.ini's time line and the period's registrations from the program
 // folder, indexes the punch table, and names the duty rosters to read there,
 // month by month, during the run. One request serves any number of runs (set
-// pickerText for each) while the table and the files stay as they are. Errors carry the text for an "错误" message: a missing Init.ini or
-// time line, a malformed registration file.
+// pickerText for each) while the table and the files stay as they are. Errors
+// carry the text for an "错误" message: a missing Init.ini or time line, a
+// malformed registration file.
 Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTable& punches,
                                       const AnalysisSetting& setting);
 

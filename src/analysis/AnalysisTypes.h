@@ -3,10 +3,11 @@
 // files: whoever asks (the result page, tarnby-cli) gathers the inputs first, so
 // every rule of the judgement can be tried on hand-made punch records.
 
+#include "base/Outcome.h"
 #include "settings/ConfigFile.h"
 #include "settings/DutyRoster.h"
 #include "settings/EmployeeRegistrations.h"
-#include "settings/Outcome.h"
+#include "settings/Registration.h"
 #include "settings/SettlementPeriod.h"
 
 #include <QDate>
@@ -37,12 +38,12 @@ using DutyProvider = std::function<Result<DutyTable>(int year, int month)>;
 
 struct AnalysisRequest {
     QString pickerText;          // an entry of the employee picker, or a bare number
-    int timeMode = 1;            // 2 = the nine-to-five schedule; anything else is mode 1
+    TimeMode timeMode = TimeMode::Administrative;
     const PunchTable* punches = nullptr;
     std::shared_ptr<const PunchIndex> punchIndex; // optional; built from `punches` as they are
     TimeFields timeFields;       // the eighteen fields of the time line
     QList<PeriodDay> days;       // every day of the period, in period order, with its rest flag
-    QStringList registrations;   // the registration lines that fall into the period, as stored
+    QList<Registration> registrations; // those that fall into the period, in file order
     DutyProvider duty;           // may be empty: nobody is ever on duty
 };
 

@@ -1,7 +1,6 @@
 #include "analysis/DayJudge.h"
 
-#include "settings/EmployeeRegistrations.h"
-#include "settings/Registration.h"
+#include "base/EmployeeNumber.h"
 
 namespace tarnby {
 namespace {
@@ -24,6 +23,27 @@ const QString kWholeDay = QStringLiteral("1天");
 const QStringList kMorningWords = {QStringLiteral("早上"), QStringLiteral("上午"), QStringLiteral("清晨")};
 // A penalty is read from this many characters starting at "处罚".
 constexpr qsizetype kPenaltySpan = 10;
+
+// The window in which a punch takes its slot, from `before` minutes before to
+// `after` minutes after the slot's working time; an open window takes every
+// later punch. A punch takes the first window it falls in, in table order.
+struct PunchWindow {
+    Slot slot;
+    int WorkTimes::*time;
+    int before;
+    int after;
+    bool open;        // no end: the day's last punch
+};
+constexpr std::array<PunchWindow, 4> kAdministrativeWindows = {{
+    {MorningIn, &WorkTimes::morningIn, 60, 60, false},
+    {MorningOut, &WorkTimes::morningOut, 0, 30, false},
+    {AfternoonIn, &WorkTimes::afternoonIn, 30, 60, false},
+    {AfternoonOut, &WorkTimes::afternoonOut, 0, 0, true},
+}};
+constexpr std::array<PunchWindow, 2> kNineToFiveWindows = {{
+    {MorningIn, &WorkTimes::nineToFiveIn, 60, 60, false},
+    {AfternoonOut, &WorkTimes::nineToFiveOut, 0, 0, true},
+}};
 
 // Lateness tiers in whole minutes after the on-duty time.
 struct LateTier {
@@ -53,10 +73,18 @@ int minutesOf(const TimeFields& f, int firstField)
     return 60 * fieldValue(f[firstField - 1]) + fieldValue(f[firstField]);
 }
 
-void keepFirst(DaySlots& daySlots, Slot s, int minute)
+// An on-duty slot keeps its earliest punch, the open window the latest.
+template <std::size_t N>
+void placeIn(const std::array<PunchWindow, N>& windows, DaySlots& daySlots, int minute, const WorkTimes& times)
 {
-    if (!daySlots.has(s))
-        daySlots.minutes[s] = minute;
+    for (const PunchWindow& w : windows) {
+        const int at = times.*w.time;
+        if (minute < at - w.before || (!w.open && minute > at + w.after))
+            continue;
+        if (w.open || !daySlots.has(w.slot))
+            daySlots.minutes[w.slot] = minute;
+        return;
+    }
 }
 
 // Counts the lateness of an on-duty punch with `weight` (1 morning, 10 afternoon).
@@ -90,9 +118,9 @@ Judgement judgeAdministrative(const DaySlots& s, bool dutyDay, const WorkTimes& 
     Judgement j;
     DayCounters& c = j.counters;
     if (s.has(MorningIn)) {
-        if (countLateness(c, s.minutes[MorningIn] - t.t1, 1))
+        if (countLateness(c, s.minutes[MorningIn] - t.morningIn, 1))
             j.marks[MorningIn] = Mark::Late;
-        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.t1))
+        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.morningIn))
             j.marks[MorningIn] = Mark::Late;
     } else {
         c.missed = 1;
@@ -105,16 +133,16 @@ Judgement judgeAdministrative(const DaySlots& s, bool dutyDay, const WorkTimes& 
         }
     }
     if (s.has(AfternoonIn)) {
-        if (countLateness(c, s.minutes[AfternoonIn] - t.t3, 10))
+        if (countLateness(c, s.minutes[AfternoonIn] - t.afternoonIn, 10))
             j.marks[AfternoonIn] = Mark::Late;
     } else {
         c.missed += 10;
     }
     if (s.has(AfternoonOut)) {
         const int m4 = s.minutes[AfternoonOut];
-        if (m4 >= t.t6)
+        if (m4 >= t.overtimeSecond)
             c.overtime2 = 1;
-        else if (m4 >= t.t5)
+        else if (m4 >= t.overtimeFirst)
             c.overtime1 = 1;
         if (c.overtime1 || c.overtime2)
             j.marks[AfternoonOut] = Mark::Overtime;
@@ -133,15 +161,15 @@ Judgement judgeNineToFive(const DaySlots& s, bool dutyDay, const WorkTimes& t)
     Judgement j;
     DayCounters& c = j.counters;
     if (s.has(MorningIn)) {
-        if (countLateness(c, s.minutes[MorningIn] - t.w1, 1))
+        if (countLateness(c, s.minutes[MorningIn] - t.nineToFiveIn, 1))
             j.marks[MorningIn] = Mark::Late;
-        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.w1))
+        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.nineToFiveIn))
             j.marks[MorningIn] = Mark::Late;
     } else {
         c.missed = 1;
     }
     if (s.has(AfternoonOut)) {
-        if (s.minutes[AfternoonOut] >= t.w3) {
+        if (s.minutes[AfternoonOut] >= t.nineToFiveOvertime) {
             c.overtime1 = 1;
             j.marks[AfternoonOut] = Mark::Overtime;
         }
@@ -263,15 +291,15 @@ void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c,
 WorkTimes workTimesOf(const TimeFields& f)
 {
     WorkTimes t;
-    t.t1 = minutesOf(f, 1);
-    t.t2 = minutesOf(f, 3);
-    t.t3 = minutesOf(f, 5);
-    t.t4 = minutesOf(f, 7);
-    t.t5 = minutesOf(f, 9);
-    t.t6 = minutesOf(f, 11);
-    t.w1 = minutesOf(f, 13);
-    t.w2 = minutesOf(f, 15);
-    t.w3 = minutesOf(f, 17);
+    t.morningIn = minutesOf(f, 1);
+    t.morningOut = minutesOf(f, 3);
+    t.afternoonIn = minutesOf(f, 5);
+    t.afternoonOut = minutesOf(f, 7);
+    t.overtimeFirst = minutesOf(f, 9);
+    t.overtimeSecond = minutesOf(f, 11);
+    t.nineToFiveIn = minutesOf(f, 13);
+    t.nineToFiveOut = minutesOf(f, 15);
+    t.nineToFiveOvertime = minutesOf(f, 17);
     return t;
 }
 
@@ -283,23 +311,12 @@ QString DaySlots::text(Slot s) const
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
 
-void placePunch(DaySlots& daySlots, int p, TimeMode mode, const WorkTimes& t)
+void placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times)
 {
-    if (mode == TimeMode::NineToFive) {
-        if (p >= t.w1 - 60 && p <= t.w1 + 60)
-            keepFirst(daySlots, MorningIn, p);
-        else if (p >= t.w2)
-            daySlots.minutes[AfternoonOut] = p;
-        return;
-    }
-    if (p >= t.t1 - 60 && p <= t.t1 + 60)
-        keepFirst(daySlots, MorningIn, p);
-    else if (p >= t.t2 && p <= t.t2 + 30)
-        keepFirst(daySlots, MorningOut, p);
-    else if (p >= t.t3 - 30 && p <= t.t3 + 60)
-        keepFirst(daySlots, AfternoonIn, p);
-    else if (p >= t.t4)
-        daySlots.minutes[AfternoonOut] = p;
+    if (mode == TimeMode::NineToFive)
+        placeIn(kNineToFiveWindows, daySlots, minute, times);
+    else
+        placeIn(kAdministrativeWindows, daySlots, minute, times);
 }
 
 Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times)
@@ -308,20 +325,27 @@ Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, co
                                         : judgeAdministrative(daySlots, dutyDay, times);
 }
 
-QString registrationText(const QStringList& registrations, const QString& employee,
+EmployeeRegistrationDays::EmployeeRegistrationDays(const QList<Registration>& registrations,
+                                                   const QString& employee)
+{
+    for (const Registration& r : registrations) {
+        if (!registrationConcerns(r.number, employee))
+            continue;
+        QString& entries = entries_[r.date];
+        entries = r.reason + r.appliedMethod() + kEntryEnd + entries;
+    }
+}
+
+QString EmployeeRegistrationDays::text(const QString& key, bool dutyDay) const
+{
+    const QString entries = entries_.value(key);
+    return dutyDay ? entries + kDutyWord : entries;
+}
+
+QString registrationText(const QList<Registration>& registrations, const QString& employee,
                          const QString& key, bool dutyDay)
 {
-    QString text = dutyDay ? kDutyWord : QString();
-    for (const QString& line : registrations) {
-        // number, date, name, reason, handling; a line of fewer fields is
-        // passed over, as the details list does
-        const QStringList f = line.split(kFieldSeparator);
-        if (f.size() < Registration::kFieldCount)
-            continue;
-        if (f.at(1) == key && registrationConcerns(f.at(0), employee))
-            text = f.at(3) + f.at(4) + kEntryEnd + text;
-    }
-    return text;
+    return EmployeeRegistrationDays(registrations, employee).text(key, dutyDay);
 }
 
 Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,

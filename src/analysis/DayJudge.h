@@ -3,24 +3,26 @@
 // what the day's registrations excuse, and what a rest day turns the day into.
 
 #include "analysis/AnalysisTypes.h"
+#include "settings/Registration.h"
 
+#include <QHash>
 #include <array>
 
 namespace tarnby {
 
-enum class TimeMode { Administrative = 1, NineToFive = 2 };
-
 // Minutes after midnight; a field that is not a number counts 0.
 struct WorkTimes {
-    int t1 = 0; // morning on duty
-    int t2 = 0; // morning off duty
-    int t3 = 0; // afternoon on duty
-    int t4 = 0; // afternoon off duty
-    int t5 = 0; // overtime, first tier
-    int t6 = 0; // overtime, second tier
-    int w1 = 0; // nine-to-five: on duty
-    int w2 = 0; // nine-to-five: off duty
-    int w3 = 0; // nine-to-five: evening overtime
+    // the administrative mode
+    int morningIn = 0;
+    int morningOut = 0;
+    int afternoonIn = 0;
+    int afternoonOut = 0;
+    int overtimeFirst = 0;  // an afternoon-out punch from here on is overtime of the first tier
+    int overtimeSecond = 0; // ... and from here on of the second
+    // the nine-to-five mode
+    int nineToFiveIn = 0;
+    int nineToFiveOut = 0;
+    int nineToFiveOvertime = 0;
 };
 WorkTimes workTimesOf(const TimeFields& fields);
 
@@ -68,9 +70,23 @@ struct Judgement {
 
 Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times);
 
-// The day's registration text: the reasons and handlings of its registrations,
-// newest listed first, each closed by "##", then "值日" on a duty day.
-QString registrationText(const QStringList& registrations, const QString& employee,
+// One employee's registrations by day, gathered once per run so that each day
+// of the period finds its own without reading the whole list again.
+class EmployeeRegistrationDays {
+public:
+    EmployeeRegistrationDays(const QList<Registration>& registrations, const QString& employee);
+
+    // The day's registration text: the reasons and applied methods of its
+    // registrations, newest listed first, each closed by "##", then "值日" on a
+    // duty day.
+    QString text(const QString& dayKey, bool dutyDay) const;
+
+private:
+    QHash<QString, QString> entries_; // "mm月dd日" -> the day's text without the duty word
+};
+
+// The day's registration text for a single day (EmployeeRegistrationDays::text).
+QString registrationText(const QList<Registration>& registrations, const QString& employee,
                          const QString& dayKey, bool dutyDay);
 
 struct Applied {

@@ -3,6 +3,7 @@
 // each into its day's slots.
 
 #include "analysis/DayJudge.h"
+#include "base/Punch.h"
 
 #include <QHash>
 #include <QList>
@@ -27,7 +28,6 @@ public:
     qsizetype firstOf(int segment, QStringView number) const;
 
 private:
-    static QString keyOf(QStringView number);
     std::array<QHash<QString, qsizetype>, 3> first_;
 };
 
@@ -39,18 +39,10 @@ using CollectedDays = QList<std::optional<DaySlots>>;
 // employee's first run of consecutive records is taken: the clock exports an
 // employee's punches together and in time order, so the scan ends at the first
 // record of another employee after that run, or at the employee's first
-// record after the period. A record belongs to the employee when its number
-// equals `employee` ignoring case and leading zeros, the rule that made the
-// picker entry. A record whose date or time cannot be read is passed over.
+// record after the period. A record belongs to the employee by the scan's
+// rule (sameScanNumber: case and leading zeros ignored). A record whose date or time cannot be read is passed over.
 // The index, when given, must have been built from this table as it is now.
 CollectedDays scanPunches(const PunchTable& table, const QString& employee, const QList<PeriodDay>& days,
                           TimeMode mode, const WorkTimes& times, const PunchIndex* index = nullptr);
-
-// A punch record's date "yyyy-mm-dd" (one-digit month and day and "/" are
-// read too); an invalid date when it is none.
-QDate recordDate(QStringView text);
-// A punch record's time "HH:NN:SS" or "H:NN" as minutes after midnight; -1
-// when it is none.
-int recordMinutes(QStringView text);
 
 } // namespace tarnby

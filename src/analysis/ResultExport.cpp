@@ -3,10 +3,16 @@
 namespace tarnby {
 namespace {
 
+// The JSON is written by hand because its layout is fixed byte for byte:
+// the keys in the order employee, rows, stats, registrations and one row a
+// line. QJsonDocument sorts an object's keys and lays the text out its own way
+// (the tests show both).
 QString jsonString(const QString& text)
 {
     QString out = QStringLiteral("\"");
-    for (QChar c : text) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
         switch (c.unicode()) {
         case '"': out += QStringLiteral("\\\""); break;
         case '\\': out += QStringLiteral("\\\\"); break;
@@ -14,10 +20,15 @@ QString jsonString(const QString& text)
         case '\r': out += QStringLiteral("\\r"); break;
         case '\t': out += QStringLiteral("\\t"); break;
         default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
+            if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
                 out += c;
+                out += text.at(++i);
+            } else if (c.unicode() < 0x20 || c.isSurrogate()) {
+                // a surrogate without its partner has no UTF-8 form of its own
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            } else {
+                out += c;
+            }
         }
     }
     return out + u'"';

@@ -1,6 +1,6 @@
 #pragma once
-// The result of a run as text for scripts and spreadsheets: the JSON object of
-// tarnby-cli's contract, and a CSV table.
+// The result of a run as text for scripts and spreadsheets: a JSON object whose
+// layout scripts may compare byte for byte, and a CSV table.
 
 #include "analysis/AnalysisTypes.h"
 

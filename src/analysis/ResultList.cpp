@@ -8,11 +8,6 @@ const QString kNoFullAttendance = QStringLiteral("无");
 const QString kDays = QStringLiteral("天");
 const QString kFineWord = QStringLiteral("罚款");
 
-bool isDayValued(Statistic s)
-{
-    return s == StatSick || s == StatPersonal || s == StatAbsent || s == StatRest;
-}
-
 // Half days as the caption shows them: 3, 1.5, 0.5.
 QString halvesText(int halves)
 {
@@ -29,6 +24,20 @@ void appendWord(QString& remark, const QString& word)
 }
 
 } // namespace
+
+bool isDayValued(Statistic s)
+{
+    return s == StatSick || s == StatPersonal || s == StatAbsent || s == StatRest;
+}
+
+StatisticsCaptions initialStatisticsCaptions()
+{
+    StatisticsCaptions out;
+    for (int i = 0; i < StatFullAttendance; ++i)
+        out[i] = isDayValued(Statistic(i)) ? QStringLiteral("0") + kDays : QStringLiteral("0");
+    out[StatFullAttendance] = kNoFullAttendance;
+    return out;
+}
 
 const std::array<ResultColumnHeader, kResultColumns>& resultColumnHeaders()
 {

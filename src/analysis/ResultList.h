@@ -22,6 +22,13 @@ enum Statistic {
     StatSick, StatPersonal, StatAbsent, StatOvertime1, StatOvertime2, StatRest, StatFullAttendance,
 };
 
+// The four statistics counted in days ("1.5天") rather than in occurrences.
+bool isDayValued(Statistic s);
+
+// The captions before any analysis: every count "0" (the day-valued ones
+// "0天"), full attendance "无".
+StatisticsCaptions initialStatisticsCaptions();
+
 class ResultList {
 public:
     explicit ResultList(TimeMode mode) : mode_(mode) {}

@@ -26,7 +26,7 @@ struct Options {
     int year = 0;
     int month = 0;
     int style = kMidMonthStyle;
-    int mode = 1;
+    TimeMode mode = TimeMode::Administrative;
     QList<QDate> restDays;
     std::optional<QString> employee;
     bool all = false;
@@ -83,7 +83,7 @@ bool parse(const QStringList& args, Options& o)
         } else if (name == QLatin1String("--mode")) {
             if (value != QLatin1String("1") && value != QLatin1String("2"))
                 return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
-            o.mode = value.toInt();
+            o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
         } else if (name == QLatin1String("--rest")) {
             for (const QString& text : value.split(u',', Qt::SkipEmptyParts)) {
                 const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
@@ -136,7 +136,7 @@ int analyse(QStringList args, const QString& exeDir)
 
     SettlementCalendar calendar;
     calendar.setStyle(o.style);
-    const auto& drawn = calendar.DrawSettlementCalendar(QString::number(o.year), QString::number(o.month));
+    const auto& drawn = calendar.DrawSettlementCalendar(MonthKey{o.year, o.month});
     if (!drawn.message.isEmpty())
         printError(drawn.message);
     for (const QDate& date : o.restDays) {

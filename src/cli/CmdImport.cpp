@@ -38,8 +38,8 @@ int runImport(const QStringList& arguments, const QString& exeDir)
     QString out;
     out.reserve(table.size() * 28);
     for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
-        for (const QString& record : table.segment(s)) {
-            out += record;
+        for (const Punch& punch : table.segment(s)) {
+            out += punch.text();
             out += u'\n';
         }
     }

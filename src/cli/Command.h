@@ -7,7 +7,7 @@
 
 namespace tarnby::cli {
 
-// Exit statuses of the contract.
+// Exit statuses: scripts tell a read error (1) from a wrong command line (2).
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitReadError = 1;
 inline constexpr int kExitUsage = 2;

@@ -254,27 +254,25 @@ std::optional<DateTime> timeCellDateTime(const xls::Cell& cell)
     return std::nullopt;
 }
 
-QString punchRecord(QStringView number, const DateTime& at)
+Punch punchAt(const QString& number, const DateTime& at)
 {
-    QString record(number.size() + 4 + kDateTimeLength - 1, Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(record.data());
-    std::copy(number.utf16(), number.utf16() + number.size(), out);
-    out += number.size();
-    *out++ = u'#';
-    *out++ = u'#';
+    Punch punch;
+    punch.number = number;
+    punch.dateText = QString(10, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(punch.dateText.data());
     putDigits(out, at.year, 4);
     *out++ = u'-';
     putDigits(out, at.month, 2);
     *out++ = u'-';
     putDigits(out, at.day, 2);
-    *out++ = u'#';
-    *out++ = u'#';
+    punch.timeText = QString(8, Qt::Uninitialized);
+    out = reinterpret_cast<char16_t*>(punch.timeText.data());
     putDigits(out, at.hour, 2);
     *out++ = u':';
     putDigits(out, at.minute, 2);
     *out++ = u':';
     putDigits(out, at.second, 2);
-    return record;
+    return punch;
 }
 
 std::optional<QString> numberCellText(const xls::Cell& cell)

@@ -6,6 +6,7 @@
 // "1.5"). Date-times, plain numbers in the time column (a count of days) and
 // texts that read as a date-time are rewritten as "yyyy-mm-dd HH:NN:SS".
 
+#include "base/Punch.h"
 #include "import/xls/Workbook.h"
 
 #include <QString>
@@ -52,9 +53,9 @@ std::optional<QString> parseDateTimeText(QStringView text);
 // when its text has to stand as it is.
 std::optional<DateTime> timeCellDateTime(const xls::Cell& cell);
 
-// The punch record "number##yyyy-mm-dd##HH:NN:SS", built in one piece since
-// a folder read makes up to 96,000 of them.
-QString punchRecord(QStringView number, const DateTime& at);
+// The punch of a number at a date-time: "yyyy-mm-dd" and "HH:NN:SS", each
+// built in one piece since a folder read makes up to 96,000 of them.
+Punch punchAt(const QString& number, const DateTime& at);
 
 // The text of a cell read as an employee number: empty for an empty cell.
 // nullopt when the value has no text (an error value, a number that is not finite).

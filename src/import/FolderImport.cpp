@@ -1,5 +1,6 @@
 #include "import/FolderImport.h"
 
+#include "base/EmployeeNumber.h"
 #include "import/CellText.h"
 #include "import/xls/Workbook.h"
 
@@ -43,10 +44,10 @@ QString folderProblem(const QString& folder)
     return {};
 }
 
-// The record from its number and a time text that is no date-time: the text
-// is cut at commas (full-width too) and spaces, its first piece the date and its
+// The punch from its number and a time text that is no date-time: the text is
+// cut at commas (full-width too) and spaces, its first piece the date and its
 // second the time. False when there is no second piece.
-bool makeRecord(const QString& number, const QString& timeText, QString* record)
+bool makePunch(const QString& number, const QString& timeText, Punch* punch)
 {
     QString normal = timeText;
     normal.replace(u'，', u',');
@@ -57,26 +58,10 @@ bool makeRecord(const QString& number, const QString& timeText, QString* record)
     qsizetype secondSpace = normal.indexOf(u' ', firstSpace + 1);
     if (secondSpace < 0)
         secondSpace = normal.size();
-    *record = number;
-    *record += QLatin1String("##");
-    *record += QStringView(normal).left(firstSpace);
-    *record += QLatin1String("##");
-    *record += QStringView(normal).mid(firstSpace + 1, secondSpace - firstSpace - 1);
+    punch->number = number;
+    punch->dateText = normal.left(firstSpace);
+    punch->timeText = normal.mid(firstSpace + 1, secondSpace - firstSpace - 1);
     return true;
-}
-
-// Two numbers left-padded with zeros to a common length are equal once
-// upper-cased exactly when their parts after the leading zeros have the same
-// length and the same upper-case form. The length counts because upper-casing
-// may lengthen a text ("ß" becomes "SS") while the zeros that pad it do not
-// change, so "ß" and "SS" differ once padded.
-QString lookupKey(QStringView number)
-{
-    qsizetype zeros = 0;
-    while (zeros < number.size() && number.at(zeros) == u'0')
-        ++zeros;
-    const QStringView rest = number.mid(zeros);
-    return QString::number(rest.size()) + u':' + rest.toString().toUpper();
 }
 
 } // namespace
@@ -138,7 +123,7 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
 
     ImportProgress report;
     report.workbookCount = out.workbookCount;
-    QString record;
+    Punch punch;
     for (int i = 0; i < names.size(); ++i) {
         const QString path = QDir::cleanPath(dir.absoluteFilePath(names.at(i)));
         if (progress) {
@@ -175,14 +160,14 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
                 return readError(path);
             const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
             if (const auto at = cells::timeCellDateTime(timeCell)) {
-                record = cells::punchRecord(number, *at);
+                punch = cells::punchAt(number, *at);
             } else {
                 bool isDateTime = false;
                 const auto time = cells::timeCellText(timeCell, &isDateTime);
-                if (!time || !makeRecord(number, *time, &record))
+                if (!time || !makePunch(number, *time, &punch))
                     return readError(path);
             }
-            if (!table.append(record)) {
+            if (!table.append(punch)) {
                 out.overflow = true;
                 out.text = kOverflowMessage;
                 return out;
@@ -232,7 +217,7 @@ QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& ta
     byKey.reserve(roster.size());
     for (const RosterEntry& person : roster) {
         QString entry = person.number + QLatin1String("##") + person.name;
-        const QString key = lookupKey(QStringView(entry).left(entry.indexOf(QLatin1String("##"))));
+        const QString key = pickerKey(QStringView(entry).left(entry.indexOf(QLatin1String("##"))));
         if (!byKey.contains(key))
             byKey.insert(key, entry.replace(QLatin1String("##"), QLatin1String(" ")));
     }
@@ -241,15 +226,13 @@ QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& ta
     QHash<QString, QString> found;
     QString previous;
     for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
-        for (const QString& record : table.segment(s)) {
-            const qsizetype cut = record.indexOf(QLatin1String("##"));
-            const QStringView number = cut < 0 ? QStringView(record) : QStringView(record).left(cut);
-            if (number == previous)
+        for (const Punch& punch : table.segment(s)) {
+            if (punch.number == previous)
                 continue;
-            previous = number.toString();
+            previous = punch.number;
             auto known = found.constFind(previous);
             if (known == found.cend()) {
-                const auto at = byKey.constFind(lookupKey(previous));
+                const auto at = byKey.constFind(pickerKey(previous));
                 const QString entry = at == byKey.cend() ? previous + kUnregisteredSuffix : *at;
                 known = found.insert(previous, entry);
             }

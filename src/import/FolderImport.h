@@ -6,9 +6,9 @@
 // and the kind, and the window decides how to show them. Progress is reported
 // through a callback so that the window can keep painting during a long read.
 
+#include "base/Outcome.h"
 #include "import/PunchTable.h"
 #include "settings/ConfigFile.h"
-#include "settings/Outcome.h"
 
 #include <QList>
 #include <QString>
@@ -87,9 +87,8 @@ ImportOutcome readFolder(const QString& folder, const ReadPosition& position, Pu
 // The employee picker: one entry per run of records with the same number,
 // "NUMBER name" from the roster or "<number> 未登记"; the single entry
 // "====请选择====" when the table is empty. A record number matches a roster
-// number when both, left-padded with zeros to a common length, are equal once
-// upper-cased (15, 015 and 0015 match 0015; 15x matches 15X); the first roster
-// entry that matches wins.
+// number by the picker's padding rule (samePickerNumber: 15, 015 and 0015
+// match 0015; 15x matches 15X); the first roster entry that matches wins.
 QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table);
 
 // pickerEntries with the roster of Init.ini in `programDir`.

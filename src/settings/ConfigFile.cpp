@@ -1,6 +1,6 @@
 #include "ConfigFile.h"
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <optional>
@@ -167,7 +167,12 @@ Result<ReadPosition> LoadReadPosition(const QString& programDir)
     return positionOf(layout->lines.first());
 }
 
-Outcome SaveSettings(const QString& programDir, int part, const SettingsPageData& page)
+ConfigSection timesSection(TimeMode mode)
+{
+    return mode == TimeMode::NineToFive ? ConfigSection::TimeMode2 : ConfigSection::TimeMode1;
+}
+
+Outcome SaveSettings(const QString& programDir, ConfigSection section, const SettingsPageData& page)
 {
     auto read = readLayout(programDir);
     if (!read)
@@ -175,8 +180,8 @@ Outcome SaveSettings(const QString& programDir, int part, const SettingsPageData
     const Layout& layout = read.value();
     QStringList out;
     QString done;
-    switch (part) {
-    case kRosterPart: {
+    switch (section) {
+    case ConfigSection::Roster: {
         // The lines as they are must be sound before they are replaced.
         if (auto roster = rosterOf(layout); !roster)
             return roster.outcome();
@@ -192,26 +197,25 @@ Outcome SaveSettings(const QString& programDir, int part, const SettingsPageData
         done = QStringLiteral("员工编号保存成功！");
         break;
     }
-    case kTimeMode1Part:
-    case kTimeMode2Part: {
+    case ConfigSection::TimeMode1:
+    case ConfigSection::TimeMode2: {
+        const bool mode1 = section == ConfigSection::TimeMode1;
         const QString oldLine = layout.lines.at(layout.timeStart + 1);
         if (auto old = fieldsOf(oldLine); !old)
             return old.outcome();
         QString fields;
-        const int first = part == kTimeMode1Part ? 0 : 12;
-        const int count = part == kTimeMode1Part ? 12 : 6;
+        const int first = mode1 ? 0 : 12;
+        const int count = mode1 ? 12 : 6;
         for (int k = first; k < first + count; ++k)
             fields += page.timeFields[k];
-        const QString line = part == kTimeMode1Part ? fields + oldLine.mid(24, 12)
-                                                    : oldLine.left(24) + fields;
+        const QString line = mode1 ? fields + oldLine.mid(24, 12) : oldLine.left(24) + fields;
         out = layout.lines.mid(0, layout.timeStart + 1);
         out.append(line);
         out += layout.lines.mid(layout.timeEnd);
-        done = part == kTimeMode1Part ? QStringLiteral("时间模式[1]保存成功！")
-                                      : QStringLiteral("时间模式[2]保存成功！");
+        done = mode1 ? QStringLiteral("时间模式[1]保存成功！") : QStringLiteral("时间模式[2]保存成功！");
         break;
     }
-    case kReadPositionPart: {
+    case ConfigSection::ReadPosition: {
         const QString first = layout.lines.first();
         if (auto old = positionOf(first); !old)
             return old.outcome();
@@ -220,8 +224,6 @@ Outcome SaveSettings(const QString& programDir, int part, const SettingsPageData
         done = QStringLiteral("数据读取位置保存成功！");
         break;
     }
-    default:
-        return Outcome::error(QStringLiteral("未知的设置部分：%1").arg(part));
     }
     for (const QString& line : out) {
         if (!textfile::fitsGbk(line))

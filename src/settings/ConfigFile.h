@@ -4,7 +4,7 @@
 // few two-character marker lines; everything else in it is the user's and is
 // written back as it stood.
 
-#include "Outcome.h"
+#include "base/Outcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +16,13 @@ struct RosterEntry {
     QString number; // upper-cased, as the pickers show it
     QString name;
 };
+
+// The two schedules whose working times Init.ini keeps: the administrative
+// day of four punches and the nine-to-five day of two.
+enum class TimeMode { Administrative = 1, NineToFive = 2 };
+
+// The parts of the file that the settings page saves one at a time.
+enum class ConfigSection { Roster, TimeMode1, TimeMode2, ReadPosition };
 
 // The cells at which the clock's workbook holds its first employee number and
 // its first punch time, each a column letter and a one-digit row ("A1", "B2").
@@ -37,11 +44,6 @@ struct SettingsPageData {
 
 namespace config {
 
-inline constexpr int kRosterPart = 1;
-inline constexpr int kTimeMode1Part = 2;
-inline constexpr int kTimeMode2Part = 3;
-inline constexpr int kReadPositionPart = 4;
-
 // The page defaults of the working times, in field order.
 inline const TimeFields kDefaultTimeFields = {
     QStringLiteral("08"), QStringLiteral("30"), QStringLiteral("12"), QStringLiteral("00"),
@@ -62,10 +64,12 @@ Result<TimeFields> LoadWorkTimes(const QString& programDir);
 // Characters 2-3 and 4-5 of the first line, upper-cased.
 Result<ReadPosition> LoadReadPosition(const QString& programDir);
 
-// Rewrites one part of the file from the page (1 roster, 2 time mode 1, 3 time
-// mode 2, 4 read position). Success carries the text for the "完成" message; on
-// any error the file is left exactly as it was.
-Outcome SaveSettings(const QString& programDir, int part, const SettingsPageData& page);
+// The section that keeps the working times of a time mode.
+ConfigSection timesSection(TimeMode mode);
+
+// Rewrites one section of the file from the page. Success carries the text for
+// the "完成" message; on any error the file is left exactly as it was.
+Outcome SaveSettings(const QString& programDir, ConfigSection section, const SettingsPageData& page);
 
 } // namespace config
 } // namespace tarnby

@@ -1,6 +1,6 @@
 #include "DutyMonth.h"
 
-#include "EmployeeRegistrations.h"
+#include "base/EmployeeNumber.h"
 #include "MonthFile.h"
 #include "SettlementPeriod.h"
 
@@ -34,11 +34,10 @@ QString dutyPickerEntry(const QString& number, const QString& name, int position
     return QStringLiteral("%1 %2(%3)").arg(number.toUpper(), name).arg(position);
 }
 
-std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, const QString& yearText, const QString& monthText,
+std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<MonthKey> month,
                                       const QStringList& pickerEntries)
 {
-    const auto month = monthfile::fromBoxes(yearText, monthText);
-    if (!month)
+    if (!month || !month->valid())
         return std::nullopt;
     DutyGrid grid{};
     const int offset = firstDayOffset(month->year, month->month);
@@ -51,7 +50,7 @@ std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, const QString& y
             continue;
         // duplicates in the roster: the later picker entry decides the colour
         for (int j = 0; j < pickerEntries.size(); ++j) {
-            if (pickerNumber(pickerEntries.at(j)) == number)
+            if (sameDutyEntry(number, pickerNumber(pickerEntries.at(j))))
                 cell.colour = dutyColourForPosition(j);
         }
     }

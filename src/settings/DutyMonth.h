@@ -4,7 +4,7 @@
 
 #include "DayCell.h"
 #include "DutyRoster.h"
-#include "Outcome.h"
+#include "base/Outcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,13 +30,12 @@ QString dutyPickerEntry(const QString& number, const QString& name, int position
 
 using DutyGrid = std::array<DayCell, kDutyGridCells>;
 
-// Lays out the month of the year and month boxes: days 1.. at their weekday
-// positions, Sunday first, enabled; a day whose entry matches the number of
-// picker entry j (the last match wins) gets legend colour j mod 18, other days
-// grey. Nothing when the year is not 1901-2100 or the month not 1-12 (the grid
-// stays as it is).
-std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, const QString& yearText,
-                                      const QString& monthText, const QStringList& pickerEntries);
+// Lays out the month on show: days 1.. at their weekday positions, Sunday
+// first, enabled; a day whose entry is the number of picker entry j (the last
+// match wins) gets legend colour j mod 18, other days grey. Nothing when there
+// is no month on show (the grid stays as it is).
+std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<MonthKey> month,
+                                      const QStringList& pickerEntries);
 
 // A click on the day label showing `day`. Left: the selected picker entry goes
 // on duty and the label takes its colour; with no entry selected (or a picker

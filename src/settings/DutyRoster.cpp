@@ -1,6 +1,6 @@
 #include "DutyRoster.h"
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFileInfo>
 
@@ -68,28 +68,13 @@ QStringList DutyRoster::lines() const
     return out;
 }
 
-Outcome DutyRoster::LoadDutyRoster(const QString& programDir, const QString& yearText, const QString& monthText)
+Outcome DutyRoster::LoadDutyRoster(const QString& programDir, std::optional<MonthKey> month)
 {
-    const auto month = monthfile::fromBoxes(yearText, monthText);
     if (!month) {
         clear();
         return Outcome::quiet();
     }
-    return LoadDutyRosterFor(programDir, month.value());
-}
-
-Outcome DutyRoster::LoadDutyRosterFor(const QString& programDir, int year, int month)
-{
-    if (year < 1 || year > 9999 || month < 1 || month > 12) {
-        clear();
-        return Outcome::quiet();
-    }
-    return LoadDutyRosterFor(programDir, MonthKey{year, month});
-}
-
-Outcome DutyRoster::LoadDutyRosterFor(const QString& programDir, MonthKey month)
-{
-    const QString path = monthfile::path(programDir, month, monthfile::Kind::DutyRoster);
+    const QString path = monthfile::path(programDir, *month, monthfile::Kind::DutyRoster);
     if (!QFileInfo(path).isFile()) {
         clear();
         return Outcome::quiet();
@@ -102,14 +87,6 @@ Outcome DutyRoster::LoadDutyRosterFor(const QString& programDir, MonthKey month)
         return Outcome::error(
             QStringLiteral("值日文件 %1 格式不正确：%2").arg(QFileInfo(path).absoluteFilePath(), read.text));
     return read;
-}
-
-Outcome DutyRoster::SaveDutyRoster(const QString& programDir, const QString& yearText, const QString& monthText) const
-{
-    const auto month = monthfile::fromBoxes(yearText, monthText);
-    if (!month)
-        return month.outcome();
-    return SaveDutyRoster(programDir, month.value());
 }
 
 Outcome DutyRoster::SaveDutyRoster(const QString& programDir, MonthKey month) const

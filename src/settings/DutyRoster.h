@@ -4,15 +4,16 @@
 // replaces it whole. Stored as SrDate/yyyymm.zra: 31 lines "dd" + number.
 
 #include "MonthFile.h"
-#include "Outcome.h"
+#include "base/EmployeeNumber.h"
+#include "base/Outcome.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 namespace tarnby {
 
-inline const QString kNobodyOnDuty = QStringLiteral("0000");
 inline const QString kDutyRosterSaved = QStringLiteral("值日安排保存成功！");
 
 class DutyRoster {
@@ -38,18 +39,14 @@ public:
     // The 31 file lines, "01"... "31" each followed by its entry.
     QStringList lines() const;
 
-    // Loads the month named by the year and month boxes dTxt(3), dTxt(4). A
-    // missing file (or boxes naming no month) means nobody on duty. A malformed
-    // file is an error naming the file and line; the table stays as it was.
-    Outcome LoadDutyRoster(const QString& programDir, const QString& yearText, const QString& monthText);
-    // The same for the analysis, by number.
-    Outcome LoadDutyRosterFor(const QString& programDir, int year, int month);
-    Outcome LoadDutyRosterFor(const QString& programDir, MonthKey month);
+    // Loads the month on show; none (the boxes name no month) or a missing
+    // file means nobody on duty. A malformed file is an error naming the file
+    // and line; the table stays as it was.
+    Outcome LoadDutyRoster(const QString& programDir, std::optional<MonthKey> month);
 
-    // Writes the 31 lines to the month named by the boxes at this moment.
-    // Success carries "值日安排保存成功！"; boxes naming no month, a missing
-    // SrDate folder or a failed write are errors and leave the file as it was.
-    Outcome SaveDutyRoster(const QString& programDir, const QString& yearText, const QString& monthText) const;
+    // Writes the 31 lines to the month. Success carries "值日安排保存成功！"; a
+    // missing SrDate folder or a failed write are errors and leave the file as
+    // it was.
     Outcome SaveDutyRoster(const QString& programDir, MonthKey month) const;
 
 private:

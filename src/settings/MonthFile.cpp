@@ -4,7 +4,14 @@
 #include <QFileInfo>
 #include <limits>
 
-namespace tarnby::monthfile {
+namespace tarnby {
+
+bool MonthKey::valid() const
+{
+    return year >= monthfile::kFirstYear && year <= monthfile::kLastYear && month >= 1 && month <= 12;
+}
+
+namespace monthfile {
 
 int boxValue(const QString& text)
 {
@@ -31,6 +38,12 @@ Result<MonthKey> fromBoxes(const QString& yearText, const QString& monthText)
     return MonthKey{year, month};
 }
 
+std::optional<MonthKey> shownMonth(const QString& yearText, const QString& monthText)
+{
+    const Result<MonthKey> month = fromBoxes(yearText, monthText);
+    return month ? std::optional<MonthKey>(month.value()) : std::nullopt;
+}
+
 QString folderPath(const QString& programDir)
 {
     return QDir(programDir).filePath(QStringLiteral("SrDate"));
@@ -54,4 +67,5 @@ Outcome checkFolder(const QString& programDir)
     return Outcome::quiet();
 }
 
-} // namespace tarnby::monthfile
+} // namespace monthfile
+} // namespace tarnby

@@ -4,9 +4,10 @@
 // the program and is never created here: a save into a missing folder is an
 // error the user must see, not a folder that quietly appears somewhere else.
 
-#include "Outcome.h"
+#include "base/Outcome.h"
 
 #include <QString>
+#include <optional>
 
 namespace tarnby {
 
@@ -14,6 +15,8 @@ namespace tarnby {
 struct MonthKey {
     int year = 0;  // [1901, 2100]
     int month = 0; // [1, 12]
+    // Whether the month lies in the range the pages can show.
+    bool valid() const;
     friend bool operator==(const MonthKey&, const MonthKey&) = default;
 };
 
@@ -31,6 +34,10 @@ int boxValue(const QString& text);
 // The year and month boxes (dTxt(3), dTxt(4)) as a month; a year outside
 // 1901-2100 or a month outside 1-12 is refused with the box's own message.
 Result<MonthKey> fromBoxes(const QString& yearText, const QString& monthText);
+
+// The month the boxes name, or none when they name no valid month: what the
+// pages show then is an empty month.
+std::optional<MonthKey> shownMonth(const QString& yearText, const QString& monthText);
 
 // The SrDate folder of a program folder.
 QString folderPath(const QString& programDir);

@@ -1,6 +1,6 @@
 #include "Registration.h"
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFileInfo>
 
@@ -21,6 +21,12 @@ QString Registration::field(int k) const
 QStringList Registration::fields() const
 {
     return {number, date, name, reason, method};
+}
+
+QString Registration::appliedMethod() const
+{
+    const qsizetype end = method.indexOf(kFieldSeparator);
+    return end < 0 ? method : method.left(end);
 }
 
 QString Registration::line() const
@@ -79,17 +85,6 @@ Result<QList<std::pair<int, QString>>> numberedLines(const QString& path)
 }
 
 } // namespace
-
-Result<QStringList> readLines(const QString& programDir, MonthKey month)
-{
-    auto lines = numberedLines(monthfile::path(programDir, month, monthfile::Kind::Registrations));
-    if (!lines)
-        return Result<QStringList>::failure(lines.error());
-    QStringList out;
-    for (const auto& [number, text] : lines.value())
-        out.append(text);
-    return out;
-}
 
 Result<QList<Registration>> load(const QString& programDir, MonthKey month)
 {

@@ -4,7 +4,8 @@
 // is only in the file name; the date field holds "mm月dd日".
 
 #include "MonthFile.h"
-#include "Outcome.h"
+#include "base/EmployeeNumber.h"
+#include "base/Outcome.h"
 
 #include <QList>
 #include <QString>
@@ -13,7 +14,6 @@
 namespace tarnby {
 
 inline const QString kFieldSeparator = QStringLiteral("##");
-inline const QString kAllEmployeesNumber = QStringLiteral("0000");
 inline const QString kAllEmployeesName = QStringLiteral("全体员工");
 inline const QString kRegistrationsSaved = QStringLiteral("登记信息保存成功！");
 
@@ -29,6 +29,9 @@ struct Registration {
     // Field k (0-4) in file order, which is also the column order of the list.
     QString field(int k) const;
     QStringList fields() const;
+    // The method the analysis applies and the details list shows: the fifth
+    // field alone, without the fields a hand-edited line may carry after it.
+    QString appliedMethod() const;
     // The file line: the five fields joined by "##".
     QString line() const;
     // Splits a stored line. Fewer than five fields is an error; fields beyond
@@ -44,10 +47,6 @@ struct Registration {
 QString storableFieldError(const QString& what, const QString& text);
 
 namespace registrationfile {
-
-// The non-empty lines of a month's file, as stored. A missing file is an
-// empty month.
-Result<QStringList> readLines(const QString& programDir, MonthKey month);
 
 // The month's registrations in file order (empty lines skipped). A missing file
 // is an empty month; a line with fewer than five fields is an error naming the

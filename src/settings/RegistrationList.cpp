@@ -34,14 +34,12 @@ void RegistrationList::setRegistrations(const QList<Registration>& registrations
     ascending_ = false;
 }
 
-Outcome RegistrationList::LoadRegistrations(const QString& programDir, const QString& yearText,
-                                            const QString& monthText)
+Outcome RegistrationList::LoadRegistrations(const QString& programDir, std::optional<MonthKey> month)
 {
-    const auto month = monthfile::fromBoxes(yearText, monthText);
     QList<Registration> registrations;
-    // boxes that name no month name no file either: an empty month
+    // no month names no file either: an empty month
     if (month) {
-        auto loaded = registrationfile::load(programDir, month.value());
+        auto loaded = registrationfile::load(programDir, *month);
         if (!loaded)
             return loaded.outcome();
         registrations = loaded.value();
@@ -58,13 +56,9 @@ Outcome RegistrationList::LoadRegistrations(const QString& programDir, const QSt
     return Outcome::quiet();
 }
 
-Outcome RegistrationList::SaveRegistrations(const QString& programDir, const QString& yearText,
-                                            const QString& monthText) const
+Outcome RegistrationList::SaveRegistrations(const QString& programDir, MonthKey month) const
 {
-    const auto month = monthfile::fromBoxes(yearText, monthText);
-    if (!month)
-        return month.outcome();
-    return registrationfile::save(programDir, month.value(), registrations());
+    return registrationfile::save(programDir, month, registrations());
 }
 
 Outcome RegistrationList::AddRegistration(const QString& pickerText, const QString& monthText,

@@ -3,12 +3,13 @@
 // box, sorted by a column on request. This is the unsaved working copy: only
 // LoadRegistrations and SaveRegistrations touch the month file.
 
-#include "Outcome.h"
+#include "base/Outcome.h"
 #include "Registration.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tarnby {
 
@@ -36,16 +37,15 @@ public:
     // The registrations in the order on show, which is the order a save writes.
     QList<Registration> registrations() const;
 
-    // Replaces the rows with the month named by the year and month boxes (a
-    // one-character month counts as "0m"). A missing file, or boxes that name
-    // no month, give an empty list. A malformed file is an error and the rows
-    // stay as they were. A sort chosen by a header click stays in force.
-    Outcome LoadRegistrations(const QString& programDir, const QString& yearText, const QString& monthText);
+    // Replaces the rows with the month on show. A missing file, or no month
+    // (the boxes name none), give an empty list. A malformed file is an error
+    // and the rows stay as they were. A sort chosen by a header click stays in
+    // force.
+    Outcome LoadRegistrations(const QString& programDir, std::optional<MonthKey> month);
 
-    // Writes the rows on show to the month named by the boxes at this moment.
-    // Success carries "登记信息保存成功！". Boxes that name no valid month, a
-    // missing SrDate folder or a failed write are errors and change nothing.
-    Outcome SaveRegistrations(const QString& programDir, const QString& yearText, const QString& monthText) const;
+    // Writes the rows on show to the month. Success carries "登记信息保存成功！".
+    // A missing SrDate folder or a failed write are errors and change nothing.
+    Outcome SaveRegistrations(const QString& programDir, MonthKey month) const;
 
     // Appends a row from the registration picker text ("number name"), the
     // month and day boxes, the reason and the handling method. The picker text

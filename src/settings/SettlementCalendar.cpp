@@ -49,16 +49,14 @@ bool SettlementCalendar::isRestDay(int flagIndex) const
     return flagIndex > 0 && flagIndex < int(flags_.size()) && flags_.at(std::size_t(flagIndex));
 }
 
-const SettlementCalendar::Drawing& SettlementCalendar::DrawSettlementCalendar(const QString& yearText,
-                                                                           const QString& monthText)
+const SettlementCalendar::Drawing& SettlementCalendar::DrawSettlementCalendar(std::optional<MonthKey> start)
 {
     drawing_ = Drawing{};
     cellFlag_.fill(0);
     cellDate_.fill(QDate());
     period_.reset();
 
-    const auto start = monthfile::fromBoxes(yearText, monthText);
-    if (monthText.isEmpty() || !start)
+    if (!start || !start->valid())
         return drawing_;
 
     const int y = start->year;

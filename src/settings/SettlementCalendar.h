@@ -5,7 +5,7 @@
 // period and the flags from it.
 
 #include "DayCell.h"
-#include "Outcome.h"
+#include "base/Outcome.h"
 #include "SettlementPeriod.h"
 
 #include <QDate>
@@ -55,11 +55,11 @@ public:
     int style() const { return style_; }
     void setStyle(int style);
 
-    // Redraws for the texts of the year and month pickers. With no month
-    // selected (empty text), or texts naming no month of 1901-2100, both grids
-    // stay empty, the label and captions are empty, there is no period and the
-    // flags keep their values; otherwise the flags are cleared.
-    const Drawing& DrawSettlementCalendar(const QString& yearText, const QString& monthText);
+    // Redraws for the start month of the period. With no month (none selected,
+    // or pickers naming no month of 1901-2100: monthfile::shownMonth), both
+    // grids stay empty, the label and captions are empty, there is no period
+    // and the flags keep their values; otherwise the flags are cleared.
+    const Drawing& DrawSettlementCalendar(std::optional<MonthKey> start);
     const Drawing& drawing() const { return drawing_; }
 
     // A click on day label cLab(index). Left marks a rest day, right clears it;

@@ -1,6 +1,6 @@
 #include "TextCollation.h"
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 namespace tarnby {
 namespace {

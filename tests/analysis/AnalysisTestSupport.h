@@ -56,15 +56,15 @@ inline std::array<QString, 4> textsOf(const tarnby::DaySlots& s)
 inline tarnby::WorkTimes sampleTimes()
 {
     tarnby::WorkTimes t;
-    t.t1 = hm(8, 0);
-    t.t2 = hm(12, 0);
-    t.t3 = hm(14, 0);
-    t.t4 = hm(17, 0);
-    t.t5 = hm(20, 30);
-    t.t6 = hm(22, 30);
-    t.w1 = hm(9, 0);
-    t.w2 = hm(17, 0);
-    t.w3 = hm(21, 30);
+    t.morningIn = hm(8, 0);
+    t.morningOut = hm(12, 0);
+    t.afternoonIn = hm(14, 0);
+    t.afternoonOut = hm(17, 0);
+    t.overtimeFirst = hm(20, 30);
+    t.overtimeSecond = hm(22, 30);
+    t.nineToFiveIn = hm(9, 0);
+    t.nineToFiveOut = hm(17, 0);
+    t.nineToFiveOvertime = hm(21, 30);
     return t;
 }
 
@@ -82,8 +82,20 @@ inline tarnby::PunchTable tableOf(const QStringList& records)
 {
     tarnby::PunchTable table;
     for (const QString& r : records)
-        table.append(r);
+        table.append(tarnby::Punch::fromText(r));
     return table;
+}
+
+// Registrations as the month file stores them; a line that is no registration
+// never reaches the analysis, since the file holding it is refused.
+inline QList<tarnby::Registration> registrationsOf(const QStringList& lines)
+{
+    QList<tarnby::Registration> out;
+    for (const QString& line : lines) {
+        if (const auto r = tarnby::Registration::fromLine(line))
+            out.append(r.value());
+    }
+    return out;
 }
 
 inline QList<tarnby::PeriodDay> periodDays(int style, int year, int month, const tarnby::RestDayFlags& flags = {})

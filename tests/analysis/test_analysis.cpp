@@ -2,7 +2,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/ResultList.h"
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -54,7 +54,7 @@ TEST(Analysis, ThePickerPlaceholderChangesNothing)
     const PunchTable table = tableOf({"0001##2013-03-04##08:00:00"});
     AnalysisRequest request = requestFor(table, QStringLiteral("====请选择===="), kMonthStartStyle, 2013, 3);
     for (int mode : {1, 2}) {
-        request.timeMode = mode;
+        request.timeMode = TimeMode(mode);
         const AnalysisResult result = analysed(request);
         EXPECT_FALSE(result.ran);
         EXPECT_TRUE(result.rows.isEmpty());
@@ -93,7 +93,7 @@ TEST(Analysis, AnEmployeeWithoutPunchesInThePeriodGetsNoRows)
 {
     const PunchTable table = tableOf({"0001##2013-02-28##08:00:00", "0002##2013-03-04##08:00:00"});
     AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3);
-    request.registrations = {"0001##03月05日##张三##r##病假1天"};
+    request.registrations = registrationsOf({"0001##03月05日##张三##r##病假1天"});
     const AnalysisResult result = analysed(request);
     EXPECT_TRUE(result.ran);
     EXPECT_TRUE(result.rows.isEmpty());
@@ -167,7 +167,7 @@ TEST(Analysis, TimeModeTwoTakesOverWithTheSameRequest)
     const PunchTable table = tableOf({"0001##2013-03-04##09:05:00", "0001##2013-03-04##12:00:00",
                                       "0001##2013-03-04##14:00:00", "0001##2013-03-04##21:45:00"});
     AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3);
-    request.timeMode = 2;
+    request.timeMode = TimeMode::NineToFive;
     const AnalysisResult result = analysed(request);
     ASSERT_EQ(result.rows.size(), 31);
     for (const ResultRow& row : result.rows) {
@@ -236,8 +236,8 @@ TEST(Analysis, ADayThroughTheWholeRun)
         RestDayFlags flags{};
         flags[5] = c.rest;
         AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3, flags);
-        request.timeMode = c.mode;
-        request.registrations = c.registrations;
+        request.timeMode = TimeMode(c.mode);
+        request.registrations = registrationsOf(c.registrations);
         const bool duty = c.duty;
         request.duty = [duty](int, int) -> Result<DutyTable> {
             DutyTable t = nobodyOnDuty();

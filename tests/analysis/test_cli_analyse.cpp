@@ -5,7 +5,7 @@
 // output; check every changed row against the rules before committing them.
 
 #include "TestWorkbook.h"
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDate>
 #include <QDir>

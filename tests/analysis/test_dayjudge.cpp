@@ -62,7 +62,7 @@ TEST(PlacePunch, APunchWhoseWindowIsTakenIsNotTriedLater)
 {
     // mode 1 with the morning off-duty time inside the on-duty window
     WorkTimes t = sampleTimes();
-    t.t2 = hm(8, 30);
+    t.morningOut = hm(8, 30);
     DaySlots s;
     placePunch(s, hm(7, 55), Admin, t);
     placePunch(s, hm(8, 40), Admin, t);
@@ -70,7 +70,7 @@ TEST(PlacePunch, APunchWhoseWindowIsTakenIsNotTriedLater)
 
     // mode 2 with the off-duty time inside the on-duty window
     t = sampleTimes();
-    t.w2 = hm(9, 30);
+    t.nineToFiveOut = hm(9, 30);
     s = DaySlots();
     placePunch(s, hm(9, 0), NineToFive, t);
     placePunch(s, hm(9, 45), NineToFive, t);
@@ -323,7 +323,7 @@ TEST(RegistrationText, NewestListedFirstAndDutyLast)
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(registrationText(c.lines, QString::fromUtf8(c.employee), QStringLiteral("03月05日"), c.duty),
+        EXPECT_EQ(registrationText(registrationsOf(c.lines), QString::fromUtf8(c.employee), QStringLiteral("03月05日"), c.duty),
                   QString::fromUtf8(c.expected));
     }
 }
@@ -350,10 +350,10 @@ TEST(WorkTimes, FieldsThatAreNoNumbersCountZero)
     f[0] = QStringLiteral("xx");
     f[12] = QStringLiteral(" 9");
     const WorkTimes t = workTimesOf(f);
-    EXPECT_EQ(t.t1, hm(0, 0));
-    EXPECT_EQ(t.t6, hm(22, 30));
-    EXPECT_EQ(t.w1, hm(9, 0));
-    EXPECT_EQ(t.w3, hm(21, 30));
+    EXPECT_EQ(t.morningIn, hm(0, 0));
+    EXPECT_EQ(t.overtimeSecond, hm(22, 30));
+    EXPECT_EQ(t.nineToFiveIn, hm(9, 0));
+    EXPECT_EQ(t.nineToFiveOvertime, hm(21, 30));
 }
 
 TEST(DayTexts, KeyAndWeekdayName)

@@ -1,7 +1,8 @@
 #pragma once
 // Program folders and workbook folders for the import tests.
 
-#include "settings/TextFile.h"
+#include "base/Punch.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,15 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The punches as tarnby-cli import prints them.
+inline QStringList texts(const QList<tarnby::Punch>& punches)
+{
+    QStringList out;
+    for (const tarnby::Punch& p : punches)
+        out.append(p.text());
+    return out;
 }
 
 } // namespace importtest

@@ -92,7 +92,7 @@ TEST_P(OneRecord, TakesItsTextFromTheCells)
     }
     ASSERT_EQ(out.kind, Kind::Read) << out.text.toStdString();
     ASSERT_EQ(table.size(), 1);
-    EXPECT_EQ(table.segment(0).first().toStdString(), GetParam().record);
+    EXPECT_EQ(table.segment(0).first().text().toStdString(), GetParam().record);
 }
 
 INSTANTIATE_TEST_SUITE_P(Import, OneRecord, ::testing::Values(
@@ -154,7 +154,7 @@ TEST_F(Folders, NumberAndTimeColumnsAdvanceTogetherFromTheirOwnRows)
     save(book, QStringLiteral("a.xls"));
     PunchTable table;
     ASSERT_EQ(read(table).kind, Kind::Read);
-    EXPECT_EQ(table.records(), (QStringList{QStringLiteral("1##2013-02-20##08:00:00"),
+    EXPECT_EQ(importtest::texts(table.records()), (QStringList{QStringLiteral("1##2013-02-20##08:00:00"),
                                             QStringLiteral("2##2013-02-20##09:00:00")}));
 }
 
@@ -178,8 +178,8 @@ TEST_F(Folders, ReadsOnlyVisibleXlsFilesInNameOrderIgnoringCase)
     ASSERT_EQ(out.kind, Kind::Read);
     EXPECT_EQ(out.workbookCount, 4);
     QStringList numbers;
-    for (const QString& r : table.records())
-        numbers << PunchTable::numberOf(r);
+    for (const tarnby::Punch& p : table.records())
+        numbers << p.number;
     EXPECT_EQ(numbers, (QStringList{"1", "2", "10", "9"}));
 }
 
@@ -194,7 +194,7 @@ TEST_F(Folders, WorkbookWithEmptyFirstNumberCellGivesNothing)
     PunchTable table;
     ASSERT_EQ(read(table).kind, Kind::Read);
     EXPECT_EQ(table.size(), 3);
-    EXPECT_EQ(PunchTable::numberOf(table.records().last()), QStringLiteral("3"));
+    EXPECT_EQ(table.records().last().number, QStringLiteral("3"));
 }
 
 TEST_F(Folders, EmptyFolderEmptiesTheTableWithoutReadingInit)
@@ -202,7 +202,7 @@ TEST_F(Folders, EmptyFolderEmptiesTheTableWithoutReadingInit)
     // No Init.ini at all: an empty folder must not need one.
     saveRun(QStringLiteral(".hidden.xls"), QStringLiteral("1"), 1);
     PunchTable table;
-    table.append(QStringLiteral("old##2013-01-01##08:00:00"));
+    table.append(tarnby::Punch::fromText(QStringLiteral("old##2013-01-01##08:00:00")));
     const ImportOutcome out = read(table);
     EXPECT_EQ(out.kind, Kind::Empty);
     EXPECT_FALSE(out.hasMessage());
@@ -224,14 +224,14 @@ TEST_P(SetupFailure, LeavesTheTableAsItWas)
     saveRun(QStringLiteral("a.xls"), QStringLiteral("1"), 3);
     GetParam().arrange(home_, data_);
     PunchTable table;
-    table.append(QStringLiteral("old##2013-01-01##08:00:00"));
+    table.append(tarnby::Punch::fromText(QStringLiteral("old##2013-01-01##08:00:00")));
     const QString folder = GetParam().useMissingFolder ? tmp_.filePath(QStringLiteral("gone")) : data_;
     const ImportOutcome out = tarnby::ReadFolderRecords(home_, folder, table);
     EXPECT_EQ(out.kind, Kind::SetupError);
     EXPECT_EQ(out.title, QStringLiteral("错误"));
     EXPECT_TRUE(out.text.contains(QString::fromUtf8(GetParam().messagePart))) << out.text.toStdString();
     EXPECT_FALSE(out.fillsPicker());
-    EXPECT_EQ(table.records(), QStringList{QStringLiteral("old##2013-01-01##08:00:00")});
+    EXPECT_EQ(importtest::texts(table.records()), QStringList{QStringLiteral("old##2013-01-01##08:00:00")});
 }
 
 INSTANTIATE_TEST_SUITE_P(Import, SetupFailure, ::testing::Values(
@@ -261,7 +261,7 @@ TEST_P(BadPosition, TakesTheReadErrorPathAtTheFirstWorkbook)
     saveRun(QStringLiteral("a.xls"), QStringLiteral("1"), 3);
     saveRun(QStringLiteral("b.xls"), QStringLiteral("2"), 3);
     PunchTable table;
-    table.append(QStringLiteral("old##2013-01-01##08:00:00"));
+    table.append(tarnby::Punch::fromText(QStringLiteral("old##2013-01-01##08:00:00")));
     const ImportOutcome out = read(table);
     EXPECT_EQ(out.kind, Kind::ReadError);
     EXPECT_EQ(out.failedWorkbook, dataPath(QStringLiteral("a.xls")));
@@ -297,7 +297,7 @@ TEST_P(LateTimePosition, FailsAtTheFirstRecordOnly)
     saveNumbers(QStringLiteral("b.xls"), 0);
     saveNumbers(QStringLiteral("c.xls"), GetParam().lastRecords);
     PunchTable table;
-    table.append(QStringLiteral("old##2013-01-01##08:00:00"));
+    table.append(tarnby::Punch::fromText(QStringLiteral("old##2013-01-01##08:00:00")));
     const ImportOutcome out = read(table);
     EXPECT_EQ(out.kind, GetParam().kind);
     EXPECT_EQ(out.failedWorkbook,
@@ -399,14 +399,14 @@ TEST_P(Volume, FillsSegmentsInOrderUpToTheLimit)
     EXPECT_TRUE(out.fillsPicker());
     EXPECT_GT(reports, int(GetParam().perWorkbook.size()));
     ASSERT_EQ(table.size(), GetParam().stored);
-    const QStringList all = table.records();
+    const QList<tarnby::Punch> all = table.records();
     for (int j : {0, PunchTable::kSegmentSize - 1, PunchTable::kSegmentSize, GetParam().stored - 1}) {
         if (j < GetParam().stored) {
-            EXPECT_EQ(PunchTable::numberOf(all.at(j)), QString::number(j));
+            EXPECT_EQ(all.at(j).number, QString::number(j));
         }
     }
     if (GetParam().stored > PunchTable::kSegmentSize) {
-        EXPECT_EQ(PunchTable::numberOf(table.segment(1).first()), QStringLiteral("32000"));
+        EXPECT_EQ(table.segment(1).first().number, QStringLiteral("32000"));
     }
 }
 
@@ -421,9 +421,9 @@ TEST_F(Folders, PickerUsesTheRosterOfInit)
 {
     init(QStringLiteral("A2B2"), {QStringLiteral("0015,张三"), QStringLiteral("15x，李四")});
     PunchTable table;
-    table.append(QStringLiteral("15##2013-02-20##08:00:00"));
-    table.append(QStringLiteral("15X##2013-02-20##08:00:00"));
-    table.append(QStringLiteral("9##2013-02-20##08:00:00"));
+    table.append(tarnby::Punch::fromText(QStringLiteral("15##2013-02-20##08:00:00")));
+    table.append(tarnby::Punch::fromText(QStringLiteral("15X##2013-02-20##08:00:00")));
+    table.append(tarnby::Punch::fromText(QStringLiteral("9##2013-02-20##08:00:00")));
     const auto picker = tarnby::FillAnalysisPicker(home_, table);
     ASSERT_TRUE(picker.ok()) << picker.error().toStdString();
     EXPECT_EQ(*picker, (QStringList{QStringLiteral("0015 张三"), QStringLiteral("15X 李四"),
@@ -434,7 +434,7 @@ TEST_F(Folders, PickerReportsAnUnreadableRoster)
 {
     init(QStringLiteral("A2B2"), {QStringLiteral("0015 张三")});
     PunchTable table;
-    table.append(QStringLiteral("15##2013-02-20##08:00:00"));
+    table.append(tarnby::Punch::fromText(QStringLiteral("15##2013-02-20##08:00:00")));
     const auto picker = tarnby::FillAnalysisPicker(home_, table);
     EXPECT_FALSE(picker.ok());
     EXPECT_TRUE(picker.error().contains(QStringLiteral("Init.ini")));

@@ -8,30 +8,30 @@ namespace {
 using tarnby::PunchTable;
 using tarnby::RosterEntry;
 
-QString record(const QString& number, int minute = 0)
+tarnby::Punch record(const QString& number, int minute = 0)
 {
-    return QStringLiteral("%1##2013-02-20##08:%2:00").arg(number).arg(minute, 2, 10, QLatin1Char('0'));
+    return {number, QStringLiteral("2013-02-20"), QStringLiteral("08:%1:00").arg(minute, 2, 10, QLatin1Char('0'))};
 }
 
 TEST(PunchTableSegments, FillInOrderAndStopAtTheLimit)
 {
     PunchTable table;
     for (int j = 0; j < PunchTable::kMaxRecords; ++j)
-        ASSERT_TRUE(table.append(QString::number(j)));
-    EXPECT_FALSE(table.append(QStringLiteral("one too many")));
+        ASSERT_TRUE(table.append(record(QString::number(j))));
+    EXPECT_FALSE(table.append(record(QStringLiteral("one too many"))));
     EXPECT_EQ(table.size(), PunchTable::kMaxRecords);
     for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
         ASSERT_EQ(table.segment(s).size(), PunchTable::kSegmentSize);
-        EXPECT_EQ(table.segment(s).first(), QString::number(s * PunchTable::kSegmentSize));
-        EXPECT_EQ(table.segment(s).last(), QString::number((s + 1) * PunchTable::kSegmentSize - 1));
+        EXPECT_EQ(table.segment(s).first().number, QString::number(s * PunchTable::kSegmentSize));
+        EXPECT_EQ(table.segment(s).last().number, QString::number((s + 1) * PunchTable::kSegmentSize - 1));
     }
     EXPECT_TRUE(table.segment(3).isEmpty());
-    EXPECT_EQ(table.records().at(PunchTable::kSegmentSize), QStringLiteral("32000"));
+    EXPECT_EQ(table.records().at(PunchTable::kSegmentSize).number, QStringLiteral("32000"));
 
     table.clear();
     EXPECT_EQ(table.size(), 0);
     EXPECT_TRUE(table.segment(0).isEmpty());
-    EXPECT_TRUE(table.append(QStringLiteral("again")));
+    EXPECT_TRUE(table.append(record(QStringLiteral("again"))));
     EXPECT_EQ(table.segment(0).size(), 1);
 }
 

@@ -2,7 +2,7 @@
 // A scratch program folder with its SrDate folder, and byte-level access to the
 // month files, so a test can prove that a failed operation left a file alone.
 
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "settings/ConfigFile.h"
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 #include "Unprivileged.h"
 
 #include <QFile>
@@ -9,6 +9,11 @@
 using namespace tarnby;
 
 namespace {
+
+constexpr ConfigSection kRoster = ConfigSection::Roster;
+constexpr ConfigSection kMode1 = ConfigSection::TimeMode1;
+constexpr ConfigSection kMode2 = ConfigSection::TimeMode2;
+constexpr ConfigSection kPosition = ConfigSection::ReadPosition;
 
 const QStringList kWellFormed = {
     QStringLiteral("#A1B2 位置说明"),
@@ -98,13 +103,13 @@ TEST_F(ConfigFileTest, EachSaveRewritesOnlyItsOwnPart)
 {
     struct Row {
         const char* name;
-        int part;
+        ConfigSection part;
         std::function<void(SettingsPageData&)> edit;
         QString message;
         std::function<QStringList()> expected;
     };
     const Row rows[] = {
-        {"roster", 1, [](SettingsPageData& p) { p.rosterList = {QStringLiteral("0009 王 五")}; },
+        {"roster", kRoster, [](SettingsPageData& p) { p.rosterList = {QStringLiteral("0009 王 五")}; },
          QStringLiteral("员工编号保存成功！"),
          [] {
              QStringList l = kWellFormed;
@@ -113,13 +118,13 @@ TEST_F(ConfigFileTest, EachSaveRewritesOnlyItsOwnPart)
              l.insert(3, QStringLiteral("0009,王 五"));
              return l;
          }},
-        {"empty roster", 1, [](SettingsPageData& p) { p.rosterList.clear(); }, QStringLiteral("员工编号保存成功！"),
+        {"empty roster", kRoster, [](SettingsPageData& p) { p.rosterList.clear(); }, QStringLiteral("员工编号保存成功！"),
          [] {
              QStringList l = kWellFormed;
              l.remove(3, 2);
              return l;
          }},
-        {"time mode 1 keeps stored mode 2", 2,
+        {"time mode 1 keeps stored mode 2", kMode1,
          [](SettingsPageData& p) {
              p.timeFields[0] = QStringLiteral("07");
              p.timeFields[12] = QStringLiteral("11"); // changed on the page, not saved
@@ -130,7 +135,7 @@ TEST_F(ConfigFileTest, EachSaveRewritesOnlyItsOwnPart)
              l[8] = QStringLiteral("073012001400170020302230090017002130");
              return l;
          }},
-        {"time mode 2 keeps stored mode 1", 3,
+        {"time mode 2 keeps stored mode 1", kMode2,
          [](SettingsPageData& p) {
              p.timeFields[0] = QStringLiteral("07");
              p.timeFields[17] = QStringLiteral("45");
@@ -141,7 +146,7 @@ TEST_F(ConfigFileTest, EachSaveRewritesOnlyItsOwnPart)
              l[8] = QStringLiteral("083012001400170020302230090017002145");
              return l;
          }},
-        {"read position keeps characters 1 and 6 on", 4,
+        {"read position keeps characters 1 and 6 on", kPosition,
          [](SettingsPageData& p) {
              p.numberCell = QStringLiteral("D2");
              p.timeCell = QStringLiteral("E2");
@@ -173,7 +178,7 @@ TEST_F(ConfigFileTest, ExtraLinesInTheTimeSectionGoOnTheNextTimeSave)
     QStringList l = kWellFormed;
     l.insert(9, QStringLiteral("stray line"));
     write(l);
-    ASSERT_TRUE(config::SaveSettings(home(), 3, page()).ok());
+    ASSERT_TRUE(config::SaveSettings(home(), kMode2, page()).ok());
     QStringList expected = kWellFormed;
     EXPECT_EQ(lines(), expected);
 }
@@ -186,7 +191,7 @@ TEST_F(ConfigFileTest, SectionsMayStandInEitherOrder)
     write(l);
     SettingsPageData p = page();
     p.rosterList = {QStringLiteral("8 钱七")};
-    ASSERT_TRUE(config::SaveSettings(home(), 1, p).ok());
+    ASSERT_TRUE(config::SaveSettings(home(), kRoster, p).ok());
     QStringList expected = l;
     expected[5] = QStringLiteral("8,钱七");
     EXPECT_EQ(lines(), expected);
@@ -196,25 +201,25 @@ TEST_F(ConfigFileTest, MalformedFilesAreReportedAndLeftUntouched)
 {
     // Marker and end lines are needed by every part; a line's own contents only
     // by the part that reads or rewrites it.
-    struct Row { const char* name; QStringList lines; const char* mentions; QList<int> parts; };
+    struct Row { const char* name; QStringList lines; const char* mentions; QList<ConfigSection> parts; };
     auto without = [](int index) { QStringList l = kWellFormed; l.removeAt(index); return l; };
     auto with = [](int index, const QString& line) { QStringList l = kWellFormed; l[index] = line; return l; };
     const Row rows[] = {
-        {"no roster start", without(2), ";+", {1, 2, 3, 4}},
-        {"no roster end", without(5), ";#", {1, 2, 3, 4}},
-        {"no time start", without(7), ";=", {1, 2, 3, 4}},
-        {"no time end", without(9), ";*", {1, 2, 3, 4}},
-        {"no end line", without(10), ";;", {1, 2, 3, 4}},
-        {"roster line without a comma", with(3, QStringLiteral("0001 张三")), "0001 张三", {1}},
-        {"short position line", with(0, QStringLiteral("#A1B")), "5", {4}},
-        {"short time line", with(8, QStringLiteral("0830")), "36", {2, 3}},
+        {"no roster start", without(2), ";+", {kRoster, kMode1, kMode2, kPosition}},
+        {"no roster end", without(5), ";#", {kRoster, kMode1, kMode2, kPosition}},
+        {"no time start", without(7), ";=", {kRoster, kMode1, kMode2, kPosition}},
+        {"no time end", without(9), ";*", {kRoster, kMode1, kMode2, kPosition}},
+        {"no end line", without(10), ";;", {kRoster, kMode1, kMode2, kPosition}},
+        {"roster line without a comma", with(3, QStringLiteral("0001 张三")), "0001 张三", {kRoster}},
+        {"short position line", with(0, QStringLiteral("#A1B")), "5", {kPosition}},
+        {"short time line", with(8, QStringLiteral("0830")), "36", {kMode1, kMode2}},
     };
     for (const Row& row : rows) {
         write(row.lines);
         const QByteArray before = raw();
-        for (int part : row.parts) {
+        for (ConfigSection part : row.parts) {
             const Outcome out = config::SaveSettings(home(), part, page());
-            EXPECT_FALSE(out.ok()) << row.name << " part " << part;
+            EXPECT_FALSE(out.ok()) << row.name << " part " << int(part);
             EXPECT_EQ(out.title(), QStringLiteral("错误"));
             EXPECT_TRUE(out.text.contains(QString::fromUtf8(row.mentions))) << row.name << out.text.toStdString();
             EXPECT_EQ(raw(), before) << row.name;
@@ -227,7 +232,7 @@ TEST_F(ConfigFileTest, MissingFileIsAnErrorForEveryOperation)
     EXPECT_FALSE(config::LoadRosterList(home()).ok());
     EXPECT_FALSE(config::LoadWorkTimes(home()).ok());
     EXPECT_FALSE(config::LoadReadPosition(home()).ok());
-    const Outcome out = config::SaveSettings(home(), 1, page());
+    const Outcome out = config::SaveSettings(home(), kRoster, page());
     EXPECT_FALSE(out.ok());
     EXPECT_TRUE(out.text.contains("Init.ini"));
     EXPECT_FALSE(QFile::exists(path()));
@@ -241,7 +246,7 @@ TEST_F(ConfigFileTest, SaveIntoAReadOnlyFolderReportsAnErrorAndKeepsTheFile)
                                       | QFileDevice::ExeOther);
     QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
     const bool reported = testsupport::asUnprivilegedUser([&] {
-        const Outcome out = config::SaveSettings(home(), 1, page());
+        const Outcome out = config::SaveSettings(home(), kRoster, page());
         return out.kind == Outcome::Kind::Error && out.text.contains("Init.ini");
     });
     QFile::setPermissions(home(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -11,6 +11,13 @@ using testsupport::ProgramFolder;
 
 namespace {
 
+// The page names the month by its year and month boxes.
+Outcome saveFromBoxes(const DutyRoster& roster, const QString& dir, const QString& year, const QString& month)
+{
+    const Result<MonthKey> key = monthfile::fromBoxes(year, month);
+    return key ? roster.SaveDutyRoster(dir, *key) : key.outcome();
+}
+
 QByteArray linesOf(const QStringList& lines)
 {
     QByteArray out;
@@ -77,9 +84,9 @@ TEST_F(DutyFileTest, FebruaryIsSavedWithThirtyOneLinesKeepingWhatTheLoadLeft)
     folder.write(QStringLiteral("201302.zra"), linesOf(stored));
 
     DutyRoster roster;
-    ASSERT_TRUE(roster.LoadDutyRoster(folder.path(), "2013", "2").ok());
+    ASSERT_TRUE(roster.LoadDutyRoster(folder.path(), monthfile::shownMonth("2013", "2")).ok());
     roster.setEntry(5, QStringLiteral("张S1"));
-    const Outcome saved = roster.SaveDutyRoster(folder.path(), "2013", "02");
+    const Outcome saved = saveFromBoxes(roster, folder.path(), "2013", "02");
     ASSERT_TRUE(saved.ok());
     EXPECT_EQ(saved.text, kDutyRosterSaved);
     stored[4] = QStringLiteral("05张S1");
@@ -91,11 +98,11 @@ TEST_F(DutyFileTest, EveryLoadStartsFromNobody)
     folder.write(QStringLiteral("201303.zra"), "01A\r\n");
     DutyRoster roster;
     roster.setEntry(2, QStringLiteral("OLD"));
-    ASSERT_TRUE(roster.LoadDutyRosterFor(folder.path(), 2013, 3).ok());
+    ASSERT_TRUE(roster.LoadDutyRoster(folder.path(), MonthKey{2013, 3}).ok());
     EXPECT_EQ(roster.entry(1), QStringLiteral("A"));
     EXPECT_EQ(roster.entry(2), kNobodyOnDuty);
     roster.setEntry(2, QStringLiteral("OLD"));
-    ASSERT_TRUE(roster.LoadDutyRosterFor(folder.path(), 2013, 4).ok()); // no file: nobody on duty
+    ASSERT_TRUE(roster.LoadDutyRoster(folder.path(), MonthKey{2013, 4}).ok()); // no file: nobody on duty
     EXPECT_EQ(roster.entries(), DutyRoster().entries());
 }
 
@@ -104,7 +111,7 @@ TEST_F(DutyFileTest, AMalformedFileIsReportedAndTheTableStays)
     folder.write(QStringLiteral("201303.zra"), "01A\r\nxx\r\n");
     DutyRoster roster;
     roster.setEntry(9, QStringLiteral("KEEP"));
-    const Outcome outcome = roster.LoadDutyRosterFor(folder.path(), 2013, 3);
+    const Outcome outcome = roster.LoadDutyRoster(folder.path(), MonthKey{2013, 3});
     EXPECT_FALSE(outcome.ok());
     EXPECT_TRUE(outcome.text.contains(QStringLiteral("201303.zra")));
     EXPECT_EQ(roster.entry(9), QStringLiteral("KEEP"));
@@ -117,10 +124,10 @@ TEST_F(DutyFileTest, RefusedSavesChangeNothing)
     folder.write(QStringLiteral("201303.zra"), before);
     DutyRoster roster;
     roster.setEntry(1, QStringLiteral("NEW"));
-    EXPECT_FALSE(roster.SaveDutyRoster(folder.path(), "2013", "13").ok());
-    EXPECT_FALSE(roster.SaveDutyRoster(folder.path(), "1900", "03").ok());
+    EXPECT_FALSE(saveFromBoxes(roster, folder.path(), "2013", "13").ok());
+    EXPECT_FALSE(saveFromBoxes(roster, folder.path(), "1900", "03").ok());
     roster.setEntry(2, QStringLiteral("坏🙂"));
-    EXPECT_FALSE(roster.SaveDutyRoster(folder.path(), "2013", "03").ok());
+    EXPECT_FALSE(saveFromBoxes(roster, folder.path(), "2013", "03").ok());
     EXPECT_EQ(folder.read(QStringLiteral("201303.zra")), before);
 
     folder.removeSrDate();
@@ -168,7 +175,7 @@ TEST(DutyMonthTest, DayOneStandsUnderItsWeekdayAndTheMonthEndsInTime)
     const DutyRoster roster;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto grid = DrawDutyMonth(roster, row.year, row.month, {});
+        const auto grid = DrawDutyMonth(roster, monthfile::shownMonth(row.year, row.month), {});
         ASSERT_TRUE(grid.has_value());
         for (int i = 0; i < kDutyGridCells; ++i) {
             const DayCell& cell = grid->at(std::size_t(i));
@@ -183,10 +190,10 @@ TEST(DutyMonthTest, DayOneStandsUnderItsWeekdayAndTheMonthEndsInTime)
 TEST(DutyMonthTest, BoxesNamingNoMonthLeaveTheGridAlone)
 {
     const DutyRoster roster;
-    EXPECT_FALSE(DrawDutyMonth(roster, "1900", "5", {}).has_value());
-    EXPECT_FALSE(DrawDutyMonth(roster, "2101", "5", {}).has_value());
-    EXPECT_FALSE(DrawDutyMonth(roster, "2013", "0", {}).has_value());
-    EXPECT_FALSE(DrawDutyMonth(roster, "2013", "13", {}).has_value());
+    EXPECT_FALSE(DrawDutyMonth(roster, monthfile::shownMonth("1900", "5"), {}).has_value());
+    EXPECT_FALSE(DrawDutyMonth(roster, monthfile::shownMonth("2101", "5"), {}).has_value());
+    EXPECT_FALSE(DrawDutyMonth(roster, monthfile::shownMonth("2013", "0"), {}).has_value());
+    EXPECT_FALSE(DrawDutyMonth(roster, monthfile::shownMonth("2013", "13"), {}).has_value());
 }
 
 TEST(DutyMonthTest, DaysTakeTheColourOfTheirEmployeesPickerPosition)
@@ -198,7 +205,7 @@ TEST(DutyMonthTest, DaysTakeTheColourOfTheirEmployeesPickerPosition)
     roster.setEntry(3, "S02");  // listed twice: the later entry (position 20) wins
     roster.setEntry(4, "GONE"); // no longer in the roster: grey
     roster.setEntry(5, "s01");  // numbers match exactly
-    const auto grid = DrawDutyMonth(roster, "2013", "09", entries);
+    const auto grid = DrawDutyMonth(roster, monthfile::shownMonth("2013", "09"), entries);
     ASSERT_TRUE(grid.has_value());
     EXPECT_EQ(grid->at(0).colour, (Rgb{128, 0, 128}));
     EXPECT_EQ(grid->at(1).colour, (Rgb{128, 0, 128}));

@@ -9,41 +9,27 @@ using testsupport::ProgramFolder;
 
 namespace {
 
-TEST(EmployeeNumberTest, NumbersCompareNumberWise)
+// The work list as the analysis gets it; a line that is no registration
+// never reaches it.
+QList<Registration> registrationsOf(const QStringList& lines)
 {
-    struct Row {
-        const char* name;
-        QString a;
-        QString b;
-        bool equal;
-    };
-    const Row rows[] = {
-        {"1 and 0001 are the same number", "1", "0001", true},
-        {"01 and 1 are the same number", "01", "1", true},
-        {"zero and 0000", "0", "0000", true},
-        {"different values", "12", "21", false},
-        {"letters must match exactly", "a1", "A1", false},
-        {"text is not padded", "S01", "S1", false},
-        {"equal texts", "S01", "S01", true},
-        {"numbers longer than nine digits", "00001234567890", "1234567890", true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(employeeNumbersEqual(row.a, row.b), row.equal);
+    QList<Registration> out;
+    for (const QString& line : lines) {
+        if (const Result<Registration> r = Registration::fromLine(line))
+            out.append(r.value());
     }
-    EXPECT_EQ(formatEmployeeNumber("1"), QStringLiteral("000000001"));
-    EXPECT_EQ(formatEmployeeNumber("a1"), QStringLiteral("a1"));
+    return out;
 }
 
 TEST(EmployeeRegistrationsTest, DetailRowsForTheEmployeeAndForEveryone)
 {
-    const QStringList work = {
+    const QList<Registration> work = registrationsOf({
         QStringLiteral("1##02月20日##张三##忘记打卡##不计漏打1次"),
         QStringLiteral("0002##02月21日##李四##病##病假1天"),
         QStringLiteral("0000##02月22日##全体员工##停电##不计旷工1天"),
         QStringLiteral("坏行"),
         QStringLiteral("A1##02月23日##王五##x##处罚5元"),
-    };
+    });
     const auto mine = ShowEmployeeRegistrations(work, QStringLiteral("0001 张三"));
     ASSERT_EQ(mine.size(), 2);
     EXPECT_EQ(mine.at(0), (EmployeeRegistrationRow{"01", QStringLiteral("02月20日"), QStringLiteral("忘记打卡"),
@@ -70,7 +56,7 @@ TEST(EmployeeRegistrationsTest, TheMethodColumnShowsTheFifthFieldAlone)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto shown = ShowEmployeeRegistrations({row.line}, QStringLiteral("0001 张三"));
+        const auto shown = ShowEmployeeRegistrations(registrationsOf({row.line}), QStringLiteral("0001 张三"));
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown.at(0).date, QStringLiteral("02月20日"));
         EXPECT_EQ(shown.at(0).method, row.method);
@@ -79,9 +65,10 @@ TEST(EmployeeRegistrationsTest, TheMethodColumnShowsTheFifthFieldAlone)
 
 TEST(EmployeeRegistrationsTest, SerialNumbersKeepTwoDigitsAndGrowBeyond)
 {
-    QStringList work;
+    QStringList lines;
     for (int i = 0; i < 101; ++i)
-        work.append(QStringLiteral("0000##02月01日##全体员工##r##m"));
+        lines.append(QStringLiteral("0000##02月01日##全体员工##r##m"));
+    const QList<Registration> work = registrationsOf(lines);
     const auto rows = ShowEmployeeRegistrations(work, QStringLiteral("7 x"));
     ASSERT_EQ(rows.size(), 101);
     EXPECT_EQ(rows.at(8).serial, QStringLiteral("09"));
@@ -101,11 +88,11 @@ protected:
                                                                       "1##01月16日##甲##e##m\r\n"
                                                                       "1##01月01日##甲##f##m\r\n")));
     }
-    QStringList reasons(const QStringList& lines)
+    QStringList reasons(const QList<Registration>& registrations)
     {
         QStringList out;
-        for (const QString& l : lines)
-            out.append(l.split(QStringLiteral("##")).at(3));
+        for (const Registration& r : registrations)
+            out.append(r.reason);
         return out;
     }
     ProgramFolder folder;
@@ -138,7 +125,7 @@ TEST_F(WorkListTest, LinesAreHandedOverAsStored)
 {
     const auto work = RegistrationWorkList(folder.path(), SettlementPeriod{kMonthStartStyle, {2014, 1}});
     ASSERT_TRUE(work.ok());
-    EXPECT_EQ(work->first(), QStringLiteral("1##01月15日##甲##d##m"));
+    EXPECT_EQ(work->first().line(), QStringLiteral("1##01月15日##甲##d##m"));
 }
 
 TEST_F(WorkListTest, AMalformedFileIsReportedNotSilentlyDropped)

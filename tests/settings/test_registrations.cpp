@@ -14,6 +14,13 @@ using testsupport::ProgramFolder;
 
 namespace {
 
+// The page names the month by its year and month boxes.
+Outcome saveFromBoxes(const RegistrationList& list, const QString& dir, const QString& year, const QString& month)
+{
+    const Result<MonthKey> key = monthfile::fromBoxes(year, month);
+    return key ? list.SaveRegistrations(dir, *key) : key.outcome();
+}
+
 Registration sample(const QString& number, const QString& date, const QString& reason)
 {
     return Registration{number, date, QStringLiteral("张三"), reason, QStringLiteral("不计漏打1次")};
@@ -134,7 +141,7 @@ TEST_F(RegistrationFileTest, AShortLineIsAnErrorNamingTheLineAndTheListKeepsItsR
 
     RegistrationList list;
     list.setRegistrations({sample("9", QStringLiteral("03月01日"), QStringLiteral("旧的"))});
-    const Outcome outcome = list.LoadRegistrations(folder.path(), QStringLiteral("2013"), QStringLiteral("2"));
+    const Outcome outcome = list.LoadRegistrations(folder.path(), monthfile::shownMonth(QStringLiteral("2013"), QStringLiteral("2")));
     EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(outcome.title(), kTitleError);
     ASSERT_EQ(list.size(), 1);
@@ -170,8 +177,8 @@ TEST_F(RegistrationFileTest, SaveRefusesBoxesThatNameNoMonth)
 {
     RegistrationList list;
     list.setRegistrations({sample("1", QStringLiteral("13月01日"), QStringLiteral("x"))});
-    EXPECT_FALSE(list.SaveRegistrations(folder.path(), QStringLiteral("2013"), QStringLiteral("13")).ok());
-    EXPECT_FALSE(list.SaveRegistrations(folder.path(), QStringLiteral("1900"), QStringLiteral("1")).ok());
+    EXPECT_FALSE(saveFromBoxes(list, folder.path(), QStringLiteral("2013"), QStringLiteral("13")).ok());
+    EXPECT_FALSE(saveFromBoxes(list, folder.path(), QStringLiteral("1900"), QStringLiteral("1")).ok());
     EXPECT_TRUE(QDir(folder.srDate()).entryList(QDir::Files).isEmpty());
 }
 
@@ -208,7 +215,7 @@ TEST_F(RegistrationFileTest, SavingAfterChangingTheMonthBoxWritesTheOtherMonth)
     ASSERT_TRUE(list.AddRegistration(QStringLiteral("0001 张三"), "02", "05", QStringLiteral("迟到"),
                                      QStringLiteral("不计迟到1次"))
                     .ok());
-    ASSERT_TRUE(list.SaveRegistrations(folder.path(), QStringLiteral("2013"), QStringLiteral("3")).ok());
+    ASSERT_TRUE(saveFromBoxes(list, folder.path(), QStringLiteral("2013"), QStringLiteral("3")).ok());
     EXPECT_TRUE(folder.exists(QStringLiteral("201303.ydj")));
     EXPECT_FALSE(folder.exists(QStringLiteral("201302.ydj")));
 }
@@ -320,10 +327,10 @@ TEST_F(RegistrationFileTest, AReloadedMonthShowsInTheOrderLastChosen)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         RegistrationList list;
-        ASSERT_TRUE(list.LoadRegistrations(folder.path(), QStringLiteral("2013"), QStringLiteral("2")).ok());
+        ASSERT_TRUE(list.LoadRegistrations(folder.path(), monthfile::shownMonth(QStringLiteral("2013"), QStringLiteral("2"))).ok());
         for (int i = 0; i < row.headerClicks; ++i)
             list.sortByColumn(1);
-        ASSERT_TRUE(list.LoadRegistrations(folder.path(), QStringLiteral("2013"), row.month).ok());
+        ASSERT_TRUE(list.LoadRegistrations(folder.path(), monthfile::shownMonth(QStringLiteral("2013"), row.month)).ok());
         QStringList reasons;
         for (const Registration& r : list.registrations())
             reasons.append(r.reason);

@@ -97,7 +97,7 @@ TEST(SettlementCalendarTest, LabelsCaptionsAndClickableDays)
         SCOPED_TRACE(row.name);
         SettlementCalendar calendar;
         calendar.setStyle(row.style);
-        const auto& d = calendar.DrawSettlementCalendar(row.year, row.month);
+        const auto& d = calendar.DrawSettlementCalendar(monthfile::shownMonth(row.year, row.month));
         EXPECT_EQ(d.periodLabel, row.label);
         EXPECT_EQ(d.firstMonthCaption, row.first);
         EXPECT_EQ(d.secondMonthCaption, row.second);
@@ -113,7 +113,7 @@ TEST(SettlementCalendarTest, LabelsCaptionsAndClickableDays)
 TEST(SettlementCalendarTest, December2100IsTheEndOfTheCalendar)
 {
     SettlementCalendar calendar;
-    const auto& d = calendar.DrawSettlementCalendar("2100", "12");
+    const auto& d = calendar.DrawSettlementCalendar(monthfile::shownMonth("2100", "12"));
     EXPECT_EQ(d.message, kEndOfCalendarMessage);
     EXPECT_EQ(d.firstMonthCaption, QStringLiteral("2100年12月"));
     EXPECT_EQ(d.secondMonthCaption, QStringLiteral("2100年12月"));
@@ -129,7 +129,7 @@ TEST(SettlementCalendarTest, December2100IsTheEndOfTheCalendar)
 TEST(SettlementCalendarTest, ClicksMarkAndUnmarkRestDays)
 {
     SettlementCalendar calendar;
-    const auto& d = calendar.DrawSettlementCalendar("2013", "12");
+    const auto& d = calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", "12"));
     const int dec20 = cellOf(d, 0, 20);
     const int jan3 = cellOf(d, 42, 3);
     EXPECT_EQ(calendar.clickDay(dec20, ClickButton::Left), kRestDayColour);
@@ -153,20 +153,20 @@ TEST(SettlementCalendarTest, ClicksMarkAndUnmarkRestDays)
 TEST(SettlementCalendarTest, RedrawingClearsEveryMark)
 {
     SettlementCalendar calendar;
-    calendar.DrawSettlementCalendar("2013", "3");
+    calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", "3"));
     ASSERT_TRUE(calendar.markRestDate(QDate(2013, 3, 20)).ok());
     ASSERT_TRUE(calendar.isRestDay(20));
     calendar.setStyle(kMonthStartStyle);
-    calendar.DrawSettlementCalendar("2013", "3");
+    calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", "3"));
     EXPECT_EQ(calendar.restDayFlags(), RestDayFlags{});
 }
 
 TEST(SettlementCalendarTest, WithoutAMonthTheGridsStayEmptyAndMarksAreKept)
 {
     SettlementCalendar calendar;
-    calendar.DrawSettlementCalendar("2013", "3");
+    calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", "3"));
     ASSERT_TRUE(calendar.markRestDate(QDate(2013, 4, 2)).ok());
-    const auto& d = calendar.DrawSettlementCalendar("2013", "");
+    const auto& d = calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", ""));
     EXPECT_FALSE(d.flagsCleared);
     EXPECT_TRUE(calendar.isRestDay(33));
     for (const DayCell& cell : d.cells) {
@@ -201,7 +201,7 @@ TEST(SettlementCalendarTest, RestDatesTheUserCouldNotClickAreRefused)
         SCOPED_TRACE(row.name);
         SettlementCalendar calendar;
         calendar.setStyle(row.style);
-        calendar.DrawSettlementCalendar("2013", "2");
+        calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", "2"));
         const Outcome outcome = calendar.markRestDate(row.date);
         EXPECT_EQ(outcome.ok(), row.ok);
         EXPECT_EQ(outcome.title(), row.ok ? kTitleDone : kTitleError);
@@ -240,7 +240,7 @@ TEST(SettlementPeriodTest, DaysOfThePeriodCarryTheirFlags)
     }
 
     SettlementCalendar calendar;
-    calendar.DrawSettlementCalendar("2013", "12");
+    calendar.DrawSettlementCalendar(monthfile::shownMonth("2013", "12"));
     ASSERT_TRUE(calendar.markRestDate(QDate(2014, 1, 1)).ok());
     const auto days = calendar.periodDays();
     ASSERT_EQ(days.size(), 31);

@@ -344,11 +344,9 @@ void AnalysisPage::buildStatisticsPart()
     ckLab[12]->setObjectName(QStringLiteral("ckLab(12)"));
     ckLab[12]->setAlignment(Qt::AlignCenter);
     ckLab[12]->setStyleSheet(QStringLiteral("QLabel { color: #b03c28; }"));
+    const StatisticsCaptions initial = initialStatisticsCaptions();
     for (int i = 0; i < kStatisticsCount; ++i)
-        ckLab[i]->setText(i == StatFullAttendance ? QStringLiteral("无")
-                          : (i == StatSick || i == StatPersonal || i == StatAbsent || i == StatRest)
-                              ? QStringLiteral("0天")
-                              : QStringLiteral("0"));
+        ckLab[i]->setText(initial[i]);
 }
 
 void AnalysisPage::buildDetailsPanel()
@@ -460,7 +458,7 @@ void AnalysisPage::DrawSettlementCalendar()
 {
     const QString year = dCmb[4]->currentIndex() >= 0 ? dCmb[4]->currentText() : QString();
     const QString month = dCmb[5]->currentIndex() >= 0 ? dCmb[5]->currentText() : QString();
-    const SettlementCalendar::Drawing& drawing = calendar_.DrawSettlementCalendar(year, month);
+    const SettlementCalendar::Drawing& drawing = calendar_.DrawSettlementCalendar(monthfile::shownMonth(year, month));
     cnLab[3]->setText(drawing.periodLabel);
     crLab[0]->setText(drawing.firstMonthCaption);
     crLab[1]->setText(drawing.secondMonthCaption);
@@ -569,7 +567,7 @@ void AnalysisPage::Refresh()
 
 void AnalysisPage::Analyse(const QString& pickerText)
 {
-    if (pickerText.startsWith(QLatin1String("==")))
+    if (isPickerPlaceholder(pickerText))
         return;
     const std::optional<SettlementPeriod> period = calendar_.period();
     if (!period) {
@@ -579,7 +577,7 @@ void AnalysisPage::Analyse(const QString& pickerText)
     }
     AnalysisSetting setting;
     setting.pickerText = pickerText;
-    setting.timeMode = timeMode_;
+    setting.timeMode = TimeMode(timeMode_);
     setting.period = *period;
     setting.restDays = calendar_.restDayFlags();
     const Result<AnalysisResult> result = AnalyseTimeMode1(programDir_, punches_, setting);

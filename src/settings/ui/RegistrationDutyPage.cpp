@@ -326,7 +326,7 @@ void RegistrationDutyPage::toggleSelectedRow()
 void RegistrationDutyPage::LoadRegistrations()
 {
     const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::Registrations);
-    const Outcome loaded = list_.LoadRegistrations(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    const Outcome loaded = list_.LoadRegistrations(programDir_, monthfile::shownMonth(dTxt[3]->text(), dTxt[4]->text()));
     if (!loaded.ok()) {
         // The rows of the month shown before must not pass for this month's.
         list_.setRegistrations({});
@@ -374,14 +374,15 @@ void RegistrationDutyPage::SaveRegistrations()
         showOutcome(this, true, unreadableMessage(path));
         return;
     }
-    const Outcome saved = list_.SaveRegistrations(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
+    const Outcome saved = month ? list_.SaveRegistrations(programDir_, *month) : month.outcome();
     showOutcome(this, !saved.ok(), saved.text);
 }
 
 void RegistrationDutyPage::ReloadDutyRoster()
 {
     const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::DutyRoster);
-    const Outcome loaded = duty_.LoadDutyRoster(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    const Outcome loaded = duty_.LoadDutyRoster(programDir_, monthfile::shownMonth(dTxt[3]->text(), dTxt[4]->text()));
     if (!loaded.ok()) {
         duty_.clear();
         unreadableDutyRoster_ = path;
@@ -394,7 +395,8 @@ void RegistrationDutyPage::ReloadDutyRoster()
 
 void RegistrationDutyPage::drawDutyMonth()
 {
-    if (const auto grid = DrawDutyMonth(duty_, dTxt[3]->text(), dTxt[4]->text(), dutyPickerEntries()))
+    const auto month = monthfile::shownMonth(dTxt[3]->text(), dTxt[4]->text());
+    if (const auto grid = DrawDutyMonth(duty_, month, dutyPickerEntries()))
         dutyGrid_->showGrid(*grid);
 }
 
@@ -421,7 +423,8 @@ void RegistrationDutyPage::SaveDutyRoster()
         showOutcome(this, true, unreadableMessage(path));
         return;
     }
-    const Outcome saved = duty_.SaveDutyRoster(programDir_, dTxt[3]->text(), dTxt[4]->text());
+    const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
+    const Outcome saved = month ? duty_.SaveDutyRoster(programDir_, *month) : month.outcome();
     showOutcome(this, !saved.ok(), saved.text);
 }
 

@@ -2,7 +2,7 @@
 
 #include "ExportSampleView.h"
 #include "PageTextBox.h"
-#include "SettingsBoxRules.h"
+#include "settings/SettingsBoxRules.h"
 #include "settings/ConfigFile.h"
 #include "shell/MessageSeam.h"
 #include "shell/PictureButton.h"
@@ -305,7 +305,7 @@ void SettingsPage::SaveRoster()
     SettingsPageData data;
     for (int i = 0; i < sList->count(); ++i)
         data.rosterList.append(sList->item(i)->text());
-    const Outcome outcome = config::SaveSettings(programDir_, config::kRosterPart, data);
+    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::Roster, data);
     showOutcome(this, !outcome.ok(), outcome.text);
 }
 
@@ -354,7 +354,7 @@ void SettingsPage::SaveTimeMode(int mode)
     for (int k = 0; k < 18; ++k)
         data.timeFields[k] = sTxt[settingsbox::kFirstTimeBox + k]->text();
     const Outcome outcome =
-        config::SaveSettings(programDir_, mode == 1 ? config::kTimeMode1Part : config::kTimeMode2Part, data);
+        config::SaveSettings(programDir_, mode == 1 ? ConfigSection::TimeMode1 : ConfigSection::TimeMode2, data);
     showOutcome(this, !outcome.ok(), outcome.text);
 }
 
@@ -375,7 +375,7 @@ void SettingsPage::SaveReadPosition()
     }
     data.numberCell = sTxt[settingsbox::kNumberCellBox]->text();
     data.timeCell = sTxt[settingsbox::kTimeCellBox]->text();
-    const Outcome outcome = config::SaveSettings(programDir_, config::kReadPositionPart, data);
+    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::ReadPosition, data);
     showOutcome(this, !outcome.ok(), outcome.text);
 }
 

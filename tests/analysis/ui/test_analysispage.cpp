@@ -1,7 +1,7 @@
 #include "analysis/ui/AnalysisPage.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 #include "shell/ClickLabel.h"
 #include "shell/Form1.h"
 #include "shell/ImageList.h"

@@ -2,7 +2,7 @@
 // What the page tests share: a scratch program folder with Init.ini and
 // SrDate, and a message seam that records instead of asking a person.
 
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 #include "shell/MessageSeam.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // The one place that knows how stored text files look on disk: GBK, lines ended
 // by CR LF (the last one too). Everything above this works in Unicode lines.
 
-#include "Outcome.h"
+#include "base/Outcome.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
 #include "SettingsBoxRules.h"
 
-#include "settings/MonthFile.h"
+#include "MonthFile.h"
 
 #include <algorithm>
 
-namespace tarnby::ui::settingsbox {
+namespace tarnby::settingsbox {
 
 Kind kindOf(int box)
 {
@@ -55,4 +55,4 @@ EntryCheck checkEntry(const QString& number, const QString& name)
     return {};
 }
 
-} // namespace tarnby::ui::settingsbox
+} // namespace tarnby::settingsbox

@@ -1,4 +1,4 @@
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 #include "Unprivileged.h"
 
 #include <QDir>

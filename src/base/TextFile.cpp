@@ -1,4 +1,4 @@
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

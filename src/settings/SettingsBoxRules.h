@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace tarnby::ui::settingsbox {
+namespace tarnby::settingsbox {
 
 inline constexpr int kBoxCount = 22;
 inline constexpr int kFirstTimeBox = 2;   // sTxt(2), field 1 of the time line
@@ -52,4 +52,4 @@ struct EntryCheck {
 // comma; "0000" stands for all employees elsewhere.
 EntryCheck checkEntry(const QString& number, const QString& name);
 
-} // namespace tarnby::ui::settingsbox
+} // namespace tarnby::settingsbox
