@@ -100,12 +100,12 @@ int setUpCalendar(const PeriodOptions& o, const QString& home, SettlementCalenda
     }
     QList<QDate> more;
     if (o.restAuto) {
-        const HolidayFile holidays = holidays::read(home);
-        if (!holidays.ok()) {
-            printError(holidays.message);
+        const HolidayFile file = holidays::read(home);
+        if (!file.ok()) {
+            printError(file.message);
             return kExitUsage;
         }
-        more = restdays::autoRestDays(*period, holidays.calendar);
+        more = restdays::autoRestDays(*period, file.calendar);
     }
     if (o.restSaved) {
         const Result<QList<QDate>> saved = restmarks::readPeriod(home, *period);

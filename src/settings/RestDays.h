@@ -31,6 +31,10 @@ QList<QDate> markedDays(const SettlementCalendar& calendar);
 // click would. Days the calendar does not let the user click are left out.
 void showMarks(SettlementCalendar& calendar, const QList<QDate>& days);
 
+// The date a drawn day label cLab(index) stands for, enabled or not (for the
+// holiday name shown over it); invalid for an empty label or without a period.
+QDate cellDate(const SettlementCalendar& calendar, int index);
+
 // The days in both lists or in either, each once and in order.
 QList<QDate> unite(const QList<QDate>& a, const QList<QDate>& b);
 

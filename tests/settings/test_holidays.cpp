@@ -115,34 +115,16 @@ TEST(Holidays, AMissingFileIsToldApartFromABadOne)
     EXPECT_FALSE(file.outcome().ok());
 }
 
-TEST(Holidays, TheShippedScheduleHoldsBothYearsWithTheirMakeUpDays)
+TEST(Holidays, TheShippedScheduleNamesItsHolidays)
 {
     const HolidayCalendar calendar = shipped();
     EXPECT_EQ(calendar.size(), 72);
-    struct Row {
-        QDate date;
-        bool working;
-        const char* name; // the tooltip: empty for a working day
-    };
-    const std::vector<Row> rows = {
-        {day(2025, 1, 26), true, ""},         {day(2025, 1, 28), false, "春节"},
-        {day(2025, 2, 8), true, ""},          {day(2025, 5, 31), false, "端午节"},
-        {day(2025, 9, 28), true, ""},         {day(2025, 10, 8), false, "国庆节、中秋节"},
-        {day(2025, 10, 11), true, ""},        {day(2026, 1, 4), true, ""},
-        {day(2026, 2, 14), true, ""},         {day(2026, 2, 23), false, "春节"},
-        {day(2026, 2, 28), true, ""},         {day(2026, 5, 9), true, ""},
-        {day(2026, 9, 20), true, ""},         {day(2026, 9, 25), false, "中秋节"},
-        {day(2026, 10, 10), true, ""},        {day(2026, 10, 7), false, "国庆节"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.date.toString(Qt::ISODate).toStdString());
-        EXPECT_EQ(calendar.isWorkingDay(row.date), row.working);
-        EXPECT_EQ(calendar.isHoliday(row.date), !row.working);
-        EXPECT_EQ(calendar.holidayName(row.date), QString::fromUtf8(row.name));
-    }
-    // a plain weekend and a plain weekday are not listed
-    EXPECT_FALSE(calendar.entry(day(2025, 3, 1)));
-    EXPECT_EQ(calendar.holidayName(day(2025, 3, 3)), QString());
+    EXPECT_EQ(calendar.holidayName(day(2025, 10, 8)), QStringLiteral("国庆节、中秋节"));
+    EXPECT_EQ(calendar.holidayName(day(2026, 9, 25)), QStringLiteral("中秋节"));
+    // a make-up working day has no holiday name; an unlisted day has none either
+    EXPECT_TRUE(calendar.isWorkingDay(day(2026, 2, 28)));
+    EXPECT_EQ(calendar.holidayName(day(2026, 2, 28)), QString());
+    EXPECT_EQ(calendar.holidayName(day(2025, 3, 1)), QString());
 }
 
 // The rest days of each calendar month with the shipped schedule, written out
@@ -220,20 +202,13 @@ TEST(AutoRestDays, EveryMonthOfTheShippedYearsInBothStyles)
     }
 }
 
-TEST(AutoRestDays, OnlyClickableDaysAreMarked)
+TEST(AutoRestDays, AListedWorkingWeekdayIsNotMarked)
 {
     HolidayCalendar calendar;
-    calendar.set(day(2025, 10, 1), {false, QStringLiteral("国庆节")});
-    calendar.set(day(2025, 10, 20), {false, QStringLiteral("公司日")});
-    // style 2 of September: the 20th of October lies after the period
-    const auto marks = restdays::autoRestDays(SettlementPeriod{kMidMonthStyle, MonthKey{2025, 9}}, calendar);
-    EXPECT_TRUE(marks.contains(day(2025, 10, 1)));
-    EXPECT_FALSE(marks.contains(day(2025, 10, 20)));
-    EXPECT_FALSE(marks.contains(day(2025, 9, 14))); // a Sunday before the period
-    // an explicit working weekday and an unlisted weekday stay working days
     calendar.set(day(2025, 9, 17), {true, QStringLiteral("上班")});
-    EXPECT_FALSE(restdays::autoRestDays(SettlementPeriod{kMidMonthStyle, MonthKey{2025, 9}}, calendar)
-                     .contains(day(2025, 9, 17)));
+    calendar.set(day(2025, 9, 18), {false, QStringLiteral("公司日")});
+    EXPECT_EQ(restdays::autoRestDays({day(2025, 9, 17), day(2025, 9, 18), day(2025, 9, 19), day(2025, 9, 20)}, calendar),
+              (QList<QDate>{day(2025, 9, 18), day(2025, 9, 20)}));
 }
 
 TEST(ClickableDays, AreExactlyTheDaysTheCalendarLetsTheUserMark)
@@ -286,4 +261,36 @@ TEST(ShowMarks, ReplacesTheCalendarsMarksAndReadsThemBack)
     EXPECT_EQ(coloured, 2);
     restdays::showMarks(calendar, {});
     EXPECT_TRUE(restdays::markedDays(calendar).isEmpty());
+}
+
+TEST(CellDate, EveryDrawnLabelNamesItsDay)
+{
+    struct Row {
+        int style;
+        const char* year;
+        const char* month;
+        int index;
+        QDate date;
+    };
+    const std::vector<Row> rows = {
+        {2, "2025", "9", 1, day(2025, 9, 1)},     // September 2025 begins on a Monday
+        {2, "2025", "9", 30, day(2025, 9, 30)},
+        {2, "2025", "9", 31, QDate()},            // after the month's end
+        {2, "2025", "9", 0, QDate()},             // before day 1
+        {2, "2025", "9", 45, day(2025, 10, 1)},   // October begins on a Wednesday
+        {1, "2025", "12", 42 + 4, day(2026, 1, 1)},
+        {2, "2100", "12", 42 + 5, day(2100, 12, 3)}, // the repeated December 2100
+        {2, "2025", "9", 84, QDate()},
+        {2, "2025", "9", -1, QDate()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QStringLiteral("%1-%2 cell %3").arg(row.year, row.month).arg(row.index).toStdString());
+        SettlementCalendar calendar;
+        calendar.setStyle(row.style);
+        calendar.DrawSettlementCalendar(QString::fromUtf8(row.year), QString::fromUtf8(row.month));
+        EXPECT_EQ(restdays::cellDate(calendar, row.index), row.date);
+    }
+    SettlementCalendar none;
+    none.DrawSettlementCalendar(QStringLiteral("2025"), QString());
+    EXPECT_EQ(restdays::cellDate(none, 10), QDate());
 }
