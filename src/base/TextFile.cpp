@@ -27,20 +27,19 @@ bool fitsGbk(const QString& text)
     return !encoder.hasError() && decodeGbk(bytes) == text;
 }
 
-Result<QStringList> readLines(const QString& path)
+namespace {
+
+// CR LF, a lone CR and a lone LF each end a line; a final line end starts no
+// further line. Works on text and on bytes alike: no byte of a GBK or UTF-8
+// character can be a CR or an LF.
+template <class Text>
+QList<Text> splitLines(const Text& text)
 {
-    QFile file(path);
-    if (!file.exists())
-        return Result<QStringList>::failure(QStringLiteral("找不到文件：%1").arg(QFileInfo(path).absoluteFilePath()));
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QStringList>::failure(
-            QStringLiteral("无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
-    const QString text = decodeGbk(file.readAll());
-    QStringList lines;
+    QList<Text> lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
+        const auto c = text.at(i);
         if (c != u'\r' && c != u'\n')
             continue;
         lines.append(text.mid(start, i - start));
@@ -53,18 +52,23 @@ Result<QStringList> readLines(const QString& path)
     return lines;
 }
 
-Outcome writeLines(const QString& path, const QStringList& lines)
+Result<QByteArray> readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return Result<QByteArray>::failure(QStringLiteral("找不到文件：%1").arg(QFileInfo(path).absoluteFilePath()));
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QByteArray>::failure(
+            QStringLiteral("无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+    return file.readAll();
+}
+
+Outcome saveBytes(const QString& path, const QByteArray& bytes)
 {
     const QString shown = QFileInfo(path).absoluteFilePath();
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += QStringLiteral("\r\n");
-    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
-    const QByteArray bytes = encodeGbk(text);
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
@@ -73,6 +77,60 @@ Outcome writeLines(const QString& path, const QStringList& lines)
     if (!file.commit())
         return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
     return Outcome::quiet();
+}
+
+QString joinCrLf(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+} // namespace
+
+Result<QStringList> readLines(const QString& path)
+{
+    const Result<QByteArray> bytes = readBytes(path);
+    if (!bytes)
+        return Result<QStringList>::failure(bytes.error());
+    return splitLines(decodeGbk(bytes.value()));
+}
+
+Outcome writeLines(const QString& path, const QStringList& lines)
+{
+    return saveBytes(path, encodeGbk(joinCrLf(lines)));
+}
+
+Result<QStringList> readUtf8Lines(const QString& path)
+{
+    const Result<QByteArray> read = readBytes(path);
+    if (!read)
+        return Result<QStringList>::failure(read.error());
+    QByteArray bytes = read.value();
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringList lines;
+    const QList<QByteArray> raw = splitLines(bytes);
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        // line by line, so that the message can say where the foreign text is
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString line = decoder.decode(raw.at(i));
+        if (decoder.hasError())
+            return Result<QStringList>::failure(
+                QStringLiteral("文件 %1 第%2行不是 UTF-8 编码的文字（可能是以 GBK 等编码保存的），请用 UTF-8 编码另存。")
+                    .arg(QFileInfo(path).absoluteFilePath())
+                    .arg(i + 1));
+        lines.append(line);
+    }
+    return lines;
+}
+
+Outcome writeUtf8Lines(const QString& path, const QStringList& lines)
+{
+    return saveBytes(path, joinCrLf(lines).toUtf8());
 }
 
 } // namespace tarnby::textfile

@@ -1,6 +1,7 @@
 #pragma once
-// The one place that knows how stored text files look on disk: GBK, lines ended
-// by CR LF (the last one too). Everything above this works in Unicode lines.
+// The one place that knows how stored text files look on disk: GBK (UTF-8 for
+// the files this program added), lines ended by CR LF (the last one too).
+// Everything above this works in Unicode lines.
 
 #include "base/Outcome.h"
 
@@ -18,6 +19,14 @@ Result<QStringList> readLines(const QString& path);
 // the same folder that replaces the old file only once it is complete. On any
 // failure the old file stays as it was and the error names the file.
 Outcome writeLines(const QString& path, const QStringList& lines);
+
+// The files this program added itself are UTF-8 (a BOM is accepted), lines
+// split as above. A line that is not UTF-8 (a file saved as GBK by an editor)
+// fails the whole read, with the file and the line number in the message.
+Result<QStringList> readUtf8Lines(const QString& path);
+
+// As writeLines, in UTF-8 without a BOM.
+Outcome writeUtf8Lines(const QString& path, const QStringList& lines);
 
 // Decoding and encoding for callers that hold bytes themselves.
 QString decodeGbk(const QByteArray& bytes);

@@ -2,12 +2,12 @@
 // one picker entry or of all of them, as the result page would show them.
 
 #include "Command.h"
+#include "PeriodOptions.h"
 
 #include "analysis/Analysis.h"
 #include "analysis/ResultExport.h"
 #include "import/FolderImport.h"
 #include "import/PunchTable.h"
-#include "settings/SettlementCalendar.h"
 
 #include <QDate>
 #include <QDir>
@@ -19,26 +19,16 @@ namespace {
 
 const char* const kUsage =
     "analyse [--home DIR] --folder FOLDER --year Y --month M [--style 1|2] [--mode 1|2] "
-    "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] (--employee TEXT | --all) [--format json|csv]";
+    "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] (--employee TEXT | --all) [--format json|csv]";
 
 struct Options {
     QString folder;
-    int year = 0;
-    int month = 0;
-    int style = kMidMonthStyle;
+    PeriodOptions period;
     TimeMode mode = TimeMode::Administrative;
-    QList<QDate> restDays;
     std::optional<QString> employee;
     bool all = false;
     bool csv = false;
 };
-
-std::optional<int> wholeNumber(const QString& text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
 
 // Fills `o` from the arguments; false after printing what is wrong.
 bool parse(const QStringList& args, Options& o)
@@ -47,16 +37,18 @@ bool parse(const QStringList& args, Options& o)
         printError(text);
         return false;
     };
-    bool haveYear = false;
-    bool haveMonth = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
+        const Taken taken = takePeriodOption(args, i, o.period);
+        if (taken == Taken::Failed)
+            return false;
+        if (taken == Taken::Yes)
+            continue;
         const QString& name = args.at(i);
         if (name == QLatin1String("--all")) {
             o.all = true;
             continue;
         }
-        static const QStringList valued = {"--folder", "--year", "--month", "--style", "--mode",
-                                           "--rest", "--employee", "--format"};
+        static const QStringList valued = {"--folder", "--mode", "--employee", "--format"};
         if (!valued.contains(name))
             return fail(QStringLiteral("未知的选项：%1").arg(name));
         if (i + 1 >= args.size())
@@ -64,33 +56,10 @@ bool parse(const QStringList& args, Options& o)
         const QString value = args.at(++i);
         if (name == QLatin1String("--folder")) {
             o.folder = value;
-        } else if (name == QLatin1String("--year")) {
-            const auto y = wholeNumber(value);
-            if (!y || *y < monthfile::kFirstYear || *y > monthfile::kLastYear)
-                return fail(QStringLiteral("请输入有效的年份(1901-2100)！"));
-            o.year = *y;
-            haveYear = true;
-        } else if (name == QLatin1String("--month")) {
-            const auto m = wholeNumber(value);
-            if (!m || *m < 1 || *m > 12)
-                return fail(QStringLiteral("请输入正确的月份！"));
-            o.month = *m;
-            haveMonth = true;
-        } else if (name == QLatin1String("--style")) {
-            if (value != QLatin1String("1") && value != QLatin1String("2"))
-                return fail(QStringLiteral("月结制式只能是 1（月初制）或 2（月中制）：%1").arg(value));
-            o.style = value.toInt();
         } else if (name == QLatin1String("--mode")) {
             if (value != QLatin1String("1") && value != QLatin1String("2"))
                 return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
             o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
-        } else if (name == QLatin1String("--rest")) {
-            for (const QString& text : value.split(u',', Qt::SkipEmptyParts)) {
-                const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
-                if (!date.isValid())
-                    return fail(QStringLiteral("休息日不是有效的日期（yyyy-mm-dd）：%1").arg(text));
-                o.restDays.append(date);
-            }
         } else if (name == QLatin1String("--employee")) {
             o.employee = value;
         } else if (name == QLatin1String("--format")) {
@@ -101,8 +70,8 @@ bool parse(const QStringList& args, Options& o)
     }
     if (o.folder.isEmpty())
         return fail(QStringLiteral("请用 --folder 指定考勤所在目录。"));
-    if (!haveYear || !haveMonth)
-        return fail(QStringLiteral("请用 --year 和 --month 指定起始年月。"));
+    if (!periodComplete(o.period))
+        return false;
     if (o.employee.has_value() == o.all)
         return fail(QStringLiteral("请用 --employee 指定一名员工，或用 --all 分析全部员工（二者选一）。"));
     return true;
@@ -135,21 +104,8 @@ int analyse(QStringList args, const QString& exeDir)
         printError(read.text);
 
     SettlementCalendar calendar;
-    calendar.setStyle(o.style);
-    const auto& drawn = calendar.DrawSettlementCalendar(MonthKey{o.year, o.month});
-    if (!drawn.message.isEmpty())
-        printError(drawn.message);
-    for (const QDate& date : o.restDays) {
-        const Outcome marked = calendar.markRestDate(date);
-        if (!marked.ok()) {
-            printError(marked.text);
-            return kExitUsage;
-        }
-    }
-    if (!calendar.period()) {
-        printError(QStringLiteral("请用 --year 和 --month 指定起始年月。"));
-        return kExitUsage;
-    }
+    if (const int status = setUpCalendar(o.period, home, calendar); status != kExitOk)
+        return status;
 
     QStringList employees;
     if (o.all) {

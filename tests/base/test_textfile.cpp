@@ -92,3 +92,20 @@ TEST(TextFile, OnlyTextWithAGbkFormFits)
     EXPECT_TRUE(textfile::fitsGbk(QStringLiteral("张三 值日 0001")));
     EXPECT_FALSE(textfile::fitsGbk(QStringLiteral("emoji 😀")));
 }
+
+TEST(TextFile, TheProgramsOwnFilesAreUtf8WithCrLfAndAcceptABom)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("u.txt");
+    const QStringList lines{QStringLiteral("2026-10-01 国庆节"), QString(), QStringLiteral("# 注释")};
+    ASSERT_TRUE(textfile::writeUtf8Lines(path, lines).ok());
+    EXPECT_EQ(bytesOf(path), QStringLiteral("2026-10-01 国庆节\r\n\r\n# 注释\r\n").toUtf8());
+    auto back = textfile::readUtf8Lines(path);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value(), lines);
+
+    writeBytes(path, "\xEF\xBB\xBF" "a\nb");
+    back = textfile::readUtf8Lines(path);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value(), (QStringList{"a", "b"}));
+}

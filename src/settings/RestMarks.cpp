@@ -1,0 +1,172 @@
+#include "RestMarks.h"
+
+#include "RestDays.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace tarnby::restmarks {
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+const QString kNotSaved = QStringLiteral("\n休息日未保存。");
+
+MonthKey monthOf(const QDate& date)
+{
+    return MonthKey{date.year(), date.month()};
+}
+
+QList<QDate> sortedOnce(QList<QDate> days)
+{
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+} // namespace
+
+QString path(const QString& programDir, MonthKey month)
+{
+    const QString name = QStringLiteral("%1%2.rest")
+                             .arg(month.year, 4, 10, QLatin1Char('0'))
+                             .arg(month.month, 2, 10, QLatin1Char('0'));
+    return QDir(monthfile::folderPath(programDir)).filePath(name);
+}
+
+Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month)
+{
+    const QString file = path(programDir, month);
+    if (!QFileInfo::exists(file))
+        return QList<QDate>{};
+    const QString unused = QStringLiteral("\n该文件中的休息日未被使用。");
+    const Result<QStringList> lines = textfile::readUtf8Lines(file);
+    if (!lines)
+        return Result<QList<QDate>>::failure(lines.error() + unused);
+    static const QRegularExpression form(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    QList<QDate> days;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        const QString line = lines->at(i).trimmed();
+        if (line.isEmpty())
+            continue;
+        const QDate date = form.match(line).hasMatch() ? QDate::fromString(line, kDateFormat) : QDate();
+        if (!date.isValid() || monthOf(date) != month) {
+            const QString shown = line.size() <= 40 ? line : line.left(40) + QStringLiteral("…");
+            return Result<QList<QDate>>::failure(QStringLiteral("休息日文件 %1 第%2行不是%3年%4月的日期（yyyy-mm-dd）：%5")
+                                                     .arg(QFileInfo(file).absoluteFilePath())
+                                                     .arg(i + 1)
+                                                     .arg(month.year)
+                                                     .arg(month.month)
+                                                     .arg(shown)
+                                                 + unused);
+        }
+        days.append(date);
+    }
+    return sortedOnce(days);
+}
+
+Outcome writeMonth(const QString& programDir, MonthKey month, const QList<QDate>& days)
+{
+    if (Outcome folder = monthfile::checkFolder(programDir); !folder.ok())
+        return folder;
+    const QString file = path(programDir, month);
+    QStringList lines;
+    for (const QDate& date : sortedOnce(days)) {
+        if (date.isValid() && monthOf(date) == month)
+            lines.append(date.toString(kDateFormat));
+    }
+    if (!lines.isEmpty())
+        return textfile::writeUtf8Lines(file, lines);
+    QFile old(file);
+    if (old.exists() && !old.remove())
+        return Outcome::error(
+            QStringLiteral("无法删除文件：%1（%2）").arg(QFileInfo(file).absoluteFilePath(), old.errorString()));
+    return Outcome::quiet();
+}
+
+Result<QList<QDate>> readPeriod(const QString& programDir, const SettlementPeriod& period)
+{
+    const QList<QDate> clickable = restdays::clickableDays(period);
+    QList<MonthKey> months;
+    for (const QDate& date : clickable) {
+        if (!months.contains(monthOf(date)))
+            months.append(monthOf(date));
+    }
+    QList<QDate> marks;
+    for (const MonthKey month : months) {
+        const Result<QList<QDate>> saved = readMonth(programDir, month);
+        if (!saved)
+            return saved;
+        for (const QDate& date : saved.value()) {
+            if (clickable.contains(date))
+                marks.append(date);
+        }
+    }
+    return sortedOnce(marks);
+}
+
+Outcome savePeriod(const QString& programDir, const SettlementPeriod& period, const QList<QDate>& marks)
+{
+    struct Change {
+        MonthKey month;
+        QList<QDate> before;
+        QList<QDate> after;
+    };
+    const QList<QDate> clickable = restdays::clickableDays(period);
+    QList<MonthKey> months;
+    for (const QDate& date : clickable) {
+        if (!months.contains(monthOf(date)))
+            months.append(monthOf(date));
+    }
+    QList<Change> changes;
+    for (const MonthKey month : months) {
+        const Result<QList<QDate>> saved = readMonth(programDir, month);
+        if (!saved)
+            return Outcome::error(saved.error() + kNotSaved);
+        QList<QDate> after;
+        for (const QDate& date : saved.value()) {
+            if (!clickable.contains(date))
+                after.append(date);
+        }
+        for (const QDate& date : marks) {
+            if (monthOf(date) == month && clickable.contains(date))
+                after.append(date);
+        }
+        after = sortedOnce(after);
+        if (after != saved.value())
+            changes.append(Change{month, saved.value(), after});
+    }
+    for (qsizetype i = 0; i < changes.size(); ++i) {
+        const Outcome written = writeMonth(programDir, changes.at(i).month, changes.at(i).after);
+        if (written.ok())
+            continue;
+        // A period is saved whole or not at all: put back the month already written.
+        for (qsizetype j = 0; j < i; ++j)
+            writeMonth(programDir, changes.at(j).month, changes.at(j).before);
+        return written;
+    }
+    return Outcome::quiet();
+}
+
+Outcome saveMark(const QString& programDir, const QDate& date, bool rest)
+{
+    if (!date.isValid() || date.year() < monthfile::kFirstYear || date.year() > monthfile::kLastYear)
+        return Outcome::error(QStringLiteral("无效的休息日日期。"));
+    const MonthKey month = monthOf(date);
+    const Result<QList<QDate>> saved = readMonth(programDir, month);
+    if (!saved)
+        return Outcome::error(saved.error() + kNotSaved);
+    QList<QDate> after = saved.value();
+    after.removeAll(date);
+    if (rest)
+        after.append(date);
+    after = sortedOnce(after);
+    if (after == saved.value())
+        return Outcome::quiet();
+    return writeMonth(programDir, month, after);
+}
+
+} // namespace tarnby::restmarks
