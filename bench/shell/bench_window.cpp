@@ -11,7 +11,7 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "shell/Form1.h"
-#include "shell/MessageSeam.h"
+#include "widgets/MessageSeam.h"
 
 #include <QApplication>
 #include <QComboBox>

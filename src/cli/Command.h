@@ -7,7 +7,7 @@
 
 namespace tarnby::cli {
 
-// Exit statuses of the contract.
+// Exit statuses; scripts that run tarnby-cli tell the cases apart by them.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitReadError = 1;
 inline constexpr int kExitUsage = 2;

@@ -3,8 +3,8 @@
 #include "Form2.h"
 #include "FolderTextBox.h"
 #include "import/PunchTable.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
 
 #include <QCoreApplication>
 #include <QDir>

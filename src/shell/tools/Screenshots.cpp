@@ -9,9 +9,9 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
-#include "shell/ClickLabel.h"
 #include "shell/Form1.h"
-#include "shell/MessageSeam.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MessageSeam.h"
 
 #include <QApplication>
 #include <QComboBox>

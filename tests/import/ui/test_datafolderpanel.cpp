@@ -2,8 +2,8 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -273,7 +273,7 @@ void TestDataFolderPanel::pickerGeometry_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("geometry");
-    // The design's twips divided by 15.
+    // The dialog's twips divided by 15, its pixels at 96 dpi.
     QTest::newRow("Drive1") << QStringLiteral("Drive1") << QRect(8, 28, 200, 20);
     QTest::newRow("Dir1") << QStringLiteral("Dir1") << QRect(8, 56, 202, 272);
     QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(84, 335, 60, 25);

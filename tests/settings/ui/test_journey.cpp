@@ -3,9 +3,9 @@
 
 #include "PageTestSupport.h"
 #include "settings/ui/PageTextBox.h"
-#include "shell/ClickLabel.h"
 #include "shell/Form1.h"
-#include "shell/PictureButton.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QComboBox>
 #include <QListWidget>
