@@ -131,7 +131,7 @@ int main(int argc, char* argv[])
 
     QElapsedTimer read;
     read.start();
-    const tarnby::ImportOutcome outcome = page->cxPic->ReadFolderRecords();
+    const tarnby::ImportOutcome outcome = page->cxPic->readAndWait();
     const qint64 readTime = read.nsecsElapsed();
     heartbeat.stop();
 
