@@ -11,7 +11,7 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "shell/Form1.h"
-#include "shell/MessageSeam.h"
+#include "widgets/MessageSeam.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,7 +131,7 @@ int main(int argc, char* argv[])
 
     QElapsedTimer read;
     read.start();
-    const tarnby::ImportOutcome outcome = page->cxPic->ReadFolderRecords();
+    const tarnby::ImportOutcome outcome = page->cxPic->readAndWait();
     const qint64 readTime = read.nsecsElapsed();
     heartbeat.stop();
 

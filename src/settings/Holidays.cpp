@@ -1,6 +1,6 @@
 #include "Holidays.h"
 
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 // replaces an earlier one. The file is read afresh for every use: an edit
 // counts at the next click, without a restart.
 
-#include "Outcome.h"
+#include "base/Outcome.h"
 
 #include <QDate>
 #include <QString>

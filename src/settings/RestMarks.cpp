@@ -1,7 +1,7 @@
 #include "RestMarks.h"
 
 #include "RestDays.h"
-#include "TextFile.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

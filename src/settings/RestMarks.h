@@ -14,7 +14,7 @@
 // user's text stays until the user has corrected it.
 
 #include "MonthFile.h"
-#include "Outcome.h"
+#include "base/Outcome.h"
 #include "SettlementPeriod.h"
 
 #include <QDate>

@@ -1,21 +1,16 @@
 #include "Form1.h"
 
-#include "ImageList.h"
 #include "InfoPage.h"
 #include "LundarHost.h"
-#include "MessageSeam.h"
-#include "PictureButton.h"
 #include "SkinPictures.h"
 #include "TodayPage.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "settings/SettlementCalendar.h"
-
-#if defined(TARNBY_HAVE_REGISTRATION_DUTY_PAGE)
 #include "settings/ui/RegistrationDutyPage.h"
-#endif
-#if defined(TARNBY_HAVE_SETTINGS_PAGE)
 #include "settings/ui/SettingsPage.h"
-#endif
+#include "widgets/ImageList.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -81,7 +76,7 @@ Form1::Form1(const QString& programDir, Clock clock, QWidget* parent)
     if (!lundar_->isAvailable()) {
         // Said once the window is up, so that the user sees what it is about.
         QTimer::singleShot(0, this, [this] {
-            showMessage(this, {QStringLiteral("错误"), lundar_->problem(), MessageIcon::Critical});
+            showMessage(this, {kTitleError, lundar_->problem(), MessageIcon::Critical});
         });
     }
 }
@@ -100,18 +95,11 @@ void Form1::buildTabs()
     }
 }
 
-QWidget* Form1::hostPage(int i, QWidget* page)
+void Form1::hostPage(int i, QWidget* page)
 {
-    if (!page) {
-        // A page whose class is not part of this build: an empty panel.
-        page = new QWidget(this);
-        page->setObjectName(QStringLiteral("bPic(%1)").arg(i));
-    }
-    page->setParent(this);
     page->setObjectName(QStringLiteral("bPic(%1)").arg(i));
     page->setGeometry(QRect(kPageOrigin, kPageSize));
     bPic[i] = page;
-    return page;
 }
 
 void Form1::buildPages()
@@ -119,13 +107,9 @@ void Form1::buildPages()
     todayPage = new TodayPage(*lundar_, clock_, this);
     hostPage(0, todayPage);
 
-    QWidget* registrationPage = nullptr;
-#if defined(TARNBY_HAVE_REGISTRATION_DUTY_PAGE)
-    auto registrations = new RegistrationDutyPage(programDir_, this);
+    registrationPage = new RegistrationDutyPage(programDir_, clock_, this);
     for (int n = 6; n <= 9; ++n)
-        bnPic[n] = registrations->actionButton(n);
-    registrationPage = registrations;
-#endif
+        bnPic[n] = registrationPage->actionButton(n);
     hostPage(1, registrationPage);
 
     analysisPage = new AnalysisPage(programDir_, this);
@@ -135,13 +119,9 @@ void Form1::buildPages()
     connect(analysisPage, &AnalysisPage::workDateFromPickerRequested, this, &Form1::TakeWorkDateFromPicker);
     hostPage(2, analysisPage);
 
-    QWidget* settingsPage = nullptr;
-#if defined(TARNBY_HAVE_SETTINGS_PAGE)
-    auto settings = new SettingsPage(programDir_, this);
+    settingsPage = new SettingsPage(programDir_, this);
     for (int n = 0; n <= 5; ++n)
-        bnPic[n] = settings->actionButton(n);
-    settingsPage = settings;
-#endif
+        bnPic[n] = settingsPage->actionButton(n);
     hostPage(3, settingsPage);
 
     infoPage = new InfoPage(this);
@@ -160,21 +140,10 @@ int Form1::currentPage() const
 void Form1::prepare(int i)
 {
     switch (i) {
-    case 1:
-#if defined(TARNBY_HAVE_REGISTRATION_DUTY_PAGE)
-        static_cast<RegistrationDutyPage*>(bPic[1])->prepare(workDate_);
-#endif
-        break;
-    case 2:
-        analysisPage->prepare();
-        break;
-    case 3:
-#if defined(TARNBY_HAVE_SETTINGS_PAGE)
-        static_cast<SettingsPage*>(bPic[3])->prepare();
-#endif
-        break;
-    default:
-        break;
+    case 1: registrationPage->prepare(workDate_); break;
+    case 2: analysisPage->prepare(); break;
+    case 3: settingsPage->prepare(); break;
+    default: break;
     }
 }
 
@@ -202,7 +171,7 @@ void Form1::TakeWorkDateFromPicker()
 {
     const QDate picked = lundar_->value();
     if (!picked.isValid()) {
-        showMessage(this, {QStringLiteral("错误"),
+        showMessage(this, {kTitleError,
                            QStringLiteral("日期控件未能载入，无法取得所选日期，当前工作日期未改变！"),
                            MessageIcon::Critical});
         return;
@@ -210,7 +179,7 @@ void Form1::TakeWorkDateFromPicker()
     workDate_ = picked;
     todayPage->RefreshWorkDateBanner(workDate_);
     analysisPage->FillPeriodPickers(workDate_);
-    showMessage(this, {QStringLiteral("完成"), kWorkDateSetMessage});
+    showMessage(this, {kTitleDone, kWorkDateSetMessage});
 }
 
 void Form1::ApplySkin()

@@ -4,7 +4,7 @@
 // switch, the start-up order and the exit question; each page owns its own
 // operations and the action buttons on it.
 
-#include "Clock.h"
+#include "widgets/Clock.h"
 
 #include <QDate>
 #include <QWidget>
@@ -19,6 +19,8 @@ class AnalysisPage;
 class InfoPage;
 class LundarHost;
 class PictureButton;
+class RegistrationDutyPage;
+class SettingsPage;
 class TodayPage;
 
 class Form1 : public QWidget {
@@ -57,7 +59,9 @@ public:
     std::array<PictureButton*, 15> bnPic{};
 
     TodayPage* todayPage = nullptr;
+    RegistrationDutyPage* registrationPage = nullptr;
     AnalysisPage* analysisPage = nullptr;
+    SettingsPage* settingsPage = nullptr;
     InfoPage* infoPage = nullptr;
 
 protected:
@@ -66,7 +70,7 @@ protected:
 private:
     void buildTabs();
     void buildPages();
-    QWidget* hostPage(int i, QWidget* page);
+    void hostPage(int i, QWidget* page);
     void prepare(int i);
 
     QString programDir_;

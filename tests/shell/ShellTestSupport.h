@@ -2,8 +2,8 @@
 // A scratch program folder for the window (Init.ini, SrDate/, optionally the
 // date-picker plugin), a fixed clock, and a recorder for the message seam.
 
-#include "shell/Clock.h"
-#include "shell/MessageSeam.h"
+#include "widgets/Clock.h"
+#include "widgets/MessageSeam.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -2,15 +2,14 @@
 
 #include "analysis/ui/AnalysisPage.h"
 #include "import/ui/DataFolderPanel.h"
-#include "shell/Calculator.h"
-#include "shell/ClickLabel.h"
 #include "shell/Form1.h"
-#include "shell/ImageList.h"
 #include "shell/InfoPage.h"
 #include "shell/LundarHost.h"
-#include "shell/PictureButton.h"
 #include "shell/TodayPage.h"
 #include "shell/TodayTexts.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ImageList.h"
+#include "widgets/PictureButton.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -90,9 +89,6 @@ private slots:
     void todayButtonMovesThePickerToTheWorkDate();
     void weekdayNames_data();
     void weekdayNames();
-    void calculatorLookup_data();
-    void calculatorLookup();
-    void noCalculatorSaysSo();
 };
 
 void TestForm1::startUpShowsPageZeroWithItsTabSelected()
@@ -460,58 +456,6 @@ void TestForm1::weekdayNames()
     QFETCH(int, style);
     QFETCH(QString, expected);
     QCOMPARE(WeekdayName(weekday, static_cast<qint16>(style)), expected);
-}
-
-void TestForm1::calculatorLookup_data()
-{
-    QTest::addColumn<QStringList>("onPath");
-    QTest::addColumn<bool>("shipped");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("the first desktop calculator in the list wins")
-        << QStringList{QStringLiteral("xcalc"), QStringLiteral("kcalc")} << true << QStringLiteral("kcalc");
-    QTest::newRow("the shipped one when none is on the path") << QStringList{} << true << QStringLiteral("calc");
-    QTest::newRow("nothing at all") << QStringList{} << false << QString();
-    QTest::newRow("a file that cannot run is no calculator") << QStringList{QStringLiteral("!gnome-calculator")} << false
-                                                              << QString();
-}
-
-void TestForm1::calculatorLookup()
-{
-    QFETCH(QStringList, onPath);
-    QFETCH(bool, shipped);
-    QFETCH(QString, expected);
-    QTemporaryDir bin;
-    ProgramFolder folder(false);
-    auto place = [](const QString& path, bool executable) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n");
-        f.close();
-        f.setPermissions(executable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                    : QFile::ReadOwner | QFile::WriteOwner);
-    };
-    for (QString name : onPath) {
-        const bool executable = !name.startsWith(u'!');
-        name.remove(u'!');
-        place(QDir(bin.path()).filePath(name), executable);
-    }
-    if (shipped) {
-        QVERIFY(folder.mkpath(QStringLiteral("Tools")));
-        place(folder.file(QStringLiteral("Tools/calc")), true);
-    }
-    const QString found = findCalculator(folder.path(), QStringList{bin.path()});
-    QCOMPARE(QFileInfo(found).fileName(), expected);
-}
-
-void TestForm1::noCalculatorSaysSo()
-{
-    MessageRecorder recorder;
-    QTemporaryDir emptyBin;
-    ProgramFolder folder(false);
-    QVERIFY(!startCalculator(nullptr, folder.path(), QStringList{emptyBin.path()}));
-    QCOMPARE(recorder.messages.size(), 1);
-    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
-    QCOMPARE(recorder.messages[0].text, QStringLiteral("找不到[计算器]程序！"));
 }
 
 QTEST_MAIN(TestForm1)

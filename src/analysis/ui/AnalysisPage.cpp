@@ -4,16 +4,13 @@
 #include "analysis/ResultList.h"
 #include "import/ui/DataFolderPanel.h"
 #include "settings/EmployeeRegistrations.h"
-#include "shell/Calculator.h"
-#include "shell/ClickLabel.h"
-#include "shell/DropDownFocus.h"
-#include "shell/ImageList.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "widgets/Calculator.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureComboBox.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -119,16 +116,10 @@ void AnalysisPage::buildPeriodPart()
 {
     QFrame* frame = dmPic[11] = groupFrame(QStringLiteral("dmPic(11)"), this, QRect(6, 28, 276, 58));
     textLabel(QStringLiteral("1、请选择起始 年/月"), frame, QRect(6, 6, 120, 20));
-    dCmb[4] = new QComboBox(frame);
-    dCmb[4]->setObjectName(QStringLiteral("dCmb(4)"));
-    dCmb[4]->setGeometry(128, 5, 62, 22);
+    addPicker(4, frame, QRect(128, 5, 62, 22));
     textLabel(QStringLiteral("年"), frame, QRect(193, 6, 14, 20));
-    dCmb[5] = new QComboBox(frame);
-    dCmb[5]->setObjectName(QStringLiteral("dCmb(5)"));
-    dCmb[5]->setGeometry(209, 5, 46, 22);
+    addPicker(5, frame, QRect(209, 5, 46, 22));
     textLabel(QStringLiteral("月"), frame, QRect(258, 6, 14, 20));
-    addComboArrow(4);
-    addComboArrow(5);
     connect(dCmb[4], &QComboBox::activated, this, [this] { DrawSettlementCalendar(); });
     connect(dCmb[5], &QComboBox::activated, this, [this] { DrawSettlementCalendar(); });
 
@@ -249,11 +240,8 @@ void AnalysisPage::buildEmployeePart()
     cnLab[7]->setPalette(modePalette);
 
     textLabel(QStringLiteral("5、选择员工"), frame, QRect(6, 50, 80, 20));
-    dCmb[6] = new QComboBox(frame);
-    dCmb[6]->setObjectName(QStringLiteral("dCmb(6)"));
-    dCmb[6]->setGeometry(88, 49, 182, 22);
+    addPicker(6, frame, QRect(88, 49, 182, 22));
     dCmb[6]->addItem(kPickerPlaceholder);
-    addComboArrow(6);
     connect(dCmb[6], &QComboBox::activated, this, [this] { Refresh(); });
 
     textLabel(QStringLiteral("刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -395,33 +383,14 @@ void AnalysisPage::buildDetailsPanel()
     cLPic->hide();
 }
 
-void AnalysisPage::addComboArrow(int i)
+PictureComboBox* AnalysisPage::addPicker(int i, QWidget* parent, const QRect& geometry)
 {
-    QComboBox* combo = dCmb[i];
-    auto arrow = new QLabel(combo->parentWidget());
-    arrow->setObjectName(QStringLiteral("dCbPic(%1)").arg(i));
-    arrow->setPixmap(listImage(kComboNormal));
-    const QSize size = arrow->pixmap().size();
-    const QRect r = combo->geometry();
-    arrow->setGeometry(r.right() - size.width(), r.top() + (r.height() - size.height()) / 2, size.width(),
-                       size.height());
-    // The picture lies over the list's own arrow; clicks go through to the list.
-    arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
-    arrow->raise();
-    combo->installEventFilter(this);
-    dCbPic[i] = arrow;
-}
-
-bool AnalysisPage::eventFilter(QObject* watched, QEvent* event)
-{
-    for (int i : {4, 5, 6}) {
-        if (watched != dCmb[i])
-            continue;
-        if (const std::optional<bool> focused = dropDownFocusChange(dCmb[i], event))
-            dCbPic[i]->setPixmap(listImage(*focused ? kComboFocus : kComboNormal));
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+    auto picker = new PictureComboBox(parent);
+    picker->setObjectName(QStringLiteral("dCmb(%1)").arg(i));
+    picker->picture()->setObjectName(QStringLiteral("dCbPic(%1)").arg(i));
+    picker->setGeometry(geometry);
+    dCmb[i] = picker;
+    return picker;
 }
 
 PictureButton* AnalysisPage::actionButton(int n) const
@@ -504,10 +473,7 @@ void AnalysisPage::chooseTimeMode(int mode)
 
 void AnalysisPage::clickDay(int index, Qt::MouseButton button)
 {
-    const ClickButton which = button == Qt::LeftButton    ? ClickButton::Left
-                              : button == Qt::RightButton ? ClickButton::Right
-                                                          : ClickButton::Other;
-    if (const auto colour = calendar_.clickDay(index, which))
+    if (const auto colour = calendar_.clickDay(index, dayClickButton(button)))
         showCellColour(index, *colour);
 }
 

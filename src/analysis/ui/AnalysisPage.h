@@ -7,12 +7,12 @@
 #include "import/FolderImport.h"
 #include "import/PunchTable.h"
 #include "settings/SettlementCalendar.h"
+#include "widgets/PictureComboBox.h"
 
 #include <QDate>
 #include <QWidget>
 #include <array>
 
-class QComboBox;
 class QFrame;
 class QLabel;
 class QTreeWidget;
@@ -66,8 +66,7 @@ public:
 
     QLabel* DtLab2 = nullptr;
     std::array<QFrame*, 13> dmPic{}; // 6, 11 and 12 are on this page
-    std::array<QComboBox*, 7> dCmb{}; // 4, 5 and 6 are on this page
-    std::array<QLabel*, 7> dCbPic{};  // the arrow pictures of dCmb(4..6)
+    std::array<PictureComboBox*, 7> dCmb{}; // 4, 5 and 6 are on this page
     std::array<QLabel*, 12> cnLab{};  // 8 is the panel's caption
     std::array<QLabel*, 2> crLab{};
     std::array<ClickLabel*, SettlementCalendar::kCellCount> cLab{};
@@ -77,9 +76,6 @@ public:
     QFrame* cLPic = nullptr;
     QTreeWidget* cxLV = nullptr;
     DataFolderPanel* cxPic = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // "今日": the date picker is to show the work date.
@@ -94,7 +90,7 @@ private:
     void buildResultPart();
     void buildStatisticsPart();
     void buildDetailsPanel();
-    void addComboArrow(int i);
+    PictureComboBox* addPicker(int i, QWidget* parent, const QRect& geometry);
     void setPanelsUnderFolderPanelEnabled(bool enabled);
     void readFinished(const ImportOutcome& outcome);
     void showResult(const AnalysisResult& result);

@@ -1,16 +1,16 @@
 #include "DataFolderPanel.h"
 
-#include "Form2.h"
 #include "FolderTextBox.h"
-#include "import/PunchTable.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "Form2.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tarnby::ui {
 namespace {
@@ -39,6 +39,11 @@ PictureButton* actionButton(int number, const QString& caption, QWidget* parent)
 }
 
 } // namespace
+
+DataFolderPanel::~DataFolderPanel()
+{
+    watcher_.waitForFinished();
+}
 
 DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, QWidget* parent)
     : QFrame(parent)
@@ -91,7 +96,11 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     cxBar->hide();
 
     connect(bnPic12, &PictureButton::released, this, &DataFolderPanel::Browse);
-    connect(bnPic13, &PictureButton::released, this, [this] { ReadFolderRecords(); });
+    connect(bnPic13, &PictureButton::released, this, &DataFolderPanel::ReadFolderRecords);
+    connect(this, &DataFolderPanel::progressReported, this, &DataFolderPanel::showProgress, Qt::QueuedConnection);
+    connect(&watcher_, &QFutureWatcher<ImportOutcome>::finished, this, [this] {
+        finishRead(watcher_.result(), readingTable_.get());
+    });
 
     setReadingLook(false);
     hide();
@@ -139,6 +148,8 @@ void DataFolderPanel::setReadingLook(bool reading)
 
 void DataFolderPanel::showProgress(const ImportProgress& progress)
 {
+    if (!reading_)
+        return;
     if (progress.workbookCount > 1) {
         cxBar->setRange(0, progress.workbookCount);
         cxBar->setValue(progress.workbook);
@@ -150,23 +161,39 @@ void DataFolderPanel::showProgress(const ImportProgress& progress)
                           .arg(progress.workbookCount)
                           .arg(QFileInfo(progress.workbookPath).fileName())
                           .arg(progress.records));
-    // The read runs on the window's own thread; this keeps the window painting.
-    QCoreApplication::processEvents();
 }
 
-ImportOutcome DataFolderPanel::ReadFolderRecords()
+void DataFolderPanel::ReadFolderRecords()
 {
     if (reading_)
-        return {};
-    reading_ = true;
+        return;
     const QString folder = cTxt->text();
-    const QStringList workbooks = listWorkbooks(folder);
-    // An empty folder is over at once: no reading state, no message.
-    if (!workbooks.isEmpty())
-        setReadingLook(true);
-    QCoreApplication::processEvents();
-    const ImportOutcome outcome = tarnby::ReadFolderRecords(
-        programDir_, folder, table_, [this](const ImportProgress& progress) { showProgress(progress); });
+    // Listing the folder is quick; with nothing to read (or no folder) the
+    // read is over at once: no reading state, no worker.
+    if (listWorkbooks(folder).isEmpty()) {
+        PunchTable read;
+        reading_ = true;
+        finishRead(tarnby::ReadFolderRecords(programDir_, folder, read), &read);
+        return;
+    }
+    reading_ = true;
+    setReadingLook(true);
+    readingTable_ = std::make_unique<PunchTable>();
+    watcher_.setFuture(QtConcurrent::run(
+        [this, programDir = programDir_, folder, read = readingTable_.get()] {
+            return tarnby::ReadFolderRecords(programDir, folder, *read, [this](const ImportProgress& progress) {
+                emit progressReported(progress);
+            });
+        }));
+}
+
+void DataFolderPanel::finishRead(const ImportOutcome& outcome, PunchTable* read)
+{
+    // A setup error has read nothing and leaves the table as it was; any
+    // other end replaces it, as far as the read went.
+    if (outcome.kind != ImportOutcome::Kind::SetupError)
+        table_ = std::move(*read);
+    readingTable_.reset();
     setReadingLook(false);
     reading_ = false;
     if (outcome.hasMessage()) {
@@ -176,6 +203,23 @@ ImportOutcome DataFolderPanel::ReadFolderRecords()
         showMessage(window(), message);
     }
     emit readFinished(outcome);
+}
+
+ImportOutcome DataFolderPanel::readAndWait()
+{
+    ImportOutcome outcome;
+    QEventLoop loop;
+    bool finished = false;
+    const auto connection = connect(this, &DataFolderPanel::readFinished, &loop,
+                                    [&](const ImportOutcome& ended) {
+                                        outcome = ended;
+                                        finished = true;
+                                        loop.quit();
+                                    });
+    ReadFolderRecords();
+    if (!finished && reading_)
+        loop.exec();
+    disconnect(connection);
     return outcome;
 }
 

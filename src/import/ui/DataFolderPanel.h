@@ -2,18 +2,21 @@
 // cxPic, the data-folder panel of page 2: the folder box cTxt, the browse,
 // read and close buttons, and the state of a read (idle or reading, with its
 // colour, its caption in cnLab(8) and a progress bar).
+//
+// The workbooks are read on a worker thread into a table of its own, so the
+// window keeps answering; the page's table is replaced only when the read has
+// ended, on the window's thread, and is never seen half read.
 
 #include "import/FolderImport.h"
+#include "import/PunchTable.h"
 
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QString>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
-
-namespace tarnby {
-class PunchTable;
-}
 
 namespace tarnby::ui {
 
@@ -28,6 +31,8 @@ public:
     static constexpr int kCloseButton = 14;
 
     DataFolderPanel(const QString& programDir, PunchTable& table, QWidget* parent = nullptr);
+    // A read still running is waited for: its worker writes into memory of this panel.
+    ~DataFolderPanel() override;
 
     // Shows the panel; a folder text beginning with ".\" becomes the program
     // folder's Source folder.
@@ -36,9 +41,15 @@ public:
 
     // bnPic(12): the folder picker; "确 定" writes its folder into cTxt.
     void Browse();
-    // bnPic(13): reads every workbook of the folder in cTxt into the table.
-    // Messages go through the message seam; the outcome is also signalled.
-    ImportOutcome ReadFolderRecords();
+    // bnPic(13): starts reading every workbook of the folder in cTxt; the
+    // panel is disabled until readFinished. A folder without workbooks (or
+    // none at all) is over at once. Messages go through the message seam.
+    // Does nothing while a read runs.
+    void ReadFolderRecords();
+    // For callers with no user to wait (tools, benchmarks, tests): the read,
+    // with the window's events handled meanwhile, and its outcome once the
+    // page has taken it.
+    ImportOutcome readAndWait();
 
     bool isReading() const { return reading_; }
 
@@ -56,14 +67,20 @@ public:
 signals:
     // A read ended (in any way); Read outcomes are for the employee picker.
     void readFinished(const tarnby::ImportOutcome& outcome);
+    // Sent from the worker; delivered on the window's thread.
+    void progressReported(const tarnby::ImportProgress& progress);
 
 private:
     void setReadingLook(bool reading);
     void showProgress(const ImportProgress& progress);
+    void finishRead(const ImportOutcome& outcome, PunchTable* read);
 
     QString programDir_;
     PunchTable& table_;
     bool reading_ = false;
+    // The worker's own table, handed to table_ when the read has ended.
+    std::unique_ptr<PunchTable> readingTable_;
+    QFutureWatcher<ImportOutcome> watcher_;
 };
 
 } // namespace tarnby::ui

@@ -14,7 +14,8 @@ namespace tarnby::ui {
 
 namespace {
 
-// Twips of the dialog's design; 15 twips are one pixel.
+// Places are kept in twips (1/1440 inch), the unit the dialog's layout was
+// drawn in, so each figure reads as it was laid out; 15 twips are one pixel at 96 dpi.
 constexpr int px(int twips) { return twips / 15; }
 
 QRect twipRect(int left, int top, int width, int height)
@@ -87,7 +88,7 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     QFont small = Label1->font();
     small.setPixelSize(12);
     Label1->setFont(small);
-    // One pixel more than the design's 180 twips, so the CJK glyphs keep their feet.
+    // One pixel taller than 180 twips each way, so the CJK glyphs keep their feet.
     Label1->setGeometry(twipRect(120, 120, 1980, 180).adjusted(0, -1, 0, 1));
 
     Drive1 = new QComboBox(this);
@@ -125,7 +126,8 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipRect(2280, 5025, 900, 375));
 
-    // The design's tab order: the tree, the drives, then the two buttons.
+    // Tab order: the tree first, since choosing a folder is what the dialog is
+    // for; then the drives, then the two buttons.
     setTabOrder(Dir1, Drive1);
     setTabOrder(Drive1, Command1);
     setTabOrder(Command1, Command2);

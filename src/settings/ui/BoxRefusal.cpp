@@ -1,6 +1,6 @@
 #include "BoxRefusal.h"
 
-#include "shell/MessageSeam.h"
+#include "widgets/MessageSeam.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -11,7 +11,7 @@ void BoxRefusal::refuse(QWidget* page, QLineEdit* box, const QString& text)
 {
     QWidget* now = QApplication::focusWidget();
     interrupted_ = now != box ? now : nullptr;
-    showOutcome(page, true, text);
+    showOutcome(page, Outcome::error(text));
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
 }

@@ -1,6 +1,6 @@
 #include "DutyGridView.h"
 
-#include "shell/ClickLabel.h"
+#include "widgets/ClickLabel.h"
 
 #include <QLabel>
 

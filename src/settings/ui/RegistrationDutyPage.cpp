@@ -7,14 +7,12 @@
 #include "settings/HandlingMethod.h"
 #include "settings/MonthFile.h"
 #include "settings/RegistrationBoxRules.h"
-#include "shell/ClickLabel.h"
-#include "shell/DropDownFocus.h"
-#include "shell/ImageList.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PageLabel.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureComboBox.h"
 
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,18 +22,6 @@ namespace tarnby::ui {
 namespace {
 
 constexpr int kFirstButton = 6;
-
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& where, bool heading = false)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(where);
-    if (heading) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
 
 QString twoDigits(int value)
 {
@@ -57,21 +43,16 @@ QString unreadableMessage(const QString& path)
 
 } // namespace
 
-RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, QWidget* parent)
+RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, const Clock& clock, QWidget* parent)
     : QWidget(parent)
     , programDir_(programDir)
-    , workDate_(QDate::currentDate())
+    , workDate_(clock().date())
 {
     setFixedSize(kSize);
     for (int i = 0; i < int(dCmb.size()); ++i) {
-        dCmb[i] = new QComboBox(this);
+        dCmb[i] = new PictureComboBox(this);
         dCmb[i]->setObjectName(QStringLiteral("dCmb(%1)").arg(i));
-        dCmb[i]->installEventFilter(this);
-        dCbPic[i] = new QLabel(this);
-        dCbPic[i]->setObjectName(QStringLiteral("dCbPic(%1)").arg(i));
-        dCbPic[i]->setPixmap(listImage(kComboNormal));
-        // The picture lies over the list's own arrow; clicks go through to the list.
-        dCbPic[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        dCmb[i]->picture()->setObjectName(QStringLiteral("dCbPic(%1)").arg(i));
     }
     for (int i = 0; i < int(dTxt.size()); ++i) {
         auto* box = new PageTextBox(this);
@@ -99,12 +80,6 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, QWidget* p
     rule->setGeometry(592, 8, 2, 464);
     buildDutySide();
 
-    for (int i = 0; i < int(dCmb.size()); ++i) {
-        const QRect r = dCmb[i]->geometry();
-        dCbPic[i]->setGeometry(r.right() - 17, r.top() + (r.height() - 19) / 2, 17, 19);
-        dCbPic[i]->raise();
-    }
-
     dTxt[int(RegistrationBox::Reason)]->setText(kSampleReason);
     for (const HandlingType& type : handlingTypes())
         dCmb[2]->addItem(type.type);
@@ -123,29 +98,29 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, QWidget* p
 
 void RegistrationDutyPage::buildRegistrationSide()
 {
-    QLabel* title = addLabel(this, QStringLiteral("员工特殊情况登记"), {8, 6, 300, 22}, true);
+    QLabel* title = makeLabel(this, QStringLiteral("员工特殊情况登记"), {8, 6, 300, 22}, true);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.25);
     title->setFont(big);
 
-    addLabel(this, QStringLiteral("登记员工："), {8, 36, 64, 22});
+    makeLabel(this, QStringLiteral("登记员工："), {8, 36, 64, 22});
     dCmb[0]->setGeometry(72, 36, 150, 22);
-    addLabel(this, QStringLiteral("登记日期："), {236, 36, 64, 22});
+    makeLabel(this, QStringLiteral("登记日期："), {236, 36, 64, 22});
     dTxt[0]->setGeometry(300, 36, 26, 22);
-    addLabel(this, QStringLiteral("月"), {328, 36, 14, 22});
+    makeLabel(this, QStringLiteral("月"), {328, 36, 14, 22});
     dTxt[1]->setGeometry(344, 36, 26, 22);
-    addLabel(this, QStringLiteral("日"), {372, 36, 14, 22});
+    makeLabel(this, QStringLiteral("日"), {372, 36, 14, 22});
 
-    addLabel(this, QStringLiteral("登记事由："), {8, 64, 64, 22});
+    makeLabel(this, QStringLiteral("登记事由："), {8, 64, 64, 22});
     dTxt[2]->setGeometry(72, 64, 314, 22);
 
-    addLabel(this, QStringLiteral("处理方式："), {8, 92, 64, 22});
-    dLab12 = addLabel(this, QString(), {72, 92, 30, 22});
+    makeLabel(this, QStringLiteral("处理方式："), {8, 92, 64, 22});
+    dLab12 = makeLabel(this, QString(), {72, 92, 30, 22});
     dLab12->setObjectName(QStringLiteral("dLab(12)"));
     dLab12->setAlignment(Qt::AlignCenter);
     dCmb[2]->setGeometry(104, 92, 76, 22);
     dCmb[3]->setGeometry(184, 92, 64, 22);
-    dbLab = addLabel(this, QString(), {252, 92, 20, 22});
+    dbLab = makeLabel(this, QString(), {252, 92, 20, 22});
     dbLab->setObjectName(QStringLiteral("dbLab"));
 
     const struct {
@@ -159,7 +134,7 @@ void RegistrationDutyPage::buildRegistrationSide()
     };
     int y = 36;
     for (const auto& a : actions) {
-        QLabel* caption = addLabel(this, QString::fromUtf16(a.caption), {396, y, 132, 21});
+        QLabel* caption = makeLabel(this, QString::fromUtf16(a.caption), {396, y, 132, 21});
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         bnPic[a.button]->move(532, y);
         bnPic[a.button]->setCaption(QString::fromUtf16(a.buttonCaption));
@@ -208,13 +183,13 @@ void RegistrationDutyPage::buildRegistrationSide()
 void RegistrationDutyPage::buildDutySide()
 {
     constexpr int left = 598;
-    addLabel(this, QStringLiteral("1、请选择值日员工"), {left, 10, 174, 20}, true);
+    makeLabel(this, QStringLiteral("1、请选择值日员工"), {left, 10, 174, 20}, true);
     dCmb[1]->setGeometry(left, 32, 174, 22);
-    addLabel(this, QStringLiteral("2、请选择日期"), {left, 62, 174, 20}, true);
+    makeLabel(this, QStringLiteral("2、请选择日期"), {left, 62, 174, 20}, true);
     dTxt[3]->setGeometry(left, 84, 42, 22);
-    addLabel(this, QStringLiteral("年"), {left + 44, 84, 14, 22});
+    makeLabel(this, QStringLiteral("年"), {left + 44, 84, 14, 22});
     dTxt[4]->setGeometry(left + 60, 84, 26, 22);
-    addLabel(this, QStringLiteral("月"), {left + 88, 84, 14, 22});
+    makeLabel(this, QStringLiteral("月"), {left + 88, 84, 14, 22});
     dnLab = new ClickLabel(QStringLiteral("OK"), this);
     dnLab->setObjectName(QStringLiteral("dnLab"));
     dnLab->setFrameShape(QFrame::StyledPanel);
@@ -231,9 +206,9 @@ void RegistrationDutyPage::buildDutySide()
     connect(dutyGrid_, &DutyGridView::dayClicked, this, &RegistrationDutyPage::clickDay);
 
     const int below = 114 + dutyGrid_->height() + 10;
-    addLabel(this, QStringLiteral("左键点击日期安排值日，右键点击取消。"), {left, below, 174, 36})->setWordWrap(true);
-    addLabel(this, QStringLiteral("3、操作完成后请注意保存。"), {left, below + 40, 174, 20}, true);
-    addLabel(this, QStringLiteral("保存值日安排 -->"), {left, below + 66, 116, 21});
+    makeLabel(this, QStringLiteral("左键点击日期安排值日，右键点击取消。"), {left, below, 174, 36})->setWordWrap(true);
+    makeLabel(this, QStringLiteral("3、操作完成后请注意保存。"), {left, below + 40, 174, 20}, true);
+    makeLabel(this, QStringLiteral("保存值日安排 -->"), {left, below + 66, 116, 21});
     bnPic[1]->move(left + 120, below + 66);
     bnPic[1]->setCaption(QStringLiteral("保存"));
 }
@@ -265,7 +240,7 @@ void RegistrationDutyPage::FillEmployeePickers()
     dCmb[1]->clear();
     const auto roster = config::readRoster(programDir_);
     if (!roster) {
-        showOutcome(this, true, roster.error());
+        showOutcome(this, roster.outcome());
     } else {
         int position = 0;
         for (const RosterEntry& e : roster.value()) {
@@ -335,7 +310,7 @@ void RegistrationDutyPage::LoadRegistrations()
         unreadableRegistrations_.clear();
     }
     showList();
-    showOutcome(this, !loaded.ok(), loaded.text);
+    showOutcome(this, loaded);
 }
 
 void RegistrationDutyPage::AddRegistration()
@@ -353,7 +328,7 @@ void RegistrationDutyPage::AddRegistration()
     const Outcome added = list_.AddRegistration(dCmb[0]->currentText(), dTxt[0]->text(), dTxt[1]->text(),
                                                 dTxt[2]->text(), method);
     if (!added.ok()) {
-        showOutcome(this, true, added.text);
+        showOutcome(this, added);
         return;
     }
     showList();
@@ -371,12 +346,12 @@ void RegistrationDutyPage::SaveRegistrations()
         return;
     const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::Registrations);
     if (!path.isEmpty() && path == unreadableRegistrations_) {
-        showOutcome(this, true, unreadableMessage(path));
+        showOutcome(this, Outcome::error(unreadableMessage(path)));
         return;
     }
     const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
     const Outcome saved = month ? list_.SaveRegistrations(programDir_, *month) : month.outcome();
-    showOutcome(this, !saved.ok(), saved.text);
+    showOutcome(this, saved);
 }
 
 void RegistrationDutyPage::ReloadDutyRoster()
@@ -390,7 +365,7 @@ void RegistrationDutyPage::ReloadDutyRoster()
         unreadableDutyRoster_.clear();
     }
     drawDutyMonth();
-    showOutcome(this, !loaded.ok(), loaded.text);
+    showOutcome(this, loaded);
 }
 
 void RegistrationDutyPage::drawDutyMonth()
@@ -402,12 +377,10 @@ void RegistrationDutyPage::drawDutyMonth()
 
 void RegistrationDutyPage::clickDay(int day, Qt::MouseButton button)
 {
-    const ClickButton which = button == Qt::LeftButton    ? ClickButton::Left
-                              : button == Qt::RightButton ? ClickButton::Right
-                                                          : ClickButton::Other;
-    const auto clicked = clickDutyDay(duty_, day, which, dutyPickerEntries(), dCmb[1]->currentIndex());
+    const auto clicked =
+        clickDutyDay(duty_, day, dayClickButton(button), dutyPickerEntries(), dCmb[1]->currentIndex());
     if (!clicked) {
-        showOutcome(this, true, clicked.error());
+        showOutcome(this, clicked.outcome());
         return;
     }
     if (clicked.value())
@@ -420,12 +393,12 @@ void RegistrationDutyPage::SaveDutyRoster()
         return;
     const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::DutyRoster);
     if (!path.isEmpty() && path == unreadableDutyRoster_) {
-        showOutcome(this, true, unreadableMessage(path));
+        showOutcome(this, Outcome::error(unreadableMessage(path)));
         return;
     }
     const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
     const Outcome saved = month ? duty_.SaveDutyRoster(programDir_, *month) : month.outcome();
-    showOutcome(this, !saved.ok(), saved.text);
+    showOutcome(this, saved);
 }
 
 void RegistrationDutyPage::confirmMonth()
@@ -469,18 +442,6 @@ bool RegistrationDutyPage::commitFocusedBox()
             return checkBox(i);
     }
     return true;
-}
-
-bool RegistrationDutyPage::eventFilter(QObject* watched, QEvent* event)
-{
-    for (int i = 0; i < int(dCmb.size()); ++i) {
-        if (watched != dCmb[i])
-            continue;
-        if (const std::optional<bool> focused = dropDownFocusChange(dCmb[i], event))
-            dCbPic[i]->setPixmap(listImage(*focused ? kComboFocus : kComboNormal));
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tarnby::ui

@@ -4,16 +4,16 @@
 // right. The list and the duty table are unsaved working copies of the month's
 // files; only the save buttons write them.
 
+#include "BoxRefusal.h"
 #include "settings/DutyRoster.h"
 #include "settings/RegistrationList.h"
-#include "BoxRefusal.h"
+#include "widgets/Clock.h"
 
 #include <QDate>
 #include <QString>
 #include <QWidget>
 #include <array>
 
-class QComboBox;
 class QLabel;
 class QTreeWidget;
 
@@ -23,13 +23,16 @@ class ClickLabel;
 class DutyGridView;
 class PageTextBox;
 class PictureButton;
+class PictureComboBox;
 
 class RegistrationDutyPage : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kSize{780, 480};
 
-    explicit RegistrationDutyPage(const QString& programDir, QWidget* parent = nullptr);
+    // The work date is the clock's today until the window gives the page its own.
+    explicit RegistrationDutyPage(const QString& programDir, const Clock& clock = systemClock(),
+                                  QWidget* parent = nullptr);
 
     // Run when the page is switched to: pickers from the roster, the date
     // boxes from the work date, the first handling type, and the month's duty
@@ -50,9 +53,6 @@ public:
     void RemoveCheckedRegistrations(); // bnPic(8)
     void SaveRegistrations();          // bnPic(9)
     void ReloadDutyRoster();           // dnLab "OK": LoadDutyRoster, then DrawDutyMonth
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildRegistrationSide();
@@ -87,8 +87,7 @@ private:
     // cannot call the focus back and forth for ever.
     BoxRefusal refusal_;
 
-    std::array<QComboBox*, 4> dCmb{};
-    std::array<QLabel*, 4> dCbPic{};
+    std::array<PictureComboBox*, 4> dCmb{};
     std::array<PageTextBox*, 5> dTxt{};
     std::array<ClickLabel*, 6> dBnLab{};
     QLabel* dLab12 = nullptr; // dLab(12), the prefix of the handling method

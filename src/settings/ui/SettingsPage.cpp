@@ -4,8 +4,9 @@
 #include "PageTextBox.h"
 #include "settings/SettingsBoxRules.h"
 #include "settings/ConfigFile.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PageLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,18 +15,6 @@
 
 namespace tarnby::ui {
 namespace {
-
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& where, bool heading = false)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(where);
-    if (heading) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
 
 void addRule(QWidget* parent, int x)
 {
@@ -60,7 +49,7 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
     , programDir_(programDir)
 {
     setFixedSize(kSize);
-    QLabel* title = addLabel(this, QStringLiteral("考勤系统相关操作设置"), {12, 8, 300, 22}, true);
+    QLabel* title = makeLabel(this, QStringLiteral("考勤系统相关操作设置"), {12, 8, 300, 22}, true);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.25);
     title->setFont(big);
@@ -102,15 +91,15 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
 
 void SettingsPage::buildRosterPart()
 {
-    addLabel(this, QStringLiteral("员工编号列表"), {12, 36, 200, 18}, true);
+    makeLabel(this, QStringLiteral("员工编号列表"), {12, 36, 200, 18}, true);
     sList = new QListWidget(this);
     sList->setObjectName(QStringLiteral("sList"));
     sList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     sList->setGeometry(12, 56, 200, 236);
 
-    addLabel(this, QStringLiteral("编号："), {12, 300, 40, 22});
+    makeLabel(this, QStringLiteral("编号："), {12, 300, 40, 22});
     sTxt[0]->setGeometry(52, 300, 160, 22);
-    addLabel(this, QStringLiteral("姓名："), {12, 326, 40, 22});
+    makeLabel(this, QStringLiteral("姓名："), {12, 326, 40, 22});
     sTxt[1]->setGeometry(52, 326, 160, 22);
 
     const struct {
@@ -124,7 +113,7 @@ void SettingsPage::buildRosterPart()
     };
     int y = 358;
     for (const auto& a : actions) {
-        addLabel(this, QString::fromUtf16(a.caption), {12, y, 142, 21});
+        makeLabel(this, QString::fromUtf16(a.caption), {12, y, 142, 21});
         bnPic[a.button]->move(158, y);
         bnPic[a.button]->setCaption(QString::fromUtf16(a.buttonCaption));
         y += 28;
@@ -133,30 +122,30 @@ void SettingsPage::buildRosterPart()
 
 void SettingsPage::buildTimePart()
 {
-    addLabel(this, QStringLiteral("上下班时间设定"), {236, 36, 200, 18}, true);
+    makeLabel(this, QStringLiteral("上下班时间设定"), {236, 36, 200, 18}, true);
     auto placeRows = [this](int top, const TimeRow* rows, int count) {
         for (int r = 0; r < count; ++r) {
             const TimeRow& row = rows[r];
             const int y = top + r * 26;
-            addLabel(this, QString::fromUtf16(row.period), {236, y, 30, 22});
+            makeLabel(this, QString::fromUtf16(row.period), {236, y, 30, 22});
             int x = 266;
             for (int t = 0; t < 2; ++t) {
                 const char16_t* kind = t == 0 ? row.first : row.second;
                 if (!kind)
                     break;
                 const int hour = row.firstBox + 2 * t;
-                addLabel(this, QString::fromUtf16(kind), {x, y, 28, 22});
+                makeLabel(this, QString::fromUtf16(kind), {x, y, 28, 22});
                 sTxt[hour]->setGeometry(x + 28, y, 26, 22);
-                addLabel(this, QStringLiteral("点"), {x + 56, y, 14, 22});
+                makeLabel(this, QStringLiteral("点"), {x + 56, y, 14, 22});
                 sTxt[hour + 1]->setGeometry(x + 70, y, 26, 22);
-                addLabel(this, QStringLiteral("分"), {x + 98, y, 14, 22});
+                makeLabel(this, QStringLiteral("分"), {x + 98, y, 14, 22});
                 x += 124;
             }
         }
     };
     auto modeCaption = [this](int y, const QString& mode) {
-        addLabel(this, QStringLiteral("时间模式"), {236, y + 2, 56, 20});
-        QLabel* number = addLabel(this, mode, {292, y, 20, 24}, true);
+        makeLabel(this, QStringLiteral("时间模式"), {236, y + 2, 56, 20});
+        QLabel* number = makeLabel(this, mode, {292, y, 20, 24}, true);
         QFont f = number->font();
         f.setPointSizeF(f.pointSizeF() * 1.4);
         number->setFont(f);
@@ -165,7 +154,7 @@ void SettingsPage::buildTimePart()
 
     modeCaption(58, QStringLiteral("1"));
     placeRows(86, kMode1Rows, 3);
-    addLabel(this, QStringLiteral("将以上时间 -->"), {266, 166, 100, 21});
+    makeLabel(this, QStringLiteral("将以上时间 -->"), {266, 166, 100, 21});
     bnPic[3]->move(370, 166);
     bnPic[3]->setCaption(QStringLiteral("保存"));
 
@@ -186,19 +175,19 @@ void SettingsPage::buildTimePart()
 
     modeCaption(314, QStringLiteral("2"));
     placeRows(342, kMode2Rows, 2);
-    addLabel(this, QStringLiteral("将以上时间 -->"), {266, 396, 100, 21});
+    makeLabel(this, QStringLiteral("将以上时间 -->"), {266, 396, 100, 21});
     bnPic[4]->move(370, 396);
     bnPic[4]->setCaption(QStringLiteral("保存"));
 }
 
 void SettingsPage::buildPositionPart()
 {
-    addLabel(this, QStringLiteral("指定考勤记录读取位置"), {528, 36, 240, 18}, true);
-    addLabel(this, QStringLiteral("编号起始单元格名称："), {528, 60, 128, 22});
+    makeLabel(this, QStringLiteral("指定考勤记录读取位置"), {528, 36, 240, 18}, true);
+    makeLabel(this, QStringLiteral("编号起始单元格名称："), {528, 60, 128, 22});
     sTxt[settingsbox::kNumberCellBox]->setGeometry(660, 60, 36, 22);
-    addLabel(this, QStringLiteral("时间起始单元格名称："), {528, 86, 128, 22});
+    makeLabel(this, QStringLiteral("时间起始单元格名称："), {528, 86, 128, 22});
     sTxt[settingsbox::kTimeCellBox]->setGeometry(660, 86, 36, 22);
-    addLabel(this, QStringLiteral("将读取位置 -->"), {558, 114, 98, 21});
+    makeLabel(this, QStringLiteral("将读取位置 -->"), {558, 114, 98, 21});
     bnPic[5]->move(660, 114);
     bnPic[5]->setCaption(QStringLiteral("保存"));
 }
@@ -269,7 +258,7 @@ void SettingsPage::prepare()
         note(position.error());
     }
     for (const QString& error : errors)
-        showOutcome(this, true, error);
+        showOutcome(this, Outcome::error(error));
 }
 
 void SettingsPage::refuse(int box, const QString& text)
@@ -302,11 +291,11 @@ void SettingsPage::SaveRoster()
 {
     if (!commitFocusedBox())
         return;
-    SettingsPageData data;
+    SettingsPageData values;
     for (int i = 0; i < sList->count(); ++i)
-        data.rosterList.append(sList->item(i)->text());
-    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::Roster, data);
-    showOutcome(this, !outcome.ok(), outcome.text);
+        values.rosterList.append(sList->item(i)->text());
+    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::Roster, values);
+    showOutcome(this, outcome);
 }
 
 void SettingsPage::AddRosterEntry()
@@ -350,19 +339,19 @@ void SettingsPage::SaveTimeMode(int mode)
     }
     for (int box = first; box <= last; ++box)
         sTxt[box]->setText(settingsbox::leave(box, sTxt[box]->text()).text);
-    SettingsPageData data;
+    SettingsPageData values;
     for (int k = 0; k < 18; ++k)
-        data.timeFields[k] = sTxt[settingsbox::kFirstTimeBox + k]->text();
+        values.timeFields[k] = sTxt[settingsbox::kFirstTimeBox + k]->text();
     const Outcome outcome =
-        config::SaveSettings(programDir_, mode == 1 ? ConfigSection::TimeMode1 : ConfigSection::TimeMode2, data);
-    showOutcome(this, !outcome.ok(), outcome.text);
+        config::SaveSettings(programDir_, mode == 1 ? ConfigSection::TimeMode1 : ConfigSection::TimeMode2, values);
+    showOutcome(this, outcome);
 }
 
 void SettingsPage::SaveReadPosition()
 {
     if (!commitFocusedBox())
         return;
-    SettingsPageData data;
+    SettingsPageData values;
     for (int box : {settingsbox::kNumberCellBox, settingsbox::kTimeCellBox}) {
         const QString cell = settingsbox::leave(box, sTxt[box]->text()).text;
         sTxt[box]->setText(cell);
@@ -373,10 +362,10 @@ void SettingsPage::SaveReadPosition()
             return;
         }
     }
-    data.numberCell = sTxt[settingsbox::kNumberCellBox]->text();
-    data.timeCell = sTxt[settingsbox::kTimeCellBox]->text();
-    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::ReadPosition, data);
-    showOutcome(this, !outcome.ok(), outcome.text);
+    values.numberCell = sTxt[settingsbox::kNumberCellBox]->text();
+    values.timeCell = sTxt[settingsbox::kTimeCellBox]->text();
+    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::ReadPosition, values);
+    showOutcome(this, outcome);
 }
 
 } // namespace tarnby::ui

@@ -9,9 +9,9 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
-#include "shell/ClickLabel.h"
 #include "shell/Form1.h"
-#include "shell/MessageSeam.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/MessageSeam.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     if (args.size() >= 3) {
         page->OpenDataFolderPanel();
         page->cxPic->cTxt->setText(QDir::toNativeSeparators(QFileInfo(args.at(2)).absoluteFilePath()));
-        page->cxPic->ReadFolderRecords();
+        page->cxPic->readAndWait();
         page->CloseDataFolderPanel();
         page->chooseStyle(1);
         const int employee = args.size() >= 4 ? args.at(3).toInt() : 0;

@@ -2,8 +2,10 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
-#include "shell/MessageSeam.h"
-#include "shell/PictureButton.h"
+#include "import/xls/TestWorkbook.h"
+#include "shell/Form1.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,7 +22,11 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <memory>
+#include <set>
+
 using namespace tarnby::ui;
+using tarnby::xls::test::TestWorkbook;
 
 namespace {
 
@@ -54,6 +60,46 @@ QString sampleFolder()
     return QStringLiteral(TARNBY_DIST_DIR "/Source");
 }
 
+// Big enough that a read is still running when the test acts on it.
+constexpr int kBigWorkbooks = 3;
+constexpr int kBigRows = 30000;
+
+// A clock export of kBigWorkbooks x kBigRows punches, 300 employees.
+const QString& bigFolder()
+{
+    static QTemporaryDir dir;
+    static bool written = false;
+    if (!written) {
+        for (int w = 0; w < kBigWorkbooks; ++w) {
+            TestWorkbook book;
+            book.text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("时间"));
+            for (int r = 0; r < kBigRows; ++r) {
+                const int employee = (w * kBigRows + r) / 300;
+                book.text(r + 1, 0, QStringLiteral("%1").arg(employee + 1, 4, 10, QLatin1Char('0')))
+                    .number(r + 1, 1, TestWorkbook::serial(2026, 11, 1 + r % 28, 8, r % 60, 0),
+                            QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+            }
+            QString error;
+            if (!book.save(QDir(dir.path()).filePath(QStringLiteral("%1.xls").arg(w + 1)), &error))
+                qFatal("cannot write the big export: %s", qPrintable(error));
+        }
+        written = true;
+    }
+    static const QString path = dir.path();
+    return path;
+}
+
+// A folder of one workbook with `rows` punches of employee 0001.
+void writeSmallFolder(const QString& folder, int rows)
+{
+    TestWorkbook book;
+    book.text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("时间"));
+    for (int r = 0; r < rows; ++r)
+        book.text(r + 1, 0, QStringLiteral("0001"))
+            .number(r + 1, 1, TestWorkbook::serial(2026, 11, 2 + r, 8, 0, 0), QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+    QVERIFY(book.save(QDir(folder).filePath(QStringLiteral("1.xls"))));
+}
+
 QStringList pickerTexts(const QComboBox* combo)
 {
     QStringList texts;
@@ -75,6 +121,9 @@ private slots:
     void emptyFolderLeavesThePlaceholderWithoutMessage();
     void readErrorNamesTheWorkbookAndKeepsThePicker();
     void missingFolderIsReportedAndNothingChanges();
+    void aLongReadShowsTheOldTableUntilTheNewOneIsWhole();
+    void deletingThePageDuringAReadWaitsForTheWorker();
+    void closingTheWindowDuringAReadEndsWithTheWholeTable();
     void folderBoxSelectsAllOnDoubleClick();
     void pickerGeometry_data();
     void pickerGeometry();
@@ -147,14 +196,14 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
     QString readingCaption;
     bool enabledWhileReading = true;
     bool barShown = false;
-    // Runs from inside the read, when the window processes its events.
+    // Runs while the read is on, when the window processes its events.
     QTimer::singleShot(0, &page, [&] {
         readingColour = page.cxPic->palette().color(QPalette::Window);
         readingCaption = page.cnLab[8]->text();
         enabledWhileReading = page.cxPic->isEnabled();
         barShown = page.cxPic->cxBar->isVisible();
     });
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
 
     QCOMPARE(readingColour, QColor(192, 64, 0));
     QCOMPARE(readingCaption, QStringLiteral("正在读取，请稍候！"));
@@ -176,7 +225,7 @@ void TestDataFolderPanel::readFillsThePickerAndAnalysesItsFirstEntry()
     AnalysisPage page(program.path());
     page.FillPeriodPickers(QDate(2026, 12, 9));
     page.cxPic->cTxt->setText(sampleFolder());
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
     const QStringList entries = pickerTexts(page.dCmb[6]);
     QVERIFY(entries.size() >= 2);
     QVERIFY(entries.first().startsWith(QStringLiteral("0001 ")));
@@ -201,11 +250,11 @@ void TestDataFolderPanel::emptyFolderLeavesThePlaceholderWithoutMessage()
     AnalysisPage page(program.path());
     page.FillPeriodPickers(QDate(2026, 12, 9));
     page.cxPic->cTxt->setText(sampleFolder());
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
     QVERIFY(page.cLV->topLevelItemCount() > 0);
 
     page.cxPic->cTxt->setText(empty.path());
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
     QCOMPARE(pickerTexts(page.dCmb[6]), QStringList{QStringLiteral("====请选择====")});
     QCOMPARE(page.cLV->topLevelItemCount(), 0);
     QVERIFY(page.punches().isEmpty());
@@ -222,11 +271,11 @@ void TestDataFolderPanel::readErrorNamesTheWorkbookAndKeepsThePicker()
     AnalysisPage page(program.path());
     page.FillPeriodPickers(QDate(2026, 12, 9));
     page.cxPic->cTxt->setText(sampleFolder());
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
     const QStringList before = pickerTexts(page.dCmb[6]);
 
     page.cxPic->cTxt->setText(folder);
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
     QCOMPARE(recorder.messages.size(), 1);
     const Message& m = recorder.messages[0];
     QCOMPARE(m.title, QStringLiteral("错误"));
@@ -248,12 +297,96 @@ void TestDataFolderPanel::missingFolderIsReportedAndNothingChanges()
     ProgramFolder program;
     AnalysisPage page(program.path());
     page.cxPic->cTxt->setText(QDir(program.path()).filePath(QStringLiteral("no-such-folder")));
-    page.cxPic->ReadFolderRecords();
+    page.cxPic->readAndWait();
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
     QVERIFY(recorder.messages[0].text.contains(QStringLiteral("no-such-folder")));
     QCOMPARE(pickerTexts(page.dCmb[6]), QStringList{QStringLiteral("====请选择====")});
     QVERIFY(page.cxPic->isEnabled());
+}
+
+void TestDataFolderPanel::aLongReadShowsTheOldTableUntilTheNewOneIsWhole()
+{
+    Recorder recorder;
+    ProgramFolder program;
+    QTemporaryDir small;
+    writeSmallFolder(small.path(), 7);
+    const QString big = bigFolder();
+    AnalysisPage page(program.path());
+    page.FillPeriodPickers(QDate(2026, 12, 9));
+    page.show();
+    page.OpenDataFolderPanel();
+    page.cxPic->cTxt->setText(small.path());
+    page.cxPic->readAndWait();
+    QCOMPARE(page.punches().size(), 7);
+
+    page.cxPic->cTxt->setText(big);
+    // Every turn of the event loop sees the old table or the whole new one.
+    std::set<int> sizesSeen;
+    QTimer sampler;
+    sampler.setInterval(1);
+    connect(&sampler, &QTimer::timeout, &page, [&] { sizesSeen.insert(page.punches().size()); });
+    sampler.start();
+    page.cxPic->ReadFolderRecords();
+    QVERIFY(page.cxPic->isReading());
+    QVERIFY(!page.cxPic->isEnabled());
+    QCOMPARE(page.punches().size(), 7);
+    // A second press while the read runs starts nothing.
+    page.cxPic->ReadFolderRecords();
+    QTRY_VERIFY_WITH_TIMEOUT(!page.cxPic->isReading(), 120000);
+    sampler.stop();
+
+    const int whole = kBigWorkbooks * kBigRows;
+    QCOMPARE(page.punches().size(), whole);
+    for (int size : sizesSeen)
+        QVERIFY2(size == 7 || size == whole, qPrintable(QString::number(size)));
+    QVERIFY(page.cxPic->isEnabled());
+    QVERIFY(page.cxPic->cxStatus->text().isEmpty());
+    QCOMPARE(page.dCmb[6]->count(), whole / 300);
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestDataFolderPanel::deletingThePageDuringAReadWaitsForTheWorker()
+{
+    Recorder recorder;
+    ProgramFolder program;
+    const QString big = bigFolder();
+    auto page = std::make_unique<AnalysisPage>(program.path());
+    page->show();
+    page->OpenDataFolderPanel();
+    page->cxPic->cTxt->setText(big);
+    page->cxPic->ReadFolderRecords();
+    QVERIFY(page->cxPic->isReading());
+    // The worker has begun once its first progress report arrived.
+    QTRY_VERIFY_WITH_TIMEOUT(!page->cxPic->cxStatus->text().isEmpty() || !page->cxPic->isReading(), 60000);
+    // The worker writes into the panel's memory and reports to it: the sanitiser
+    // catches any use after this.
+    page.reset();
+    QTest::qWait(50);
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestDataFolderPanel::closingTheWindowDuringAReadEndsWithTheWholeTable()
+{
+    Recorder recorder;
+    ProgramFolder program;
+    const QString big = bigFolder();
+    {
+        Form1 window(program.path());
+        window.show();
+        window.SwitchPage(2);
+        AnalysisPage* page = window.analysisPage;
+        page->OpenDataFolderPanel();
+        page->cxPic->cTxt->setText(big);
+        page->cxPic->ReadFolderRecords();
+        QVERIFY(page->cxPic->isReading());
+        // The exit question is answered OK: the window closes while the read runs.
+        QVERIFY(window.close());
+        QVERIFY(window.isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(!page->cxPic->isReading(), 120000);
+        QCOMPARE(page->punches().size(), kBigWorkbooks * kBigRows);
+    }
+    QCOMPARE(recorder.messages.first().title, QStringLiteral("退出"));
 }
 
 void TestDataFolderPanel::folderBoxSelectsAllOnDoubleClick()
@@ -273,7 +406,7 @@ void TestDataFolderPanel::pickerGeometry_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("geometry");
-    // The design's twips divided by 15.
+    // The dialog's twips divided by 15, its pixels at 96 dpi.
     QTest::newRow("Drive1") << QStringLiteral("Drive1") << QRect(8, 28, 200, 20);
     QTest::newRow("Dir1") << QStringLiteral("Dir1") << QRect(8, 56, 202, 272);
     QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(84, 335, 60, 25);

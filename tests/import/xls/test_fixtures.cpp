@@ -119,8 +119,8 @@ TEST_P(TimeClock, readsTheValuesBehindTheExpectedPunchTable)
 INSTANTIATE_TEST_SUITE_P(Fixtures, TimeClock,
                          testing::Values("basic-a2b2", "text-cells-a1b2", "fullwidth-comma-a2b3", "date-only-d2e2",
                                          "value-not-format", "folder-rules", "error-missing-time", "encrypted"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             std::string name = info.param;
+                         [](const testing::TestParamInfo<const char*>& testCase) {
+                             std::string name = testCase.param;
                              for (char& c : name)
                                  if (c == '-')
                                      c = '_';
@@ -228,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WildCase{"color-date-xls.xls", 0, 0, Kind::Number, {}},
                     WildCase{"invalid_formula.xls", 0, 0, Kind::Error, {}},
                     WildCase{"dates-1904.xls", 0, 0, Kind::DateTime, {}}),
-    [](const testing::TestParamInfo<WildCase>& info) {
-        std::string name = info.param.file;
+    [](const testing::TestParamInfo<WildCase>& testCase) {
+        std::string name = testCase.param.file;
         name.resize(name.find('.'));
         for (char& c : name)
             if (c == '-' || c == '_')

@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"mulRkMiddleValue", [](TestWorkbook& b) { b.mulRk(2, 0, {1, 41323.5, 3}, QStringLiteral("0")); }, Kind::Number, 41323.5, {}},
         CellCase{"mulRkDates", [](TestWorkbook& b) { b.mulRk(2, 0, {41323, 41324}, QStringLiteral("yyyy-mm-dd")); }, Kind::DateTime, 41324, {}},
         CellCase{"mulBlankOverCells", [](TestWorkbook& b) { b.number(2, 1, 9).mulBlank(2, 0, 3); }, Kind::Empty, 0, {}}),
-    [](const testing::TestParamInfo<CellCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CellCase>& testCase) { return std::string(testCase.param.name); });
 
 struct FormatCase {
     const char* name;
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"customCondition", QStringLiteral("[>=100]0;0.00"), 0, Kind::Number},
         FormatCase{"customCurrencyLocale", QStringLiteral("[$USD-409]#,##0.00"), 0, Kind::Number},
         FormatCase{"customScientific", QStringLiteral("0.00E+00"), 0, Kind::Number}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FormatCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST(Reader, the1904DateSystemIsShiftedToThe1900System)
 {
@@ -205,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CodePageCase{"windows1252", 1252, QStringLiteral("café €5")},
                     CodePageCase{"windows1251", 1251, QStringLiteral("Иванов")},
                     CodePageCase{"missingCodePageMeans1252", 0, QStringLiteral("Müller")}),
-    [](const testing::TestParamInfo<CodePageCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CodePageCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST(Reader, gbkFormatTextIsDecodedBeforeItIsClassified)
 {
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {QStringLiteral("a中b文c字d"), QStringLiteral("甲1乙2丙3"), QStringLiteral("plain")}},
         SstCase{"richRunsAndPhoneticSkipped", 8224, false, true, {QStringLiteral("富文本"), QStringLiteral("rich")}},
         SstCase{"richRunsSplitAcrossRecords", 20, false, true, manyTexts(40, QStringLiteral("r"))}),
-    [](const testing::TestParamInfo<SstCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SstCase>& testCase) { return std::string(testCase.param.name); });
 
 // The first byte of each CONTINUE record of the shared strings: the width flag
 // of the characters that carry on there.
@@ -444,7 +444,7 @@ INSTANTIATE_TEST_SUITE_P(
             s[at + 4 + 6] = 5;
             return compound(QStringLiteral("Workbook"), s);
         }, ReadError::Damaged}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusalCase>& testCase) { return std::string(testCase.param.name); });
 
 // A compound document whose Workbook stream starts at a sector past the end of the file.
 QByteArray withBrokenStreamStart(int rows)

@@ -64,6 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"outsideTheSheetIgnored", [](Sheet& s) { s.set(-1, 0, number(1)); s.set(0, 70000, number(1)); }, 0, 0, {}},
         StoreCase{"reservedRowsChangeNothing", [](Sheet& s) { s.reserveRows(1000); s.set(1, 1, number(3)); }, 2, 2,
                   {{1, 1, 3}, {0, 1, -1}}}),
-    [](const testing::TestParamInfo<StoreCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<StoreCase>& testCase) { return std::string(testCase.param.name); });
 
 } // namespace

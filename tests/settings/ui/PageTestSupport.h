@@ -3,7 +3,7 @@
 // SrDate, and a message seam that records instead of asking a person.
 
 #include "base/TextFile.h"
-#include "shell/MessageSeam.h"
+#include "widgets/MessageSeam.h"
 
 #include <QDir>
 #include <QFile>

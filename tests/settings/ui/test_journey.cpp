@@ -2,10 +2,12 @@
 // duty day on page 1, and both seen in the remarks of the analysis on page 2.
 
 #include "PageTestSupport.h"
+#include "analysis/ui/AnalysisPage.h"
+#include "import/ui/DataFolderPanel.h"
 #include "settings/ui/PageTextBox.h"
-#include "shell/ClickLabel.h"
 #include "shell/Form1.h"
-#include "shell/PictureButton.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/PictureButton.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -107,6 +109,8 @@ private slots:
         window.SwitchPage(2);
         press(window, 11);
         press(window, 13);
+        // The read runs on a worker; the panel is back once it has ended.
+        QTRY_VERIFY_WITH_TIMEOUT(!window.analysisPage->cxPic->isReading(), 60000);
         press(window, 14);
         for (const auto& m : log.messages)
             QVERIFY2(m.title != QStringLiteral("错误"), qPrintable(m.text));

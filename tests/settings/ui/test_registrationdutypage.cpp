@@ -1,9 +1,9 @@
 #include "PageTestSupport.h"
 #include "settings/ui/PageTextBox.h"
 #include "settings/ui/RegistrationDutyPage.h"
-#include "shell/ClickLabel.h"
-#include "shell/ImageList.h"
-#include "shell/PictureButton.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ImageList.h"
+#include "widgets/PictureButton.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -79,6 +79,27 @@ private slots:
         const QStringList stray = unexpected_.texts();
         unexpected_.messages.clear();
         QVERIFY2(stray.isEmpty(), qPrintable(stray.join(u'|')));
+    }
+
+    void beforeTheWindowGivesAWorkDateTheClockDecidesFebruary_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("day");
+        QTest::newRow("a leap year's clock allows the 29th") << QDate(2024, 2, 10) << QStringLiteral("29");
+        QTest::newRow("another year's clock cuts to the 28th") << QDate(2025, 2, 10) << QStringLiteral("28");
+    }
+    void beforeTheWindowGivesAWorkDateTheClockDecidesFebruary()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, day);
+        pagetest::ProgramFolder folder;
+        pagetest::MessageLog log;
+        RegistrationDutyPage page(folder.path(), [today] { return QDateTime(today, QTime(9, 0)); });
+        dTxt(page, 0)->setText(QStringLiteral("02"));
+        dTxt(page, 1)->setText(QStringLiteral("31"));
+        // Adding runs the rules of the date boxes first.
+        page.AddRegistration();
+        QCOMPARE(dTxt(page, 1)->text(), day);
     }
 
     void preparingFillsPickersDatesAndTheFirstType()

@@ -1,7 +1,7 @@
 #include "PageTestSupport.h"
 #include "settings/ui/PageTextBox.h"
 #include "settings/ui/SettingsPage.h"
-#include "shell/PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QListWidget>
 #include <QTest>

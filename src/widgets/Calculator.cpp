@@ -35,11 +35,11 @@ bool startCalculator(QWidget* parent, const QString& programDir, const std::opti
 {
     const QString calculator = findCalculator(programDir, searchPath);
     if (calculator.isEmpty()) {
-        showMessage(parent, {QStringLiteral("错误"), QStringLiteral("找不到[计算器]程序！"), MessageIcon::Critical});
+        showMessage(parent, {kTitleError, QStringLiteral("找不到[计算器]程序！"), MessageIcon::Critical});
         return false;
     }
     if (!QProcess::startDetached(calculator, {})) {
-        showMessage(parent, {QStringLiteral("错误"),
+        showMessage(parent, {kTitleError,
                              QStringLiteral("[计算器]程序无法启动：%1").arg(QDir::toNativeSeparators(calculator)),
                              MessageIcon::Critical});
         return false;

@@ -3,6 +3,8 @@
 // grids and the small text buttons of the pages. Which mouse button was used
 // matters (left marks, right unmarks), so it travels with the signal.
 
+#include "settings/DayCell.h"
+
 #include <QLabel>
 
 namespace tarnby::ui {
@@ -26,5 +28,8 @@ protected:
 private:
     QColor background_;
 };
+
+// The button of a click on a day label as the month grids of the core take it.
+ClickButton dayClickButton(Qt::MouseButton button);
 
 } // namespace tarnby::ui

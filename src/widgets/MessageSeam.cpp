@@ -43,12 +43,11 @@ MessageAnswer showMessage(QWidget* parent, const Message& message)
     return showBox(parent, message);
 }
 
-void showOutcome(QWidget* parent, bool error, const QString& text)
+void showOutcome(QWidget* parent, const Outcome& outcome)
 {
-    if (text.isEmpty())
+    if (outcome.text.isEmpty())
         return;
-    showMessage(parent, error ? Message{QStringLiteral("错误"), text, MessageIcon::Critical}
-                              : Message{QStringLiteral("完成"), text, MessageIcon::None});
+    showMessage(parent, {outcome.title(), outcome.text, outcome.ok() ? MessageIcon::None : MessageIcon::Critical});
 }
 
 MessageHandler setMessageHandler(MessageHandler next)

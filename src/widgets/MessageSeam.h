@@ -2,6 +2,8 @@
 // Every message box of the window goes through here, so that tests can answer
 // and record them instead of a person.
 
+#include "base/Outcome.h"
+
 #include <QString>
 #include <functional>
 
@@ -28,9 +30,9 @@ using MessageHandler = std::function<MessageAnswer(QWidget* parent, const Messag
 // Shows a modal message box (or asks the installed handler) and returns the answer.
 MessageAnswer showMessage(QWidget* parent, const Message& message);
 
-// "完成" with an OK button, or "错误" with the critical icon, as the outcome says.
-// Quiet outcomes show nothing.
-void showOutcome(QWidget* parent, bool error, const QString& text);
+// The outcome's text under its title ("完成", or "错误" with the critical
+// icon); an outcome without text shows nothing.
+void showOutcome(QWidget* parent, const Outcome& outcome);
 
 // Replaces the message box; returns the previous handler. Pass {} to restore the box.
 MessageHandler setMessageHandler(MessageHandler handler);
