@@ -216,7 +216,10 @@ private:
                                            report_.made.toString(QStringLiteral("yyyy-MM-dd HH:mm")), report_.version);
             textAt(mm(kMargin, y + 8, bodyWidth(), 4.5), line1);
             textAt(mm(kMargin, y + 12.5, bodyWidth(), 4.5), line2);
-            textAt(mm(kMargin, y + 17, bodyWidth(), 4.5), line3);
+            const qsizetype unreadable = report_.unreadableFines().size();
+            textAt(mm(kMargin, y + 17, bodyWidth(), 4.5),
+                   unreadable == 0 ? line3
+                                   : line3 + QStringLiteral("    另有 %1 处罚款金额无法识别，未计入合计").arg(unreadable));
             y += kIntroHeight;
         }
         const std::vector<double> widths = columns({0, 11, 11, 11, 11, 11, 10, 10, 10, 10, 10, 10, 10, 9, 12});
