@@ -17,6 +17,13 @@ def width(text):
     return sum(2 if ord(c) >= 0x1100 else 1 for c in text)
 
 
+def print_setup(sheet, header_rows):
+    sheet.set_landscape()
+    sheet.set_paper(9)
+    sheet.fit_to_pages(1, 0)
+    sheet.repeat_rows(0, header_rows - 1)
+
+
 def write(ready, path):
     book = xlsxwriter.Workbook(path)
     summary = book.add_worksheet("汇总")
@@ -54,15 +61,17 @@ def write(ready, path):
     for c, w in enumerate(widths):
         summary.set_column(c, c, min(w + 2, 60))
     summary.freeze_panes(2, 1)
+    print_setup(summary, 2)
     last = max(row - 1, 2)
     summary.autofilter(1, 0, last, len(heads) - 1)
+    summary.print_area(0, 0, last, len(heads) - 1)
     chart = book.add_chart({"type": "bar", "subtype": "stacked"})
     chart.set_title({"name": "迟到、漏打与旷工"})
     for col, rgb in ((1, 0xF4B183), (2, 0xE46C0A), (3, 0xFF9999), (4, 0xFF0000), (5, 0xA00000),
                      (6, 0x4472C4), (9, 0x7F7F7F)):
         chart.add_series({"categories": ["汇总", 2, 0, last, 0], "values": ["汇总", 2, col, last, col],
                           "name": ["汇总", 1, col], "fill": {"color": "#%06X" % rgb}})
-    chart.set_x_axis({"reverse": True})
+    chart.set_y_axis({"reverse": True})
     chart.set_legend({"position": "top"})
     summary.insert_chart(1, len(heads) + 1, chart,
                          {"x_scale": 1.6, "y_scale": max(1.0, (110 + 18 * len(ready["summary"])) / 288.0),
@@ -88,6 +97,7 @@ def write(ready, path):
     for c, w in enumerate(widths):
         details.set_column(c, c, min(w + 2, 60))
     details.freeze_panes(1, 1)
+    print_setup(details, 1)
     details.autofilter(0, 0, max(row - 1, 1), len(heads) - 1)
 
     heads = ready["registrationHeaders"]
@@ -101,6 +111,7 @@ def write(ready, path):
     for c, w in enumerate(widths):
         registrations.set_column(c, c, min(w + 2, 60))
     registrations.freeze_panes(1, 1)
+    print_setup(registrations, 1)
 
     widths = [0, 0]
     for r, (name, value) in enumerate(ready["notes"]):

@@ -112,7 +112,10 @@ QString targetRefusal(const QString& target)
 
 Outcome writeAtomically(const QString& target, const ContentWriter& write)
 {
-    const QFileInfo info(QDir::current().absoluteFilePath(target));
+    QFileInfo info(QDir::current().absoluteFilePath(target));
+    // A link is followed, so the file it names is replaced and the link stays.
+    if (info.isSymLink() && !info.symLinkTarget().isEmpty())
+        info = QFileInfo(info.symLinkTarget());
     const QString path = info.absoluteFilePath();
     if (const QString refusal = targetRefusal(path); !refusal.isEmpty())
         return failed(path, refusal);

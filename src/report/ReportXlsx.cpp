@@ -106,6 +106,17 @@ private:
         worksheet_write_string(sheet, row, col, value.toUtf8().constData(), f);
     }
 
+    // Printed from the spreadsheet program: landscape, one page wide, the
+    // header rows on every page.
+    static void printSetup(lxw_worksheet* sheet, lxw_row_t headerRows)
+    {
+        worksheet_set_landscape(sheet);
+        worksheet_set_paper(sheet, 9); // A4
+        worksheet_fit_to_pages(sheet, 1, 0);
+        if (headerRows > 0)
+            worksheet_repeat_rows(sheet, 0, headerRows - 1);
+    }
+
     void headers(lxw_worksheet* sheet, lxw_row_t row, const QStringList& names)
     {
         for (qsizetype c = 0; c < names.size(); ++c)
@@ -134,8 +145,11 @@ private:
         }
         widths.apply(sheet);
         worksheet_freeze_panes(sheet, 2, 1);
+        printSetup(sheet, 2);
         const lxw_row_t last = row > 2 ? row - 1 : 2;
         worksheet_autofilter(sheet, 1, 0, last, lastCol);
+        // The chart is for the screen; a printed summary is the table alone.
+        worksheet_print_area(sheet, 0, 0, last, lastCol);
         if (!report_.employees.isEmpty())
             addChart(sheet, last, lastCol);
     }
@@ -163,8 +177,8 @@ private:
             fill.color = s.color;
             chart_series_set_fill(one, &fill);
         }
-        // The first employee on top, as in the table.
-        chart_axis_set_reverse(chart->x_axis);
+        // The first employee on top, as in the table (a bar chart's categories run up the y axis).
+        chart_axis_set_reverse(chart->y_axis);
         chart_legend_set_position(chart, LXW_CHART_LEGEND_TOP);
         lxw_chart_options options{};
         options.x_scale = 1.6;
@@ -209,6 +223,7 @@ private:
         }
         widths.apply(sheet);
         worksheet_freeze_panes(sheet, 1, 1);
+        printSetup(sheet, 1);
         worksheet_autofilter(sheet, 0, 0, row > 1 ? row - 1 : 1, lxw_col_t(names.size() - 1));
     }
 
@@ -243,6 +258,7 @@ private:
         }
         widths.apply(sheet);
         worksheet_freeze_panes(sheet, 1, 1);
+        printSetup(sheet, 1);
     }
 
     void writeNotes()

@@ -411,6 +411,25 @@ TEST(AtomicWrite, RefusesWhatCannotBeATarget)
     EXPECT_EQ(entries(dir.path()), QStringList{"taken.xlsx"});
 }
 
+TEST(AtomicWrite, ALinkKeepsPointingAtTheNewReport)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("store");
+    const QString real = dir.filePath("store/report.csv");
+    writeFile(real, "old");
+    const QString link = dir.filePath("report.csv");
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(writeAtomically(link, [](const QString& temp) {
+                    QFile f(temp);
+                    f.open(QIODevice::WriteOnly);
+                    f.write("new");
+                    return QString();
+                }).ok());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(real), QByteArray("new"));
+    EXPECT_EQ(entries(dir.filePath("store")), QStringList{"report.csv"});
+}
+
 TEST(AtomicWrite, AWriterThatFailsLeavesNothingBehind)
 {
     QTemporaryDir dir;
