@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 namespace tarnby::report {
@@ -149,6 +150,7 @@ private:
         f.setPointSizeF(points);
         f.setBold(bold);
         p_.setFont(f);
+        metrics_.emplace(f, &device_);
     }
 
     void textAt(const QRectF& r, const QString& text, int flags = Qt::AlignLeft | Qt::AlignVCenter,
@@ -156,8 +158,10 @@ private:
     {
         p_.setPen(color);
         const QRectF inner = r.adjusted(0.8 * unit_, 0, -0.8 * unit_, 0);
-        const QString shown = QFontMetricsF(p_.font(), &device_).elidedText(text, Qt::ElideRight, inner.width());
-        p_.drawText(inner, flags, shown);
+        if (metrics_ && metrics_->horizontalAdvance(text) > inner.width())
+            p_.drawText(inner, flags, metrics_->elidedText(text, Qt::ElideRight, inner.width()));
+        else
+            p_.drawText(inner, flags, text);
     }
 
     void hLine(double x, double y, double w, const QColor& color = QColor(0x99, 0x99, 0x99))
@@ -339,6 +343,7 @@ private:
     double width_ = 0;  // page in millimetres
     double height_ = 0;
     QString family_;
+    std::optional<QFontMetricsF> metrics_; // of the font set last
     std::vector<Page> pages_;
 };
 
