@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 
 using namespace tarnby;
 using namespace tarnby::report;
@@ -82,6 +83,11 @@ const AmountCase kAmounts[] = {
     {"五点", std::nullopt},
     {"99999999999999999999", std::nullopt},
 };
+
+void PrintTo(const AmountCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class FineAmount : public ::testing::TestWithParam<AmountCase> {};
 

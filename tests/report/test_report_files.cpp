@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <ostream>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -288,6 +289,11 @@ struct WriterCase {
     const char* name;
     Writer write;
 };
+
+void PrintTo(const WriterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const WriterCase kWriters[] = {{"report.xlsx", writeXlsx}, {"report.csv", writeCsv}, {"report.pdf", writePdf}};
 
