@@ -12,6 +12,9 @@ import time
 
 import xlsxwriter
 
+# The same mode as the report writer: rows go to disk as they are written.
+CONSTANT_MEMORY = True
+
 
 def width(text):
     return sum(2 if ord(c) >= 0x1100 else 1 for c in text)
@@ -25,7 +28,7 @@ def print_setup(sheet, header_rows):
 
 
 def write(ready, path):
-    book = xlsxwriter.Workbook(path)
+    book = xlsxwriter.Workbook(path, {"constant_memory": CONSTANT_MEMORY})
     summary = book.add_worksheet("汇总")
     details = book.add_worksheet("明细")
     registrations = book.add_worksheet("登记")
@@ -44,7 +47,7 @@ def write(ready, path):
         return colored[rgb]
 
     heads = ready["summaryHeaders"]
-    summary.merge_range(0, 0, 0, len(heads) - 1, ready["title"], title)
+    summary.write_string(0, 0, ready["title"], title)
     summary.set_row(0, 24)
     widths = [width(h) for h in heads]
     for c, h in enumerate(heads):

@@ -128,7 +128,9 @@ private:
         lxw_worksheet* sheet = summarySheet_;
         const QStringList& names = summaryHeaders();
         const lxw_col_t lastCol = lxw_col_t(names.size() - 1);
-        worksheet_merge_range(sheet, 0, 0, 0, lastCol, report_.title().toUtf8().constData(), title_);
+        // A plain cell: rows are written once, in order, so no merged range;
+        // the title runs on over the empty cells beside it.
+        text(sheet, 0, 0, report_.title(), title_);
         worksheet_set_row(sheet, 0, 24, nullptr);
         headers(sheet, 1, names);
         Widths widths(names);
@@ -318,7 +320,10 @@ Outcome writeXlsx(const Report& report, const QString& path)
 {
     return writeAtomically(path, [&report](const QString& temp) -> QString {
         const QByteArray name = QFile::encodeName(temp);
+        // Rows go to disk as they are written: a thousand employees' month
+        // needs no more memory than one row.
         lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
         lxw_workbook* book = workbook_new_opt(name.constData(), &options);
         if (!book)
             return failureReason(errno ? errno : ENOMEM);

@@ -14,7 +14,7 @@
 namespace testsupport {
 
 struct XlsxCell {
-    QString type;  // "s" shared string, "n" number, "str", "inlineStr" ...
+    QString type;  // "s" a text (shared or inline), "n" a number, "b", "e" ...
     QString value; // the string itself for strings, else the number text
     int style = 0;
 };
@@ -177,6 +177,8 @@ private:
                 }
                 if (cell.type == QLatin1String("s"))
                     cell.value = strings_.value(cell.value.toInt());
+                else if (cell.type == QLatin1String("inlineStr"))
+                    cell.type = QStringLiteral("s"); // a text cell either way
                 s.cells.insert(ref, cell);
                 qsizetype digits = 0;
                 while (digits < ref.size() && !ref.at(digits).isDigit())
