@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+
+class QCoreApplication;
 
 namespace tarnby::cli {
 
@@ -27,5 +30,12 @@ void printOut(const QString& text);
 // Takes "--home DIR" out of args; the program folder is DIR, else the executable's.
 // Returns false (after printing the message) when --home lacks its value.
 bool takeHome(QStringList& args, const QString& exeDir, QString* home);
+
+// The application object: a window-less GUI application for a command that
+// paints (a PDF report), else a core one.
+// The GUI application sees none of the command's arguments.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv);
+// The arguments after the program name.
+QStringList commandArguments(int argc, char** argv);
 
 } // namespace tarnby::cli

@@ -72,8 +72,10 @@ bool takeHome(QStringList& args, const QString& exeDir, QString* home)
 int main(int argc, char** argv)
 {
     using namespace tarnby::cli;
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Taken before the application object exists: a GUI application would take
+    // what looks like its own options ("--style") out of the command line.
+    QStringList args = commandArguments(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         printUsage();
         return args.isEmpty() ? kExitUsage : kExitOk;

@@ -1,0 +1,308 @@
+// Times the month-end report of 1,000 employees: one month of about 81,000
+// punches and 400 registrations, the whole `tarnby-cli report` process for the
+// .xlsx (and the .csv and .pdf for reference), against python3-xlsxwriter
+// writing the same cells, formats and chart from ready results. The import
+// alone and `analyse --all` are timed too, so the analysis share shows.
+//
+//   bench_report [RUNS]
+
+#include "import/FolderImport.h"
+#include "import/PunchTable.h"
+#include "report/ReportAnalysis.h"
+#include "report/ReportWriters.h"
+#include "base/TextFile.h"
+#include "TestWorkbook.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kEmployees = 1000;
+constexpr int kRegistrations = 400;
+constexpr int kYear = 2026;
+constexpr int kMonth = 11;
+constexpr int kRowsPerWorkbook = 60000;
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+QString number(int n)
+{
+    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+// Four punches a working day, a few missed or late, exported one employee after another.
+bool writeExport(const QString& folder, int* punches)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    std::mt19937 rng(81000);
+    struct Slot {
+        int hour;
+        int from; // minutes after the hour
+        int spread;
+    };
+    const Slot shifts[] = {{8, 0, 40}, {12, 0, 8}, {13, 30, 35}, {17, 0, 50}};
+    std::vector<tarnby::xls::test::TestWorkbook> books(1);
+    books.back().text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("打卡时间"));
+    int row = 1;
+    *punches = 0;
+    for (int n = 1; n <= kEmployees; ++n) {
+        for (QDate day(kYear, kMonth, 1); day.month() == kMonth; day = day.addDays(1)) {
+            if (day.dayOfWeek() > 5)
+                continue;
+            for (const Slot& s : shifts) {
+                if (rng() % 100 < 4)
+                    continue;
+                if (row > kRowsPerWorkbook) {
+                    books.emplace_back();
+                    books.back().text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("打卡时间"));
+                    row = 1;
+                }
+                const int minute = s.from + int(rng() % unsigned(s.spread + 1));
+                books.back().text(row, 0, number(n));
+                books.back().number(row, 1,
+                                    tarnby::xls::test::TestWorkbook::serial(kYear, kMonth, day.day(), s.hour + minute / 60,
+                                                                           minute % 60, int(rng() % 60u)),
+                                    QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+                ++row;
+                ++*punches;
+            }
+        }
+    }
+    for (size_t i = 0; i < books.size(); ++i) {
+        QString error;
+        if (!books[i].save(QDir(folder).filePath(QStringLiteral("kq-%1.xls").arg(i + 1)), &error)) {
+            std::fprintf(stderr, "cannot write the export: %s\n", qPrintable(error));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeHome(const QString& home, int registrations)
+{
+    QStringList init{QStringLiteral("[A2B2] 数据读取位置"), QStringLiteral(";+ 员工编号,姓名")};
+    for (int n = 1; n <= kEmployees; ++n)
+        init.append(QStringLiteral("%1,员工%2").arg(number(n)).arg(n));
+    init += {QStringLiteral(";#"), QStringLiteral(";="), QStringLiteral("083012001400170020302230090017002130"),
+             QStringLiteral(";*"), QStringLiteral(";;")};
+    if (!tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("Init.ini")), init).ok()
+        || !QDir(home).mkpath(QStringLiteral("SrDate")))
+        return false;
+    std::mt19937 rng(400);
+    const QStringList handling = {QStringLiteral("病假1天"),   QStringLiteral("事假0.5天"), QStringLiteral("不计迟到1次"),
+                                  QStringLiteral("不计漏打1次"), QStringLiteral("处罚50元"),  QStringLiteral("处罚一百元"),
+                                  QStringLiteral("不计旷工1天")};
+    QStringList lines;
+    for (int i = 0; i < registrations; ++i) {
+        const int n = 1 + int(rng() % kEmployees);
+        const int day = 1 + int(rng() % 30u);
+        lines.append(QStringLiteral("%1##%2月%3日##员工%4##事由%5##%6")
+                         .arg(number(n))
+                         .arg(kMonth, 2, 10, QLatin1Char('0'))
+                         .arg(day, 2, 10, QLatin1Char('0'))
+                         .arg(n)
+                         .arg(i)
+                         .arg(handling.at(int(rng() % unsigned(handling.size())))));
+    }
+    return tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("SrDate/%1%2.ydj").arg(kYear).arg(kMonth)), lines)
+        .ok();
+}
+
+// The cells the report holds, as ready results for the reference writer.
+QByteArray readyResults(const tarnby::report::Report& report)
+{
+    using namespace tarnby;
+    using namespace tarnby::report;
+    QJsonObject root;
+    root.insert("title", report.title());
+    root.insert("summaryHeaders", QJsonArray::fromStringList(summaryHeaders()));
+    root.insert("detailHeaders", QJsonArray::fromStringList(detailHeaders()));
+    root.insert("registrationHeaders", QJsonArray::fromStringList(registrationHeaders()));
+    QJsonArray summary, details, registrations, notes;
+    for (const EmployeeReport& e : report.employees) {
+        QJsonArray row{e.employee};
+        for (double v : e.values)
+            row.append(v);
+        row.append(fullAttendanceText(e.fullAttendance));
+        row.append(yuanValue(e.fineTotal));
+        summary.append(row);
+        for (qsizetype i = 0; i < e.rows.size(); ++i) {
+            QJsonArray cells{e.employee, e.rowDates.at(i).toString(Qt::ISODate)};
+            QJsonArray colors{QJsonValue()};
+            for (int c = 1; c < kResultColumns; ++c) {
+                cells.append(e.rows.at(i).cells[size_t(c)]);
+                const CellColor& color = e.rows.at(i).colors[size_t(c)];
+                colors.append(color ? QJsonValue(int(*color)) : QJsonValue());
+            }
+            details.append(QJsonArray{cells, colors});
+        }
+        for (const EmployeeRegistrationRow& r : e.registrations)
+            registrations.append(QJsonArray{e.employee, r.serial, r.date, r.reason, r.method});
+    }
+    for (const auto& [label, value] : reportNotes(report))
+        notes.append(QJsonArray{label, value});
+    root.insert("summary", summary);
+    root.insert("details", details);
+    root.insert("registrations", registrations);
+    root.insert("notes", notes);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+double runProcess(const QString& program, const QStringList& args, QByteArray* out = nullptr)
+{
+    QProcess p;
+    QElapsedTimer timer;
+    timer.start();
+    p.start(program, args);
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), p.readAllStandardError().constData());
+        return -1;
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (out)
+        *out = p.readAllStandardOutput();
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = std::max(1, app.arguments().value(1, QStringLiteral("5")).toInt());
+    const QString folder = QStringLiteral(TARNBY_BENCH_DATA);
+    int punches = 0;
+    if (tarnby::listWorkbooks(folder).isEmpty()) {
+        std::printf("writing the export to %s ...\n", qPrintable(folder));
+        if (!writeExport(folder, &punches))
+            return 1;
+    }
+    QTemporaryDir home;
+    QTemporaryDir bare; // the same program folder without registrations
+    QTemporaryDir out;
+    if (!home.isValid() || !bare.isValid() || !out.isValid() || !writeHome(home.path(), kRegistrations)
+        || !writeHome(bare.path(), 0)) {
+        std::fprintf(stderr, "cannot lay out the program folder\n");
+        return 1;
+    }
+
+    const QStringList period = {QStringLiteral("--home"), home.path(), QStringLiteral("--folder"), folder,
+                                QStringLiteral("--year"), QString::number(kYear), QStringLiteral("--month"),
+                                QString::number(kMonth), QStringLiteral("--style"), QStringLiteral("1")};
+    const QString cli = QStringLiteral(TARNBY_CLI);
+    auto timeCli = [&](const QStringList& args) {
+        std::vector<double> seconds;
+        for (int r = 0; r < runs; ++r) {
+            const double s = runProcess(cli, args);
+            if (s < 0)
+                return -1.0;
+            seconds.push_back(s);
+        }
+        return median(seconds);
+    };
+    const QString xlsx = QDir(out.path()).filePath(QStringLiteral("report.xlsx"));
+    const double importOnly = timeCli(QStringList{QStringLiteral("import"), QStringLiteral("--home"), home.path(), folder});
+    const double analyse = timeCli(QStringList{QStringLiteral("analyse")} + period + QStringList{QStringLiteral("--all")});
+    const double report = timeCli(QStringList{QStringLiteral("report")} + period + QStringList{QStringLiteral("--output"), xlsx});
+    const double csv = timeCli(QStringList{QStringLiteral("report")} + period
+                               + QStringList{QStringLiteral("--output"), QDir(out.path()).filePath(QStringLiteral("report.csv"))});
+    const double pdf = timeCli(QStringList{QStringLiteral("report")} + period
+                               + QStringList{QStringLiteral("--output"), QDir(out.path()).filePath(QStringLiteral("report.pdf"))});
+    QStringList barePeriod = period;
+    barePeriod[1] = bare.path();
+    const double reportBare = timeCli(QStringList{QStringLiteral("report")} + barePeriod + QStringList{QStringLiteral("--output"), xlsx});
+    if (importOnly < 0 || analyse < 0 || report < 0 || csv < 0 || pdf < 0 || reportBare < 0)
+        return 1;
+
+    // The ready results for the reference, built in this process as the command builds them.
+    tarnby::PunchTable table;
+    if (tarnby::ReadFolderRecords(home.path(), folder, table).kind != tarnby::ImportOutcome::Kind::Read)
+        return 1;
+    tarnby::report::ReportSetting setting;
+    setting.period.style = tarnby::kMonthStartStyle;
+    setting.period.start = tarnby::MonthKey{kYear, kMonth};
+    setting.dataFolder = folder;
+    QElapsedTimer inProcess;
+    inProcess.start();
+    const tarnby::report::ReportBuild build =
+        tarnby::report::buildReport(home.path(), table, tarnby::FillAnalysisPicker(home.path(), table).value(), setting);
+    const double buildSeconds = inProcess.nsecsElapsed() / 1e9;
+    if (!build.ok())
+        return 1;
+    qsizetype detailRows = 0;
+    int registrationRows = 0;
+    for (const auto& e : build.report.employees) {
+        detailRows += e.rows.size();
+        registrationRows += int(e.registrations.size());
+    }
+    std::vector<double> writerSeconds;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!tarnby::report::writeXlsx(build.report, QDir(out.path()).filePath(QStringLiteral("in-process.xlsx"))).ok())
+            return 1;
+        writerSeconds.push_back(timer.nsecsElapsed() / 1e9);
+    }
+    const double writer = median(writerSeconds);
+    const QString ready = QDir(out.path()).filePath(QStringLiteral("ready.json"));
+    {
+        QFile f(ready);
+        if (!f.open(QIODevice::WriteOnly) || f.write(readyResults(build.report)) < 0)
+            return 1;
+    }
+    QByteArray reference;
+    if (runProcess(QStringLiteral(TARNBY_PYTHON3),
+                   {QStringLiteral(TARNBY_XLSXWRITER_SCRIPT), ready, QDir(out.path()).filePath(QStringLiteral("python.xlsx")),
+                    QString::number(runs)},
+                   &reference)
+        < 0)
+        return 1;
+    const double python = reference.trimmed().toDouble();
+
+    std::printf("export:                 %s (%lld workbooks%s)\n", qPrintable(folder),
+                static_cast<long long>(tarnby::listWorkbooks(folder).size()),
+                punches ? qPrintable(QStringLiteral(", %1 punches written").arg(punches)) : "");
+    std::printf("records:                %d; employees %lld; registrations %d (%d listed in the report)\n", table.size(),
+                static_cast<long long>(build.report.employees.size()), kRegistrations, registrationRows);
+    std::printf("cells:                  汇总 %lld rows, 明细 %lld rows, 登记 %d rows\n",
+                static_cast<long long>(build.report.employees.size()), static_cast<long long>(detailRows),
+                registrationRows);
+    std::printf("tarnby-cli import:      %.0f ms (median of %d, whole process)\n", importOnly * 1e3, runs);
+    std::printf("tarnby-cli analyse:     %.0f ms (median of %d, --all, whole process)\n", analyse * 1e3, runs);
+    std::printf("tarnby-cli report xlsx: %.0f ms (median of %d, whole process)\n", report * 1e3, runs);
+    std::printf("tarnby-cli report csv:  %.0f ms\n", csv * 1e3);
+    std::printf("tarnby-cli report pdf:  %.0f ms (%lld pages)\n", pdf * 1e3,
+                static_cast<long long>(build.report.employees.size() + 1));
+    std::printf("analysis in process:    %.0f ms (buildReport: every employee, gathering included)\n", buildSeconds * 1e3);
+    std::printf("python3-xlsxwriter:     %.0f ms (median of %d, writing the same cells from ready results)\n",
+                python * 1e3, runs);
+    std::printf("tarnby-cli report xlsx: %.0f ms without registrations (median of %d, whole process)\n", reportBare * 1e3,
+                runs);
+    std::printf("xlsx writer in process: %.0f ms (median of %d, writeXlsx from the built report)\n", writer * 1e3, runs);
+    std::printf("speed-up, whole report: %.2fx (python3-xlsxwriter / whole tarnby-cli report, 400 registrations)\n",
+                python / report);
+    std::printf("speed-up, no regs:      %.2fx (python3-xlsxwriter / whole tarnby-cli report, no registrations)\n",
+                python / reportBare);
+    std::printf("speed-up, writer:       %.1fx (python3-xlsxwriter / writeXlsx, same cells)\n", python / writer);
+    std::printf("analysis share:         %.0f%% of the report process (buildReport / report)\n",
+                100.0 * buildSeconds / report);
+    return 0;
+}

@@ -1,0 +1,126 @@
+// tarnby-cli report: every employee of the picker analysed once and written as
+// the month-end report, .xlsx, .csv or .pdf by the output file's extension.
+
+#include "Command.h"
+#include "PeriodOptions.h"
+
+#include "import/FolderImport.h"
+#include "import/PunchTable.h"
+#include "settings/ConfigFile.h"
+#include "report/ReportAnalysis.h"
+#include "report/ReportWriters.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarnby::cli {
+namespace {
+
+const char* const kUsage = "report [--home DIR] --folder FOLDER --year Y --month M [--style 1|2] [--mode 1|2] "
+                           "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] "
+                           "--output FILE(.xlsx|.csv|.pdf)";
+
+struct Options {
+    QString folder;
+    PeriodOptions period;
+    TimeMode mode = TimeMode::Administrative;
+    QString output;
+};
+
+bool parse(const QStringList& args, Options& o)
+{
+    auto fail = [](const QString& text) {
+        printError(text);
+        return false;
+    };
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const Taken taken = takePeriodOption(args, i, o.period);
+        if (taken == Taken::Failed)
+            return false;
+        if (taken == Taken::Yes)
+            continue;
+        const QString& name = args.at(i);
+        static const QStringList valued = {"--folder", "--mode", "--output"};
+        if (!valued.contains(name))
+            return fail(QStringLiteral("未知的选项：%1").arg(name));
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
+        const QString value = args.at(++i);
+        if (name == QLatin1String("--folder")) {
+            o.folder = value;
+        } else if (name == QLatin1String("--mode")) {
+            if (value != QLatin1String("1") && value != QLatin1String("2"))
+                return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
+            o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
+        } else {
+            o.output = value;
+        }
+    }
+    if (o.folder.isEmpty())
+        return fail(QStringLiteral("请用 --folder 指定考勤所在目录。"));
+    if (!periodComplete(o.period))
+        return false;
+    if (o.output.isEmpty())
+        return fail(QStringLiteral("请用 --output 指定报表文件（.xlsx、.csv 或 .pdf）。"));
+    if (!report::formatOfPath(o.output))
+        return fail(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(o.output));
+    return true;
+}
+
+int reportCommand(QStringList args, const QString& exeDir)
+{
+    QString home;
+    if (!takeHome(args, exeDir, &home))
+        return kExitUsage;
+    Options o;
+    if (!parse(args, o))
+        return kExitUsage;
+    if (!QFileInfo(config::filePath(home)).isFile()) {
+        printError(QStringLiteral("找不到配置文件：%1").arg(QDir::toNativeSeparators(config::filePath(home))));
+        return kExitUsage;
+    }
+
+    PunchTable table;
+    const ImportOutcome read = ReadFolderRecords(home, QDir(o.folder).absolutePath(), table);
+    if (read.kind == ImportOutcome::Kind::SetupError) {
+        printError(read.text);
+        return kExitUsage;
+    }
+    if (read.kind == ImportOutcome::Kind::ReadError) {
+        printError(read.text);
+        return kExitReadError;
+    }
+    if (read.hasMessage())
+        printError(read.text);
+
+    SettlementCalendar calendar;
+    if (const int status = setUpCalendar(o.period, home, calendar); status != kExitOk)
+        return status;
+    const Result<QStringList> picker = FillAnalysisPicker(home, table);
+    if (!picker) {
+        printError(picker.error());
+        return kExitUsage;
+    }
+
+    report::ReportSetting setting;
+    setting.period = *calendar.period();
+    setting.timeMode = o.mode;
+    setting.restDays = calendar.restDayFlags();
+    setting.dataFolder = QDir(o.folder).absolutePath();
+    const report::ReportBuild build = report::buildReport(home, table, picker.value(), setting);
+    if (!build.ok()) {
+        printError(build.error);
+        return kExitUsage;
+    }
+    const Outcome written = report::writeReport(build.report, o.output);
+    if (!written.ok()) {
+        printError(written.text);
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+const CommandRegistration registration("report", kUsage, reportCommand);
+
+} // namespace
+} // namespace tarnby::cli

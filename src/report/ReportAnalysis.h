@@ -1,0 +1,48 @@
+#pragma once
+// Builds the month-end report: every distinct entry of the employee picker is
+// analysed once, in picker order, exactly as the result page would analyse it.
+//
+// This is the report's only door into the analysis. It may run on a worker
+// thread as long as nobody changes the punch table or the program folder's
+// files meanwhile; progress is reported on that thread.
+
+#include "report/ReportModel.h"
+
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <functional>
+
+namespace tarnby {
+class PunchTable;
+}
+
+namespace tarnby::report {
+
+struct ReportProgress {
+    int done = 0;     // entries analysed so far
+    int total = 0;    // distinct entries to analyse
+    QString employee; // the entry just analysed
+};
+using ReportProgressFn = std::function<void(const ReportProgress&)>;
+
+struct ReportBuild {
+    enum class Status { Done, Cancelled, Failed };
+    Status status = Status::Failed;
+    Report report;   // complete when Done
+    QString error;   // the "错误" text when Failed
+    bool ok() const { return status == Status::Done; }
+};
+
+// `pickerEntries` as the picker holds them (the placeholder and repeated
+// entries are passed over). `cancel` is polled between employees; when it is
+// set the build stops and returns Cancelled. Fails with the analysis's message
+// when Init.ini's time line, a registration file or a duty roster cannot be read.
+ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
+                        const ReportSetting& setting, const ReportProgressFn& progress = {},
+                        const std::atomic<bool>* cancel = nullptr);
+
+// The entries a report covers: picker order, each once, no placeholder.
+QStringList reportEntries(const QStringList& pickerEntries);
+
+} // namespace tarnby::report

@@ -1,0 +1,88 @@
+#include "report/AtomicFile.h"
+#include "report/ReportWriters.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace tarnby::report {
+namespace {
+
+QString csvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+std::optional<ReportFormat> formatOfPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("xlsx"))
+        return ReportFormat::Xlsx;
+    if (suffix == QLatin1String("csv"))
+        return ReportFormat::Csv;
+    if (suffix == QLatin1String("pdf"))
+        return ReportFormat::Pdf;
+    return std::nullopt;
+}
+
+Outcome writeReport(const Report& report, const QString& path)
+{
+    const std::optional<ReportFormat> format = formatOfPath(path);
+    if (!format)
+        return Outcome::error(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
+    switch (*format) {
+    case ReportFormat::Xlsx:
+        return writeXlsx(report, path);
+    case ReportFormat::Csv:
+        return writeCsv(report, path);
+    case ReportFormat::Pdf:
+        return writePdf(report, path);
+    }
+    return Outcome::error(QStringLiteral("未知的报表格式。"));
+}
+
+QByteArray summaryCsv(const Report& report)
+{
+    QString text;
+    QStringList header;
+    for (const QString& h : summaryHeaders())
+        header.append(csvField(h));
+    text += header.join(u',') + QStringLiteral("\r\n");
+    for (const EmployeeReport& e : report.employees) {
+        QStringList line{csvField(e.employee)};
+        for (double v : e.values)
+            line.append(numberText(v));
+        line.append(fullAttendanceText(e.fullAttendance));
+        line.append(yuanText(e.fineTotal));
+        text += line.join(u',') + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+Outcome writeCsv(const Report& report, const QString& path)
+{
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + summaryCsv(report);
+    return writeAtomically(path, [&bytes](const QString& temp) -> QString {
+        QFile file(temp);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return failureReason(errno);
+        errno = 0;
+        if (file.write(bytes) != bytes.size() || !file.flush()) {
+            const int error = errno;
+            return failureReason(error);
+        }
+        file.close();
+        if (file.error() != QFileDevice::NoError)
+            return failureReason(errno);
+        return {};
+    });
+}
+
+} // namespace tarnby::report

@@ -1,0 +1,171 @@
+#include "report/ReportModel.h"
+
+#include <QDir>
+
+namespace tarnby::report {
+namespace {
+
+const QString kFull = QStringLiteral("有");
+const QString kDays = QStringLiteral("天");
+
+// The caption as a number: "3" is 3, "1.5天" is 1.5.
+double captionValue(QString caption)
+{
+    if (caption.endsWith(kDays))
+        caption.chop(kDays.size());
+    bool ok = false;
+    const double value = caption.toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+QString dateText(const QDate& date)
+{
+    return QStringLiteral("%1年%2月%3日")
+        .arg(date.year())
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+bool EmployeeReport::isDayValued(int index)
+{
+    // 病假, 事假, 旷工 and 休息日 are in days; the others count occurrences.
+    return index == 6 || index == 7 || index == 8 || index == 11;
+}
+
+double EmployeeReport::lateness() const
+{
+    return values[0] + values[1] + values[2] + values[3] + values[4];
+}
+
+EmployeeReport employeeReport(const QString& employee, const AnalysisResult& result, const QList<QDate>& dates)
+{
+    EmployeeReport out;
+    out.employee = employee;
+    out.rows = result.rows;
+    out.captions = result.stats;
+    out.registrations = result.registrations;
+    for (qsizetype i = 0; i < out.rows.size(); ++i)
+        out.rowDates.append(dates.value(i));
+    for (int s = 0; s < kNumericStatistics; ++s)
+        out.values[s] = captionValue(out.captions[s]);
+    out.fullAttendance = out.captions[kNumericStatistics] == kFull;
+    for (const ResultRow& row : out.rows) {
+        const QString penalty = penaltyOfRemark(row.cells[ColRemark]);
+        if (penalty.isEmpty())
+            continue;
+        FineEntry fine{row.cells[ColDate], penalty, readFineAmount(amountTextOfPenalty(penalty))};
+        if (fine.fen)
+            out.fineTotal += *fine.fen;
+        out.fines.append(fine);
+    }
+    return out;
+}
+
+QString Report::periodText() const
+{
+    return dateText(setting.period.firstDay()) + QStringLiteral("—") + dateText(setting.period.lastDay());
+}
+
+QString Report::styleText() const
+{
+    return setting.period.style == kMonthStartStyle ? QStringLiteral("月初制") : QStringLiteral("月中制");
+}
+
+QString Report::modeText() const
+{
+    return setting.timeMode == TimeMode::NineToFive ? QStringLiteral("模式二（朝九晚五）") : QStringLiteral("模式一（行政班制）");
+}
+
+QString Report::title() const
+{
+    return QStringLiteral("考勤汇总  %1  %2  时间%3").arg(periodText(), styleText(), modeText());
+}
+
+QString Report::restDatesText() const
+{
+    if (restDates.isEmpty())
+        return QStringLiteral("无");
+    QStringList days;
+    for (const QDate& d : restDates)
+        days.append(d.toString(QStringLiteral("MM月dd日")));
+    return days.join(QStringLiteral("、"));
+}
+
+QList<UnreadableFine> Report::unreadableFines() const
+{
+    QList<UnreadableFine> out;
+    for (const EmployeeReport& e : employees)
+        for (const FineEntry& f : e.fines)
+            if (!f.fen)
+                out.append({e.employee, f.dayText, f.penalty});
+    return out;
+}
+
+Fen Report::fineTotal() const
+{
+    Fen total = 0;
+    for (const EmployeeReport& e : employees)
+        total += e.fineTotal;
+    return total;
+}
+
+const QStringList& summaryHeaders()
+{
+    static const QStringList headers = {
+        QStringLiteral("员工"),           QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
+        QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"), QStringLiteral("上班迟到60分钟内"),
+        QStringLiteral("漏打"),           QStringLiteral("病假(天)"),        QStringLiteral("事假(天)"),
+        QStringLiteral("旷工(天)"),       QStringLiteral("加班一档"),         QStringLiteral("加班二档"),
+        QStringLiteral("休息日(天)"),     QStringLiteral("全勤"),             QStringLiteral("罚款(元)"),
+    };
+    return headers;
+}
+
+const QStringList& detailHeaders()
+{
+    static const QStringList headers = {QStringLiteral("员工"),  QStringLiteral("日期"),  QStringLiteral("星期"),
+                                        QStringLiteral("A上班"), QStringLiteral("A下班"), QStringLiteral("P上班"),
+                                        QStringLiteral("P下班"), QStringLiteral("备注")};
+    return headers;
+}
+
+const QStringList& registrationHeaders()
+{
+    static const QStringList headers = {QStringLiteral("员工"), QStringLiteral("序号"), QStringLiteral("日期"),
+                                        QStringLiteral("登记事由"), QStringLiteral("处理方式")};
+    return headers;
+}
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+QString fullAttendanceText(bool full)
+{
+    return full ? kFull : QStringLiteral("无");
+}
+
+QList<std::pair<QString, QString>> reportNotes(const Report& report)
+{
+    QList<std::pair<QString, QString>> notes = {
+        {QStringLiteral("结算期"), report.periodText()},
+        {QStringLiteral("月结制式"), report.styleText()},
+        {QStringLiteral("时间模式"), report.modeText()},
+        {QStringLiteral("休息日"), report.restDatesText()},
+        {QStringLiteral("数据目录"), QDir::toNativeSeparators(report.setting.dataFolder)},
+        {QStringLiteral("制表时间"), report.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+        {QStringLiteral("程序版本"), report.version},
+        {QStringLiteral("员工人数"), QString::number(report.employees.size())},
+        {QStringLiteral("罚款合计(元)"), yuanText(report.fineTotal())},
+    };
+    const QList<UnreadableFine> unreadable = report.unreadableFines();
+    for (const UnreadableFine& f : unreadable)
+        notes.append({QStringLiteral("罚款金额无法识别，未计入合计"),
+                      QStringLiteral("%1 %2 %3").arg(f.employee, f.dayText, f.penalty)});
+    return notes;
+}
+
+} // namespace tarnby::report

@@ -1,0 +1,341 @@
+// The .xlsx report through libxlsxwriter: 汇总 with its chart, 明细, 登记, 说明.
+
+#include "report/AtomicFile.h"
+#include "report/ReportWriters.h"
+
+#include <QFile>
+#include <QHash>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+#include <xlsxwriter.h>
+
+namespace tarnby::report {
+namespace {
+
+const char* const kSummarySheet = "汇总";
+const char* const kDetailSheet = "明细";
+const char* const kRegistrationSheet = "登记";
+const char* const kNotesSheet = "说明";
+
+constexpr double kMaxColumnWidth = 60.0;
+
+// A text's width in character cells: a Chinese character takes two.
+double displayWidth(const QString& text)
+{
+    double width = 0;
+    for (const QChar c : text)
+        width += c.unicode() >= 0x1100 ? 2.0 : 1.0;
+    return width;
+}
+
+// Column widths that fit the widest cell, within reason.
+class Widths {
+public:
+    explicit Widths(const QStringList& headers)
+    {
+        for (const QString& h : headers)
+            widths_.push_back(displayWidth(h));
+    }
+    void fit(int column, const QString& text)
+    {
+        widths_[size_t(column)] = std::max(widths_[size_t(column)], displayWidth(text));
+    }
+    void apply(lxw_worksheet* sheet, const std::vector<lxw_format*>& formats = {}) const
+    {
+        for (size_t c = 0; c < widths_.size(); ++c)
+            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::min(widths_[c] + 2.0, kMaxColumnWidth),
+                                 c < formats.size() ? formats[c] : nullptr);
+    }
+
+private:
+    std::vector<double> widths_;
+};
+
+class XlsxReport {
+public:
+    XlsxReport(const Report& report, lxw_workbook* book) : report_(report), book_(book)
+    {
+        header_ = workbook_add_format(book_);
+        format_set_bold(header_);
+        format_set_bg_color(header_, 0xDDE6F0);
+        format_set_border(header_, LXW_BORDER_THIN);
+        format_set_align(header_, LXW_ALIGN_CENTER);
+        format_set_align(header_, LXW_ALIGN_VERTICAL_CENTER);
+        title_ = workbook_add_format(book_);
+        format_set_bold(title_);
+        format_set_font_size(title_, 14);
+        days_ = workbook_add_format(book_);
+        format_set_num_format(days_, "General\"天\"");
+        date_ = workbook_add_format(book_);
+        format_set_num_format(date_, "mm\"月\"dd\"日\"");
+        label_ = workbook_add_format(book_);
+        format_set_bold(label_);
+    }
+
+    void write()
+    {
+        // Sheets in the order of the report, created first so the chart can name 汇总.
+        summarySheet_ = workbook_add_worksheet(book_, kSummarySheet);
+        detailSheet_ = workbook_add_worksheet(book_, kDetailSheet);
+        registrationSheet_ = workbook_add_worksheet(book_, kRegistrationSheet);
+        notesSheet_ = workbook_add_worksheet(book_, kNotesSheet);
+        writeSummary();
+        writeDetails();
+        writeRegistrations();
+        writeNotes();
+    }
+
+private:
+    lxw_format* colored(std::uint32_t rgb)
+    {
+        auto it = colored_.find(rgb);
+        if (it == colored_.end()) {
+            lxw_format* f = workbook_add_format(book_);
+            format_set_font_color(f, lxw_color_t(rgb));
+            it = colored_.insert(rgb, f);
+        }
+        return it.value();
+    }
+
+    void text(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QString& value, lxw_format* f = nullptr)
+    {
+        worksheet_write_string(sheet, row, col, value.toUtf8().constData(), f);
+    }
+
+    // Printed from the spreadsheet program: landscape, one page wide, the
+    // header rows on every page.
+    static void printSetup(lxw_worksheet* sheet, lxw_row_t headerRows)
+    {
+        worksheet_set_landscape(sheet);
+        worksheet_set_paper(sheet, 9); // A4
+        worksheet_fit_to_pages(sheet, 1, 0);
+        if (headerRows > 0)
+            worksheet_repeat_rows(sheet, 0, headerRows - 1);
+    }
+
+    void headers(lxw_worksheet* sheet, lxw_row_t row, const QStringList& names)
+    {
+        for (qsizetype c = 0; c < names.size(); ++c)
+            text(sheet, row, lxw_col_t(c), names.at(c), header_);
+    }
+
+    void writeSummary()
+    {
+        lxw_worksheet* sheet = summarySheet_;
+        const QStringList& names = summaryHeaders();
+        const lxw_col_t lastCol = lxw_col_t(names.size() - 1);
+        // A plain cell: rows are written once, in order, so no merged range;
+        // the title runs on over the empty cells beside it.
+        text(sheet, 0, 0, report_.title(), title_);
+        worksheet_set_row(sheet, 0, 24, nullptr);
+        headers(sheet, 1, names);
+        Widths widths(names);
+        lxw_row_t row = 2;
+        for (const EmployeeReport& e : report_.employees) {
+            text(sheet, row, 0, e.employee);
+            widths.fit(0, e.employee);
+            for (int s = 0; s < kNumericStatistics; ++s)
+                worksheet_write_number(sheet, row, lxw_col_t(s + 1), e.values[size_t(s)],
+                                       EmployeeReport::isDayValued(s) ? days_ : nullptr);
+            text(sheet, row, 13, fullAttendanceText(e.fullAttendance));
+            worksheet_write_number(sheet, row, 14, yuanValue(e.fineTotal), nullptr);
+            ++row;
+        }
+        widths.apply(sheet);
+        worksheet_freeze_panes(sheet, 2, 1);
+        printSetup(sheet, 2);
+        const lxw_row_t last = row > 2 ? row - 1 : 2;
+        worksheet_autofilter(sheet, 1, 0, last, lastCol);
+        // The chart is for the screen; a printed summary is the table alone.
+        worksheet_print_area(sheet, 0, 0, last, lastCol);
+        if (!report_.employees.isEmpty())
+            addChart(sheet, last, lastCol);
+    }
+
+    // One bar per employee: the lateness tiers, missed punches and absence
+    // stacked, so the longest bars are the employees with the most faults.
+    void addChart(lxw_worksheet* sheet, lxw_row_t last, lxw_col_t lastCol)
+    {
+        lxw_chart* chart = workbook_add_chart(book_, LXW_CHART_BAR_STACKED);
+        chart_title_set_name(chart, "迟到、漏打与旷工");
+        const struct {
+            lxw_col_t column;
+            lxw_color_t color;
+        } series[] = {
+            {1, 0xF4B183}, {2, 0xE46C0A}, {3, 0xFF9999}, {4, 0xFF0000}, {5, 0xA00000}, // lateness tiers
+            {6, 0x4472C4},                                                             // 漏打
+            {9, 0x7F7F7F},                                                             // 旷工(天)
+        };
+        for (const auto& s : series) {
+            lxw_chart_series* one = chart_add_series(chart, nullptr, nullptr);
+            chart_series_set_categories(one, kSummarySheet, 2, 0, last, 0);
+            chart_series_set_values(one, kSummarySheet, 2, s.column, last, s.column);
+            chart_series_set_name_range(one, kSummarySheet, 1, s.column);
+            lxw_chart_fill fill{};
+            fill.color = s.color;
+            chart_series_set_fill(one, &fill);
+        }
+        // The first employee on top, as in the table (a bar chart's categories run up the y axis).
+        chart_axis_set_reverse(chart->y_axis);
+        chart_legend_set_position(chart, LXW_CHART_LEGEND_TOP);
+        lxw_chart_options options{};
+        options.x_scale = 1.6;
+        const double height = 110.0 + 18.0 * double(report_.employees.size());
+        options.y_scale = std::max(1.0, height / 288.0);
+        options.x_offset = 10;
+        worksheet_insert_chart_opt(sheet, 1, lastCol + 2, chart, &options);
+    }
+
+    void writeDetails()
+    {
+        lxw_worksheet* sheet = detailSheet_;
+        const QStringList& names = detailHeaders();
+        headers(sheet, 0, names);
+        Widths widths(names);
+        widths.fit(1, QStringLiteral("00月00日"));
+        lxw_row_t row = 1;
+        for (const EmployeeReport& e : report_.employees) {
+            widths.fit(0, e.employee);
+            const QByteArray employee = e.employee.toUtf8();
+            for (qsizetype i = 0; i < e.rows.size(); ++i) {
+                const ResultRow& r = e.rows.at(i);
+                worksheet_write_string(sheet, row, 0, employee.constData(), nullptr);
+                const QDate date = e.rowDates.value(i);
+                if (date.isValid()) {
+                    lxw_datetime when{date.year(), date.month(), date.day(), 0, 0, 0.0};
+                    worksheet_write_datetime(sheet, row, 1, &when, r.colors[ColDate] ? coloredDate(*r.colors[ColDate]) : date_);
+                } else {
+                    text(sheet, row, 1, r.cells[ColDate]);
+                }
+                for (int c = ColWeekday; c < kResultColumns; ++c) {
+                    const QString& cell = r.cells[size_t(c)];
+                    if (cell.isEmpty())
+                        continue;
+                    const CellColor& color = r.colors[size_t(c)];
+                    text(sheet, row, lxw_col_t(c + 1), cell, color ? colored(*color) : nullptr);
+                    if (c == ColRemark)
+                        widths.fit(c + 1, cell);
+                }
+                ++row;
+            }
+        }
+        widths.apply(sheet);
+        worksheet_freeze_panes(sheet, 1, 1);
+        printSetup(sheet, 1);
+        worksheet_autofilter(sheet, 0, 0, row > 1 ? row - 1 : 1, lxw_col_t(names.size() - 1));
+    }
+
+    lxw_format* coloredDate(std::uint32_t rgb)
+    {
+        auto it = coloredDates_.find(rgb);
+        if (it == coloredDates_.end()) {
+            lxw_format* f = workbook_add_format(book_);
+            format_set_num_format(f, "mm\"月\"dd\"日\"");
+            format_set_font_color(f, lxw_color_t(rgb));
+            it = coloredDates_.insert(rgb, f);
+        }
+        return it.value();
+    }
+
+    void writeRegistrations()
+    {
+        lxw_worksheet* sheet = registrationSheet_;
+        const QStringList& names = registrationHeaders();
+        headers(sheet, 0, names);
+        Widths widths(names);
+        lxw_row_t row = 1;
+        for (const EmployeeReport& e : report_.employees) {
+            for (const EmployeeRegistrationRow& r : e.registrations) {
+                const QStringList cells = {e.employee, r.serial, r.date, r.reason, r.method};
+                for (qsizetype c = 0; c < cells.size(); ++c) {
+                    text(sheet, row, lxw_col_t(c), cells.at(c));
+                    widths.fit(int(c), cells.at(c));
+                }
+                ++row;
+            }
+        }
+        widths.apply(sheet);
+        worksheet_freeze_panes(sheet, 1, 1);
+        printSetup(sheet, 1);
+    }
+
+    void writeNotes()
+    {
+        lxw_worksheet* sheet = notesSheet_;
+        Widths widths({QString(), QString()});
+        lxw_row_t row = 0;
+        for (const auto& [label, value] : reportNotes(report_)) {
+            text(sheet, row, 0, label, label_);
+            text(sheet, row, 1, value);
+            widths.fit(0, label);
+            widths.fit(1, value);
+            ++row;
+        }
+        widths.apply(sheet);
+    }
+
+    const Report& report_;
+    lxw_workbook* book_;
+    lxw_worksheet* summarySheet_ = nullptr;
+    lxw_worksheet* detailSheet_ = nullptr;
+    lxw_worksheet* registrationSheet_ = nullptr;
+    lxw_worksheet* notesSheet_ = nullptr;
+    lxw_format* header_ = nullptr;
+    lxw_format* title_ = nullptr;
+    lxw_format* days_ = nullptr;
+    lxw_format* date_ = nullptr;
+    lxw_format* label_ = nullptr;
+    QHash<std::uint32_t, lxw_format*> colored_;
+    QHash<std::uint32_t, lxw_format*> coloredDates_;
+};
+
+// The library reports its failures on stderr as well as in its result; the
+// caller's message is the only one the user should read.
+lxw_error closeQuietly(lxw_workbook* book)
+{
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && sink >= 0)
+        ::dup2(sink, STDERR_FILENO);
+    const lxw_error error = workbook_close(book);
+    const int closeErrno = errno;
+    if (saved >= 0 && sink >= 0)
+        ::dup2(saved, STDERR_FILENO);
+    if (sink >= 0)
+        ::close(sink);
+    if (saved >= 0)
+        ::close(saved);
+    errno = closeErrno;
+    return error;
+}
+
+} // namespace
+
+Outcome writeXlsx(const Report& report, const QString& path)
+{
+    return writeAtomically(path, [&report](const QString& temp) -> QString {
+        const QByteArray name = QFile::encodeName(temp);
+        // Rows go to disk as they are written: a thousand employees' month
+        // needs no more memory than one row.
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
+        lxw_workbook* book = workbook_new_opt(name.constData(), &options);
+        if (!book)
+            return failureReason(errno ? errno : ENOMEM);
+        XlsxReport(report, book).write();
+        errno = 0;
+        const lxw_error error = closeQuietly(book);
+        if (error == LXW_NO_ERROR)
+            return {};
+        const int saved = errno;
+        return saved != 0 ? failureReason(saved)
+                          : QStringLiteral("表格写入出错（%1）").arg(QString::fromUtf8(lxw_strerror(error)));
+    });
+}
+
+} // namespace tarnby::report

@@ -1,0 +1,101 @@
+// Building the report: which picker entries it covers, in which order, and how
+// the window follows and stops it.
+
+#include "import/PunchTable.h"
+#include "report/ReportAnalysis.h"
+#include "base/TextFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <atomic>
+#include <gtest/gtest.h>
+
+using namespace tarnby;
+using namespace tarnby::report;
+
+namespace {
+
+TEST(ReportEntries, PickerOrderEachOnceWithoutThePlaceholder)
+{
+    const struct {
+        QStringList picker;
+        QStringList covered;
+    } cases[] = {
+        {{"====请选择===="}, {}},
+        {{"0002 李四", "0001 张三"}, {"0002 李四", "0001 张三"}},
+        // an employee exported in two runs appears twice in the picker
+        {{"0001 张三", "0002 李四", "0001 张三", "9 未登记"}, {"0001 张三", "0002 李四", "9 未登记"}},
+        {{}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(reportEntries(c.picker), c.covered) << c.picker.join(u'|').toStdString();
+}
+
+class Build : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        ASSERT_TRUE(textfile::writeLines(QDir(home.path()).filePath("Init.ini"),
+                                         {"[A2B2] 数据读取位置", ";+ 员工编号,姓名", "0001,张三", "0002,李四",
+                                          ";# 员工编号结束", ";= 时间", "083012001400170020302230090017002130",
+                                          ";* 时间结束", ";; 文件结束"})
+                        .ok());
+        ASSERT_TRUE(QDir(home.path()).mkpath("SrDate"));
+        for (const char* number : {"0001", "0002", "0001"})
+            for (const char* time : {"08:20:00", "12:01:00", "13:50:00", "17:05:00"})
+                table.append(QStringLiteral("%1##2026-11-02##%2").arg(QString::fromLatin1(number), QString::fromLatin1(time)));
+        setting.period.style = kMonthStartStyle;
+        setting.period.start = MonthKey{2026, 11};
+        setting.restDays[7] = true;
+    }
+
+    QTemporaryDir home;
+    PunchTable table;
+    ReportSetting setting;
+    const QStringList picker = {"0001 张三", "0002 李四", "0001 张三"};
+};
+
+TEST_F(Build, EveryEmployeeOnceWithProgressAndThePeriodsDays)
+{
+    QList<ReportProgress> seen;
+    const ReportBuild build = buildReport(home.path(), table, picker, setting,
+                                          [&seen](const ReportProgress& p) { seen.append(p); });
+    ASSERT_TRUE(build.ok()) << build.error.toStdString();
+    ASSERT_EQ(build.report.employees.size(), 2);
+    EXPECT_EQ(build.report.employees.at(1).employee, QStringLiteral("0002 李四"));
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen.last().done, 2);
+    EXPECT_EQ(seen.last().total, 2);
+    const EmployeeReport& first = build.report.employees.first();
+    ASSERT_EQ(first.rows.size(), 30);
+    EXPECT_EQ(first.rowDates.first(), QDate(2026, 11, 1));
+    EXPECT_EQ(first.rowDates.last(), QDate(2026, 11, 30));
+    EXPECT_EQ(build.report.restDates, QList<QDate>{QDate(2026, 11, 7)});
+    EXPECT_FALSE(build.report.version.isEmpty());
+}
+
+TEST_F(Build, StopsWhenCancelled)
+{
+    std::atomic<bool> cancel{false};
+    int calls = 0;
+    const ReportBuild build = buildReport(
+        home.path(), table, picker, setting,
+        [&](const ReportProgress&) {
+            ++calls;
+            cancel = true;
+        },
+        &cancel);
+    EXPECT_EQ(build.status, ReportBuild::Status::Cancelled);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(Build, AnUnreadableProgramFolderFailsWithItsMessage)
+{
+    QFile::remove(QDir(home.path()).filePath("Init.ini"));
+    const ReportBuild build = buildReport(home.path(), table, picker, setting);
+    EXPECT_EQ(build.status, ReportBuild::Status::Failed);
+    EXPECT_FALSE(build.error.isEmpty());
+}
+
+} // namespace
