@@ -35,7 +35,7 @@ void Sheet::reserveRows(int rows) { reserveRows_ = std::max(0, rows); }
 
 void Sheet::set(int row, int column, Cell cell)
 {
-    if (row < 0 || column < 0 || row > 0xFFFF || column > 0xFFFF)
+    if (row < 0 || column < 0 || row > 0xFFFFF || column > 0xFFFF)
         return;
     if (std::size_t(column) >= columns_.size()) {
         if (cell.kind == Cell::Kind::Empty)
