@@ -1,5 +1,6 @@
 #include "import/FolderImport.h"
 
+#include "import/CellSource.h"
 #include "import/CellText.h"
 #include "import/xls/Workbook.h"
 
@@ -91,7 +92,7 @@ QStringList listWorkbooks(const QString& folder)
     for (const QString& name : all) {
         if (name.startsWith(u'.'))
             continue;
-        if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+        if (isExportName(name))
             names.append(name);
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -147,7 +148,7 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
             report.records = table.size();
             progress(report);
         }
-        const xls::ReadResult book = xls::readFirstSheet(path);
+        const xls::ReadResult book = readExport(path, position);
         if (!book.ok() || !numberAt)
             return readError(path);
 
