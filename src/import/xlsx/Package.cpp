@@ -69,14 +69,27 @@ std::optional<Failure> Package::openBytes(const char* data, std::size_t size)
     return opened(code);
 }
 
+long long Package::locate(const QString& name) const
+{
+    if (name.isEmpty())
+        return -1;
+    const zip_int64_t index = zip_name_locate(zip_, name.toUtf8().constData(), ZIP_FL_NOCASE);
+    if (index >= 0)
+        return index;
+    // some writers store part names with Windows separators
+    QString windows = name;
+    windows.replace(u'/', u'\\');
+    return zip_name_locate(zip_, windows.toUtf8().constData(), ZIP_FL_NOCASE);
+}
+
 bool Package::has(const QString& name) const
 {
-    return !name.isEmpty() && zip_name_locate(zip_, name.toUtf8().constData(), ZIP_FL_NOCASE) >= 0;
+    return locate(name) >= 0;
 }
 
 std::optional<Failure> Package::read(const QString& name, const Sink& sink) const
 {
-    const zip_int64_t index = name.isEmpty() ? -1 : zip_name_locate(zip_, name.toUtf8().constData(), ZIP_FL_NOCASE);
+    const zip_int64_t index = locate(name);
     if (index < 0)
         return damaged(QStringLiteral("the package has no part %1").arg(name));
     zip_stat_t stat;

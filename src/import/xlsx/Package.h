@@ -45,6 +45,7 @@ public:
 
 private:
     std::optional<Failure> opened(int zipError);
+    long long locate(const QString& name) const;
 
     struct zip* zip_ = nullptr;
 };

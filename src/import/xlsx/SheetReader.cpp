@@ -117,7 +117,7 @@ void SheetReader::startCell(const char** attributes)
     phonetic_ = 0;
     value_.clear();
     style_ = 0;
-    if (style) {
+    if (style && *style) { // an empty s is the default format, as a spreadsheet takes it
         const auto [ptr, ec] = std::from_chars(style, style + std::strlen(style), style_);
         if (ec != std::errc() || *ptr || style_ < 0)
             return fail(QStringLiteral("a cell format that is none: %1").arg(QString::fromUtf8(style)));
@@ -192,6 +192,8 @@ void SheetReader::endCell()
         break;
     }
     case Type::Shared: {
+        if (value_.empty())
+            return; // <v/>: no string, an empty cell
         double index = -1;
         if (!parseDouble(value_, &index) || index < 0 || index >= double(context_.sharedStrings.size())
             || index != double(qint64(index)))

@@ -96,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"isoNonsenseIsText", "<c r=\"B1\" t=\"d\"><v>2013-02-30</v></c>", false, Kind::Text, 0,
                  QStringLiteral("2013-02-30")},
         CellCase{"styledBlank", "<c r=\"B1\" s=\"1\"/>", false, Kind::Empty, 0, {}},
+        CellCase{"emptyStyleIsGeneral", "<c r=\"B1\" s=\"\"><v>3</v></c>", false, Kind::Number, 3, {}},
+        CellCase{"sharedWithoutIndexIsEmpty", "<c r=\"B1\" t=\"s\"><v/></c>", false, Kind::Empty, 0, {}},
         CellCase{"referenceLeftOut", "<c r=\"A1\"><v>1</v></c><c><v>7</v></c>", false, Kind::Number, 7, {}}),
     [](const testing::TestParamInfo<CellCase>& info) { return std::string(info.param.name); });
 
@@ -202,6 +204,13 @@ INSTANTIATE_TEST_SUITE_P(
                         auto o = punchOptions();
                         o.chartSheetFirst = true;
                         return TestPackage::workbook(punches(), o);
+                    }},
+        PackageCase{"windowsSeparatorsInPartNames",
+                    [] {
+                        TestPackage p = TestPackage::workbook(punches(), punchOptions());
+                        const QByteArray sheet = p.part(QStringLiteral("xl/worksheets/data.xml"));
+                        return p.remove(QStringLiteral("xl/worksheets/data.xml"))
+                            .part(QStringLiteral("xl\\worksheets\\data.xml"), sheet);
                     }},
         PackageCase{"storedParts", [] { return TestPackage::workbook(punches(), punchOptions()).store(true); }},
         PackageCase{"builtinDateFormat",
