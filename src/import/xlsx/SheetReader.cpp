@@ -3,6 +3,7 @@
 #include "SheetText.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cstring>
 
 namespace tarnby::xlsx {
@@ -30,6 +31,7 @@ bool parseDouble(const std::string& text, double* value)
 SheetReader::SheetReader(const SheetContext& context, const CellRequest& request)
     : context_(context), request_(request), parser_(*this)
 {
+    wantText(false);
 }
 
 void SheetReader::startElement(std::string_view name, const char** attributes)
@@ -44,9 +46,11 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
                 capture_ = 1;
                 hasValue_ = true;
                 value_.clear();
+                wantText(true);
             } else if (name == "t" && type_ == Type::Inline) {
                 capture_ = 2;
                 hasValue_ = true;
+                wantText(true);
             }
         }
         return;
@@ -54,6 +58,8 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
     if (!inSheetData_) {
         if (name == "sheetData")
             inSheetData_ = true;
+        else if (name == "dimension")
+            reserveFor(attribute(attributes, "ref"));
         return;
     }
     if (name == "row") {
@@ -78,6 +84,18 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
             return fail(QStringLiteral("a cell outside a row"));
         startCell(attributes);
     }
+}
+
+void SheetReader::reserveFor(const char* dimension)
+{
+    // "A1:C32168": room for the rows the sheet says it has, no more than the
+    // import keeps; the hint only spares growing the columns step by step
+    if (!dimension)
+        return;
+    const char* colon = std::strchr(dimension, ':');
+    const auto last = parseCellRef(colon ? colon + 1 : dimension);
+    if (last)
+        sheet_.reserveRows(std::min(last->row + 1, request_.maxRows));
 }
 
 void SheetReader::startCell(const char** attributes)
@@ -151,8 +169,10 @@ void SheetReader::endElement(std::string_view name)
         } else if (wanted_) {
             if (name == "rPh")
                 --phonetic_;
-            else if ((name == "v" && capture_ == 1) || (name == "t" && capture_ == 2))
+            else if ((name == "v" && capture_ == 1) || (name == "t" && capture_ == 2)) {
                 capture_ = 0;
+                wantText(false);
+            }
         }
         return;
     }

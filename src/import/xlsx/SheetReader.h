@@ -25,6 +25,7 @@ private:
     void endElement(std::string_view name) override;
     void characters(const char* text, int length) override;
     void startCell(const char** attributes);
+    void reserveFor(const char* dimension);
     void endCell();
 
     const SheetContext& context_;

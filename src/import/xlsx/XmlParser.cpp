@@ -31,6 +31,17 @@ void XmlHandler::fail(const QString& why)
         parser_->fail(why);
 }
 
+void XmlHandler::wantText(bool on)
+{
+    if (parser_)
+        parser_->wantText(on);
+}
+
+void XmlParser::wantText(bool on)
+{
+    XML_SetCharacterDataHandler(parser_, on ? &XmlParser::onText : nullptr);
+}
+
 XmlParser::XmlParser(XmlHandler& handler) : parser_(XML_ParserCreate(nullptr)), handler_(handler)
 {
     handler_.parser_ = this;

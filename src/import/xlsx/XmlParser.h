@@ -37,6 +37,9 @@ public:
 protected:
     // Stops the parse: the part is damaged.
     void fail(const QString& why);
+    // Whether characters() is called; a handler that needs the text of few
+    // elements spares the parser the calls for all others.
+    void wantText(bool on);
 
 private:
     friend class XmlParser;
@@ -55,6 +58,7 @@ public:
     bool feed(const char* data, std::size_t size, bool last);
     // For handlers: stops the parse with a reason.
     void fail(const QString& why);
+    void wantText(bool on);
     bool failed() const { return !error_.isEmpty(); }
     const QString& error() const { return error_; }
 

@@ -324,6 +324,22 @@ INSTANTIATE_TEST_SUITE_P(
                            return TestPackage::workbookWithSheetXml(sheet, punchOptions()).bytes();
                        },
                        ReadError::Damaged},
+        BadPackageCase{"partDeclaredOverOneGiB",
+                       [] {
+                           QByteArray b = TestPackage::workbook(punches(), punchOptions()).bytes();
+                           // the uncompressed size in the local header and in the central directory
+                           const QByteArray name = "xl/worksheets/data.xml";
+                           const qsizetype local = b.indexOf(name) - 30;
+                           const qsizetype central = b.indexOf(name, local + 31) - 46;
+                           for (const qsizetype at : {local + 22, central + 24}) {
+                               b[at] = 0;
+                               b[at + 1] = 0;
+                               b[at + 2] = 0;
+                               b[at + 3] = 0x50;
+                           }
+                           return b;
+                       },
+                       ReadError::Damaged},
         BadPackageCase{"encryptedPackage", [] { return compound(QStringLiteral("EncryptedPackage")); },
                        ReadError::Encrypted},
         BadPackageCase{"otherCompoundDocument", [] { return compound(QStringLiteral("WordDocument")); },
