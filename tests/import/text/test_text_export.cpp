@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"oddUtf16", QByteArray("\xFF\xFE" "1\0,", 5), false, {}},
         DecodeCase{"badUtf8AfterBom", QByteArray("\xEF\xBB\xBF" "1,\xC3\x28\n"), false, {}},
         DecodeCase{"neitherUtf8NorGbk", QByteArray("1,\x81\x20\n"), false, {}}),
-    [](const testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<DecodeCase>& p) { return std::string(p.param.name); });
 
 // --- the splitter and the delimiter rule ---
 
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"emptyLineIsAnEmptyRecord", QStringLiteral("1,a\n\n3,c\n"), Flavour::Csv,
                   {{"1", "a"}, {""}, {"3", "c"}}},
         SplitCase{"trailingDelimiterGivesAnEmptyField", QStringLiteral("1,"), Flavour::Csv, {{"1", ""}}}),
-    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SplitCase>& p) { return std::string(p.param.name); });
 
 TEST(TextSplit, AnUnterminatedQuoteFails)
 {
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CellCase{"signedIsText", "-1.5", Kind::Text, 0, QStringLiteral("-1.5")},
                     CellCase{"fullWidthComma", "\"2013-2-20，8:01\"", Kind::Text, 0, QStringLiteral("2013-2-20，8:01")},
                     CellCase{"emptyIsEmpty", "  ", Kind::Empty, 0, {}}),
-    [](const testing::TestParamInfo<CellCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CellCase>& p) { return std::string(p.param.name); });
 
 TEST(TextCells, PositionAddressesFieldsAndLinesAndKeepsNoOther)
 {

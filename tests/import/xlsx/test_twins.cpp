@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TwinCase{"timeTexts", texts(), 5},
                     TwinCase{"emptyNumberEndsTheFile", stopsAtTheFirstEmptyNumber(), 3},
                     TwinCase{"errorCellIsAReadError", errorInTheTimeColumn(), 2, true, false}),
-    [](const testing::TestParamInfo<TwinCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TwinCase>& p) { return std::string(p.param.name); });
 
 TEST(FormatFolder, ListsEveryFormatInOneNameOrder)
 {

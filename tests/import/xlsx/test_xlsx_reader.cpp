@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"emptyStyleIsGeneral", "<c r=\"B1\" s=\"\"><v>3</v></c>", false, Kind::Number, 3, {}},
         CellCase{"sharedWithoutIndexIsEmpty", "<c r=\"B1\" t=\"s\"><v/></c>", false, Kind::Empty, 0, {}},
         CellCase{"referenceLeftOut", "<c r=\"A1\"><v>1</v></c><c><v>7</v></c>", false, Kind::Number, 7, {}}),
-    [](const testing::TestParamInfo<CellCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<CellCase>& p) { return std::string(p.param.name); });
 
 // --- worksheet XML that is refused ---
 
@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "<worksheet><sheetData><row r=\"1\"><c r=\"B1\"><v>1,5</v></c></row></sheetData></worksheet>"},
         BadSheetCase{"truncated", "<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c></row>"},
         BadSheetCase{"notXml", "PK\x03\x04 this is no XML"}),
-    [](const testing::TestParamInfo<BadSheetCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BadSheetCase>& p) { return std::string(p.param.name); });
 
 // --- whole packages ---
 
@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
                         o.cellFormats = {0, 22};
                         return TestPackage::workbook(punches(), o);
                     }}),
-    [](const testing::TestParamInfo<PackageCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PackageCase>& p) { return std::string(p.param.name); });
 
 struct BadPackageCase {
     const char* name;
@@ -344,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
                        ReadError::Encrypted},
         BadPackageCase{"otherCompoundDocument", [] { return compound(QStringLiteral("WordDocument")); },
                        ReadError::NotWorkbook}),
-    [](const testing::TestParamInfo<BadPackageCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BadPackageCase>& p) { return std::string(p.param.name); });
 
 TEST(XlsxRequest, KeepsOnlyTheAskedRowsAndColumns)
 {
