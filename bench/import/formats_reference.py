@@ -207,6 +207,7 @@ def main():
     if len(sys.argv) == 4 and sys.argv[1] in ("xlsx", "csv"):
         reader = read_xlsx if sys.argv[1] == "xlsx" else read_csv
         times, cpu = [], []
+        reader(sys.argv[2], sys.argv[3])  # one untimed run first, as the benchmark does
         for _ in range(5):
             start, start_cpu = time.perf_counter(), time.process_time()
             records = reader(sys.argv[2], sys.argv[3])

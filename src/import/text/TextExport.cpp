@@ -52,6 +52,44 @@ bool isPlainDecimal(QStringView s)
     return i == n;
 }
 
+// A date-time already in the import's own form, "yyyy-mm-dd HH:NN:SS", as days
+// in the 1900 date system: the import would read the text to this very value,
+// and a clock's log holds nothing else, so a hundred thousand texts need not
+// be kept. Years from 1901 on, where that system counts plainly.
+bool canonicalDateTime(QStringView s, double* serial)
+{
+    if (s.size() != 19 || s[4] != u'-' || s[7] != u'-' || s[10] != u' ' || s[13] != u':' || s[16] != u':')
+        return false;
+    auto number = [&s](int at, int width, int* value) {
+        *value = 0;
+        for (int i = at; i < at + width; ++i) {
+            if (s[i] < u'0' || s[i] > u'9')
+                return false;
+            *value = *value * 10 + (s[i].unicode() - u'0');
+        }
+        return true;
+    };
+    int year, month, day, hour, minute, second;
+    if (!number(0, 4, &year) || !number(5, 2, &month) || !number(8, 2, &day) || !number(11, 2, &hour)
+        || !number(14, 2, &minute) || !number(17, 2, &second))
+        return false;
+    if (year < 1901 || month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 59)
+        return false;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > (month == 2 && leap ? 29 : kDays[month - 1]))
+        return false;
+    // days from 1899-12-30 (H. Hinnant's days from civil, shifted)
+    const int y = year - (month <= 2);
+    const int era = y / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const long long fromEpoch = (long long)era * 146097 + doe - 719468;
+    *serial = double(fromEpoch + 25569) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    return true;
+}
+
 bool isLineEnd(char16_t c)
 {
     return c == u'\n' || c == u'\r';
@@ -201,10 +239,17 @@ xls::ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const Ce
     // room for every line at once: growing two columns of a hundred thousand
     // cells step by step costs more than reading them
     result.sheet.reserveRows(int(std::min<qsizetype>(text->count(u'\n') + 1, lastRow)));
+    // an export repeats each number row after row: one text serves them all
+    QString lastField, lastValue;
     for (int row = 0; row < lastRow && splitter.next(&fields); ++row) {
         if (request.wants(row, request.numberColumn) && std::size_t(request.numberColumn) < fields.size()) {
             xls::Cell cell;
-            cell.text = FieldSplitter::value(fields[std::size_t(request.numberColumn)]);
+            const QStringView field = fields[std::size_t(request.numberColumn)];
+            if (field != lastField) {
+                lastField = field.toString();
+                lastValue = FieldSplitter::value(field);
+            }
+            cell.text = lastValue;
             if (!cell.text.isEmpty()) {
                 cell.kind = xls::Cell::Kind::Text;
                 result.sheet.set(row, request.numberColumn, std::move(cell));
@@ -212,8 +257,10 @@ xls::ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const Ce
         }
         if (request.wants(row, request.timeColumn) && std::size_t(request.timeColumn) < fields.size()) {
             xls::Cell cell;
-            cell.text = FieldSplitter::value(fields[std::size_t(request.timeColumn)]);
-            if (isPlainDecimal(cell.text)) {
+            const QStringView field = fields[std::size_t(request.timeColumn)];
+            if (canonicalDateTime(field, &cell.number)) {
+                cell.kind = xls::Cell::Kind::DateTime;
+            } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
                 cell.kind = xls::Cell::Kind::Number;
                 cell.number = cell.text.toDouble();
                 cell.text.clear();

@@ -152,7 +152,7 @@ struct CellCase {
 
 class TextTimeCell : public testing::TestWithParam<CellCase> {};
 
-TEST_P(TextTimeCell, IsANumberOfDaysOnlyWhenPlainDecimal)
+TEST_P(TextTimeCell, IsANumberOfDaysWhenPlainDecimalElseText)
 {
     const CellCase& c = GetParam();
     const ReadResult result =
@@ -162,10 +162,11 @@ TEST_P(TextTimeCell, IsANumberOfDaysOnlyWhenPlainDecimal)
     EXPECT_EQ(result.sheet.cell(1, 0).text.toStdString(), "0015");
     const Cell& cell = result.sheet.cell(1, 1);
     EXPECT_EQ(cell.kind, c.kind);
-    if (c.kind == Kind::Number)
-        EXPECT_DOUBLE_EQ(cell.number, c.number);
-    else
+    if (c.kind == Kind::Number || c.kind == Kind::DateTime) {
+        EXPECT_NEAR(cell.number, c.number, 1e-9);
+    } else {
         EXPECT_EQ(cell.text.toStdString(), c.text.toStdString());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,7 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CellCase{"decimalDays", "41325.33403", Kind::Number, 41325.33403, {}},
                     CellCase{"wholeDays", " 41325 ", Kind::Number, 41325, {}},
                     CellCase{"quotedDecimal", "\"41325.5\"", Kind::Number, 41325.5, {}},
-                    CellCase{"dateTimeText", "2013-02-20 08:01:02", Kind::Text, 0, QStringLiteral("2013-02-20 08:01:02")},
+                    // the import's own form is taken as the date-time it reads as
+                    CellCase{"canonicalDateTime", "2013-02-20 08:01:02", Kind::DateTime, 41325 + 28862 / 86400.0, {}},
+                    CellCase{"canonicalButNoDay", "2013-02-30 08:01:02", Kind::Text, 0, QStringLiteral("2013-02-30 08:01:02")},
+                    CellCase{"otherDateTimeText", "2013-2-20 8:01:02", Kind::Text, 0, QStringLiteral("2013-2-20 8:01:02")},
                     CellCase{"exponentIsText", "4.1E4", Kind::Text, 0, QStringLiteral("4.1E4")},
                     CellCase{"signedIsText", "-1.5", Kind::Text, 0, QStringLiteral("-1.5")},
                     CellCase{"fullWidthComma", "\"2013-2-20，8:01\"", Kind::Text, 0, QStringLiteral("2013-2-20，8:01")},
