@@ -1,6 +1,7 @@
 #include "import/FolderImport.h"
 
 #include "base/EmployeeNumber.h"
+#include "import/CellSource.h"
 #include "import/CellText.h"
 #include "import/xls/Workbook.h"
 
@@ -76,7 +77,7 @@ QStringList listWorkbooks(const QString& folder)
     for (const QString& name : all) {
         if (name.startsWith(u'.'))
             continue;
-        if (name.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+        if (isExportName(name))
             names.append(name);
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -132,7 +133,7 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
             report.records = table.size();
             progress(report);
         }
-        const xls::ReadResult book = xls::readFirstSheet(path);
+        const xls::ReadResult book = readExport(path, position);
         if (!book.ok() || !numberAt)
             return readError(path);
 

@@ -55,8 +55,8 @@ struct ImportOutcome {
     bool fillsPicker() const { return kind == Kind::Read; }
 };
 
-// The workbooks of a folder as they are read: names ending in ".xls" in any
-// case, hidden names (a leading dot) left out, ascending by name without regard
+// The exports of a folder as they are read: names ending in ".xls", ".xlsx",
+// ".xlsm", ".csv" or ".dat" in any case, hidden names (a leading dot) left out, ascending by name without regard
 // to case. Names only; sub-folders are not searched.
 QStringList listWorkbooks(const QString& folder);
 

@@ -158,7 +158,7 @@ TEST_F(Folders, NumberAndTimeColumnsAdvanceTogetherFromTheirOwnRows)
                                             QStringLiteral("2##2013-02-20##09:00:00")}));
 }
 
-TEST_F(Folders, ReadsOnlyVisibleXlsFilesInNameOrderIgnoringCase)
+TEST_F(Folders, ReadsOnlyVisibleExportFilesInNameOrderIgnoringCase)
 {
     init(QStringLiteral("A2B2"));
     saveRun(QStringLiteral("b.xls"), QStringLiteral("2"), 1);
@@ -167,20 +167,21 @@ TEST_F(Folders, ReadsOnlyVisibleXlsFilesInNameOrderIgnoringCase)
     saveRun(QStringLiteral("clock9.Xls"), QStringLiteral("9"), 1);
     saveRun(QStringLiteral(".hidden.xls"), QStringLiteral("h"), 1);
     saveRun(QStringLiteral("old.xls.bak"), QStringLiteral("bak"), 1);
+    // an .xls workbook saved under an .xlsx name reads as the workbook it is
     saveRun(QStringLiteral("new.xlsx"), QStringLiteral("x"), 1);
     ASSERT_TRUE(QDir(data_).mkpath(QStringLiteral("sub.xls")));
     ASSERT_TRUE(importtest::writeFile(dataPath(QStringLiteral("notes.txt")), "notes"));
 
     EXPECT_EQ(tarnby::listWorkbooks(data_),
-              (QStringList{"A.XLS", "b.xls", "clock10.xls", "clock9.Xls"}));
+              (QStringList{"A.XLS", "b.xls", "clock10.xls", "clock9.Xls", "new.xlsx"}));
     PunchTable table;
     const ImportOutcome out = read(table);
     ASSERT_EQ(out.kind, Kind::Read);
-    EXPECT_EQ(out.workbookCount, 4);
+    EXPECT_EQ(out.workbookCount, 5);
     QStringList numbers;
     for (const tarnby::Punch& p : table.records())
         numbers << p.number;
-    EXPECT_EQ(numbers, (QStringList{"1", "2", "10", "9"}));
+    EXPECT_EQ(numbers, (QStringList{"1", "2", "10", "9", "x"}));
 }
 
 TEST_F(Folders, WorkbookWithEmptyFirstNumberCellGivesNothing)

@@ -13,9 +13,12 @@ const Cell& Sheet::cell(int row, int column) const
     if (column < 0 || std::size_t(column) >= columns_.size() || row < 0)
         return kEmpty;
     const std::vector<Entry>& entries = columns_[std::size_t(column)];
-    // a column without gaps holds row r at index r
-    if (std::size_t(row) < entries.size() && entries[std::size_t(row)].row == row)
-        return entries[std::size_t(row)].cell;
+    // a column without gaps holds row r at index r less its first row
+    if (!entries.empty() && row >= entries.front().row) {
+        const std::size_t at = std::size_t(row - entries.front().row);
+        if (at < entries.size() && entries[at].row == row)
+            return entries[at].cell;
+    }
     auto it = std::lower_bound(entries.begin(), entries.end(), row,
                                [](const Entry& e, int r) { return e.row < r; });
     return it != entries.end() && it->row == row ? it->cell : kEmpty;
@@ -35,7 +38,7 @@ void Sheet::reserveRows(int rows) { reserveRows_ = std::max(0, rows); }
 
 void Sheet::set(int row, int column, Cell cell)
 {
-    if (row < 0 || column < 0 || row > 0xFFFF || column > 0xFFFF)
+    if (row < 0 || column < 0 || row > 0xFFFFF || column > 0xFFFF)
         return;
     if (std::size_t(column) >= columns_.size()) {
         if (cell.kind == Cell::Kind::Empty)

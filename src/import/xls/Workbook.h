@@ -45,7 +45,8 @@ public:
     int columnCount() const;
 
     // For the reader: stores a cell, replacing any earlier one at that place
-    // (an Empty cell removes it). Row and column in [0, 65535].
+    // (an Empty cell removes it). Row in [0, 1048575] (the rows of an .xlsx
+    // sheet), column in [0, 65535].
     void set(int row, int column, Cell cell);
     // For the reader: room for this many rows in each column as it is first used.
     void reserveRows(int rows);

@@ -61,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {{3, 0, 1}, {8, 2, -1}}},
         StoreCase{"farCellsStaySparse", [](Sheet& s) { s.set(65535, 255, number(1)); s.set(0, 0, number(2)); }, 65536, 256,
                   {{65535, 255, 1}, {0, 0, 2}, {65534, 255, -1}}},
-        StoreCase{"outsideTheSheetIgnored", [](Sheet& s) { s.set(-1, 0, number(1)); s.set(0, 70000, number(1)); }, 0, 0, {}},
+        StoreCase{"outsideTheSheetIgnored", [](Sheet& s) { s.set(-1, 0, number(1)); s.set(0, 70000, number(1)); s.set(1048576, 0, number(1)); }, 0, 0, {}},
+        StoreCase{"lastXlsxRowKept", [](Sheet& s) { s.set(1048575, 1, number(4)); }, 1048576, 2, {{1048575, 1, 4}}},
         StoreCase{"reservedRowsChangeNothing", [](Sheet& s) { s.reserveRows(1000); s.set(1, 1, number(3)); }, 2, 2,
                   {{1, 1, 3}, {0, 1, -1}}}),
     [](const testing::TestParamInfo<StoreCase>& testCase) { return std::string(testCase.param.name); });

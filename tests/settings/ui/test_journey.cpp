@@ -67,7 +67,7 @@ private slots:
         QDir program(folder.path());
         program.mkdir(QStringLiteral("Source"));
         const QDir samples(QStringLiteral(TARNBY_DIST_DIR "/Source"));
-        for (const QString& name : samples.entryList({QStringLiteral("*.xls")}, QDir::Files))
+        for (const QString& name : samples.entryList({QStringLiteral("*.xls"), QStringLiteral("*.xlsx"), QStringLiteral("*.csv")}, QDir::Files))
             QVERIFY(QFile::copy(samples.filePath(name), program.filePath(QStringLiteral("Source/") + name)));
 
         pagetest::MessageLog log;

@@ -1,0 +1,325 @@
+// Times the import of 96,500 punches in three .xlsx files against openpyxl in
+// read-only mode, and in one UTF-8 .csv against Python's csv module, both
+// applying the import's rules in the same run and checked to give the same
+// table; and times the worksheet XML alone under expat (the reader's parser)
+// and under QXmlStreamReader, doing the same work.
+//
+//   bench_formats [XLSX_FOLDER CSV_FOLDER]
+// Without folders the exports are generated once under the build folder. Each
+// of the three measurements runs in a fresh process of its own.
+
+#include "import/FolderImport.h"
+#include "import/xlsx/Xlsx.h"
+#include "settings/TextFile.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <charconv>
+#include <ctime>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const QString kPosition = QStringLiteral("A2B2");
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Median wall-clock seconds of five runs; the median processor seconds in
+// *cpu and the best run in *best.
+double medianOf5(const std::function<void()>& run, double* cpu = nullptr, double* best = nullptr)
+{
+    std::vector<double> seconds, processor;
+    run(); // one untimed run first, on both sides: the first touch of fresh memory is not the read
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer timer;
+        const std::clock_t start = std::clock();
+        timer.start();
+        run();
+        seconds.push_back(timer.nsecsElapsed() / 1e9);
+        processor.push_back(double(std::clock() - start) / CLOCKS_PER_SEC);
+    }
+    if (cpu)
+        *cpu = median(processor);
+    if (best)
+        *best = *std::min_element(seconds.begin(), seconds.end());
+    return median(seconds);
+}
+
+bool runScript(const QStringList& args, QString* out)
+{
+    QProcess p;
+    p.start(QStringLiteral(TARNBY_PYTHON3), QStringList{QStringLiteral(TARNBY_FORMATS_SCRIPT)} + args);
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        std::fprintf(stderr, "%s\n", p.readAllStandardError().constData());
+        return false;
+    }
+    *out = QString::fromUtf8(p.readAllStandardOutput());
+    return true;
+}
+
+// Our whole import of a folder (read + picker), median of five, and the table's digest.
+bool timeImport(const QString& home, const QString& folder, double* seconds, double* cpu, double* best,
+                int* records, QByteArray* sha1)
+{
+    tarnby::PunchTable table;
+    bool ok = true;
+    *seconds = medianOf5([&] {
+        table.clear();
+        const tarnby::ImportOutcome out = tarnby::ReadFolderRecords(home, folder, table);
+        ok = ok && out.kind == tarnby::ImportOutcome::Kind::Read;
+        if (!ok)
+            std::fprintf(stderr, "read failed: %s\n", qPrintable(out.text));
+        (void)tarnby::FillAnalysisPicker(home, table);
+    }, cpu, best);
+    *records = table.size();
+    *sha1 = QCryptographicHash::hash(table.records().join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex();
+    return ok;
+}
+
+bool compare(const char* what, const QString& folder, const QString& home, const char* reference, const char* label,
+             double goal)
+{
+    double ours = 0, oursCpu = 0, oursBest = 0;
+    int records = 0;
+    QByteArray sha1;
+    if (!timeImport(home, folder, &ours, &oursCpu, &oursBest, &records, &sha1))
+        return false;
+    QString out;
+    if (!runScript({QString::fromLatin1(reference), folder, kPosition}, &out))
+        return false;
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    const double theirs = lines.value(0).toDouble();
+    const double theirsCpu = lines.value(3).toDouble();
+    const double theirsBest = lines.value(4).toDouble();
+    const bool same = lines.value(1).toInt() == records && lines.value(2).toLatin1() == sha1;
+    std::printf("%s (%s)\n", what, qPrintable(folder));
+    std::printf("  records:         %d\n", records);
+    std::printf("  tarnby import:   %.1f ms, processor %.1f ms (median of 5, read + picker)\n", ours * 1e3,
+                oursCpu * 1e3);
+    std::printf("  %-16s %.1f ms, processor %.1f ms (median of 5, same cells, same rules)\n", label, theirs * 1e3,
+                theirsCpu * 1e3);
+    std::printf("  best of 5:       %.1f ms against %.1f ms\n", oursBest * 1e3, theirsBest * 1e3);
+    std::printf("  speed-up:        %.1fx, processor %.1fx, best %.1fx (goal %.0fx)\n", theirs / ours,
+                theirsCpu / oursCpu, theirsBest / oursBest, goal);
+    std::printf("  same table:      %s\n", same ? "yes" : "NO");
+    return same;
+}
+
+// --- the worksheet XML under QXmlStreamReader, doing what the reader's expat handler does ---
+
+bool parseNumber(QStringView text, double* value)
+{
+    const QByteArray latin = text.trimmed().toLatin1();
+    const auto [ptr, ec] = std::from_chars(latin.data(), latin.data() + latin.size(), *value);
+    return ec == std::errc() && ptr == latin.data() + latin.size() && !latin.isEmpty();
+}
+
+bool cellRef(QStringView ref, int* row, int* column)
+{
+    qsizetype i = 0;
+    int c = 0;
+    while (i < ref.size() && ref[i] >= u'A' && ref[i] <= u'Z')
+        c = c * 26 + (ref[i++].unicode() - u'A' + 1);
+    bool ok = false;
+    const int r = ref.mid(i).toInt(&ok);
+    *row = r - 1;
+    *column = c - 1;
+    return ok && i > 0 && r >= 1;
+}
+
+// The cells kept, or -1 when the XML is refused.
+int qtSheetCells(const QByteArray& xml, const tarnby::xlsx::SheetContext& context, const tarnby::CellRequest& request)
+{
+    using tarnby::xls::Cell;
+    QXmlStreamReader r(xml);
+    tarnby::xls::Sheet sheet;
+    int row = -1, column = -1, kept = 0;
+    bool inData = false;
+    while (!r.atEnd()) {
+        const auto token = r.readNext();
+        if (token == QXmlStreamReader::DTD)
+            return -1;
+        if (token == QXmlStreamReader::EndElement && r.name() == u"sheetData")
+            inData = false;
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView name = r.name();
+        if (name == u"sheetData") {
+            inData = true;
+        } else if (inData && name == u"row") {
+            bool ok = true;
+            const QStringView n = r.attributes().value(QLatin1String("r"));
+            const int next = n.isEmpty() ? row + 1 : n.toInt(&ok) - 1;
+            if (!ok || next <= row)
+                return -1;
+            row = next;
+            column = -1;
+        } else if (inData && name == u"c") {
+            const QXmlStreamAttributes a = r.attributes();
+            int cellRow = row, cellColumn = column + 1;
+            if (const QStringView ref = a.value(QLatin1String("r")); !ref.isEmpty() && !cellRef(ref, &cellRow, &cellColumn))
+                return -1;
+            if (cellRow != row || cellColumn <= column)
+                return -1;
+            column = cellColumn;
+            if (!request.wants(row, column)) {
+                r.skipCurrentElement();
+                continue;
+            }
+            const QString type = a.value(QLatin1String("t")).toString();
+            const int style = a.value(QLatin1String("s")).toInt();
+            QString value;
+            bool hasValue = false;
+            while (r.readNextStartElement()) {
+                if (r.name() == u"v") {
+                    value = r.readElementText();
+                    hasValue = true;
+                } else if (r.name() == u"is") {
+                    value = r.readElementText(QXmlStreamReader::IncludeChildElements);
+                    hasValue = true;
+                } else {
+                    r.skipCurrentElement();
+                }
+            }
+            if (!hasValue)
+                continue;
+            Cell cell;
+            if (type.isEmpty() || type == u"n") {
+                if (!parseNumber(value, &cell.number))
+                    return -1;
+                const bool date = style < int(context.dateStyles.size()) && context.dateStyles[std::size_t(style)];
+                cell.kind = date ? Cell::Kind::DateTime : Cell::Kind::Number;
+            } else if (type == u"s") {
+                const int index = value.toInt();
+                if (index < 0 || index >= int(context.sharedStrings.size()))
+                    return -1;
+                cell.kind = Cell::Kind::Text;
+                cell.text = context.sharedStrings[std::size_t(index)];
+            } else {
+                cell.kind = Cell::Kind::Text;
+                cell.text = value;
+            }
+            sheet.set(row, column, std::move(cell));
+            ++kept;
+        }
+    }
+    return r.hasError() ? -1 : kept;
+}
+
+void compareParsers(const QString& folder)
+{
+    std::vector<QByteArray> sheets;
+    std::vector<tarnby::xlsx::SheetContext> contexts;
+    static const QRegularExpression unique(QStringLiteral("uniqueCount=\"(\\d+)\""));
+    for (int i = 1; i <= 3; ++i) {
+        QFile sheet(QDir(folder).filePath(QStringLiteral("sheet-%1.xml").arg(i)));
+        QFile strings(QDir(folder).filePath(QStringLiteral("strings-%1.xml").arg(i)));
+        if (!sheet.open(QIODevice::ReadOnly) || !strings.open(QIODevice::ReadOnly))
+            return;
+        sheets.push_back(sheet.readAll());
+        tarnby::xlsx::SheetContext context;
+        const int count = unique.match(QString::fromUtf8(strings.readAll())).captured(1).toInt();
+        for (int s = 0; s < count; ++s)
+            context.sharedStrings.push_back(QStringLiteral("%1").arg(s, 4, 10, QChar(u'0')));
+        context.dateStyles = {false, true};
+        contexts.push_back(std::move(context));
+    }
+    tarnby::CellRequest request;
+    request.numberColumn = 0;
+    request.numberRow = 1;
+    request.timeColumn = 1;
+    request.timeRow = 1;
+    request.maxRows = 96001;
+    int expatCells = 0, qtCells = 0;
+    const double expat = medianOf5([&] {
+        expatCells = 0;
+        for (std::size_t i = 0; i < sheets.size(); ++i) {
+            const auto result = tarnby::xlsx::readSheetXml(sheets[i].constData(), std::size_t(sheets[i].size()),
+                                                           contexts[i], request);
+            for (int r = 0; r < result.sheet.rowCount(); ++r)
+                expatCells += (result.sheet.cell(r, 0).kind != tarnby::xls::Cell::Kind::Empty)
+                              + (result.sheet.cell(r, 1).kind != tarnby::xls::Cell::Kind::Empty);
+        }
+    });
+    const double qt = medianOf5([&] {
+        qtCells = 0;
+        for (std::size_t i = 0; i < sheets.size(); ++i)
+            qtCells += qtSheetCells(sheets[i], contexts[i], request);
+    });
+    qint64 bytes = 0;
+    for (const QByteArray& s : sheets)
+        bytes += s.size();
+    std::printf("worksheet XML alone (%.1f MB in three sheets, columns A and B kept)\n", bytes / 1048576.0);
+    std::printf("  expat:            %.1f ms (%d cells kept)\n", expat * 1e3, expatCells);
+    std::printf("  QXmlStreamReader: %.1f ms (%d cells kept)\n", qt * 1e3, qtCells);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString xlsxFolder = app.arguments().value(1);
+    QString csvFolder = app.arguments().value(2);
+    if (xlsxFolder.isEmpty() || csvFolder.isEmpty()) {
+        xlsxFolder = QStringLiteral(TARNBY_BENCH_DATA "/xlsx");
+        csvFolder = QStringLiteral(TARNBY_BENCH_DATA "/csv");
+        if (tarnby::listWorkbooks(xlsxFolder).isEmpty() || tarnby::listWorkbooks(csvFolder).isEmpty()) {
+            std::printf("generating the exports in %s ...\n", TARNBY_BENCH_DATA);
+            QString ignored;
+            if (!runScript({QStringLiteral("make"), xlsxFolder, csvFolder}, &ignored))
+                return 1;
+        }
+    }
+
+    QTemporaryDir home;
+    if (!home.isValid()
+        || !tarnby::textfile::writeLines(home.filePath(QStringLiteral("Init.ini")),
+                                         {QStringLiteral("[%1]").arg(kPosition), QStringLiteral(";+"),
+                                          QStringLiteral("0001,张三"), QStringLiteral("0002,李四"),
+                                          QStringLiteral(";#"), QStringLiteral(";="),
+                                          QStringLiteral("083012001400170020302230090017002130"),
+                                          QStringLiteral(";*"), QStringLiteral(";;")})
+                .ok()) {
+        std::fprintf(stderr, "cannot write Init.ini\n");
+        return 1;
+    }
+
+    // each measurement in a process of its own, as each reference run is: the
+    // heap one large read leaves behind would slow the next one down
+    const QString mode = qEnvironmentVariable("TARNBY_BENCH_PART");
+    if (mode == QLatin1String("xlsx"))
+        return compare("96,500 punches in three .xlsx files", xlsxFolder, home.path(), "xlsx", "openpyxl (r/o):", 20) ? 0 : 1;
+    if (mode == QLatin1String("csv"))
+        return compare("96,500 punches in one UTF-8 .csv", csvFolder, home.path(), "csv", "python csv:", 10) ? 0 : 1;
+    if (mode == QLatin1String("xml")) {
+        compareParsers(xlsxFolder);
+        return 0;
+    }
+    bool same = true;
+    for (const char* part : {"xlsx", "csv", "xml"}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TARNBY_BENCH_PART"), QString::fromLatin1(part));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(app.applicationFilePath(), {xlsxFolder, csvFolder});
+        same = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 && same;
+    }
+    return same ? 0 : 1;
+}

@@ -1,0 +1,292 @@
+#include "TextExport.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace tarnby::text {
+
+namespace {
+
+xls::ReadResult failure(xls::ReadError error, const QString& why)
+{
+    xls::ReadResult result;
+    result.error = error;
+    result.detail = why;
+    return result;
+}
+
+bool startsWith(const QByteArray& bytes, std::initializer_list<unsigned char> prefix)
+{
+    if (bytes.size() < qsizetype(prefix.size()))
+        return false;
+    qsizetype i = 0;
+    for (unsigned char c : prefix)
+        if (static_cast<unsigned char>(bytes[i++]) != c)
+            return false;
+    return true;
+}
+
+std::optional<QString> decodeWith(QStringDecoder& decoder, QByteArrayView bytes)
+{
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+bool isPlainDecimal(QStringView s)
+{
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n && s[i] >= u'0' && s[i] <= u'9')
+        ++i;
+    if (i == 0)
+        return false;
+    if (i < n && s[i] == u'.') {
+        const qsizetype dot = i++;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9')
+            ++i;
+        if (i == dot + 1)
+            return false;
+    }
+    return i == n;
+}
+
+// A date-time already in the import's own form, "yyyy-mm-dd HH:NN:SS", as days
+// in the 1900 date system: the import would read the text to this very value,
+// and a clock's log holds nothing else, so a hundred thousand texts need not
+// be kept. Years from 1901 on, where that system counts plainly.
+bool canonicalDateTime(QStringView s, double* serial)
+{
+    if (s.size() != 19 || s[4] != u'-' || s[7] != u'-' || s[10] != u' ' || s[13] != u':' || s[16] != u':')
+        return false;
+    auto number = [&s](int at, int width, int* value) {
+        *value = 0;
+        for (int i = at; i < at + width; ++i) {
+            if (s[i] < u'0' || s[i] > u'9')
+                return false;
+            *value = *value * 10 + (s[i].unicode() - u'0');
+        }
+        return true;
+    };
+    int year, month, day, hour, minute, second;
+    if (!number(0, 4, &year) || !number(5, 2, &month) || !number(8, 2, &day) || !number(11, 2, &hour)
+        || !number(14, 2, &minute) || !number(17, 2, &second))
+        return false;
+    if (year < 1901 || month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 59)
+        return false;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (day > (month == 2 && leap ? 29 : kDays[month - 1]))
+        return false;
+    // days from 1899-12-30 (H. Hinnant's days from civil, shifted)
+    const int y = year - (month <= 2);
+    const int era = y / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const long long fromEpoch = (long long)era * 146097 + doe - 719468;
+    *serial = double(fromEpoch + 25569) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    return true;
+}
+
+bool isLineEnd(char16_t c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+} // namespace
+
+std::optional<QString> decode(const QByteArray& bytes, QString* why)
+{
+    auto fail = [why](const char* reason) -> std::optional<QString> {
+        if (why)
+            *why = QString::fromLatin1(reason);
+        return std::nullopt;
+    };
+    std::optional<QString> text;
+    const auto flags = QStringConverter::Flag::Stateless;
+    if (startsWith(bytes, {0xEF, 0xBB, 0xBF})) {
+        QStringDecoder d(QStringConverter::Utf8, flags);
+        text = decodeWith(d, QByteArrayView(bytes).sliced(3));
+        if (!text)
+            return fail("invalid UTF-8 after a UTF-8 byte order mark");
+    } else if (startsWith(bytes, {0xFF, 0xFE}) || startsWith(bytes, {0xFE, 0xFF})) {
+        if (bytes.size() % 2 != 0)
+            return fail("UTF-16 text of an odd number of bytes");
+        QStringDecoder d(bytes[0] == '\xFF' ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, flags);
+        text = decodeWith(d, QByteArrayView(bytes).sliced(2));
+        if (!text)
+            return fail("invalid UTF-16");
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8, flags);
+        text = decodeWith(utf8, bytes);
+        if (!text) {
+            QStringDecoder gbk("GBK", flags);
+            if (!gbk.isValid())
+                return fail("no GBK decoder");
+            text = decodeWith(gbk, bytes);
+            if (!text)
+                return fail("neither UTF-8 nor GBK");
+        }
+    }
+    // a NUL is no character of a text export: the file is binary or damaged
+    if (text->contains(QChar(u'\0')))
+        return fail("the text holds NUL characters");
+    return text;
+}
+
+char16_t delimiterOf(QStringView text, Flavour flavour)
+{
+    qsizetype end = 0;
+    while (end < text.size() && !isLineEnd(text[end].unicode()))
+        ++end;
+    const QStringView first = text.left(end);
+    const bool tab = first.contains(u'\t');
+    if (flavour == Flavour::Csv)
+        return tab && !first.contains(u',') ? u'\t' : u',';
+    return tab ? u'\t' : u',';
+}
+
+FieldSplitter::FieldSplitter(QStringView text, char16_t delimiter) : text_(text), delimiter_(delimiter) {}
+
+bool FieldSplitter::next(std::vector<QStringView>* fields)
+{
+    fields->clear();
+    const qsizetype n = text_.size();
+    if (pos_ >= n || failed_)
+        return false;
+    const char16_t* s = text_.utf16();
+    for (;;) {
+        const qsizetype start = pos_;
+        qsizetype i = pos_;
+        while (i < n && (s[i] == u' ' || (s[i] == u'\t' && delimiter_ != u'\t')))
+            ++i;
+        if (i < n && s[i] == u'"') {
+            ++i;
+            for (;;) {
+                while (i < n && s[i] != u'"')
+                    ++i;
+                if (i >= n) {
+                    failed_ = true;
+                    return false;
+                }
+                if (i + 1 < n && s[i + 1] == u'"') {
+                    i += 2;
+                    continue;
+                }
+                ++i; // the closing quote
+                break;
+            }
+        }
+        while (i < n && s[i] != delimiter_ && !isLineEnd(s[i]))
+            ++i;
+        fields->push_back(text_.mid(start, i - start));
+        if (i < n && s[i] == delimiter_) {
+            pos_ = i + 1;
+            continue;
+        }
+        // the record ends at a line break (CR LF, LF or CR) or at the end of the text
+        if (i < n && s[i] == u'\r') {
+            ++i;
+            if (i < n && s[i] == u'\n')
+                ++i;
+        } else if (i < n && s[i] == u'\n') {
+            ++i;
+        }
+        pos_ = i;
+        return true;
+    }
+}
+
+QString FieldSplitter::value(QStringView field)
+{
+    const QStringView t = field.trimmed();
+    if (!t.startsWith(u'"'))
+        return t.toString();
+    QString out;
+    out.reserve(t.size());
+    qsizetype i = 1;
+    for (; i < t.size(); ++i) {
+        if (t[i] == u'"') {
+            if (i + 1 < t.size() && t[i + 1] == u'"') {
+                out += u'"';
+                ++i;
+                continue;
+            }
+            ++i;
+            break;
+        }
+        out += t[i];
+    }
+    out += t.mid(i);
+    return out.trimmed();
+}
+
+xls::ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request)
+{
+    QString why;
+    const auto text = decode(bytes, &why);
+    if (!text)
+        return failure(xls::ReadError::Damaged, why);
+
+    xls::ReadResult result;
+    FieldSplitter splitter(*text, delimiterOf(*text, flavour));
+    std::vector<QStringView> fields;
+    const int lastRow = std::max(request.numberColumn >= 0 ? request.numberRow : -1,
+                                 request.timeColumn >= 0 ? request.timeRow : -1)
+                        + request.maxRows;
+    // room for every line at once: growing two columns of a hundred thousand
+    // cells step by step costs more than reading them
+    result.sheet.reserveRows(int(std::min<qsizetype>(text->count(u'\n') + 1, lastRow)));
+    // an export repeats each number row after row: one text serves them all
+    QString lastField, lastValue;
+    for (int row = 0; row < lastRow && splitter.next(&fields); ++row) {
+        if (request.wants(row, request.numberColumn) && std::size_t(request.numberColumn) < fields.size()) {
+            xls::Cell cell;
+            const QStringView field = fields[std::size_t(request.numberColumn)];
+            if (field != lastField) {
+                lastField = field.toString();
+                lastValue = FieldSplitter::value(field);
+            }
+            cell.text = lastValue;
+            if (!cell.text.isEmpty()) {
+                cell.kind = xls::Cell::Kind::Text;
+                result.sheet.set(row, request.numberColumn, std::move(cell));
+            }
+        }
+        if (request.wants(row, request.timeColumn) && std::size_t(request.timeColumn) < fields.size()) {
+            xls::Cell cell;
+            const QStringView field = fields[std::size_t(request.timeColumn)];
+            if (canonicalDateTime(field, &cell.number)) {
+                cell.kind = xls::Cell::Kind::DateTime;
+            } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
+                cell.kind = xls::Cell::Kind::Number;
+                cell.number = cell.text.toDouble();
+                cell.text.clear();
+            } else if (!cell.text.isEmpty()) {
+                cell.kind = xls::Cell::Kind::Text;
+            }
+            if (cell.kind != xls::Cell::Kind::Empty)
+                result.sheet.set(row, request.timeColumn, std::move(cell));
+        }
+    }
+    if (splitter.failed())
+        return failure(xls::ReadError::Damaged, QStringLiteral("a quote is never closed"));
+    return result;
+}
+
+xls::ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(xls::ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading"));
+    if (file.size() > kMaxTextFileSize)
+        return failure(xls::ReadError::Unsupported, QStringLiteral("the file is larger than any export"));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failure(xls::ReadError::CannotOpen, QStringLiteral("the file cannot be read to its end"));
+    return readTextBytes(bytes, flavour, request);
+}
+
+} // namespace tarnby::text

@@ -1,0 +1,270 @@
+#include "SheetReader.h"
+
+#include "SheetText.h"
+
+#include <charconv>
+#include <algorithm>
+#include <cstring>
+
+namespace tarnby::xlsx {
+
+namespace {
+
+constexpr double kDays1904To1900 = 1462; // 1904-01-01 is day 1462 of the 1900 system
+
+bool parseDouble(const std::string& text, double* value)
+{
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin < end && (*begin == ' ' || *begin == '\t' || *begin == '\n' || *begin == '\r'))
+        ++begin;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\n' || end[-1] == '\r'))
+        --end;
+    if (begin < end && *begin == '+')
+        ++begin;
+    const auto [ptr, ec] = std::from_chars(begin, end, *value);
+    return ec == std::errc() && ptr == end && begin != end;
+}
+
+} // namespace
+
+SheetReader::SheetReader(const SheetContext& context, const CellRequest& request)
+    : context_(context), request_(request), parser_(*this)
+{
+    wantText(false);
+}
+
+void SheetReader::startElement(std::string_view name, const char** attributes)
+{
+    if (inCell_) {
+        if (!wanted_)
+            return;
+        if (name == "rPh") {
+            ++phonetic_;
+        } else if (phonetic_ == 0) {
+            if (name == "v") {
+                capture_ = 1;
+                hasValue_ = true;
+                value_.clear();
+                wantText(true);
+            } else if (name == "t" && type_ == Type::Inline) {
+                capture_ = 2;
+                hasValue_ = true;
+                wantText(true);
+            }
+        }
+        return;
+    }
+    if (!inSheetData_) {
+        if (name == "sheetData")
+            inSheetData_ = true;
+        else if (name == "dimension")
+            reserveFor(attribute(attributes, "ref"));
+        return;
+    }
+    if (name == "row") {
+        if (inRow_)
+            return fail(QStringLiteral("a row inside a row"));
+        int row = row_ + 1;
+        if (const char* r = attribute(attributes, "r")) {
+            const auto n = parseRowNumber(r);
+            if (!n)
+                return fail(QStringLiteral("a row number that is none: %1").arg(QString::fromUtf8(r)));
+            row = *n;
+        }
+        if (row <= row_)
+            return fail(QStringLiteral("row %1 comes after row %2").arg(row + 1).arg(row_ + 1));
+        if (row >= kMaxRows)
+            return fail(QStringLiteral("more rows than a sheet holds"));
+        row_ = row;
+        column_ = -1;
+        inRow_ = true;
+    } else if (name == "c") {
+        if (!inRow_)
+            return fail(QStringLiteral("a cell outside a row"));
+        startCell(attributes);
+    }
+}
+
+void SheetReader::reserveFor(const char* dimension)
+{
+    // "A1:C32168": room for the rows the sheet says it has, no more than the
+    // import keeps; the hint only spares growing the columns step by step
+    if (!dimension)
+        return;
+    const char* colon = std::strchr(dimension, ':');
+    const auto last = parseCellRef(colon ? colon + 1 : dimension);
+    if (last)
+        sheet_.reserveRows(std::min(last->row + 1, request_.maxRows));
+}
+
+void SheetReader::startCell(const char** attributes)
+{
+    inCell_ = true;
+    int column = column_ + 1;
+    const char* type = nullptr;
+    const char* style = nullptr;
+    for (const char** a = attributes; a[0]; a += 2) {
+        const char* key = a[0];
+        if (key[0] == 0 || key[1] != 0)
+            continue;
+        if (key[0] == 'r') {
+            const auto ref = parseCellRef(a[1]);
+            if (!ref)
+                return fail(QStringLiteral("a cell reference that is none: %1").arg(QString::fromUtf8(a[1])));
+            if (ref->row != row_)
+                return fail(QStringLiteral("cell %1 stands in row %2").arg(QString::fromUtf8(a[1])).arg(row_ + 1));
+            column = ref->column;
+        } else if (key[0] == 't') {
+            type = a[1];
+        } else if (key[0] == 's') {
+            style = a[1];
+        }
+    }
+    if (column <= column_)
+        return fail(QStringLiteral("cells out of order in row %1").arg(row_ + 1));
+    if (column >= kMaxColumns)
+        return fail(QStringLiteral("more columns than a sheet holds"));
+    column_ = column;
+    wanted_ = request_.wants(row_, column);
+    if (!wanted_)
+        return;
+
+    hasValue_ = false;
+    capture_ = 0;
+    phonetic_ = 0;
+    value_.clear();
+    style_ = 0;
+    if (style && *style) { // an empty s is the default format, as a spreadsheet takes it
+        const auto [ptr, ec] = std::from_chars(style, style + std::strlen(style), style_);
+        if (ec != std::errc() || *ptr || style_ < 0)
+            return fail(QStringLiteral("a cell format that is none: %1").arg(QString::fromUtf8(style)));
+    }
+    const std::string_view t = type ? std::string_view(type) : std::string_view("n");
+    if (t == "n")
+        type_ = Type::Number;
+    else if (t == "s")
+        type_ = Type::Shared;
+    else if (t == "str")
+        type_ = Type::String;
+    else if (t == "inlineStr")
+        type_ = Type::Inline;
+    else if (t == "b")
+        type_ = Type::Boolean;
+    else if (t == "e")
+        type_ = Type::Error;
+    else if (t == "d")
+        type_ = Type::Date;
+    else
+        return fail(QStringLiteral("a cell of unknown type %1").arg(QString::fromUtf8(type)));
+}
+
+void SheetReader::endElement(std::string_view name)
+{
+    if (inCell_) {
+        if (name == "c") {
+            inCell_ = false;
+            if (wanted_)
+                endCell();
+        } else if (wanted_) {
+            if (name == "rPh")
+                --phonetic_;
+            else if ((name == "v" && capture_ == 1) || (name == "t" && capture_ == 2)) {
+                capture_ = 0;
+                wantText(false);
+            }
+        }
+        return;
+    }
+    if (name == "row")
+        inRow_ = false;
+    else if (name == "sheetData")
+        inSheetData_ = false;
+}
+
+void SheetReader::characters(const char* text, int length)
+{
+    if (capture_ != 0 && phonetic_ == 0)
+        value_.append(text, std::size_t(length));
+}
+
+void SheetReader::endCell()
+{
+    xls::Cell cell;
+    if (!hasValue_) {
+        // a formatted blank; an inline string with no text is an empty text
+        if (type_ == Type::Inline) {
+            cell.kind = xls::Cell::Kind::Text;
+            sheet_.set(row_, column_, std::move(cell));
+        }
+        return;
+    }
+    switch (type_) {
+    case Type::Number: {
+        if (value_.empty())
+            return;
+        if (!parseDouble(value_, &cell.number))
+            return fail(QStringLiteral("a number cell holds %1").arg(QString::fromStdString(value_)));
+        const bool date = style_ < int(context_.dateStyles.size()) && context_.dateStyles[std::size_t(style_)];
+        cell.kind = date ? xls::Cell::Kind::DateTime : xls::Cell::Kind::Number;
+        if (date && context_.date1904)
+            cell.number += kDays1904To1900;
+        break;
+    }
+    case Type::Shared: {
+        if (value_.empty())
+            return; // <v/>: no string, an empty cell
+        double index = -1;
+        if (!parseDouble(value_, &index) || index < 0 || index >= double(context_.sharedStrings.size())
+            || index != double(qint64(index)))
+            return fail(QStringLiteral("a shared string that is not there: %1").arg(QString::fromStdString(value_)));
+        cell.kind = xls::Cell::Kind::Text;
+        cell.text = context_.sharedStrings[std::size_t(index)];
+        break;
+    }
+    case Type::String:
+    case Type::Inline:
+        cell.kind = xls::Cell::Kind::Text;
+        cell.text = unescapeText(QString::fromUtf8(value_));
+        break;
+    case Type::Boolean:
+        cell.kind = xls::Cell::Kind::Boolean;
+        if (value_ == "1" || value_ == "true")
+            cell.number = 1;
+        else if (value_ == "0" || value_ == "false")
+            cell.number = 0;
+        else
+            return fail(QStringLiteral("a boolean cell holds %1").arg(QString::fromStdString(value_)));
+        break;
+    case Type::Error:
+        cell.kind = xls::Cell::Kind::Error;
+        break;
+    case Type::Date:
+        if (const auto serial = parseIsoDate(value_)) {
+            cell.kind = xls::Cell::Kind::DateTime;
+            cell.number = *serial;
+        } else {
+            // not an ISO date the reader knows: the import reads its text as a workbook text
+            cell.kind = xls::Cell::Kind::Text;
+            cell.text = QString::fromUtf8(value_);
+        }
+        break;
+    }
+    sheet_.set(row_, column_, std::move(cell));
+}
+
+xls::ReadResult readSheetXml(const char* data, std::size_t size, const SheetContext& context,
+                             const CellRequest& request)
+{
+    SheetReader reader(context, request);
+    xls::ReadResult result;
+    if (!reader.feed(data, size, true)) {
+        result.error = xls::ReadError::Damaged;
+        result.detail = reader.error();
+        return result;
+    }
+    result.sheet = reader.takeSheet();
+    return result;
+}
+
+} // namespace tarnby::xlsx

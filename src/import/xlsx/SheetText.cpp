@@ -1,0 +1,185 @@
+#include "SheetText.h"
+
+#include <charconv>
+
+namespace tarnby::xlsx {
+
+namespace {
+
+int hexValue(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+bool digits(std::string_view& s, int count, int* value)
+{
+    if (s.size() < std::size_t(count))
+        return false;
+    int v = 0;
+    for (int i = 0; i < count; ++i) {
+        if (s[std::size_t(i)] < '0' || s[std::size_t(i)] > '9')
+            return false;
+        v = v * 10 + (s[std::size_t(i)] - '0');
+    }
+    s.remove_prefix(std::size_t(count));
+    *value = v;
+    return true;
+}
+
+bool isLeap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+// Days from 1970-01-01 (H. Hinnant).
+long long daysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+} // namespace
+
+QString unescapeText(QString text)
+{
+    qsizetype at = text.indexOf(QLatin1String("_x"));
+    if (at < 0)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    while (at >= 0) {
+        if (at + 6 < text.size() && text.at(at + 6) == u'_') {
+            int value = 0;
+            bool ok = true;
+            for (int i = 2; i < 6 && ok; ++i) {
+                const int h = hexValue(text.at(at + i).unicode());
+                ok = h >= 0;
+                value = value * 16 + h;
+            }
+            if (ok) {
+                out += QStringView(text).mid(from, at - from);
+                out += QChar(char16_t(value));
+                from = at + 7;
+                at = text.indexOf(QLatin1String("_x"), from);
+                continue;
+            }
+        }
+        at = text.indexOf(QLatin1String("_x"), at + 1);
+    }
+    out += QStringView(text).mid(from);
+    return out;
+}
+
+std::optional<CellRef> parseCellRef(std::string_view ref)
+{
+    std::size_t i = 0;
+    int column = 0;
+    while (i < ref.size() && i < 4) {
+        char c = ref[i];
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+        if (c < 'A' || c > 'Z')
+            break;
+        column = column * 26 + (c - 'A' + 1);
+        ++i;
+    }
+    if (i == 0 || column > kMaxColumns)
+        return std::nullopt;
+    const auto row = parseRowNumber(ref.substr(i));
+    if (!row)
+        return std::nullopt;
+    return CellRef{*row, column - 1};
+}
+
+std::optional<int> parseRowNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 7)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < 1 || value > kMaxRows)
+        return std::nullopt;
+    return value - 1;
+}
+
+std::optional<double> parseIsoDate(std::string_view s)
+{
+    int year = 1899, month = 12, day = 30;
+    bool hasDate = false;
+    if (!s.empty() && s[0] != 'T') {
+        if (!digits(s, 4, &year) || s.empty() || s[0] != '-')
+            return std::nullopt;
+        s.remove_prefix(1);
+        if (!digits(s, 2, &month) || s.empty() || s[0] != '-')
+            return std::nullopt;
+        s.remove_prefix(1);
+        if (!digits(s, 2, &day))
+            return std::nullopt;
+        static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        if (month < 1 || month > 12 || day < 1 || day > (month == 2 && isLeap(year) ? 29 : kDays[month - 1]))
+            return std::nullopt;
+        hasDate = true;
+    }
+    double seconds = 0;
+    if (!s.empty()) {
+        if (s[0] != 'T')
+            return std::nullopt;
+        s.remove_prefix(1);
+        int hour = 0, minute = 0, second = 0;
+        if (!digits(s, 2, &hour) || s.empty() || s[0] != ':')
+            return std::nullopt;
+        s.remove_prefix(1);
+        if (!digits(s, 2, &minute))
+            return std::nullopt;
+        if (!s.empty() && s[0] == ':') {
+            s.remove_prefix(1);
+            if (!digits(s, 2, &second))
+                return std::nullopt;
+        }
+        double fraction = 0;
+        if (!s.empty() && s[0] == '.') {
+            std::size_t n = 1;
+            while (n < s.size() && s[n] >= '0' && s[n] <= '9')
+                ++n;
+            std::string text("0");
+            text.append(s.substr(0, n));
+            std::from_chars(text.data(), text.data() + text.size(), fraction);
+            s.remove_prefix(n);
+        }
+        // a zone is dropped: the clock's local time is what the sheet shows
+        if (s == "Z")
+            s.remove_prefix(1);
+        else if (s.size() == 6 && (s[0] == '+' || s[0] == '-') && s[3] == ':')
+            s.remove_prefix(6);
+        if (!s.empty() || hour > 24 || minute > 59 || second > 59)
+            return std::nullopt;
+        seconds = hour * 3600.0 + minute * 60.0 + second + fraction;
+    }
+    if (!s.empty())
+        return std::nullopt;
+    // days since 1899-12-30; before 1900-03-01 the 1900 system counts one day
+    // less, since it holds a 1900-02-29 that never was
+    double days = double(daysFromCivil(year, month, day) - daysFromCivil(1899, 12, 30));
+    if (hasDate && days < 61)
+        days -= 1;
+    if (days < 0)
+        return std::nullopt;
+    return days + seconds / 86400.0;
+}
+
+} // namespace tarnby::xlsx
