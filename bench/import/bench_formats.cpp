@@ -87,7 +87,10 @@ bool timeImport(const QString& home, const QString& folder, double* seconds, dou
         (void)tarnby::FillAnalysisPicker(home, table);
     }, cpu, best);
     *records = table.size();
-    *sha1 = QCryptographicHash::hash(table.records().join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex();
+    QStringList lines;
+    for (const tarnby::Punch& punch : table.records())
+        lines.append(punch.text());
+    *sha1 = QCryptographicHash::hash(lines.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex();
     return ok;
 }
 

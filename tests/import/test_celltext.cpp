@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, NumberText, ::testing::Values(
     NumberRow{"sixteenth_digit_rounded", 1234567890123456, "1234567890123460"},
     NumberRow{"large_without_exponent", 1e20, "100000000000000000000"},
     NumberRow{"trailing_zeros_of_whole", 1000, "1000"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(NumberTextLimits, NonFiniteHasNoText)
 {
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, SerialDateTime, ::testing::Values(
     SerialRow{"last_representable", 2958465.99999, "9999-12-31 23:59:59"},
     SerialRow{"beyond_9999", 2958466, nullptr},
     SerialRow{"negative", -1, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 struct TextRow {
     const char* name;
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, DateTimeText, ::testing::Values(
     TextRow{"trailing_text", "2013-02-20 08:01 上班", nullptr},
     TextRow{"time_alone", "08:01", nullptr},
     TextRow{"empty", "", nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 Cell cellOf(Cell::Kind kind, double number, const QString& text = {})
 {
@@ -181,6 +181,6 @@ INSTANTIATE_TEST_SUITE_P(Cells, CellTexts, ::testing::Values(
             "2013-02-20 08:01:00", true},
     CellRow{"boolean", Cell::Kind::Boolean, 1, "", "TRUE", "TRUE", false},
     CellRow{"error_value_has_no_text", Cell::Kind::Error, 7, "", nullptr, nullptr, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace

@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Import, OneRecord, ::testing::Values(
     CellRow{"error_value_in_number_fails", [](TestWorkbook& b) {
         b.error(1, 0, 0x07).number(1, 1, at(20, 8, 1), kDateTimeFormat);
     }, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(Folders, NumberAndTimeColumnsAdvanceTogetherFromTheirOwnRows)
 {
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Import, SetupFailure, ::testing::Values(
         QDir(data).removeRecursively();
         importtest::writeFile(data, "x");
     }, false, "不是文件夹"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 class BadPosition : public Folders, public ::testing::WithParamInterface<const char*> {};
 
@@ -310,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(Import, LateTimePosition, ::testing::Values(
     LateTimePositionRow{"first_workbook_with_a_number_fails", 2, 2, Kind::ReadError, "a.xls"},
     LateTimePositionRow{"empty_workbooks_before_it_are_passed", 0, 2, Kind::ReadError, "c.xls"},
     LateTimePositionRow{"no_number_anywhere_finishes", 0, 0, Kind::Read, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(Folders, LowerCaseColumnLetterIsAccepted)
 {
@@ -416,7 +416,7 @@ INSTANTIATE_TEST_SUITE_P(Import, Volume, ::testing::Values(
     VolumeRow{"one_into_the_second", {20000, 12001}, 32001, false},
     VolumeRow{"exactly_the_limit", {32000, 32000, 32000}, 96000, false},
     VolumeRow{"overflow_keeps_the_first_96000", {40000, 40000, 20000}, 96000, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(Folders, PickerUsesTheRosterOfInit)
 {

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Import, Picker, ::testing::Values(
               {QStringLiteral("0015 张三"), QStringLiteral("0015 张三")}},
     PickerRow{"first_matching_roster_entry_wins", {"015,甲", "15,乙"}, {"15"}, {QStringLiteral("015 甲")}},
     PickerRow{"empty_roster", {}, {"1", "2"}, {QStringLiteral("1 未登记"), QStringLiteral("2 未登记")}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(PickerRuns, ContinueAcrossSegmentBoundaries)
 {
@@ -164,6 +164,6 @@ INSTANTIATE_TEST_SUITE_P(Import, PickerLookup, ::testing::Values(
     LookupRow{"number_holding_number_signs", {QStringLiteral("A##B,甲")}, "A"},
     LookupRow{"empty_roster_number", {QStringLiteral(",无号"), QStringLiteral("0015,张三")}, "0"},
     LookupRow{"empty_roster_number_and_short_record", {QStringLiteral(",无号")}, "15"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace

@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Shared, TimeClockFolder,
                          ::testing::Values("basic-a2b2", "text-cells-a1b2", "fullwidth-comma-a2b3",
                                            "date-only-d2e2", "value-not-format", "folder-rules",
                                            "no-workbooks", "error-missing-time", "encrypted"),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& testCase) {
+                             std::string name = testCase.param;
                              for (char& c : name)
                                  if (c == '-')
                                      c = '_';

@@ -44,7 +44,7 @@ protected:
         ASSERT_TRUE(QDir(home.path()).mkpath("SrDate"));
         for (const char* number : {"0001", "0002", "0001"})
             for (const char* time : {"08:20:00", "12:01:00", "13:50:00", "17:05:00"})
-                table.append(QStringLiteral("%1##2026-11-02##%2").arg(QString::fromLatin1(number), QString::fromLatin1(time)));
+                table.append(tarnby::Punch{QString::fromLatin1(number), QStringLiteral("2026-11-02"), QString::fromLatin1(time)});
         setting.period.style = kMonthStartStyle;
         setting.period.start = MonthKey{2026, 11};
         setting.restDays[7] = true;

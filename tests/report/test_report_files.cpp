@@ -391,7 +391,7 @@ TEST_P(WholeOrNothing, AReadOnlyFileIsNotReplaced)
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, WholeOrNothing, ::testing::ValuesIn(kWriters),
-                         [](const auto& info) { return std::string(QFileInfo(info.param.name).suffix().toStdString()); });
+                         [](const auto& testCase) { return std::string(QFileInfo(testCase.param.name).suffix().toStdString()); });
 
 TEST(AtomicWrite, RefusesWhatCannotBeATarget)
 {

@@ -170,7 +170,7 @@ TEST_P(FormatTwins, ReadTheSameTableAsTheXlsTwin)
     if (c.textTwins)
         formats << QStringLiteral("csv") << QStringLiteral("dat");
 
-    QStringList expected;
+    QList<tarnby::Punch> expected;
     for (const QString& format : formats) {
         SCOPED_TRACE(format.toStdString());
         const QString folder = dir.filePath(format);
