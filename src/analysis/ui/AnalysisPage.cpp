@@ -1,5 +1,6 @@
 #include "AnalysisPage.h"
 
+#include "RestDayControls.h"
 #include "analysis/Analysis.h"
 #include "analysis/ResultList.h"
 #include "import/ui/DataFolderPanel.h"
@@ -197,10 +198,10 @@ void AnalysisPage::buildCalendarPart()
         "QLabel:hover { background: #fde7b4; }");
     cdBtnLab[0] = new ClickLabel(QStringLiteral("今日"), frame);
     cdBtnLab[0]->setObjectName(QStringLiteral("cdBtnLab(0)"));
-    cdBtnLab[0]->setGeometry(60, 212, 60, 20);
+    cdBtnLab[0]->setGeometry(8, 212, 48, 21);
     cdBtnLab[1] = new ClickLabel(QStringLiteral("置为当前"), frame);
     cdBtnLab[1]->setObjectName(QStringLiteral("cdBtnLab(1)"));
-    cdBtnLab[1]->setGeometry(156, 212, 60, 20);
+    cdBtnLab[1]->setGeometry(62, 212, 64, 21);
     for (ClickLabel* button : cdBtnLab) {
         button->setStyleSheet(buttonStyle);
         button->setCursor(Qt::PointingHandCursor);
@@ -213,6 +214,10 @@ void AnalysisPage::buildCalendarPart()
         if (b == Qt::LeftButton)
             emit workDateFromPickerRequested();
     });
+
+    restDays_ = new RestDayControls(programDir_, calendar_, cLab, frame);
+    restDays_->markButton->move(154, 212);
+    restDays_->clearButton->move(214, 212);
 }
 
 void AnalysisPage::buildEmployeePart()
@@ -437,6 +442,7 @@ void AnalysisPage::DrawSettlementCalendar()
         cLab[i]->setEnabled(cell.enabled);
         showCellColour(i, cell.colour);
     }
+    restDays_->periodDrawn();
     if (!drawing.message.isEmpty())
         showMessage(window(), {kProgramTitle, drawing.message});
 }
@@ -473,6 +479,9 @@ void AnalysisPage::chooseTimeMode(int mode)
 
 void AnalysisPage::clickDay(int index, Qt::MouseButton button)
 {
+    // Saved first: a mark that could not be saved is not shown.
+    if (!restDays_->saveClick(index, dayClickButton(button)))
+        return;
     if (const auto colour = calendar_.clickDay(index, dayClickButton(button)))
         showCellColour(index, *colour);
 }

@@ -22,6 +22,7 @@ namespace tarnby::ui {
 class ClickLabel;
 class DataFolderPanel;
 class PictureButton;
+class RestDayControls;
 
 class AnalysisPage : public QWidget {
     Q_OBJECT
@@ -63,6 +64,8 @@ public:
     int timeMode() const { return timeMode_; }
     const SettlementCalendar& calendar() const { return calendar_; }
     const PunchTable& punches() const { return punches_; }
+    // The saved rest-day marks and the weekends-and-holidays marking.
+    RestDayControls* restDays() const { return restDays_; }
 
     QLabel* DtLab2 = nullptr;
     std::array<QFrame*, 13> dmPic{}; // 6, 11 and 12 are on this page
@@ -102,6 +105,7 @@ private:
     SettlementCalendar calendar_;
     int timeMode_ = 1;
     std::array<PictureButton*, 2> bnPic_{}; // 10 and 11; 12..14 are the panel's
+    RestDayControls* restDays_ = nullptr;
 };
 
 } // namespace tarnby::ui

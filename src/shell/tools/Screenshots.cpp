@@ -3,14 +3,15 @@
 // Usage: tarnby-screenshots OUTPUT_DIR [WORKBOOK_FOLDER [EMPLOYEE_INDEX]]
 // Today is 9 December 2026, so that the pictures do not change from day to
 // day. With a workbook folder, page 2 shows November read month-start style,
-// the employee analysed and the first Saturday marked as rest day.
+// the employee analysed and the weekends marked as rest days; rest-days.png
+// shows the calendar of October, National Day and its worked Saturday.
 
 #include "analysis/ui/AnalysisPage.h"
+#include "analysis/ui/RestDayControls.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
 #include "shell/Form1.h"
-#include "widgets/ClickLabel.h"
 #include "widgets/MessageSeam.h"
 
 #include <QApplication>
@@ -52,19 +53,9 @@ int main(int argc, char* argv[])
         const int employee = args.size() >= 4 ? args.at(3).toInt() : 0;
         if (employee > 0 && employee < page->dCmb[6]->count())
             page->dCmb[6]->setCurrentIndex(employee);
-        const auto days = page->calendar().periodDays();
-        for (const auto& day : days) {
-            if (day.date.dayOfWeek() == Qt::Saturday) {
-                for (int i = 0; i < int(page->cLab.size()); ++i) {
-                    if (page->cLab[i]->isEnabled() && page->cLab[i]->text() == QString::number(day.date.day())
-                        && (i >= 42) == (day.restFlagIndex > 31)) {
-                        page->clickDay(i, Qt::LeftButton);
-                        break;
-                    }
-                }
-                break;
-            }
-        }
+        // Whatever an earlier run saved is cleared first, so the picture stays the same.
+        page->restDays()->clearPeriod();
+        page->restDays()->markWeekendsAndHolidays();
         page->Refresh();
     }
 
@@ -88,6 +79,16 @@ int main(int argc, char* argv[])
     picker.show();
     QCoreApplication::processEvents();
     if (!picker.grab().save(out.filePath(QStringLiteral("form2.png"))))
+        return 1;
+
+    window.SwitchPage(2);
+    page->dCmb[4]->setCurrentText(QStringLiteral("2026"));
+    page->dCmb[5]->setCurrentIndex(9);
+    page->chooseStyle(1);
+    page->restDays()->clearPeriod();
+    page->restDays()->markWeekendsAndHolidays();
+    QCoreApplication::processEvents();
+    if (!page->dmPic[12]->grab().save(out.filePath(QStringLiteral("rest-days.png"))))
         return 1;
 
     for (const QString& m : messages)

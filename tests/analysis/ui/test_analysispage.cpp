@@ -106,7 +106,7 @@ private slots:
     void styleOptionsColourAndRedraw();
     void restDayClicks_data();
     void restDayClicks();
-    void changingTheStyleClearsEveryMark();
+    void changingTheStyleShowsTheSavedMarksOfTheNewPeriod();
     void januaryWorkDateSelectsNoMonthAndRefreshSaysSo();
     void endOfCalendarMessageUsesTheProgramTitle();
     void timeModeLabels();
@@ -262,6 +262,7 @@ void TestAnalysisPage::restDayClicks()
     QFETCH(int, button);
     QFETCH(QColor, colour);
     QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("SrDate")); // where a mark is saved
     AnalysisPage page(dir.path());
     page.show();
     page.FillPeriodPickers(QDate(2013, 3, 5));
@@ -277,9 +278,10 @@ void TestAnalysisPage::restDayClicks()
     }
 }
 
-void TestAnalysisPage::changingTheStyleClearsEveryMark()
+void TestAnalysisPage::changingTheStyleShowsTheSavedMarksOfTheNewPeriod()
 {
     QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("SrDate"));
     AnalysisPage page(dir.path());
     page.show();
     page.FillPeriodPickers(QDate(2013, 3, 5));
@@ -287,11 +289,15 @@ void TestAnalysisPage::changingTheStyleClearsEveryMark()
     leftClick(dayLabel(&page, 1, 2));
     QVERIFY(page.calendar().isRestDay(23));
     QVERIFY(page.calendar().isRestDay(31 + 2));
+    // Month-start style: February alone, its 23rd still marked, March out of the period.
     leftClick(page.cnLab[0]);
     for (int i = 1; i < 63; ++i)
-        QVERIFY(!page.calendar().isRestDay(i));
+        QCOMPARE(page.calendar().isRestDay(i), i == 23);
     for (ClickLabel* label : page.cLab)
-        QCOMPARE(label->background(), kPlain);
+        QCOMPARE(label->background(), label == dayLabel(&page, 0, 23) ? kRest : kPlain);
+    leftClick(page.cnLab[1]);
+    QVERIFY(page.calendar().isRestDay(23));
+    QVERIFY(page.calendar().isRestDay(31 + 2));
 }
 
 void TestAnalysisPage::januaryWorkDateSelectsNoMonthAndRefreshSaysSo()
