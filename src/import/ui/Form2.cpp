@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -135,6 +136,16 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     connect(Dir1, &QTreeView::activated, this, [this](const QModelIndex& index) {
         enterFolder(model_->filePath(index));
     });
+    // The tree passes Enter on to the dialog after entering the folder, which
+    // would press the default button "确 定" as well.
+    Dir1->installEventFilter(this);
+    // The folders are listed in the background: siblings that arrive above
+    // the open folder push it down, out of sight, after it was scrolled to.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        const QString folder = cleanFolder(loaded);
+        if (current_ == folder || current_.startsWith(folder.endsWith(u'/') ? folder : folder + u'/'))
+            showOpenFolder();
+    });
     connect(Drive1, &QComboBox::activated, this, &Form2::driveChanged);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -162,8 +173,27 @@ bool Form2::enterFolder(const QString& path)
     const QModelIndex index = model_->index(folder);
     Dir1->expand(index);
     Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);
+    showOpenFolder();
     return true;
+}
+
+void Form2::showOpenFolder()
+{
+    Dir1->scrollTo(model_->index(current_));
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Dir1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex index = Dir1->currentIndex();
+            if (index.isValid())
+                enterFolder(model_->filePath(index));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Form2::driveChanged(int index)

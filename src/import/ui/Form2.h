@@ -2,7 +2,8 @@
 // The folder picker: a drive list and a folder tree in a small fixed dialog.
 // The folder "open" in the tree is the one last entered (double click or
 // Enter); highlighting an entry does not change it. "确 定" hands the open
-// folder back; "取 消" or the window frame hand back nothing.
+// folder back; "取 消" or the window frame hand back nothing. Enter in the
+// tree only enters a folder, so the keyboard can go down level by level.
 
 #include <QDialog>
 #include <QString>
@@ -40,8 +41,12 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void selectDriveOf(const QString& path);
+    void showOpenFolder();
 
     FolderModel* model_ = nullptr;
     QString current_; // clean absolute path

@@ -132,6 +132,9 @@ private slots:
     void okWithoutTouchingTheTreeWritesTheStartFolderBack();
     void cancelAfterBrowsingLeavesTheBoxUnchanged();
     void highlightingWithoutEnteringKeepsTheOpenFolder();
+    void enterInTheTreeGoesDownWithoutClosing_data();
+    void enterInTheTreeGoesDownWithoutClosing();
+    void pickerShowsItsStartFolderOnceTheTreeHasLoaded();
 };
 
 void TestDataFolderPanel::folderTextOnOpening_data()
@@ -501,6 +504,53 @@ void TestDataFolderPanel::highlightingWithoutEnteringKeepsTheOpenFolder()
     QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start));
     emit picker.Dir1->activated(model->index(start + QStringLiteral("/inner")));
     QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start + QStringLiteral("/inner")));
+}
+
+void TestDataFolderPanel::enterInTheTreeGoesDownWithoutClosing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter);
+}
+
+void TestDataFolderPanel::enterInTheTreeGoesDownWithoutClosing()
+{
+    QFETCH(int, key);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("clock/inner/deeper")));
+    const QString start = QDir::cleanPath(QDir(dir.path()).filePath(QStringLiteral("clock")));
+    Form2 picker(start, dir.path());
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    auto model = qobject_cast<QFileSystemModel*>(picker.Dir1->model());
+    QVERIFY(model);
+    // Two levels down with the keyboard alone: the arrow to the sub-folder, Enter into it.
+    for (const QString& below : {QStringLiteral("/inner"), QStringLiteral("/inner/deeper")}) {
+        const QString open = QDir::fromNativeSeparators(picker.currentFolder());
+        QTRY_COMPARE(model->rowCount(model->index(open)), 1);
+        QTest::keyClick(picker.Dir1, Qt::Key_Down);
+        QTest::keyClick(picker.Dir1, Qt::Key(key));
+        QVERIFY(picker.isVisible());
+        QCOMPARE(picker.result(), int(QDialog::Rejected));
+        QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start + below));
+    }
+}
+
+void TestDataFolderPanel::pickerShowsItsStartFolderOnceTheTreeHasLoaded()
+{
+    // Far more sibling folders than the tree shows at once, the start folder last of them.
+    QTemporaryDir dir;
+    for (int i = 0; i < 60; ++i)
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("f%1/sub").arg(i, 2, 10, QLatin1Char('0'))));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zz/inner")));
+    const QString start = QDir::cleanPath(QDir(dir.path()).filePath(QStringLiteral("zz")));
+    Form2 picker(start, dir.path());
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    auto model = qobject_cast<QFileSystemModel*>(picker.Dir1->model());
+    QVERIFY(model);
+    QTRY_COMPARE(model->rowCount(model->index(QDir::cleanPath(dir.path()))), 61);
+    QTRY_VERIFY(picker.Dir1->viewport()->rect().contains(picker.Dir1->visualRect(model->index(start))));
 }
 
 QTEST_MAIN(TestDataFolderPanel)
