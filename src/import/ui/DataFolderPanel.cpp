@@ -156,11 +156,15 @@ void DataFolderPanel::showProgress(const ImportProgress& progress)
     } else {
         cxBar->setRange(0, 0);
     }
-    cxStatus->setText(QStringLiteral("第 %1/%2 个文件 %3，已读 %4 条")
-                          .arg(progress.workbook + 1)
-                          .arg(progress.workbookCount)
-                          .arg(QFileInfo(progress.workbookPath).fileName())
-                          .arg(progress.records));
+    cxStatus->setText(progressText(progress));
+}
+
+QString DataFolderPanel::progressText(const ImportProgress& progress)
+{
+    // One arg() call: a file name may hold "%4" itself.
+    return QStringLiteral("第 %1/%2 个文件 %3，已读 %4 条")
+        .arg(QString::number(progress.workbook + 1), QString::number(progress.workbookCount),
+             QFileInfo(progress.workbookPath).fileName(), QString::number(progress.records));
 }
 
 void DataFolderPanel::ReadFolderRecords()

@@ -55,6 +55,8 @@ public:
 
     // The absolute form of the default folder text.
     static QString expandFolderText(const QString& text, const QString& programDir);
+    // What cxStatus says while a read runs.
+    static QString progressText(const ImportProgress& progress);
 
     FolderTextBox* cTxt = nullptr;
     QLabel* cnLab8 = nullptr;

@@ -135,6 +135,8 @@ private slots:
     void enterInTheTreeGoesDownWithoutClosing_data();
     void enterInTheTreeGoesDownWithoutClosing();
     void pickerShowsItsStartFolderOnceTheTreeHasLoaded();
+    void progressNamesTheWorkbookAsItIs_data();
+    void progressNamesTheWorkbookAsItIs();
 };
 
 void TestDataFolderPanel::folderTextOnOpening_data()
@@ -551,6 +553,27 @@ void TestDataFolderPanel::pickerShowsItsStartFolderOnceTheTreeHasLoaded()
     QVERIFY(model);
     QTRY_COMPARE(model->rowCount(model->index(QDir::cleanPath(dir.path()))), 61);
     QTRY_VERIFY(picker.Dir1->viewport()->rect().contains(picker.Dir1->visualRect(model->index(start))));
+}
+
+void TestDataFolderPanel::progressNamesTheWorkbookAsItIs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a plain name") << "11月.xls" << "第 2/3 个文件 11月.xls，已读 40 条";
+    QTest::newRow("a name holding %4") << "a%4.xls" << "第 2/3 个文件 a%4.xls，已读 40 条";
+    QTest::newRow("a name holding %1 %2") << "%1 %2.csv" << "第 2/3 个文件 %1 %2.csv，已读 40 条";
+}
+
+void TestDataFolderPanel::progressNamesTheWorkbookAsItIs()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    tarnby::ImportProgress progress;
+    progress.workbook = 1;
+    progress.workbookCount = 3;
+    progress.workbookPath = QStringLiteral("/clock/") + name;
+    progress.records = 40;
+    QCOMPARE(DataFolderPanel::progressText(progress), shown);
 }
 
 QTEST_MAIN(TestDataFolderPanel)
