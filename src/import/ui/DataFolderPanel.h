@@ -60,7 +60,8 @@ public:
 
     FolderTextBox* cTxt = nullptr;
     QLabel* cnLab8 = nullptr;
-    QLabel* cxStatus = nullptr; // the file being read and the records so far
+    QLabel* cxStatus = nullptr;  // the file being read and the records so far
+    QLabel* cxFormats = nullptr; // the export formats read, while no read runs
     QProgressBar* cxBar = nullptr;
     PictureButton* bnPic12 = nullptr;
     PictureButton* bnPic13 = nullptr;

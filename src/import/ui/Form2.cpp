@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -139,13 +140,24 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     // The tree passes Enter on to the dialog after entering the folder, which
     // would press the default button "确 定" as well.
     Dir1->installEventFilter(this);
-    // The folders are listed in the background: siblings that arrive above
-    // the open folder push it down, out of sight, after it was scrolled to.
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        const QString folder = cleanFolder(loaded);
-        if (current_ == folder || current_.startsWith(folder.endsWith(u'/') ? folder : folder + u'/'))
-            showOpenFolder();
+    // The folders are listed in the background and sorted once listed: rows
+    // that arrive or move above the open folder push it out of sight after it
+    // was scrolled to. Until the user takes the tree in hand, it is brought
+    // back into view whenever that happens.
+    follow_.setSingleShot(true);
+    follow_.setInterval(0);
+    connect(&follow_, &QTimer::timeout, this, [this] {
+        Dir1->scrollTo(model_->index(current_), QAbstractItemView::PositionAtCenter);
     });
+    const auto follow = [this] {
+        if (following_)
+            follow_.start();
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, follow);
+    Dir1->viewport()->installEventFilter(this);
+    Dir1->verticalScrollBar()->installEventFilter(this);
     connect(Drive1, &QComboBox::activated, this, &Form2::driveChanged);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -173,18 +185,16 @@ bool Form2::enterFolder(const QString& path)
     const QModelIndex index = model_->index(folder);
     Dir1->expand(index);
     Dir1->setCurrentIndex(index);
-    showOpenFolder();
+    Dir1->scrollTo(index);
     return true;
-}
-
-void Form2::showOpenFolder()
-{
-    Dir1->scrollTo(model_->index(current_));
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Dir1 && event->type() == QEvent::KeyPress) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel)
+        following_ = false;
+    if (watched == Dir1 && type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const QModelIndex index = Dir1->currentIndex();

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 
 class QComboBox;
 class QLabel;
@@ -46,10 +47,13 @@ protected:
 
 private:
     void selectDriveOf(const QString& path);
-    void showOpenFolder();
 
     FolderModel* model_ = nullptr;
     QString current_; // clean absolute path
+    // Brings the open folder back into view while the tree fills, until the
+    // user types, clicks or scrolls in it.
+    QTimer follow_;
+    bool following_ = true;
 };
 
 // The place the picker opens at for the text of cTxt.

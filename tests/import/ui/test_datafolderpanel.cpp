@@ -116,6 +116,7 @@ private slots:
     void folderTextOnOpening_data();
     void folderTextOnOpening();
     void openingDisablesThePanelsBelowAndClosingEnablesThem();
+    void thePanelNamesTheFormatsItReadsWithoutOverlap();
     void readShowsTheReadingStateThenIdle();
     void readFillsThePickerAndAnalysesItsFirstEntry();
     void emptyFolderLeavesThePlaceholderWithoutMessage();
@@ -185,6 +186,31 @@ void TestDataFolderPanel::openingDisablesThePanelsBelowAndClosingEnablesThem()
         QVERIFY(page.dmPic[i]->isEnabled());
 }
 
+void TestDataFolderPanel::thePanelNamesTheFormatsItReadsWithoutOverlap()
+{
+    ProgramFolder program;
+    tarnby::PunchTable table;
+    DataFolderPanel panel(program.path(), table);
+    panel.show();
+    QVERIFY(panel.cxFormats->isVisible());
+    for (const char* suffix : {"xls", "xlsx", "xlsm", "csv", "dat"})
+        QVERIFY2(panel.cxFormats->text().contains(QLatin1String(suffix)), suffix);
+    QVERIFY(panel.cxFormats->fontMetrics().horizontalAdvance(panel.cxFormats->text()) <= panel.cxFormats->width());
+    QList<QWidget*> shown;
+    for (QWidget* child : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            shown.append(child);
+    }
+    for (QWidget* child : shown) {
+        QVERIFY2(panel.rect().contains(child->geometry()), qPrintable(child->objectName()));
+        for (QWidget* other : shown) {
+            if (other != child)
+                QVERIFY2(!child->geometry().intersects(other->geometry()),
+                         qPrintable(child->objectName() + u'/' + other->objectName()));
+        }
+    }
+}
+
 void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
 {
     if (!QFileInfo(sampleFolder()).isDir())
@@ -201,12 +227,14 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
     QString readingCaption;
     bool enabledWhileReading = true;
     bool barShown = false;
+    bool formatsShown = true;
     // Runs while the read is on, when the window processes its events.
     QTimer::singleShot(0, &page, [&] {
         readingColour = page.cxPic->palette().color(QPalette::Window);
         readingCaption = page.cnLab[8]->text();
         enabledWhileReading = page.cxPic->isEnabled();
         barShown = page.cxPic->cxBar->isVisible();
+        formatsShown = page.cxPic->cxFormats->isVisible();
     });
     page.cxPic->readAndWait();
 
@@ -214,6 +242,8 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
     QCOMPARE(readingCaption, QStringLiteral("正在读取，请稍候！"));
     QVERIFY(!enabledWhileReading);
     QVERIFY(barShown);
+    QVERIFY(!formatsShown); // the status line has its place
+    QVERIFY(page.cxPic->cxFormats->isVisible());
     QCOMPARE(page.cxPic->palette().color(QPalette::Window), QColor(0, 162, 203));
     QCOMPARE(page.cnLab[8]->text(), QStringLiteral("选择考勤所在目录："));
     QVERIFY(page.cxPic->isEnabled());
@@ -540,18 +570,24 @@ void TestDataFolderPanel::enterInTheTreeGoesDownWithoutClosing()
 
 void TestDataFolderPanel::pickerShowsItsStartFolderOnceTheTreeHasLoaded()
 {
-    // Far more sibling folders than the tree shows at once, the start folder last of them.
+    // Three levels down, each with more sibling folders than the tree shows
+    // at once and the way down the last of them by name.
     QTemporaryDir dir;
-    for (int i = 0; i < 60; ++i)
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("f%1/sub").arg(i, 2, 10, QLatin1Char('0'))));
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("zz/inner")));
-    const QString start = QDir::cleanPath(QDir(dir.path()).filePath(QStringLiteral("zz")));
+    QString start = QDir::cleanPath(dir.path());
+    for (int level = 0; level < 3; ++level) {
+        for (int i = 0; i < 30; ++i)
+            QVERIFY(QDir(start).mkpath(QStringLiteral("f%1/sub").arg(i, 2, 10, QLatin1Char('0'))));
+        start += QStringLiteral("/zz");
+        QVERIFY(QDir().mkpath(start));
+    }
     Form2 picker(start, dir.path());
     picker.show();
     QVERIFY(QTest::qWaitForWindowExposed(&picker));
     auto model = qobject_cast<QFileSystemModel*>(picker.Dir1->model());
     QVERIFY(model);
-    QTRY_COMPARE(model->rowCount(model->index(QDir::cleanPath(dir.path()))), 61);
+    // listed and sorted: the way down is last at every level
+    for (QString folder = start; folder != QDir::cleanPath(dir.path()); folder = QFileInfo(folder).path())
+        QTRY_COMPARE(model->index(folder).row(), 30);
     QTRY_VERIFY(picker.Dir1->viewport()->rect().contains(picker.Dir1->visualRect(model->index(start))));
 }
 
