@@ -31,7 +31,7 @@ Rgb dutyColourForPosition(int position)
 
 QString dutyPickerEntry(const QString& number, const QString& name, int position)
 {
-    return QStringLiteral("%1 %2(%3)").arg(number.toUpper(), name).arg(position);
+    return QStringLiteral("%1 %2(%3)").arg(number.toUpper(), name, QString::number(position));
 }
 
 std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<MonthKey> month,

@@ -84,9 +84,7 @@ Result<HolidayCalendar> parse(const QStringList& lines, const QString& shownPath
             return Result<HolidayCalendar>::failure(
                 QStringLiteral("节假日文件 %1 第%2行无法识别：%3\n"
                                "每行应为“yyyy-mm-dd 节日名称”或“yyyy-mm-dd 上班”，# 之后为注释。该文件未被使用。")
-                    .arg(shownPath)
-                    .arg(i + 1)
-                    .arg(shownLine(lines.at(i))));
+                    .arg(shownPath, QString::number(i + 1), shownLine(lines.at(i))));
         calendar.set(date, HolidayEntry{isWorkingDayText(text), text});
     }
     return calendar;

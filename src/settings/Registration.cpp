@@ -97,7 +97,8 @@ Result<QList<Registration>> load(const QString& programDir, MonthKey month)
         auto r = Registration::fromLine(text);
         if (!r)
             return Result<QList<Registration>>::failure(
-                QStringLiteral("登记文件 %1 第 %2 行格式不正确（%3）。").arg(shownPath(path)).arg(number).arg(r.error()));
+                QStringLiteral("登记文件 %1 第 %2 行格式不正确（%3）。")
+                    .arg(shownPath(path), QString::number(number), r.error()));
         out.append(r.value());
     }
     return out;

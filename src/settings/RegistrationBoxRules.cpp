@@ -2,6 +2,7 @@
 
 #include "MonthFile.h"
 #include "Registration.h"
+#include "SettingsBoxRules.h"
 
 namespace tarnby {
 namespace {
@@ -13,7 +14,19 @@ QString& text(RegistrationBoxTexts& texts, RegistrationBox box)
     return texts[std::size_t(box)];
 }
 
+QString fieldError(const QString& what, const QString& field)
+{
+    if (settingsbox::hashBreaksField(field))
+        return hashInFieldMessage(what);
+    return storableFieldError(what, field);
+}
+
 } // namespace
+
+QString hashInFieldMessage(const QString& what)
+{
+    return what + QStringLiteral("中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！");
+}
 
 bool isLeapYear(int year)
 {
@@ -52,7 +65,7 @@ BoxCheck checkRegistrationBox(RegistrationBox box, const RegistrationBoxTexts& t
         if (own.isEmpty())
             check.message = kNoReasonMessage;
         else
-            check.message = storableFieldError(QStringLiteral("登记事由"), own);
+            check.message = fieldError(QStringLiteral("登记事由"), own);
         break;
     case RegistrationBox::Year: {
         const int year = boxValue(own);
@@ -74,6 +87,16 @@ BoxCheck checkRegistrationBox(RegistrationBox box, const RegistrationBoxTexts& t
     if (box != RegistrationBox::Reason && own.size() < 2)
         own.prepend(u'0');
     return check;
+}
+
+QString pickedEmployeeError(const QString& pickerText)
+{
+    const qsizetype space = pickerText.indexOf(u' ');
+    if (space < 0)
+        return {};
+    if (const QString error = fieldError(QStringLiteral("员工编号"), pickerText.left(space)); !error.isEmpty())
+        return error;
+    return fieldError(QStringLiteral("员工姓名"), pickerText.mid(space + 1));
 }
 
 bool confirmsMonth(const QString& yearText, const QString& monthText)

@@ -35,9 +35,19 @@ inline const QString kBadYearMessage = QStringLiteral("请输入有效的年份(
 // The leap-year rule of the pages: divisible by 4 and not by 100, or by 400.
 bool isLeapYear(int year);
 
+// The message for a field that holds "##" or begins or ends with "#": joined
+// with "##" into the stored line it would move the field boundaries.
+QString hashInFieldMessage(const QString& what);
+
 // Runs the checks for `box` leaving the focus. A reason holding "##" or a line
-// break is refused with a message, since it would split the stored line.
+// break, or beginning or ending with "#", is refused with a message, since it
+// would split the stored line elsewhere on reading.
 BoxCheck checkRegistrationBox(RegistrationBox box, const RegistrationBoxTexts& texts, const QDate& workDate);
+
+// The error for the employee picked in dCmb(0) ("number name"), whose number
+// and name become fields of the line; empty when both can be stored. A text
+// without a space is left to the list, which reports it itself.
+QString pickedEmployeeError(const QString& pickerText);
 
 // Enter in the year or month box reloads the month only for a year in
 // 1901-2100 and a month in 1-12.

@@ -56,11 +56,9 @@ Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month)
         if (!date.isValid() || monthOf(date) != month) {
             const QString shown = line.size() <= 40 ? line : line.left(40) + QStringLiteral("…");
             return Result<QList<QDate>>::failure(QStringLiteral("休息日文件 %1 第%2行不是%3年%4月的日期（yyyy-mm-dd）：%5")
-                                                     .arg(QFileInfo(file).absoluteFilePath())
-                                                     .arg(i + 1)
-                                                     .arg(month.year)
-                                                     .arg(month.month)
-                                                     .arg(shown)
+                                                     .arg(QFileInfo(file).absoluteFilePath(),
+                                                          QString::number(i + 1), QString::number(month.year),
+                                                          QString::number(month.month), shown)
                                                  + unused);
         }
         days.append(date);

@@ -50,9 +50,18 @@ EntryCheck checkEntry(const QString& number, const QString& name)
         return {kSeparatorInEntryMessage, 0};
     if (splits(name))
         return {kSeparatorInEntryMessage, 1};
+    if (hashBreaksField(number))
+        return {kHashInEntryMessage, 0};
+    if (hashBreaksField(name))
+        return {kHashInEntryMessage, 1};
     if (number == QStringLiteral("0000"))
         return {kReservedNumberMessage, 0};
     return {};
+}
+
+bool hashBreaksField(const QString& text)
+{
+    return text.contains(QStringLiteral("##")) || text.startsWith(u'#') || text.endsWith(u'#');
 }
 
 } // namespace tarnby::settingsbox

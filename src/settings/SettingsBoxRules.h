@@ -14,10 +14,17 @@ inline constexpr int kLastTimeBox = 19;   // sTxt(19), field 18
 inline constexpr int kNumberCellBox = 20; // sTxt(20)
 inline constexpr int kTimeCellBox = 21;   // sTxt(21)
 
+// What the cell boxes show when Init.ini gives nothing (the working times'
+// defaults are config::kDefaultTimeFields).
+inline const QString kDefaultNumberCell = QStringLiteral("A1");
+inline const QString kDefaultTimeCell = QStringLiteral("B2");
+
 inline const QString kNoNumberMessage = QStringLiteral("请输入员工编号！");
 inline const QString kNoNameMessage = QStringLiteral("请输入员工姓名！");
 inline const QString kBadTimeMessage = QStringLiteral("请输入正确的时间！");
 inline const QString kSeparatorInEntryMessage = QStringLiteral("员工编号和姓名中不能含有空格或逗号！");
+inline const QString kHashInEntryMessage =
+    QStringLiteral("员工编号和姓名中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！");
 inline const QString kReservedNumberMessage = QStringLiteral("编号0000表示全体员工，不能用作员工编号！");
 inline const QString kBadCellMessage = QStringLiteral("请输入正确的单元格名称（列字母加一位行号，如D2）！");
 
@@ -49,7 +56,15 @@ struct EntryCheck {
 
 // Whether the number and name may become a roster entry. The entry is kept as
 // "number name" and stored as "number,name", so neither may hold a space or a
-// comma; "0000" stands for all employees elsewhere.
+// comma; "0000" stands for all employees elsewhere. Both end up as fields of
+// registration lines joined by "##", so neither may hold "##" or begin or
+// end with "#" (see hashBreaksField).
 EntryCheck checkEntry(const QString& number, const QString& name);
+
+// True when the text cannot be a field of a line joined by "##": it holds
+// "##", or a "#" at either end would make "###" with its neighbour separator
+// and the line would split one character off on reading ("工牌#" + "##" +
+// "不计漏打1次" reads back as "工牌" and "#不计漏打1次").
+bool hashBreaksField(const QString& text);
 
 } // namespace tarnby::settingsbox

@@ -12,6 +12,7 @@
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
@@ -27,6 +28,16 @@ constexpr int kTabLeft = 24;
 constexpr int kTabStep = 68;
 
 } // namespace
+
+void setUpApplication()
+{
+    // No display name: on X11 and Wayland Qt appends it to every window title
+    // ("错误 — Tarnby考勤助手2.0"), and each window names itself already.
+    QApplication::setApplicationName(QStringLiteral("Tarnby"));
+    QFont font = QApplication::font();
+    font.setPointSize(9); // 12 pixels at 96 dpi
+    QApplication::setFont(font);
+}
 
 Form1::Form1(const QString& programDir, Clock clock, QWidget* parent)
     : QWidget(parent)

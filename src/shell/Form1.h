@@ -23,6 +23,10 @@ class RegistrationDutyPage;
 class SettingsPage;
 class TodayPage;
 
+// What main() sets up for the program's QApplication before the window: its
+// name and the font the pages are laid out for.
+void setUpApplication();
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:

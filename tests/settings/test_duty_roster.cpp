@@ -34,6 +34,25 @@ QStringList picker(int count)
     return entries;
 }
 
+TEST(DutyMonthTest, PickerEntriesShowRosterTextsAsTheyStand)
+{
+    const struct {
+        const char* number;
+        const char* name;
+        int position;
+        const char* entry;
+    } rows[] = {
+        {"e02", "张三", 7, "E02 张三(7)"},
+        {"E02", "X%1", 7, "E02 X%1(7)"},
+        {"%2", "%1%3", 12, "%2 %1%3(12)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(dutyPickerEntry(QString::fromUtf8(row.number), QString::fromUtf8(row.name), row.position),
+                  QString::fromUtf8(row.entry));
+    }
+}
+
 TEST(DutyRosterTest, ReadingRuleSkipsEmptyLinesAndLaterLinesWin)
 {
     DutyRoster roster;

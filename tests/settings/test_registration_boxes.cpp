@@ -73,13 +73,49 @@ TEST(RegistrationBoxRulesTest, LosingTheFocusNormalisesOrReportsTheBox)
 
 TEST(RegistrationBoxRulesTest, AReasonThatWouldSplitTheStoredLineIsRefused)
 {
-    const QString rows[] = {QStringLiteral("上午##下午"), QStringLiteral("第一行\n第二行"), QStringLiteral("回车\r")};
-    for (const QString& reason : rows) {
-        SCOPED_TRACE(reason.toStdString());
-        const BoxCheck check = checkRegistrationBox(RegistrationBox::Reason, {"04", "07", reason, "2013", "04"},
+    const QString hash = QStringLiteral("登记事由中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！");
+    const struct {
+        QString reason;
+        QString message; // empty: some message
+    } rows[] = {
+        {QStringLiteral("上午##下午"), hash},
+        // joined with "##" these make "###", and the line splits one character off
+        {QStringLiteral("工牌#"), hash},
+        {QStringLiteral("#工牌"), hash},
+        {QStringLiteral("#"), hash},
+        {QStringLiteral("第一行\n第二行"), {}},
+        {QStringLiteral("回车\r"), {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reason.toStdString());
+        const BoxCheck check = checkRegistrationBox(RegistrationBox::Reason, {"04", "07", row.reason, "2013", "04"},
                                                     kWorkDate2013);
         EXPECT_TRUE(check.refocus());
-        EXPECT_EQ(check.texts[2], reason);
+        if (!row.message.isEmpty()) {
+            EXPECT_EQ(check.message, row.message);
+        }
+        EXPECT_EQ(check.texts[2], row.reason);
+    }
+    EXPECT_FALSE(checkRegistrationBox(RegistrationBox::Reason, {"04", "07", "工牌#3", "2013", "04"}, kWorkDate2013)
+                     .refocus());
+}
+
+TEST(RegistrationBoxRulesTest, AnEmployeeWhoseNumberOrNameWouldMoveTheFieldsIsRefused)
+{
+    const struct {
+        const char* picked;
+        const char* message;
+    } rows[] = {
+        {"0001 张三", ""},
+        {"0001 张#三", ""},
+        {"0001 张三#", "员工姓名中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！"},
+        {"#0001 张三", "员工编号中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！"},
+        {"00##1 张三", "员工编号中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！"},
+        {"无空格", ""}, // the list reports that one itself
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.picked);
+        EXPECT_EQ(pickedEmployeeError(QString::fromUtf8(row.picked)), QString::fromUtf8(row.message));
     }
 }
 

@@ -1,11 +1,15 @@
 #include "settings/HandlingMethod.h"
+#include "settings/Holidays.h"
 #include "settings/Registration.h"
 #include "settings/RegistrationList.h"
 #include "settings/TextCollation.h"
 #include "ProgramFolder.h"
 #include "Unprivileged.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tarnby;
@@ -218,6 +222,28 @@ TEST_F(RegistrationFileTest, SavingAfterChangingTheMonthBoxWritesTheOtherMonth)
     ASSERT_TRUE(saveFromBoxes(list, folder.path(), QStringLiteral("2013"), QStringLiteral("3")).ok());
     EXPECT_TRUE(folder.exists(QStringLiteral("201303.ydj")));
     EXPECT_FALSE(folder.exists(QStringLiteral("201302.ydj")));
+}
+
+TEST(FileMessagesTest, AFolderNameHoldingPercentSignsIsNamedAsItIs)
+{
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tarnby %2 %1-XXXXXX"));
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("SrDate")));
+    const QString folder = QFileInfo(dir.path()).absoluteFilePath();
+    {
+        QFile file(folder + QStringLiteral("/SrDate/201302.ydj"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(gbk(QStringLiteral("1##02月01日##甲\r\n")));
+    }
+    const QStringList messages = {
+        registrationfile::load(folder, MonthKey{2013, 2}).error(),
+        holidays::parse({QStringLiteral("节假日")}, folder + QStringLiteral("/Holidays.txt")).error(),
+    };
+    for (const QString& message : messages) {
+        SCOPED_TRACE(message.toStdString());
+        EXPECT_TRUE(message.contains(folder));
+        EXPECT_TRUE(message.contains(QStringLiteral("第 1 行")) || message.contains(QStringLiteral("第1行")));
+    }
 }
 
 TEST(RegistrationListTest, AddSplitsThePickerTextAtItsFirstSpace)

@@ -50,6 +50,11 @@ TEST(SettingsBoxes, EntriesAndCells)
         {"a full-width comma in the name", "0001", "张，三", settingsbox::kSeparatorInEntryMessage, 1},
         {"a space in the name", "0001", "张 三", settingsbox::kSeparatorInEntryMessage, 1},
         {"0000 is everybody", "0000", "张三", settingsbox::kReservedNumberMessage, 0},
+        {"a name ending in #", "0001", "张三#", settingsbox::kHashInEntryMessage, 1},
+        {"a name beginning with #", "0001", "#张三", settingsbox::kHashInEntryMessage, 1},
+        {"a number ending in #", "0001#", "张三", settingsbox::kHashInEntryMessage, 0},
+        {"a number holding ##", "00##1", "张三", settingsbox::kHashInEntryMessage, 0},
+        {"a # inside is kept", "0#1", "张#三", QString(), -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -7,6 +7,7 @@
 #include "shell/LundarHost.h"
 #include "shell/TodayPage.h"
 #include "shell/TodayTexts.h"
+#include "settings/ui/SettingsPage.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ImageList.h"
 #include "widgets/PictureButton.h"
@@ -14,9 +15,14 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <optional>
 
 using namespace tarnby::ui;
 using shelltest::MessageRecorder;
@@ -61,6 +67,46 @@ bool writeJpeg(const QString& path, const QColor& colour)
     return image.save(path, "JPG", 100);
 }
 
+// The title the window system shows for the widget's window. On an X server
+// that is the window's name as xdotool reads it (the platform may add to the
+// title it was given); elsewhere the title of the platform's window.
+QString shownTitle(QWidget* widget)
+{
+    QWindow* window = widget->windowHandle();
+    if (!window)
+        return QStringLiteral("<no window>");
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return window->title();
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), QString::number(window->winId())});
+    if (!xdotool.waitForFinished(10000))
+        return QStringLiteral("<xdotool did not answer>");
+    QString name = QString::fromUtf8(xdotool.readAllStandardOutput());
+    if (name.endsWith(u'\n'))
+        name.chop(1);
+    return name;
+}
+
+// Runs `open`, which shows a modal window, and returns that window's title as
+// shown once it is on screen; the window is then closed as by its frame.
+QString titleOfModal(const std::function<void()>& open)
+{
+    QString shown = QStringLiteral("<nothing opened>");
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->windowHandle() || !modal->windowHandle()->isExposed())
+            return;
+        poll.stop();
+        shown = shownTitle(modal);
+        modal->close();
+    });
+    poll.start();
+    open();
+    return shown;
+}
+
 } // namespace
 
 class TestForm1 : public QObject {
@@ -89,6 +135,9 @@ private slots:
     void todayButtonMovesThePickerToTheWorkDate();
     void weekdayNames_data();
     void weekdayNames();
+    // Last: it sets the program's application-wide settings, as main() does.
+    void titlesAsShown_data();
+    void titlesAsShown();
 };
 
 void TestForm1::startUpShowsPageZeroWithItsTabSelected()
@@ -456,6 +505,56 @@ void TestForm1::weekdayNames()
     QFETCH(int, style);
     QFETCH(QString, expected);
     QCOMPARE(WeekdayName(weekday, static_cast<qint16>(style)), expected);
+}
+
+enum class TitledWindow { Main, Error, Done, Exit, FolderPicker };
+
+void TestForm1::titlesAsShown_data()
+{
+    QTest::addColumn<TitledWindow>("window");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("the main window") << TitledWindow::Main << QStringLiteral("Tarnby考勤助手2.0");
+    QTest::newRow("an input error") << TitledWindow::Error << QStringLiteral("错误");
+    QTest::newRow("a save done") << TitledWindow::Done << QStringLiteral("完成");
+    QTest::newRow("the exit question") << TitledWindow::Exit << QStringLiteral("退出");
+    QTest::newRow("the folder picker") << TitledWindow::FolderPicker << QStringLiteral("选取文件夹");
+}
+
+void TestForm1::titlesAsShown()
+{
+    QFETCH(TitledWindow, window);
+    QFETCH(QString, title);
+    setUpApplication();
+    ProgramFolder folder;
+    // Whatever the start-up has to say is not the question here.
+    std::optional<MessageRecorder> startUp(std::in_place);
+    Form1 form(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::processEvents();
+    startUp.reset();
+
+    QString shown;
+    switch (window) {
+    case TitledWindow::Main: shown = shownTitle(&form); break;
+    case TitledWindow::Error: // no employee number typed
+        shown = titleOfModal([&] { form.settingsPage->AddRosterEntry(); });
+        break;
+    case TitledWindow::Done:
+        form.SwitchPage(3);
+        shown = titleOfModal([&] { form.settingsPage->SaveRoster(); });
+        break;
+    case TitledWindow::Exit:
+        shown = titleOfModal([&] { form.close(); });
+        QVERIFY(form.isVisible()); // closed by its frame: Cancel
+        break;
+    case TitledWindow::FolderPicker:
+        form.SwitchPage(2);
+        form.analysisPage->OpenDataFolderPanel();
+        shown = titleOfModal([&] { form.analysisPage->cxPic->Browse(); });
+        break;
+    }
+    QCOMPARE(shown, title);
 }
 
 QTEST_MAIN(TestForm1)

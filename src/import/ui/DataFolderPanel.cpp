@@ -19,6 +19,9 @@ const QString kIdleCaption = QStringLiteral("选择考勤所在目录：");
 const QString kReadingCaption = QStringLiteral("正在读取，请稍候！");
 const QColor kIdleColour(0, 162, 203);
 const QColor kReadingColour(192, 64, 0);
+// Every export the import reads; said where the folder is chosen, since the
+// clock may save its punches in any of them.
+const QString kFormatsHint = QStringLiteral("可读取 xls、xlsx、xlsm、csv、dat 文件");
 
 QLabel* whiteLabel(const QString& text, QWidget* parent)
 {
@@ -89,6 +92,13 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     small.setPixelSize(11);
     cxStatus->setFont(small);
 
+    // In the status line's place while no read runs.
+    cxFormats = whiteLabel(kFormatsHint, this);
+    cxFormats->setObjectName(QStringLiteral("cxFormats"));
+    cxFormats->setGeometry(cxStatus->geometry());
+    cxFormats->setFont(small);
+    cTxt->setToolTip(QStringLiteral("考勤记录所在的文件夹；") + kFormatsHint);
+
     cxBar = new QProgressBar(this);
     cxBar->setObjectName(QStringLiteral("cxBar"));
     cxBar->setGeometry(10, 132, 262, 10);
@@ -142,6 +152,8 @@ void DataFolderPanel::setReadingLook(bool reading)
     cnLab8->setText(reading ? kReadingCaption : kIdleCaption);
     setEnabled(!reading);
     cxBar->setVisible(reading);
+    cxStatus->setVisible(reading);
+    cxFormats->setVisible(!reading);
     if (!reading)
         cxStatus->clear();
 }
@@ -156,11 +168,15 @@ void DataFolderPanel::showProgress(const ImportProgress& progress)
     } else {
         cxBar->setRange(0, 0);
     }
-    cxStatus->setText(QStringLiteral("第 %1/%2 个文件 %3，已读 %4 条")
-                          .arg(progress.workbook + 1)
-                          .arg(progress.workbookCount)
-                          .arg(QFileInfo(progress.workbookPath).fileName())
-                          .arg(progress.records));
+    cxStatus->setText(progressText(progress));
+}
+
+QString DataFolderPanel::progressText(const ImportProgress& progress)
+{
+    // One arg() call: a file name may hold "%4" itself.
+    return QStringLiteral("第 %1/%2 个文件 %3，已读 %4 条")
+        .arg(QString::number(progress.workbook + 1), QString::number(progress.workbookCount),
+             QFileInfo(progress.workbookPath).fileName(), QString::number(progress.records));
 }
 
 void DataFolderPanel::ReadFolderRecords()

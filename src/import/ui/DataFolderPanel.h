@@ -55,10 +55,13 @@ public:
 
     // The absolute form of the default folder text.
     static QString expandFolderText(const QString& text, const QString& programDir);
+    // What cxStatus says while a read runs.
+    static QString progressText(const ImportProgress& progress);
 
     FolderTextBox* cTxt = nullptr;
     QLabel* cnLab8 = nullptr;
-    QLabel* cxStatus = nullptr; // the file being read and the records so far
+    QLabel* cxStatus = nullptr;  // the file being read and the records so far
+    QLabel* cxFormats = nullptr; // the export formats read, while no read runs
     QProgressBar* cxBar = nullptr;
     PictureButton* bnPic12 = nullptr;
     PictureButton* bnPic13 = nullptr;

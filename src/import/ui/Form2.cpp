@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -135,6 +137,27 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     connect(Dir1, &QTreeView::activated, this, [this](const QModelIndex& index) {
         enterFolder(model_->filePath(index));
     });
+    // The tree passes Enter on to the dialog after entering the folder, which
+    // would press the default button "确 定" as well.
+    Dir1->installEventFilter(this);
+    // The folders are listed in the background and sorted once listed: rows
+    // that arrive or move above the open folder push it out of sight after it
+    // was scrolled to. Until the user takes the tree in hand, it is brought
+    // back into view whenever that happens.
+    follow_.setSingleShot(true);
+    follow_.setInterval(0);
+    connect(&follow_, &QTimer::timeout, this, [this] {
+        Dir1->scrollTo(model_->index(current_), QAbstractItemView::PositionAtCenter);
+    });
+    const auto follow = [this] {
+        if (following_)
+            follow_.start();
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, follow);
+    Dir1->viewport()->installEventFilter(this);
+    Dir1->verticalScrollBar()->installEventFilter(this);
     connect(Drive1, &QComboBox::activated, this, &Form2::driveChanged);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -164,6 +187,23 @@ bool Form2::enterFolder(const QString& path)
     Dir1->setCurrentIndex(index);
     Dir1->scrollTo(index);
     return true;
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel)
+        following_ = false;
+    if (watched == Dir1 && type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex index = Dir1->currentIndex();
+            if (index.isValid())
+                enterFolder(model_->filePath(index));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Form2::driveChanged(int index)

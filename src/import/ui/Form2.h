@@ -2,10 +2,12 @@
 // The folder picker: a drive list and a folder tree in a small fixed dialog.
 // The folder "open" in the tree is the one last entered (double click or
 // Enter); highlighting an entry does not change it. "确 定" hands the open
-// folder back; "取 消" or the window frame hand back nothing.
+// folder back; "取 消" or the window frame hand back nothing. Enter in the
+// tree only enters a folder, so the keyboard can go down level by level.
 
 #include <QDialog>
 #include <QString>
+#include <QTimer>
 
 class QComboBox;
 class QLabel;
@@ -40,11 +42,18 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void selectDriveOf(const QString& path);
 
     FolderModel* model_ = nullptr;
     QString current_; // clean absolute path
+    // Brings the open folder back into view while the tree fills, until the
+    // user types, clicks or scrolls in it.
+    QTimer follow_;
+    bool following_ = true;
 };
 
 // The place the picker opens at for the text of cTxt.

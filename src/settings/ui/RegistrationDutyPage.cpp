@@ -86,6 +86,8 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, const Cloc
     chooseType();
 
     connect(dCmb[2], &QComboBox::currentIndexChanged, this, &RegistrationDutyPage::chooseType);
+    // Taking the type already chosen changes no index, yet starts its amounts afresh.
+    connect(dCmb[2], &QComboBox::activated, this, &RegistrationDutyPage::chooseType);
     connect(dTxt[int(RegistrationBox::MonthOnShow)], &QLineEdit::textChanged, dTxt[int(RegistrationBox::Month)],
             &QLineEdit::setText);
     for (RegistrationBox box : {RegistrationBox::Year, RegistrationBox::MonthOnShow})
@@ -303,12 +305,14 @@ void RegistrationDutyPage::LoadRegistrations()
     const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::Registrations);
     const Outcome loaded = list_.LoadRegistrations(programDir_, monthfile::shownMonth(dTxt[3]->text(), dTxt[4]->text()));
     if (!loaded.ok()) {
-        // The rows of the month shown before must not pass for this month's.
-        list_.setRegistrations({});
+        // The list keeps what it showed; the month that could not be read is
+        // kept from being overwritten by it.
         unreadableRegistrations_ = path;
-    } else if (path == unreadableRegistrations_) {
-        unreadableRegistrations_.clear();
+        showOutcome(this, loaded);
+        return;
     }
+    if (path == unreadableRegistrations_)
+        unreadableRegistrations_.clear();
     showList();
     showOutcome(this, loaded);
 }
@@ -322,6 +326,10 @@ void RegistrationDutyPage::AddRegistration()
     for (RegistrationBox box : {RegistrationBox::Month, RegistrationBox::Day, RegistrationBox::Reason}) {
         if (!checkBox(int(box)))
             return;
+    }
+    if (const QString error = pickedEmployeeError(dCmb[0]->currentText()); !error.isEmpty()) {
+        showOutcome(this, Outcome::error(error));
+        return;
     }
     const QString method =
         handlingMethod(dLab12->text(), dCmb[2]->currentText(), dCmb[3]->currentText(), dbLab->text());
@@ -359,11 +367,13 @@ void RegistrationDutyPage::ReloadDutyRoster()
     const QString path = monthFilePath(programDir_, dTxt[3]->text(), dTxt[4]->text(), monthfile::Kind::DutyRoster);
     const Outcome loaded = duty_.LoadDutyRoster(programDir_, monthfile::shownMonth(dTxt[3]->text(), dTxt[4]->text()));
     if (!loaded.ok()) {
-        duty_.clear();
+        // The table and the grid stay as they were, like the list above.
         unreadableDutyRoster_ = path;
-    } else if (path == unreadableDutyRoster_) {
-        unreadableDutyRoster_.clear();
+        showOutcome(this, loaded);
+        return;
     }
+    if (path == unreadableDutyRoster_)
+        unreadableDutyRoster_.clear();
     drawDutyMonth();
     showOutcome(this, loaded);
 }

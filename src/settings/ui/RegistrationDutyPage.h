@@ -78,7 +78,8 @@ private:
     RegistrationList list_;
     DutyRoster duty_;
     // A month whose file could not be read is not overwritten by the page:
-    // what stood in it would be lost without the user having seen it.
+    // what stood in it would be lost without the user having seen it. The
+    // page goes on showing what it showed before that month was asked for.
     QString unreadableRegistrations_;
     QString unreadableDutyRoster_;
     bool showingList_ = false;

@@ -80,6 +80,9 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
     addRule(this, 516);
     buildPositionPart();
     buildHelpTexts();
+    showTimes(config::kDefaultTimeFields);
+    sTxt[settingsbox::kNumberCellBox]->setText(settingsbox::kDefaultNumberCell);
+    sTxt[settingsbox::kTimeCellBox]->setText(settingsbox::kDefaultTimeCell);
 
     connect(bnPic[0], &PictureButton::released, this, &SettingsPage::SaveRoster);
     connect(bnPic[1], &PictureButton::released, this, &SettingsPage::AddRosterEntry);
@@ -240,25 +243,34 @@ void SettingsPage::prepare()
         if (!errors.contains(error))
             errors.append(error);
     };
+    // What cannot be read shows the defaults, never what the page held before.
     sList->clear();
     if (auto roster = config::LoadRosterList(programDir_))
         sList->addItems(roster.value());
     else
         note(roster.error());
     if (auto times = config::LoadWorkTimes(programDir_)) {
-        for (int k = 0; k < 18; ++k)
-            sTxt[settingsbox::kFirstTimeBox + k]->setText(times.value()[k]);
+        showTimes(times.value());
     } else {
+        showTimes(config::kDefaultTimeFields);
         note(times.error());
     }
     if (auto position = config::LoadReadPosition(programDir_)) {
         sTxt[settingsbox::kNumberCellBox]->setText(position->numberCell);
         sTxt[settingsbox::kTimeCellBox]->setText(position->timeCell);
     } else {
+        sTxt[settingsbox::kNumberCellBox]->setText(settingsbox::kDefaultNumberCell);
+        sTxt[settingsbox::kTimeCellBox]->setText(settingsbox::kDefaultTimeCell);
         note(position.error());
     }
     for (const QString& error : errors)
         showOutcome(this, Outcome::error(error));
+}
+
+void SettingsPage::showTimes(const TimeFields& fields)
+{
+    for (int k = 0; k < int(fields.size()); ++k)
+        sTxt[settingsbox::kFirstTimeBox + k]->setText(fields[k]);
 }
 
 void SettingsPage::refuse(int box, const QString& text)

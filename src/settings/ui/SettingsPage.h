@@ -5,6 +5,7 @@
 // only by its own save button.
 
 #include "BoxRefusal.h"
+#include "settings/ConfigFile.h"
 
 #include <QString>
 #include <QWidget>
@@ -43,6 +44,7 @@ private:
     void buildTimePart();
     void buildPositionPart();
     void buildHelpTexts();
+    void showTimes(const TimeFields& fields);
 
     // The rules for the box the user left; false when it holds a wrong time
     // and the focus went back to it.

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTextStream>
 
 using namespace tarnby::ui;
@@ -24,9 +25,7 @@ using namespace tarnby::ui;
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setPointSize(9); // 12 pixels at 96 dpi
-    QApplication::setFont(font);
+    setUpApplication();
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         QTextStream(stderr) << "usage: tarnby-screenshots OUTPUT_DIR [WORKBOOK_FOLDER [EMPLOYEE_INDEX]]\n";
@@ -77,7 +76,11 @@ int main(int argc, char* argv[])
 
     Form2 picker(page->cxPic->cTxt->text(), QCoreApplication::applicationDirPath(), &window);
     picker.show();
-    QCoreApplication::processEvents();
+    // The tree lists its folders in the background; the picture shows it filled.
+    QElapsedTimer listing;
+    listing.start();
+    while (listing.elapsed() < 1500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (!picker.grab().save(out.filePath(QStringLiteral("form2.png"))))
         return 1;
 

@@ -116,6 +116,7 @@ private slots:
     void folderTextOnOpening_data();
     void folderTextOnOpening();
     void openingDisablesThePanelsBelowAndClosingEnablesThem();
+    void thePanelNamesTheFormatsItReadsWithoutOverlap();
     void readShowsTheReadingStateThenIdle();
     void readFillsThePickerAndAnalysesItsFirstEntry();
     void emptyFolderLeavesThePlaceholderWithoutMessage();
@@ -132,6 +133,11 @@ private slots:
     void okWithoutTouchingTheTreeWritesTheStartFolderBack();
     void cancelAfterBrowsingLeavesTheBoxUnchanged();
     void highlightingWithoutEnteringKeepsTheOpenFolder();
+    void enterInTheTreeGoesDownWithoutClosing_data();
+    void enterInTheTreeGoesDownWithoutClosing();
+    void pickerShowsItsStartFolderOnceTheTreeHasLoaded();
+    void progressNamesTheWorkbookAsItIs_data();
+    void progressNamesTheWorkbookAsItIs();
 };
 
 void TestDataFolderPanel::folderTextOnOpening_data()
@@ -180,6 +186,31 @@ void TestDataFolderPanel::openingDisablesThePanelsBelowAndClosingEnablesThem()
         QVERIFY(page.dmPic[i]->isEnabled());
 }
 
+void TestDataFolderPanel::thePanelNamesTheFormatsItReadsWithoutOverlap()
+{
+    ProgramFolder program;
+    tarnby::PunchTable table;
+    DataFolderPanel panel(program.path(), table);
+    panel.show();
+    QVERIFY(panel.cxFormats->isVisible());
+    for (const char* suffix : {"xls", "xlsx", "xlsm", "csv", "dat"})
+        QVERIFY2(panel.cxFormats->text().contains(QLatin1String(suffix)), suffix);
+    QVERIFY(panel.cxFormats->fontMetrics().horizontalAdvance(panel.cxFormats->text()) <= panel.cxFormats->width());
+    QList<QWidget*> shown;
+    for (QWidget* child : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            shown.append(child);
+    }
+    for (QWidget* child : shown) {
+        QVERIFY2(panel.rect().contains(child->geometry()), qPrintable(child->objectName()));
+        for (QWidget* other : shown) {
+            if (other != child)
+                QVERIFY2(!child->geometry().intersects(other->geometry()),
+                         qPrintable(child->objectName() + u'/' + other->objectName()));
+        }
+    }
+}
+
 void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
 {
     if (!QFileInfo(sampleFolder()).isDir())
@@ -196,12 +227,14 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
     QString readingCaption;
     bool enabledWhileReading = true;
     bool barShown = false;
+    bool formatsShown = true;
     // Runs while the read is on, when the window processes its events.
     QTimer::singleShot(0, &page, [&] {
         readingColour = page.cxPic->palette().color(QPalette::Window);
         readingCaption = page.cnLab[8]->text();
         enabledWhileReading = page.cxPic->isEnabled();
         barShown = page.cxPic->cxBar->isVisible();
+        formatsShown = page.cxPic->cxFormats->isVisible();
     });
     page.cxPic->readAndWait();
 
@@ -209,6 +242,8 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
     QCOMPARE(readingCaption, QStringLiteral("正在读取，请稍候！"));
     QVERIFY(!enabledWhileReading);
     QVERIFY(barShown);
+    QVERIFY(!formatsShown); // the status line has its place
+    QVERIFY(page.cxPic->cxFormats->isVisible());
     QCOMPARE(page.cxPic->palette().color(QPalette::Window), QColor(0, 162, 203));
     QCOMPARE(page.cnLab[8]->text(), QStringLiteral("选择考勤所在目录："));
     QVERIFY(page.cxPic->isEnabled());
@@ -501,6 +536,80 @@ void TestDataFolderPanel::highlightingWithoutEnteringKeepsTheOpenFolder()
     QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start));
     emit picker.Dir1->activated(model->index(start + QStringLiteral("/inner")));
     QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start + QStringLiteral("/inner")));
+}
+
+void TestDataFolderPanel::enterInTheTreeGoesDownWithoutClosing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter);
+}
+
+void TestDataFolderPanel::enterInTheTreeGoesDownWithoutClosing()
+{
+    QFETCH(int, key);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("clock/inner/deeper")));
+    const QString start = QDir::cleanPath(QDir(dir.path()).filePath(QStringLiteral("clock")));
+    Form2 picker(start, dir.path());
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    auto model = qobject_cast<QFileSystemModel*>(picker.Dir1->model());
+    QVERIFY(model);
+    // Two levels down with the keyboard alone: the arrow to the sub-folder, Enter into it.
+    for (const QString& below : {QStringLiteral("/inner"), QStringLiteral("/inner/deeper")}) {
+        const QString open = QDir::fromNativeSeparators(picker.currentFolder());
+        QTRY_COMPARE(model->rowCount(model->index(open)), 1);
+        QTest::keyClick(picker.Dir1, Qt::Key_Down);
+        QTest::keyClick(picker.Dir1, Qt::Key(key));
+        QVERIFY(picker.isVisible());
+        QCOMPARE(picker.result(), int(QDialog::Rejected));
+        QCOMPARE(picker.currentFolder(), QDir::toNativeSeparators(start + below));
+    }
+}
+
+void TestDataFolderPanel::pickerShowsItsStartFolderOnceTheTreeHasLoaded()
+{
+    // Three levels down, each with more sibling folders than the tree shows
+    // at once and the way down the last of them by name.
+    QTemporaryDir dir;
+    QString start = QDir::cleanPath(dir.path());
+    for (int level = 0; level < 3; ++level) {
+        for (int i = 0; i < 30; ++i)
+            QVERIFY(QDir(start).mkpath(QStringLiteral("f%1/sub").arg(i, 2, 10, QLatin1Char('0'))));
+        start += QStringLiteral("/zz");
+        QVERIFY(QDir().mkpath(start));
+    }
+    Form2 picker(start, dir.path());
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    auto model = qobject_cast<QFileSystemModel*>(picker.Dir1->model());
+    QVERIFY(model);
+    // listed and sorted: the way down is last at every level
+    for (QString folder = start; folder != QDir::cleanPath(dir.path()); folder = QFileInfo(folder).path())
+        QTRY_COMPARE(model->index(folder).row(), 30);
+    QTRY_VERIFY(picker.Dir1->viewport()->rect().contains(picker.Dir1->visualRect(model->index(start))));
+}
+
+void TestDataFolderPanel::progressNamesTheWorkbookAsItIs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a plain name") << "11月.xls" << "第 2/3 个文件 11月.xls，已读 40 条";
+    QTest::newRow("a name holding %4") << "a%4.xls" << "第 2/3 个文件 a%4.xls，已读 40 条";
+    QTest::newRow("a name holding %1 %2") << "%1 %2.csv" << "第 2/3 个文件 %1 %2.csv，已读 40 条";
+}
+
+void TestDataFolderPanel::progressNamesTheWorkbookAsItIs()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    tarnby::ImportProgress progress;
+    progress.workbook = 1;
+    progress.workbookCount = 3;
+    progress.workbookPath = QStringLiteral("/clock/") + name;
+    progress.records = 40;
+    QCOMPARE(DataFolderPanel::progressText(progress), shown);
 }
 
 QTEST_MAIN(TestDataFolderPanel)

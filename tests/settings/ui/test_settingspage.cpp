@@ -12,6 +12,7 @@ using tarnby::ui::SettingsPage;
 namespace {
 
 const QString kWrongTime = QStringLiteral("请输入正确的时间！");
+const QString kHashInEntry = QStringLiteral("员工编号和姓名中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！");
 
 class TestSettingsPage : public QObject {
     Q_OBJECT
@@ -74,6 +75,40 @@ private slots:
         QCOMPARE(log.messages.size(), 1);
         QCOMPARE(log.lastTitle(), QStringLiteral("错误"));
         QVERIFY(log.lastText().contains(QStringLiteral("Init.ini")));
+        QCOMPARE(list(page)->count(), 0);
+    }
+
+    void anUnreadableFileShowsTheDefaults_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // empty: no Init.ini at all
+        QTest::newRow("no Init.ini") << QStringList();
+        QTest::newRow("an Init.ini without its markers") << QStringList{QStringLiteral("[C3D4]"), QStringLiteral("x")};
+    }
+    void anUnreadableFileShowsTheDefaults()
+    {
+        QFETCH(QStringList, lines);
+        pagetest::ProgramFolder folder;
+        QStringList custom = pagetest::initLines({QStringLiteral("0001,张三")});
+        custom[0] = QStringLiteral("[C3D4]");
+        custom[custom.indexOf(QStringLiteral("083012001400170020302230090017002130"))] =
+            QStringLiteral("071511451315163019002100083016452000");
+        folder.writeInit(custom);
+        pagetest::MessageLog log;
+        SettingsPage page(folder.path());
+        page.prepare();
+        QCOMPARE(box(page, 2)->text(), QStringLiteral("07"));
+        if (lines.isEmpty())
+            QFile::remove(folder.init());
+        else
+            folder.writeInit(lines);
+        page.prepare();
+        QCOMPARE(log.messages.size(), 1);
+        const QStringList defaults{"08", "30", "12", "00", "14", "00", "17", "00", "20", "30", "22", "30",
+                                   "09", "00", "17", "00", "21", "30", "A1", "B2"};
+        QStringList shown;
+        for (int i = 2; i <= 21; ++i)
+            shown.append(box(page, i)->text());
+        QCOMPARE(shown, defaults);
         QCOMPARE(list(page)->count(), 0);
     }
 
@@ -169,6 +204,10 @@ private slots:
             << "0007" << "王，五" << "员工编号和姓名中不能含有空格或逗号！" << 1;
         QTest::newRow("0000 is kept for all employees")
             << "0000" << "王五" << "编号0000表示全体员工，不能用作员工编号！" << 0;
+        // joined with "##" in a registration line, a "#" at an end would move the field boundary
+        QTest::newRow("a name ending in #") << "0007" << "王五#" << kHashInEntry << 1;
+        QTest::newRow("a number beginning with #") << "#7" << "王五" << kHashInEntry << 0;
+        QTest::newRow("a name holding ##") << "0007" << "王##五" << kHashInEntry << 1;
     }
     void addingAnEntry()
     {
