@@ -75,16 +75,35 @@ int minutesOf(const TimeFields& f, int firstField)
 
 // An on-duty slot keeps its earliest punch, the open window the latest.
 template <std::size_t N>
-void placeIn(const std::array<PunchWindow, N>& windows, DaySlots& daySlots, int minute, const WorkTimes& times)
+Placement placeIn(const std::array<PunchWindow, N>& windows, DaySlots& daySlots, int minute, const WorkTimes& times)
 {
     for (const PunchWindow& w : windows) {
         const int at = times.*w.time;
         if (minute < at - w.before || (!w.open && minute > at + w.after))
             continue;
-        if (w.open || !daySlots.has(w.slot))
+        Placement p;
+        p.slot = w.slot;
+        p.previous = daySlots.minutes[w.slot];
+        if (!daySlots.has(w.slot))
+            p.kind = Placement::Taken;
+        else
+            p.kind = w.open ? Placement::Replaced : Placement::Kept;
+        if (p.kind != Placement::Kept)
             daySlots.minutes[w.slot] = minute;
-        return;
+        return p;
     }
+    return {};
+}
+
+template <std::size_t N>
+QList<PunchWindowSpan> spansOf(const std::array<PunchWindow, N>& windows, const WorkTimes& times)
+{
+    QList<PunchWindowSpan> out;
+    for (const PunchWindow& w : windows) {
+        const int at = times.*w.time;
+        out.append({w.slot, at - w.before, at + w.after, w.open});
+    }
+    return out;
 }
 
 // Counts the lateness of an on-duty punch with `weight` (1 morning, 10 afternoon).
@@ -311,12 +330,18 @@ QString DaySlots::text(Slot s) const
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
 
-void placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times)
+Placement placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times)
 {
     if (mode == TimeMode::NineToFive)
-        placeIn(kNineToFiveWindows, daySlots, minute, times);
-    else
-        placeIn(kAdministrativeWindows, daySlots, minute, times);
+        return placeIn(kNineToFiveWindows, daySlots, minute, times);
+    return placeIn(kAdministrativeWindows, daySlots, minute, times);
+}
+
+QList<PunchWindowSpan> punchWindows(TimeMode mode, const WorkTimes& times)
+{
+    if (mode == TimeMode::NineToFive)
+        return spansOf(kNineToFiveWindows, times);
+    return spansOf(kAdministrativeWindows, times);
 }
 
 Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times)
