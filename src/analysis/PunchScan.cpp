@@ -18,15 +18,15 @@ public:
         if (!days.isEmpty())
             first_ = days.first().date.toJulianDay();
     }
-    int of(const QDate& date) const
+    int of(qint64 julianDay) const
     {
-        if (days_.isEmpty() || !date.isValid())
+        if (days_.isEmpty() || julianDay == RecordRef::kNoDay)
             return -1;
-        const qint64 offset = date.toJulianDay() - first_;
-        if (offset >= 0 && offset < days_.size() && days_.at(offset).date == date)
+        const qint64 offset = julianDay - first_;
+        if (offset >= 0 && offset < days_.size() && days_.at(offset).date.toJulianDay() == julianDay)
             return int(offset);
         for (int i = 0; i < days_.size(); ++i) {
-            if (days_.at(i).date == date)
+            if (days_.at(i).date.toJulianDay() == julianDay)
                 return i;
         }
         return -1;
@@ -42,7 +42,8 @@ struct DatedRecord {
     int day;       // position in the period
     int second;    // INT_MAX when the time cannot be read: judged last
     qsizetype order; // reading order
-    const Punch* punch;
+    int segment;
+    qsizetype row;
 };
 
 // Segments fill one after the other, so the first empty one ends the table.
@@ -54,8 +55,14 @@ void forEachRecord(const PunchTable& table, Visit visit)
         if (segment.isEmpty())
             return;
         for (qsizetype i = 0; i < segment.size(); ++i)
-            visit(RecordRef{s, i}, segment.at(i));
+            visit(s, i, segment.at(i));
     }
+}
+
+RecordRef refOf(int segment, qsizetype row, const Punch& punch)
+{
+    const QDate date = punch.date();
+    return {segment, row, date.isValid() ? date.toJulianDay() : RecordRef::kNoDay, recordSeconds(punch.timeText)};
 }
 
 } // namespace
@@ -65,7 +72,7 @@ PunchIndex::PunchIndex(const PunchTable& table)
     // An export names few employees many times: the scan key is worked out
     // once for each spelling of a number.
     QHash<QString, int> bySpelling;
-    forEachRecord(table, [&](const RecordRef& ref, const Punch& punch) {
+    forEachRecord(table, [&](int segment, qsizetype row, const Punch& punch) {
         auto spelled = bySpelling.constFind(punch.number);
         if (spelled == bySpelling.cend()) {
             const QString key = scanKey(punch.number);
@@ -80,7 +87,7 @@ PunchIndex::PunchIndex(const PunchTable& table)
             }
             spelled = bySpelling.insert(punch.number, bucket);
         }
-        buckets_[std::size_t(spelled.value())].append(ref);
+        buckets_[std::size_t(spelled.value())].append(refOf(segment, row, punch));
     });
 }
 
@@ -110,22 +117,19 @@ CollectedDays scanPunches(const PunchTable& table, const QString& employee, cons
 
     std::vector<DatedRecord> records;
     qsizetype order = 0;
-    auto take = [&](const Punch& punch) {
-        const int day = period.of(punch.date());
-        if (day < 0)
+    auto take = [&](const RecordRef& ref) {
+        const int day = period.of(ref.julianDay);
+        if (day < 0 || (ref.second < 0 && !judged))
             return;
-        const int second = recordSeconds(punch.timeText);
-        if (second < 0 && !judged)
-            return;
-        records.push_back({day, second < 0 ? INT_MAX : second, order++, &punch});
+        records.push_back({day, ref.second < 0 ? INT_MAX : ref.second, order++, ref.segment, ref.row});
     };
     if (index) {
         for (const RecordRef& ref : index->recordsOf(employee))
-            take(table.segment(ref.segment).at(ref.row));
+            take(ref);
     } else {
-        forEachRecord(table, [&](const RecordRef&, const Punch& punch) {
+        forEachRecord(table, [&](int segment, qsizetype row, const Punch& punch) {
             if (sameScanNumber(punch.number, employee))
-                take(punch);
+                take(refOf(segment, row, punch));
         });
     }
     // An export the clock wrote is in this order already; any other is
@@ -150,7 +154,7 @@ CollectedDays scanPunches(const PunchTable& table, const QString& employee, cons
             placement = placePunch(*daySlots, minute, mode, times);
         }
         if (judged)
-            (*judged)[r.day].append({r.punch->timeText, minute, placement});
+            (*judged)[r.day].append({table.segment(r.segment).at(r.row).timeText, minute, placement});
     }
     return collected;
 }

@@ -16,15 +16,19 @@ namespace tarnby {
 
 class PunchTable;
 
-// Where a record stands in the punch table.
+// Where a record stands in the punch table, with its date and time read once.
 struct RecordRef {
+    static constexpr qint64 kNoDay = -1; // the date cannot be read
     int segment = 0;
     qsizetype row = 0;
+    qint64 julianDay = kNoDay;
+    int second = -1; // after midnight; -1 when the time cannot be read
 };
 
-// Every number's records in reading order, built once per table: analysing
-// every picker entry then reads each record once, whatever order the export
-// lists them in, instead of reading the whole table for each entry.
+// Every number's records in reading order, built once per table in one pass
+// over it: analysing every picker entry then touches only each entry's own
+// records, whatever order the export lists them in, instead of reading the
+// whole table for each entry.
 class PunchIndex {
 public:
     explicit PunchIndex(const PunchTable& table);
