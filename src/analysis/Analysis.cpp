@@ -1,5 +1,6 @@
 #include "analysis/Analysis.h"
 
+#include "analysis/DayExplanation.h"
 #include "analysis/DayJudge.h"
 #include "analysis/PunchScan.h"
 #include "analysis/ResultList.h"
@@ -52,8 +53,11 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     const QString employee = pickerNumber(request.pickerText);
 
     CollectedDays collected(request.days.size());
+    JudgedDays judged(request.days.size());
+    JudgedDays* const judging = request.explain ? &judged : nullptr;
     if (request.punches)
-        collected = scanPunches(*request.punches, employee, request.days, mode, times, request.punchIndex.get());
+        collected = scanPunches(*request.punches, employee, request.days, mode, times, request.punchIndex.get(),
+                                judging);
 
     list.OpenPeriodStatistics();
     const bool anyDay = std::any_of(collected.begin(), collected.end(),
@@ -72,16 +76,24 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
             r.cells = {dayKey(day.date), weekdayName(day.date), daySlots.text(MorningIn), daySlots.text(MorningOut),
                        daySlots.text(AfternoonIn), daySlots.text(AfternoonOut)};
             r.rest = day.rest;
+            DayExplanation explanation;
+            QStringList* const rules = judging ? &explanation.rules : nullptr;
+            if (rules && dutyDay.value())
+                rules->append(QStringLiteral("值日表排定当天值日，备注记“值日”"));
             const QString text = registrations.text(r.cells[0], dutyDay.value());
-            Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times);
+            Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times, rules);
             r.marks = judgement.marks;
-            const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters);
+            const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters, rules);
             if (day.rest)
-                applyRestDay(judgement.counters);
+                applyRestDay(judgement.counters, rules);
             r.counters = judgement.counters;
             r.remarkBase = applied.remarkBase;
             r.penalty = applied.penalty;
             list.WriteDayRow(r);
+            if (judging) {
+                explanation.punches = explainPunches(judged.at(i), mode, times);
+                result.explanations.append(explanation);
+            }
         }
         list.ClosePeriodStatistics();
     }
@@ -122,6 +134,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
     request.timeMode = setting.timeMode;
     request.punches = &punches;
     request.punchIndex = std::make_shared<const PunchIndex>(punches);
+    request.explain = setting.explain;
     Result<TimeFields> fields = config::LoadWorkTimes(programDir);
     if (!fields)
         return Result<AnalysisRequest>::failure(fields.error());

@@ -92,7 +92,9 @@ struct Judgement {
     std::array<Mark, 4> marks{Mark::None, Mark::None, Mark::None, Mark::None};
 };
 
-Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times);
+// `rules`, when given, receives one sentence per counter the punches set.
+Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times,
+                       QStringList* rules = nullptr);
 
 // One employee's registrations by day, gathered once per run so that each day
 // of the period finds its own without reading the whole list again.
@@ -120,11 +122,13 @@ struct Applied {
 
 // One pass per registration; each pass reads the whole remaining text, so a
 // keyword of a later entry (or the duty word) can decide an earlier pass.
+// `rules`, when given, receives one sentence per pass: the entry, the keyword
+// that decided it (and the entry it was found in) and what changed.
 Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,
-                           DayCounters& counters);
+                           DayCounters& counters, QStringList* rules = nullptr);
 
 // Work on a rest day is counted as rest-day work instead of as absence.
-void applyRestDay(DayCounters& counters);
+void applyRestDay(DayCounters& counters, QStringList* rules = nullptr);
 
 // What the classification hands to the result list for one day.
 struct DayResult {
