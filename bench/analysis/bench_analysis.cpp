@@ -174,9 +174,11 @@ tarnby::PunchTable sortedByTime(const tarnby::PunchTable& table)
     std::stable_sort(records.begin(), records.end(), [](const tarnby::Punch& a, const tarnby::Punch& b) {
         return std::tie(a.dateText, a.timeText) < std::tie(b.dateText, b.timeText);
     });
+    // Fresh texts, laid out in the new order as a read of such an export lays them out.
+    auto fresh = [](const QString& text) { return QString(text.constData(), text.size()); };
     tarnby::PunchTable out;
     for (const tarnby::Punch& p : records)
-        out.append(p);
+        out.append({fresh(p.number), fresh(p.dateText), fresh(p.timeText)});
     return out;
 }
 

@@ -17,30 +17,40 @@ namespace {
 // The employee picker's placeholder "====请选择====" begins so.
 const QString kPlaceholderStart = QStringLiteral("==");
 
-// Each calendar month's duty table is read once per run.
+// Each calendar month's duty table is read once per run, and its days are
+// matched against the employee once.
 class DutyDays {
 public:
-    DutyDays(const DutyProvider& provider, const QString& employee) : provider_(provider), employee_(employee) {}
+    DutyDays(const DutyProvider& provider, const QString& employee)
+        : provider_(provider), employee_(formatEmployeeNumber(employee))
+    {
+    }
 
     Result<bool> isDutyDay(const QDate& date)
     {
         if (!provider_)
             return false;
         const int key = date.year() * 100 + date.month();
-        auto it = tables_.find(key);
-        if (it == tables_.end()) {
+        auto it = months_.find(key);
+        if (it == months_.end()) {
             Result<DutyTable> table = provider_(date.year(), date.month());
             if (!table)
                 return Result<bool>::failure(table.error());
-            it = tables_.insert(key, table.value());
+            std::array<bool, DutyRoster::kEntryCount> onDuty{};
+            for (std::size_t d = 0; d < onDuty.size(); ++d) {
+                const QString& entry = table.value()[d];
+                // isOnDuty with the employee's side formatted once
+                onDuty[d] = entry != kNobodyOnDuty && formatEmployeeNumber(entry) == employee_;
+            }
+            it = months_.insert(key, onDuty);
         }
-        return isOnDuty(it.value()[date.day()], employee_);
+        return it.value()[std::size_t(date.day())];
     }
 
 private:
     const DutyProvider& provider_;
-    QString employee_;
-    QHash<int, DutyTable> tables_;
+    QString employee_; // formatted
+    QHash<int, std::array<bool, DutyRoster::kEntryCount>> months_;
 };
 
 Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
