@@ -1,7 +1,8 @@
 #include "analysis/DayExplanation.h"
 
-#include <QHash>
 #include <array>
+#include <cstdlib>
+#include <utility>
 
 namespace tarnby {
 namespace {
