@@ -1,7 +1,9 @@
 // Times `analyse --all` on a 96,000-punch export: the folder read with the
 // picker, then the analysis of every picker entry for a mid-month period,
-// first without registrations and then with 400 of them in the period (the
-// same run, so the two figures compare).
+// in the clock's order and with the same records sorted by time across
+// employees (every employee's punches then come in hundreds of runs), the
+// latter also with every row explained; then all again with 400 registrations
+// in the period. One run, so the figures compare.
 //
 //   bench_analysis [FOLDER]
 // Without FOLDER an export shaped like the clock's is written once under the
@@ -25,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -163,6 +166,35 @@ bool timeAnalysis(const QString& home, const tarnby::PunchTable& table, const QS
     return true;
 }
 
+// The records as an export sorted by time across employees lists them: one
+// run per punch for most employees.
+tarnby::PunchTable sortedByTime(const tarnby::PunchTable& table)
+{
+    QList<tarnby::Punch> records = table.records();
+    std::stable_sort(records.begin(), records.end(), [](const tarnby::Punch& a, const tarnby::Punch& b) {
+        return std::tie(a.dateText, a.timeText) < std::tie(b.dateText, b.timeText);
+    });
+    // Fresh texts, laid out in the new order as a read of such an export lays them out.
+    auto fresh = [](const QString& text) { return QString(text.constData(), text.size()); };
+    tarnby::PunchTable out;
+    for (const tarnby::Punch& p : records)
+        out.append({fresh(p.number), fresh(p.dateText), fresh(p.timeText)});
+    return out;
+}
+
+// How many runs of consecutive records of one number the table holds.
+qsizetype runsOf(const tarnby::PunchTable& table)
+{
+    qsizetype runs = 0;
+    QString previous;
+    for (const tarnby::Punch& p : table.records()) {
+        if (runs == 0 || p.number != previous)
+            ++runs;
+        previous = p.number;
+    }
+    return runs;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,21 +235,43 @@ int main(int argc, char** argv)
     tarnby::AnalysisSetting setting;
     setting.period.style = tarnby::kMidMonthStyle;
     setting.period.start = tarnby::MonthKey{kYear, 1};
+    const tarnby::PunchTable interleaved = sortedByTime(table);
+    tarnby::AnalysisSetting explaining = setting;
+    explaining.explain = true;
     AnalysisTimes plain;
+    AnalysisTimes sorted;
+    AnalysisTimes explained;
     AnalysisTimes registered;
-    if (!timeAnalysis(home.path(), table, picker, setting, &plain) || !writeRegistrations(home.path())
-        || !timeAnalysis(home.path(), table, picker, setting, &registered))
+    AnalysisTimes sortedRegistered;
+    if (!timeAnalysis(home.path(), table, picker, setting, &plain)
+        || !timeAnalysis(home.path(), interleaved, picker, setting, &sorted)
+        || !timeAnalysis(home.path(), interleaved, picker, explaining, &explained) || !writeRegistrations(home.path())
+        || !timeAnalysis(home.path(), table, picker, setting, &registered)
+        || !timeAnalysis(home.path(), interleaved, picker, setting, &sortedRegistered))
         return 1;
+    if (sorted.rows != plain.rows || explained.rows != plain.rows) {
+        std::fprintf(stderr, "the orders give %lld, %lld and %lld rows\n", static_cast<long long>(plain.rows),
+                     static_cast<long long>(sorted.rows), static_cast<long long>(explained.rows));
+        return 1;
+    }
 
     std::printf("folder:              %s (%lld workbooks)\n", qPrintable(folder),
                 static_cast<long long>(tarnby::listWorkbooks(folder).size()));
     std::printf("records:             %d, picker entries: %lld\n", table.size(), static_cast<long long>(picker.size()));
     std::printf("import:              %.1f ms (median of 5, read + picker)\n", median(importSeconds) * 1e3);
     std::printf("analysis, all:       %.1f ms (median of 5, gathering the request included; %lld entries, %lld rows, "
-                "period %d-01-16 to %d-02-15)\n",
-                plain.all * 1e3, static_cast<long long>(picker.size()), static_cast<long long>(plain.rows), kYear, kYear);
+                "period %d-01-16 to %d-02-15; %lld runs of one number)\n",
+                plain.all * 1e3, static_cast<long long>(picker.size()), static_cast<long long>(plain.rows), kYear, kYear,
+                static_cast<long long>(runsOf(table)));
     std::printf("analysis, slowest:   %.3f ms (median of 5, the slowest single entry)\n", plain.slowest * 1e3);
+    std::printf("sorted by time:      %.1f ms (median of 5, the same records sorted by time across employees: %lld runs; "
+                "%.2f× the clock's order)\n",
+                sorted.all * 1e3, static_cast<long long>(runsOf(interleaved)), sorted.all / plain.all);
+    std::printf("  with --explain:    %.1f ms (median of 5, every row explained; %.2f× without)\n", explained.all * 1e3,
+                explained.all / sorted.all);
     std::printf("with registrations:  %.1f ms (median of 5, 400 registrations in the period; %.2f× the run without)\n",
                 registered.all * 1e3, registered.all / plain.all);
+    std::printf("  sorted by time:    %.1f ms (median of 5; %.2f× the clock's order)\n", sortedRegistered.all * 1e3,
+                sortedRegistered.all / registered.all);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "analysis/Analysis.h"
 
+#include "analysis/DayExplanation.h"
 #include "analysis/DayJudge.h"
 #include "analysis/PunchScan.h"
 #include "analysis/ResultList.h"
@@ -16,30 +17,40 @@ namespace {
 // The employee picker's placeholder "====请选择====" begins so.
 const QString kPlaceholderStart = QStringLiteral("==");
 
-// Each calendar month's duty table is read once per run.
+// Each calendar month's duty table is read once per run, and its days are
+// matched against the employee once.
 class DutyDays {
 public:
-    DutyDays(const DutyProvider& provider, const QString& employee) : provider_(provider), employee_(employee) {}
+    DutyDays(const DutyProvider& provider, const QString& employee)
+        : provider_(provider), employee_(formatEmployeeNumber(employee))
+    {
+    }
 
     Result<bool> isDutyDay(const QDate& date)
     {
         if (!provider_)
             return false;
         const int key = date.year() * 100 + date.month();
-        auto it = tables_.find(key);
-        if (it == tables_.end()) {
+        auto it = months_.find(key);
+        if (it == months_.end()) {
             Result<DutyTable> table = provider_(date.year(), date.month());
             if (!table)
                 return Result<bool>::failure(table.error());
-            it = tables_.insert(key, table.value());
+            std::array<bool, DutyRoster::kEntryCount> onDuty{};
+            for (std::size_t d = 0; d < onDuty.size(); ++d) {
+                const QString& entry = table.value()[d];
+                // isOnDuty with the employee's side formatted once
+                onDuty[d] = entry != kNobodyOnDuty && formatEmployeeNumber(entry) == employee_;
+            }
+            it = months_.insert(key, onDuty);
         }
-        return isOnDuty(it.value()[date.day()], employee_);
+        return it.value()[std::size_t(date.day())];
     }
 
 private:
     const DutyProvider& provider_;
-    QString employee_;
-    QHash<int, DutyTable> tables_;
+    QString employee_; // formatted
+    QHash<int, std::array<bool, DutyRoster::kEntryCount>> months_;
 };
 
 Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
@@ -52,8 +63,11 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     const QString employee = pickerNumber(request.pickerText);
 
     CollectedDays collected(request.days.size());
+    JudgedDays judged(request.days.size());
+    JudgedDays* const judging = request.explain ? &judged : nullptr;
     if (request.punches)
-        collected = scanPunches(*request.punches, employee, request.days, mode, times, request.punchIndex.get());
+        collected = scanPunches(*request.punches, employee, request.days, mode, times, request.punchIndex.get(),
+                                judging);
 
     list.OpenPeriodStatistics();
     const bool anyDay = std::any_of(collected.begin(), collected.end(),
@@ -72,16 +86,24 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
             r.cells = {dayKey(day.date), weekdayName(day.date), daySlots.text(MorningIn), daySlots.text(MorningOut),
                        daySlots.text(AfternoonIn), daySlots.text(AfternoonOut)};
             r.rest = day.rest;
+            DayExplanation explanation;
+            QStringList* const rules = judging ? &explanation.rules : nullptr;
+            if (rules && dutyDay.value())
+                rules->append(QStringLiteral("值日表排定当天值日，备注记“值日”"));
             const QString text = registrations.text(r.cells[0], dutyDay.value());
-            Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times);
+            Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times, rules);
             r.marks = judgement.marks;
-            const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters);
+            const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters, rules);
             if (day.rest)
-                applyRestDay(judgement.counters);
+                applyRestDay(judgement.counters, rules);
             r.counters = judgement.counters;
             r.remarkBase = applied.remarkBase;
             r.penalty = applied.penalty;
             list.WriteDayRow(r);
+            if (judging) {
+                explanation.punches = explainPunches(judged.at(i), mode, times);
+                result.explanations.append(explanation);
+            }
         }
         list.ClosePeriodStatistics();
     }
@@ -122,6 +144,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
     request.timeMode = setting.timeMode;
     request.punches = &punches;
     request.punchIndex = std::make_shared<const PunchIndex>(punches);
+    request.explain = setting.explain;
     Result<TimeFields> fields = config::LoadWorkTimes(programDir);
     if (!fields)
         return Result<AnalysisRequest>::failure(fields.error());

@@ -30,6 +30,7 @@ struct AnalysisSetting {
     TimeMode timeMode = TimeMode::Administrative; // cnLab(4)
     SettlementPeriod period; // style, start year and month
     RestDayFlags restDays{}; // the settlement calendar's flags
+    bool explain = false;    // also say why each row reads as it does
 };
 
 // Reads Init.ini's time line and the period's registrations from the program

@@ -45,6 +45,7 @@ struct AnalysisRequest {
     QList<PeriodDay> days;       // every day of the period, in period order, with its rest flag
     QList<Registration> registrations; // those that fall into the period, in file order
     DutyProvider duty;           // may be empty: nobody is ever on duty
+    bool explain = false;        // also say why each row reads as it does
 };
 
 // A cell's foreground as 0xRRGGBB; none keeps the list's default colour.
@@ -65,6 +66,20 @@ struct ResultRow {
     std::array<CellColor, kResultColumns> colors;
 };
 
+// Why a row reads as it does: each record of the employee dated that day, in
+// the order judged, and each judgement that changed the counters or the remark.
+struct PunchExplanation {
+    QString time;   // the record's time text as in the punch table
+    int slot = -1;  // 0..3: the cell (A上班, A下班, P上班, P下班) that shows this punch
+    QString why;
+    bool operator==(const PunchExplanation&) const = default;
+};
+struct DayExplanation {
+    QList<PunchExplanation> punches;
+    QStringList rules;
+    bool operator==(const DayExplanation&) const = default;
+};
+
 // The statistics labels ckLab(0)..ckLab(12).
 inline constexpr int kStatisticsCount = 13;
 using StatisticsCaptions = std::array<QString, kStatisticsCount>;
@@ -75,6 +90,7 @@ struct AnalysisResult {
     QList<ResultRow> rows;
     StatisticsCaptions stats;
     QList<EmployeeRegistrationRow> registrations; // the details list beside the result list
+    QList<DayExplanation> explanations; // one per row, only when the request asked for them
 };
 
 } // namespace tarnby

@@ -1,5 +1,6 @@
 #include "analysis/DayJudge.h"
 
+#include "analysis/DayExplanation.h"
 #include "base/EmployeeNumber.h"
 
 namespace tarnby {
@@ -50,11 +51,12 @@ struct LateTier {
     int from;
     int to;
     int DayCounters::*counter;
+    const char* caption; // as the statistics panel names the tier
 };
 constexpr std::array<LateTier, 3> kLateTiers = {{
-    {1, 10, &DayCounters::late10},
-    {11, 30, &DayCounters::late30},
-    {31, 60, &DayCounters::late60},
+    {1, 10, &DayCounters::late10, "10分钟内"},
+    {11, 30, &DayCounters::late30, "30分钟内"},
+    {31, 60, &DayCounters::late60, "60分钟内"},
 }};
 
 // Duty lateness counts from half an hour before the on-duty time.
@@ -75,52 +77,100 @@ int minutesOf(const TimeFields& f, int firstField)
 
 // An on-duty slot keeps its earliest punch, the open window the latest.
 template <std::size_t N>
-void placeIn(const std::array<PunchWindow, N>& windows, DaySlots& daySlots, int minute, const WorkTimes& times)
+Placement placeIn(const std::array<PunchWindow, N>& windows, DaySlots& daySlots, int minute, const WorkTimes& times)
 {
     for (const PunchWindow& w : windows) {
         const int at = times.*w.time;
         if (minute < at - w.before || (!w.open && minute > at + w.after))
             continue;
-        if (w.open || !daySlots.has(w.slot))
+        Placement p;
+        p.slot = w.slot;
+        p.previous = daySlots.minutes[w.slot];
+        if (!daySlots.has(w.slot))
+            p.kind = Placement::Taken;
+        else
+            p.kind = w.open ? Placement::Replaced : Placement::Kept;
+        if (p.kind != Placement::Kept)
             daySlots.minutes[w.slot] = minute;
-        return;
+        return p;
     }
+    return {};
 }
 
-// Counts the lateness of an on-duty punch with `weight` (1 morning, 10 afternoon).
-bool countLateness(DayCounters& c, int minutesLate, int weight)
+template <std::size_t N>
+QList<PunchWindowSpan> spansOf(const std::array<PunchWindow, N>& windows, const WorkTimes& times)
 {
+    QList<PunchWindowSpan> out;
+    for (const PunchWindow& w : windows) {
+        const int at = times.*w.time;
+        out.append({w.slot, at - w.before, at + w.after, w.open});
+    }
+    return out;
+}
+
+// Sentences are written only when somebody asks for them.
+void say(QStringList* rules, const auto& sentence)
+{
+    if (rules)
+        rules->append(sentence());
+}
+
+// Counts the lateness of an on-duty punch in `slot` with `weight` (1 morning,
+// 10 afternoon).
+bool countLateness(DayCounters& c, Slot slot, int minute, int onDuty, int weight, QStringList* rules)
+{
+    const int minutesLate = minute - onDuty;
     for (const LateTier& tier : kLateTiers) {
         if (minutesLate >= tier.from && minutesLate <= tier.to) {
             c.*tier.counter += weight;
+            say(rules, [&] {
+                return QStringLiteral("%1 %2 比上班时间 %3 晚 %4 分钟，记迟到（%5）")
+                    .arg(slotName(slot), clockText(minute), clockText(onDuty))
+                    .arg(minutesLate)
+                    .arg(QString::fromUtf8(tier.caption));
+            });
             return true;
         }
     }
     return false;
 }
 
-bool countDutyLateness(DayCounters& c, int minute, int onDuty)
+bool countDutyLateness(DayCounters& c, int minute, int onDuty, QStringList* rules)
 {
     const int g = minute - (onDuty - kDutyLead);
-    if (g >= 1 && g <= kDutyTierEdge) {
-        c.dutyLate10 = 1;
-        return true;
-    }
-    if (g > kDutyTierEdge) {
-        c.dutyLateOver10 = 1;
-        return true;
-    }
-    return false;
+    if (g < 1)
+        return false;
+    const bool first = g <= kDutyTierEdge;
+    (first ? c.dutyLate10 : c.dutyLateOver10) = 1;
+    say(rules, [&] {
+        return QStringLiteral("值日：A上班 %1 比值日到岗时间 %2（上班前 %3 分钟）晚 %4 分钟，记值日迟到（%5）")
+            .arg(clockText(minute), clockText(onDuty - kDutyLead))
+            .arg(kDutyLead)
+            .arg(g)
+            .arg(first ? QStringLiteral("10分钟内") : QStringLiteral("30分钟内"));
+    });
+    return true;
 }
 
-Judgement judgeAdministrative(const DaySlots& s, bool dutyDay, const WorkTimes& t)
+QString missedSentence(Slot slot)
+{
+    return QStringLiteral("没有 %1 打卡，记漏打 1 次").arg(slotName(slot));
+}
+
+QString overtimeSentence(int minute, int from, const char* tier)
+{
+    return QStringLiteral("P下班 %1 不早于%2时间 %3，记%2")
+        .arg(clockText(minute), QString::fromUtf8(tier), clockText(from));
+}
+
+Judgement judgeAdministrative(const DaySlots& s, bool dutyDay, const WorkTimes& t, QStringList* rules)
 {
     Judgement j;
     DayCounters& c = j.counters;
     if (s.has(MorningIn)) {
-        if (countLateness(c, s.minutes[MorningIn] - t.morningIn, 1))
+        if (countLateness(c, MorningIn, s.minutes[MorningIn], t.morningIn, 1, rules))
             j.marks[MorningIn] = Mark::Late;
-        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.morningIn))
+        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.morningIn, rules))
             j.marks[MorningIn] = Mark::Late;
     } else {
         c.missed = 1;
@@ -130,48 +180,66 @@ Judgement judgeAdministrative(const DaySlots& s, bool dutyDay, const WorkTimes& 
         if (c.missed == 2) {
             c.missed = 0;
             c.absentHalves = 1;
+            say(rules, [] { return QStringLiteral("上午 A上班、A下班 都没有打卡，记旷工半天"); });
+        } else {
+            say(rules, [] { return missedSentence(MorningOut); });
         }
+    } else if (!s.has(MorningIn)) {
+        say(rules, [] { return missedSentence(MorningIn); });
     }
     if (s.has(AfternoonIn)) {
-        if (countLateness(c, s.minutes[AfternoonIn] - t.afternoonIn, 10))
+        if (countLateness(c, AfternoonIn, s.minutes[AfternoonIn], t.afternoonIn, 10, rules))
             j.marks[AfternoonIn] = Mark::Late;
     } else {
         c.missed += 10;
+        if (s.has(AfternoonOut))
+            say(rules, [] { return missedSentence(AfternoonIn); });
     }
     if (s.has(AfternoonOut)) {
         const int m4 = s.minutes[AfternoonOut];
-        if (m4 >= t.overtimeSecond)
+        if (m4 >= t.overtimeSecond) {
             c.overtime2 = 1;
-        else if (m4 >= t.overtimeFirst)
+            say(rules, [&] { return overtimeSentence(m4, t.overtimeSecond, "加班二档"); });
+        } else if (m4 >= t.overtimeFirst) {
             c.overtime1 = 1;
+            say(rules, [&] { return overtimeSentence(m4, t.overtimeFirst, "加班一档"); });
+        }
         if (c.overtime1 || c.overtime2)
             j.marks[AfternoonOut] = Mark::Overtime;
     } else {
         c.missed += 10;
+        if (s.has(AfternoonIn))
+            say(rules, [] { return missedSentence(AfternoonOut); });
     }
     if (c.missed >= 20) {
         c.missed %= 10;
         c.absentHalves += 1;
+        say(rules, [] { return QStringLiteral("下午 P上班、P下班 都没有打卡，记旷工半天"); });
     }
     return j;
 }
 
-Judgement judgeNineToFive(const DaySlots& s, bool dutyDay, const WorkTimes& t)
+Judgement judgeNineToFive(const DaySlots& s, bool dutyDay, const WorkTimes& t, QStringList* rules)
 {
     Judgement j;
     DayCounters& c = j.counters;
     if (s.has(MorningIn)) {
-        if (countLateness(c, s.minutes[MorningIn] - t.nineToFiveIn, 1))
+        if (countLateness(c, MorningIn, s.minutes[MorningIn], t.nineToFiveIn, 1, rules))
             j.marks[MorningIn] = Mark::Late;
-        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.nineToFiveIn))
+        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.nineToFiveIn, rules))
             j.marks[MorningIn] = Mark::Late;
     } else {
         c.missed = 1;
     }
     if (s.has(AfternoonOut)) {
-        if (s.minutes[AfternoonOut] >= t.nineToFiveOvertime) {
+        const int m4 = s.minutes[AfternoonOut];
+        if (m4 >= t.nineToFiveOvertime) {
             c.overtime1 = 1;
             j.marks[AfternoonOut] = Mark::Overtime;
+            say(rules, [&] {
+                return QStringLiteral("P下班 %1 不早于加班时间 %2，记加班一档")
+                    .arg(clockText(m4), clockText(t.nineToFiveOvertime));
+            });
         }
     } else {
         c.missed += 1;
@@ -179,6 +247,9 @@ Judgement judgeNineToFive(const DaySlots& s, bool dutyDay, const WorkTimes& t)
     if (c.missed >= 2) {
         c.missed = 0;
         c.absentHalves = 2;
+        say(rules, [] { return QStringLiteral("A上班、P下班 都没有打卡，记旷工一天"); });
+    } else if (c.missed == 1) {
+        say(rules, [&] { return missedSentence(s.has(MorningIn) ? AfternoonOut : MorningIn); });
     }
     return j;
 }
@@ -286,6 +357,48 @@ void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c,
     }
 }
 
+// The keyword that decides a pass over `text`: an excuse or a leave, else a
+// penalty; empty when none does.
+QString decidingKeyword(const QString& text)
+{
+    for (const QString* k : {&kExcuseMissed, &kExcuseLate, &kSickLeave, &kPersonalLeave, &kExcuseAbsence, &kPenaltyWord}) {
+        if (text.contains(*k))
+            return *k;
+    }
+    return {};
+}
+
+// "登记「…」按“不计漏打”处理：上午漏打 1→0". The remaining text holds the
+// pass's entry first (after the first pass behind a "*"), then the later ones.
+QString passSentence(const QString& text, const DayCounters& before, const DayCounters& after,
+                     const QString& penalty, TimeMode mode)
+{
+    const QStringList entries = text.split(kEntryEnd);
+    QString entry = entries.first();
+    if (entry.startsWith(u'*'))
+        entry.remove(0, 1);
+    QString sentence = QStringLiteral("登记「%1」").arg(entry);
+    const QString keyword = decidingKeyword(text);
+    if (keyword.isEmpty())
+        return sentence + QStringLiteral("没有可识别的处理方式，计数不变");
+    sentence += QStringLiteral("按“%1”处理").arg(keyword);
+    if (!entry.contains(keyword)) {
+        QString source;
+        for (qsizetype k = 1; k < entries.size() && source.isEmpty(); ++k) {
+            if (entries.at(k).contains(keyword))
+                source = entries.at(k);
+        }
+        sentence += source.isEmpty() ? QStringLiteral("（本条没有这个词，它出现在其后的登记文字中）")
+                                     : QStringLiteral("（本条没有这个词，它出自其后的登记「%1」）").arg(source);
+    }
+    if (keyword == kPenaltyWord) {
+        return sentence + (penalty.isEmpty() ? QStringLiteral("，但“处罚”后没有“…元”的金额，不记罚款")
+                                             : QStringLiteral("：备注记%1").arg(penalty));
+    }
+    const QString change = countersChange(before, after, mode);
+    return sentence + u'：' + (change.isEmpty() ? QStringLiteral("计数不变") : change);
+}
+
 } // namespace
 
 WorkTimes workTimesOf(const TimeFields& f)
@@ -311,25 +424,34 @@ QString DaySlots::text(Slot s) const
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
 
-void placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times)
+Placement placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times)
 {
     if (mode == TimeMode::NineToFive)
-        placeIn(kNineToFiveWindows, daySlots, minute, times);
-    else
-        placeIn(kAdministrativeWindows, daySlots, minute, times);
+        return placeIn(kNineToFiveWindows, daySlots, minute, times);
+    return placeIn(kAdministrativeWindows, daySlots, minute, times);
 }
 
-Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times)
+QList<PunchWindowSpan> punchWindows(TimeMode mode, const WorkTimes& times)
 {
-    return mode == TimeMode::NineToFive ? judgeNineToFive(daySlots, dutyDay, times)
-                                        : judgeAdministrative(daySlots, dutyDay, times);
+    if (mode == TimeMode::NineToFive)
+        return spansOf(kNineToFiveWindows, times);
+    return spansOf(kAdministrativeWindows, times);
+}
+
+Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times,
+                       QStringList* rules)
+{
+    return mode == TimeMode::NineToFive ? judgeNineToFive(daySlots, dutyDay, times, rules)
+                                        : judgeAdministrative(daySlots, dutyDay, times, rules);
 }
 
 EmployeeRegistrationDays::EmployeeRegistrationDays(const QList<Registration>& registrations,
                                                    const QString& employee)
 {
+    // registrationConcerns with the employee's side formatted once
+    const QString formatted = formatEmployeeNumber(employee);
     for (const Registration& r : registrations) {
-        if (!registrationConcerns(r.number, employee))
+        if (r.number != kAllEmployeesNumber && formatEmployeeNumber(r.number) != formatted)
             continue;
         QString& entries = entries_[r.date];
         entries = r.reason + r.appliedMethod() + kEntryEnd + entries;
@@ -349,23 +471,32 @@ QString registrationText(const QList<Registration>& registrations, const QString
 }
 
 Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,
-                           DayCounters& counters)
+                           DayCounters& counters, QStringList* rules)
 {
     Applied out;
     QString text = registrationText;
     const qsizetype passes = text.count(kEntryEnd);
     for (qsizetype i = 0; i < passes; ++i) {
+        const DayCounters before = counters;
         applyPass(text, restDay, mode, counters, out.penalty);
+        say(rules, [&] { return passSentence(text, before, counters, out.penalty, mode); });
         text = u'*' + text.mid(text.indexOf(kEntryEnd) + kEntryEnd.size());
     }
     out.remarkBase = text;
     return out;
 }
 
-void applyRestDay(DayCounters& c)
+void applyRestDay(DayCounters& c, QStringList* rules)
 {
+    const int absent = c.absentHalves;
     c.restHalves = 2 - c.absentHalves;
     c.absentHalves = 0;
+    say(rules, [&] {
+        QString sentence = QStringLiteral("休息日：记休息日加班 %1").arg(halfDaysText(c.restHalves));
+        if (absent > 0)
+            sentence += QStringLiteral("，旷工 %1 不计").arg(halfDaysText(absent));
+        return sentence;
+    });
 }
 
 QString weekdayName(const QDate& date)

@@ -38,10 +38,34 @@ struct DaySlots {
     QString text(Slot s) const;
 };
 
+// A slot's window: from `from` to `to` minutes after midnight, or from `from`
+// on when it is open (the day's off-duty slot).
+struct PunchWindowSpan {
+    Slot slot;
+    int from;
+    int to;
+    bool open;
+};
+// The mode's windows in the order a punch tries them.
+QList<PunchWindowSpan> punchWindows(TimeMode mode, const WorkTimes& times);
+
+// What became of a punch.
+struct Placement {
+    enum Kind {
+        Outside,  // in no window
+        Taken,    // filled its window's empty slot
+        Kept,     // its window's slot already held a punch, which stays
+        Replaced, // took the open slot over the punch it held
+    };
+    Kind kind = Outside;
+    Slot slot = MorningIn;  // the window's slot, unless Outside
+    int previous = DaySlots::kEmpty; // Kept, Replaced: the minute the slot held
+};
+
 // Puts a punch into the slot of the first window it falls in. A morning or
 // afternoon on-duty slot keeps its earliest punch, the off-duty slot of the
 // day its latest; a punch whose window's slot is taken goes nowhere else.
-void placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times);
+Placement placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times);
 
 enum class Mark { None, Late, Overtime };
 
@@ -68,7 +92,9 @@ struct Judgement {
     std::array<Mark, 4> marks{Mark::None, Mark::None, Mark::None, Mark::None};
 };
 
-Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times);
+// `rules`, when given, receives one sentence per counter the punches set.
+Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times,
+                       QStringList* rules = nullptr);
 
 // One employee's registrations by day, gathered once per run so that each day
 // of the period finds its own without reading the whole list again.
@@ -96,11 +122,13 @@ struct Applied {
 
 // One pass per registration; each pass reads the whole remaining text, so a
 // keyword of a later entry (or the duty word) can decide an earlier pass.
+// `rules`, when given, receives one sentence per pass: the entry, the keyword
+// that decided it (and the entry it was found in) and what changed.
 Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,
-                           DayCounters& counters);
+                           DayCounters& counters, QStringList* rules = nullptr);
 
 // Work on a rest day is counted as rest-day work instead of as absence.
-void applyRestDay(DayCounters& counters);
+void applyRestDay(DayCounters& counters, QStringList* rules = nullptr);
 
 // What the classification hands to the result list for one day.
 struct DayResult {

@@ -3,6 +3,9 @@
 #include "base/EmployeeNumber.h"
 #include "import/PunchTable.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace tarnby {
 namespace {
 
@@ -15,15 +18,15 @@ public:
         if (!days.isEmpty())
             first_ = days.first().date.toJulianDay();
     }
-    int of(const QDate& date) const
+    int of(qint64 julianDay) const
     {
-        if (days_.isEmpty() || !date.isValid())
+        if (days_.isEmpty() || julianDay == RecordRef::kNoDay)
             return -1;
-        const qint64 offset = date.toJulianDay() - first_;
-        if (offset >= 0 && offset < days_.size() && days_.at(offset).date == date)
+        const qint64 offset = julianDay - first_;
+        if (offset >= 0 && offset < days_.size() && days_.at(offset).date.toJulianDay() == julianDay)
             return int(offset);
         for (int i = 0; i < days_.size(); ++i) {
-            if (days_.at(i).date == date)
+            if (days_.at(i).date.toJulianDay() == julianDay)
                 return i;
         }
         return -1;
@@ -34,96 +37,124 @@ private:
     qint64 first_ = 0;
 };
 
+// A record of the period with what orders it within its day.
+struct DatedRecord {
+    int day;       // position in the period
+    int second;    // INT_MAX when the time cannot be read: judged last
+    qsizetype order; // reading order
+    int segment;
+    qsizetype row;
+};
+
+// Segments fill one after the other, so the first empty one ends the table.
+template <class Visit>
+void forEachRecord(const PunchTable& table, Visit visit)
+{
+    for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
+        const PunchTable::Segment& segment = table.segment(s);
+        if (segment.isEmpty())
+            return;
+        for (qsizetype i = 0; i < segment.size(); ++i)
+            visit(s, i, segment.at(i));
+    }
+}
+
+RecordRef refOf(int segment, qsizetype row, const Punch& punch)
+{
+    const QDate date = punch.date();
+    return {segment, row, date.isValid() ? date.toJulianDay() : RecordRef::kNoDay, recordSeconds(punch.timeText)};
+}
+
 } // namespace
 
 PunchIndex::PunchIndex(const PunchTable& table)
 {
-    static_assert(PunchTable::kSegmentCount == 3);
-    for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
-        const PunchTable::Segment& segment = table.segment(s);
-        QHash<QString, qsizetype>& first = first_[std::size_t(s)];
-        QStringView previous;
-        for (qsizetype i = 0; i < segment.size(); ++i) {
-            const QStringView number = segment.at(i).number;
-            // the clock's export keeps an employee's records together
-            if (i > 0 && number == previous)
-                continue;
-            previous = number;
-            const QString key = scanKey(number);
-            if (!first.contains(key))
-                first.insert(key, i);
+    // An export names few employees many times: the scan key is worked out
+    // once for each spelling of a number.
+    QHash<QString, int> bySpelling;
+    forEachRecord(table, [&](int segment, qsizetype row, const Punch& punch) {
+        auto spelled = bySpelling.constFind(punch.number);
+        if (spelled == bySpelling.cend()) {
+            const QString key = scanKey(punch.number);
+            auto known = byKey_.constFind(key);
+            int bucket;
+            if (known == byKey_.cend()) {
+                bucket = int(buckets_.size());
+                buckets_.emplace_back();
+                byKey_.insert(key, bucket);
+            } else {
+                bucket = known.value();
+            }
+            spelled = bySpelling.insert(punch.number, bucket);
         }
-    }
+        buckets_[std::size_t(spelled.value())].append(refOf(segment, row, punch));
+    });
+}
+
+const QList<RecordRef>& PunchIndex::recordsOf(QStringView number) const
+{
+    static const QList<RecordRef> none;
+    const auto it = byKey_.constFind(scanKey(number));
+    return it == byKey_.cend() ? none : buckets_[std::size_t(it.value())];
 }
 
 qsizetype PunchIndex::firstOf(int segment, QStringView number) const
 {
-    if (segment < 0 || segment >= int(first_.size()))
-        return -1;
-    return first_[std::size_t(segment)].value(scanKey(number), -1);
+    for (const RecordRef& ref : recordsOf(number)) {
+        if (ref.segment == segment)
+            return ref.row;
+    }
+    return -1;
 }
 
 CollectedDays scanPunches(const PunchTable& table, const QString& employee, const QList<PeriodDay>& days,
-                          TimeMode mode, const WorkTimes& times, const PunchIndex* index)
+                          TimeMode mode, const WorkTimes& times, const PunchIndex* index, JudgedDays* judged)
 {
     CollectedDays collected(days.size());
+    if (judged)
+        *judged = JudgedDays(days.size());
     const PeriodIndex period(days);
 
-    // The slots survive a segment boundary: a day whose punches straddle it is
-    // written again, whole, from the next segment.
-    DaySlots daySlots;
-    QStringView slotsDate;
-    int pendingIndex = -1;
-    QStringView pendingDate;
-    auto writePending = [&] { collected[pendingIndex] = daySlots; };
+    std::vector<DatedRecord> records;
+    qsizetype order = 0;
+    auto take = [&](const RecordRef& ref) {
+        const int day = period.of(ref.julianDay);
+        if (day < 0 || (ref.second < 0 && !judged))
+            return;
+        records.push_back({day, ref.second < 0 ? INT_MAX : ref.second, order++, ref.segment, ref.row});
+    };
+    if (index) {
+        for (const RecordRef& ref : index->recordsOf(employee))
+            take(ref);
+    } else {
+        forEachRecord(table, [&](int segment, qsizetype row, const Punch& punch) {
+            if (sameScanNumber(punch.number, employee))
+                take(refOf(segment, row, punch));
+        });
+    }
+    // An export the clock wrote is in this order already; any other is
+    // brought into it, day by day, keeping the reading order where times tie.
+    const auto earlier = [](const DatedRecord& a, const DatedRecord& b) {
+        if (a.day != b.day)
+            return a.day < b.day;
+        if (a.second != b.second)
+            return a.second < b.second;
+        return a.order < b.order;
+    };
+    if (!std::is_sorted(records.begin(), records.end(), earlier))
+        std::sort(records.begin(), records.end(), earlier);
 
-    for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
-        const PunchTable::Segment& segment = table.segment(s);
-        if (segment.isEmpty())
-            break;
-        pendingDate = {};
-        pendingIndex = -1;
-        bool seen = false;
-        qsizetype start = 0;
-        if (index) {
-            start = index->firstOf(s, employee);
-            if (start < 0)
-                continue;
-        }
-        for (qsizetype i = start; i < segment.size(); ++i) {
-            const Punch& punch = segment.at(i);
-            if (!sameScanNumber(punch.number, employee)) {
-                if (pendingIndex >= 0)
-                    writePending();
-                if (seen)
-                    return collected;
-                continue;
-            }
-            seen = true;
-            const QDate date = punch.date();
-            const int minute = punch.minuteOfDay();
-            if (!date.isValid() || minute < 0)
-                continue;
-            const int dayIndex = period.of(date);
-            if (dayIndex < 0) {
-                if (pendingIndex >= 0) {
-                    writePending();
-                    return collected;
-                }
-                continue;
-            }
-            if (pendingIndex >= 0 && pendingDate != punch.dateText)
-                writePending();
-            if (punch.dateText != slotsDate) {
+    for (const DatedRecord& r : records) {
+        std::optional<DaySlots>& daySlots = collected[r.day];
+        const int minute = r.second == INT_MAX ? -1 : r.second / 60;
+        Placement placement;
+        if (minute >= 0) {
+            if (!daySlots)
                 daySlots = DaySlots();
-                slotsDate = punch.dateText;
-            }
-            pendingDate = punch.dateText;
-            pendingIndex = dayIndex;
-            placePunch(daySlots, minute, mode, times);
-            if (i == segment.size() - 1)
-                writePending();
+            placement = placePunch(*daySlots, minute, mode, times);
         }
+        if (judged)
+            (*judged)[r.day].append({table.segment(r.segment).at(r.row).timeText, minute, placement});
     }
     return collected;
 }

@@ -43,21 +43,39 @@ QString jsonStrings(const Texts& texts)
     return u'[' + items.join(QStringLiteral(",")) + u']';
 }
 
-QString jsonRow(const ResultRow& row)
+// {"punches": [{"time", "slot", "why"}, ...], "rules": [...]}, on the row's line.
+QString jsonExplanation(const DayExplanation& e)
+{
+    QStringList punches;
+    for (const PunchExplanation& p : e.punches) {
+        punches.append(QStringLiteral("{\"time\": %1, \"slot\": %2, \"why\": %3}")
+                           .arg(jsonString(p.time))
+                           .arg(p.slot)
+                           .arg(jsonString(p.why)));
+    }
+    return QStringLiteral("{\"punches\": [%1], \"rules\": %2}")
+        .arg(punches.join(QStringLiteral(", ")), jsonStrings(e.rules));
+}
+
+QString jsonRow(const ResultRow& row, const DayExplanation* explanation)
 {
     QStringList colors;
     for (int c = 0; c < kResultColumns; ++c) {
         if (row.colors[c])
             colors.append(QStringLiteral("\"%1\": %2").arg(c).arg(jsonString(colorText(*row.colors[c]))));
     }
-    return QStringLiteral("{\"cells\": %1, \"colors\": {%2}}").arg(jsonStrings(row.cells), colors.join(QStringLiteral(", ")));
+    QString out = QStringLiteral("{\"cells\": %1, \"colors\": {%2}").arg(jsonStrings(row.cells), colors.join(QStringLiteral(", ")));
+    if (explanation)
+        out += QStringLiteral(", \"explain\": ") + jsonExplanation(*explanation);
+    return out + u'}';
 }
 
 QString jsonObject(const EmployeeAnalysis& a)
 {
     QStringList rows;
-    for (const ResultRow& row : a.result.rows)
-        rows.append(QStringLiteral("   ") + jsonRow(row));
+    const bool explained = !a.result.explanations.isEmpty() && a.result.explanations.size() == a.result.rows.size();
+    for (qsizetype i = 0; i < a.result.rows.size(); ++i)
+        rows.append(QStringLiteral("   ") + jsonRow(a.result.rows.at(i), explained ? &a.result.explanations.at(i) : nullptr));
     QStringList registrations;
     for (const EmployeeRegistrationRow& r : a.result.registrations)
         registrations.append(jsonStrings(r.cells()));

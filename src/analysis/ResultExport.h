@@ -18,6 +18,7 @@ struct EmployeeAnalysis {
 QString colorText(std::uint32_t rgb);
 
 // One object {"employee", "rows", "stats", "registrations"}, ending in a line break.
+// A result that carries explanations gives each row an "explain" object.
 QString toJson(const EmployeeAnalysis& analysis);
 // An array of such objects, ending in a line break.
 QString toJsonArray(const QList<EmployeeAnalysis>& analyses);

@@ -87,7 +87,7 @@ QDate recordDate(QStringView text)
     return QDate(year, month, day);
 }
 
-int recordMinutes(QStringView text)
+int recordSeconds(QStringView text)
 {
     qsizetype pos = 0;
     const int hours = readNumber(text, pos, 2);
@@ -97,16 +97,23 @@ int recordMinutes(QStringView text)
     const int minutes = readNumber(text, pos, 2);
     if (minutes < 0 || minutes > 59 || pos - minuteStart != 2)
         return -1;
+    int seconds = 0;
     if (pos < text.size()) {
-        // the seconds are dropped, not rounded
         if (!expect(text, pos, u':'))
             return -1;
         const qsizetype secondStart = pos;
-        const int seconds = readNumber(text, pos, 2);
+        seconds = readNumber(text, pos, 2);
         if (seconds < 0 || seconds > 59 || pos - secondStart != 2 || pos != text.size())
             return -1;
     }
-    return hours * 60 + minutes;
+    return (hours * 60 + minutes) * 60 + seconds;
+}
+
+int recordMinutes(QStringView text)
+{
+    // the seconds are dropped, not rounded
+    const int seconds = recordSeconds(text);
+    return seconds < 0 ? -1 : seconds / 60;
 }
 
 } // namespace tarnby

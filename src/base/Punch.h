@@ -32,5 +32,8 @@ QDate recordDate(QStringView text);
 // A punch's time "HH:NN:SS" or "H:NN" as minutes after midnight; -1 when it is
 // none.
 int recordMinutes(QStringView text);
+// The same time as seconds after midnight (":00" when it has no seconds); -1
+// when it is none. Orders a day's punches where minutes tie.
+int recordSeconds(QStringView text);
 
 } // namespace tarnby

@@ -19,7 +19,7 @@ namespace {
 
 const char* const kUsage =
     "analyse [--home DIR] --folder FOLDER --year Y --month M [--style 1|2] [--mode 1|2] "
-    "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] (--employee TEXT | --all) [--format json|csv]";
+    "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] (--employee TEXT | --all) [--format json|csv] [--explain]";
 
 struct Options {
     QString folder;
@@ -28,6 +28,7 @@ struct Options {
     std::optional<QString> employee;
     bool all = false;
     bool csv = false;
+    bool explain = false;
 };
 
 // Fills `o` from the arguments; false after printing what is wrong.
@@ -46,6 +47,10 @@ bool parse(const QStringList& args, Options& o)
         const QString& name = args.at(i);
         if (name == QLatin1String("--all")) {
             o.all = true;
+            continue;
+        }
+        if (name == QLatin1String("--explain")) {
+            o.explain = true;
             continue;
         }
         static const QStringList valued = {"--folder", "--mode", "--employee", "--format"};
@@ -72,6 +77,8 @@ bool parse(const QStringList& args, Options& o)
         return fail(QStringLiteral("请用 --folder 指定考勤所在目录。"));
     if (!periodComplete(o.period))
         return false;
+    if (o.explain && o.csv)
+        return fail(QStringLiteral("--explain 只能用于 JSON 输出，不能与 --format csv 一起使用。"));
     if (o.employee.has_value() == o.all)
         return fail(QStringLiteral("请用 --employee 指定一名员工，或用 --all 分析全部员工（二者选一）。"));
     return true;
@@ -135,6 +142,7 @@ int analyse(QStringList args, const QString& exeDir)
     setting.timeMode = o.mode;
     setting.period = *calendar.period();
     setting.restDays = calendar.restDayFlags();
+    setting.explain = o.explain;
     // The stored files are read once for all employees: nothing changes them
     // between the runs of one command.
     Result<AnalysisRequest> request = gatherRequest(home, table, setting);

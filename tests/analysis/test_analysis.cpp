@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -204,10 +205,10 @@ struct RunDayCase {
     std::map<int, std::uint32_t> colors;
 };
 
-TEST(Analysis, ADayThroughTheWholeRun)
+std::vector<RunDayCase> runDayCases()
 {
     const QString reg = QStringLiteral("0001##03月05日##张三##");
-    const std::vector<RunDayCase> cases = {
+    return {
         {"mode 1: a working day without punches is absent", 1, {}, {}, false, false, "旷工", {}},
         {"mode 1: a rest day without punches has no remark", 1, {}, {}, false, true, "", {{ColWeekday, kColorRestDay}}},
         {"mode 1: whole-day sick leave on a day without punches", 1, {}, {reg + "感冒##病假1天"}, false, false, "*/病假",
@@ -226,30 +227,172 @@ TEST(Analysis, ADayThroughTheWholeRun)
          {{ColWeekday, kColorRestDay}}},
         {"mode 2: overtime and lateness on one day", 2, {"09:05:00", "21:30:00"}, {}, false, false, "迟到/加班",
          {{ColMorningIn, kColorLate}, {ColAfternoonOut, kColorOvertime}}},
+        {"mode 1: punches out of order, twice in a window and outside every window", 1,
+         {"17:40:00", "08:20:00", "12:45:00", "07:55:00", "17:10:00", "12:10:00", "14:40:00", "12:10:30"}, {}, false,
+         false, "迟到", {{ColAfternoonIn, kColorLate}}},
+        {"mode 2: a second on-duty punch never reaches the off-duty slot", 2, {"09:45:00", "09:10:00", "16:59:00"}, {},
+         false, false, "迟到/漏打", {{ColMorningIn, kColorLate}}},
     };
-    for (const RunDayCase& c : cases) {
+}
+
+// The run of one case: 1 March with one punch (so the period has rows), 5
+// March with the case's punches, listed as the case lists them.
+AnalysisRequest requestForCase(const RunDayCase& c, PunchTable& table)
+{
+    QStringList records{QStringLiteral("0001##2013-03-01##08:00:00")};
+    for (const QString& t : c.punchTimes)
+        records.append(QStringLiteral("0001##2013-03-05##") + t);
+    records.append(QStringLiteral("0002##2013-03-05##08:00:00"));
+    table = tableOf(records);
+    RestDayFlags flags{};
+    flags[5] = c.rest;
+    AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3, flags);
+    request.timeMode = TimeMode(c.mode);
+    request.registrations = registrationsOf(c.registrations);
+    const bool duty = c.duty;
+    request.duty = [duty](int, int) -> Result<DutyTable> {
+        DutyTable t = nobodyOnDuty();
+        if (duty)
+            t[5] = QStringLiteral("1");
+        return t;
+    };
+    return request;
+}
+
+TEST(Analysis, ADayThroughTheWholeRun)
+{
+    for (const RunDayCase& c : runDayCases()) {
         SCOPED_TRACE(c.name);
-        QStringList records{QStringLiteral("0001##2013-03-01##08:00:00")};
-        for (const QString& t : c.punchTimes)
-            records.append(QStringLiteral("0001##2013-03-05##") + t);
-        const PunchTable table = tableOf(records);
-        RestDayFlags flags{};
-        flags[5] = c.rest;
-        AnalysisRequest request = requestFor(table, "0001 张三", kMonthStartStyle, 2013, 3, flags);
-        request.timeMode = TimeMode(c.mode);
-        request.registrations = registrationsOf(c.registrations);
-        const bool duty = c.duty;
-        request.duty = [duty](int, int) -> Result<DutyTable> {
-            DutyTable t = nobodyOnDuty();
-            if (duty)
-                t[5] = QStringLiteral("1");
-            return t;
-        };
-        const AnalysisResult result = analysed(request);
+        PunchTable table;
+        const AnalysisResult result = analysed(requestForCase(c, table));
         const ResultRow* row = rowOn(result, "03月05日");
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->cells[ColRemark], QString::fromUtf8(c.remark));
         EXPECT_EQ(colorsOf(*row), c.colors);
+    }
+}
+
+// What a clerk is shown must account for the row: every punch of the day and
+// nothing else, one punch behind each time shown, a rule behind every remark,
+// and the result itself unchanged by the asking.
+TEST(Explanation, AccountsForEveryRowOfEveryScenario)
+{
+    for (const RunDayCase& c : runDayCases()) {
+        SCOPED_TRACE(c.name);
+        PunchTable table;
+        AnalysisRequest request = requestForCase(c, table);
+        const AnalysisResult plain = analysed(request);
+        request.explain = true;
+        const AnalysisResult explained = analysed(request);
+        EXPECT_TRUE(plain.explanations.isEmpty());
+        EXPECT_EQ(explained.stats, plain.stats);
+        ASSERT_EQ(explained.rows.size(), plain.rows.size());
+        ASSERT_EQ(explained.explanations.size(), explained.rows.size());
+        for (qsizetype i = 0; i < plain.rows.size(); ++i) {
+            const ResultRow& row = explained.rows.at(i);
+            SCOPED_TRACE(row.cells[ColDate].toStdString());
+            EXPECT_EQ(row.cells, plain.rows.at(i).cells);
+            EXPECT_EQ(row.colors, plain.rows.at(i).colors);
+            const DayExplanation& e = explained.explanations.at(i);
+
+            QStringList dayRecords;
+            for (const Punch& p : table.records()) {
+                if (p.number == QLatin1String("0001") && dayKey(p.date()) == row.cells[ColDate])
+                    dayRecords.append(p.timeText);
+            }
+            QStringList explainedTimes;
+            for (const PunchExplanation& p : e.punches) {
+                explainedTimes.append(p.time);
+                EXPECT_FALSE(p.why.isEmpty());
+            }
+            EXPECT_TRUE(std::is_sorted(explainedTimes.begin(), explainedTimes.end())) << "judged in time order";
+            std::sort(dayRecords.begin(), dayRecords.end());
+            EXPECT_EQ(explainedTimes, dayRecords);
+
+            for (int slot = 0; slot < 4; ++slot) {
+                QStringList behind;
+                for (const PunchExplanation& p : e.punches) {
+                    if (p.slot == slot)
+                        behind.append(p.time.left(5));
+                }
+                const QString shown = row.cells[ColMorningIn + slot];
+                if (shown == kEmptySlot)
+                    EXPECT_TRUE(behind.isEmpty()) << slot;
+                else
+                    EXPECT_EQ(behind, QStringList{shown}) << slot;
+            }
+            if (!row.cells[ColRemark].isEmpty()) {
+                EXPECT_FALSE(e.rules.isEmpty()) << row.cells[ColRemark].toStdString();
+            }
+        }
+    }
+}
+
+// The sentences name the window, the times and the minutes the clerk is asked about.
+TEST(Explanation, SentencesCarryTheTimesAndNumbers)
+{
+    struct Case {
+        RunDayCase day;
+        QStringList whys;
+        QStringList rules;
+    };
+    const QString reg = QStringLiteral("0001##03月05日##张三##");
+    const QStringList four = {"08:00:00", "12:00:00", "14:00:00", "17:00:00"};
+    const std::vector<Case> cases = {
+        {{"a punch outside every window", 1, {"12:45:00"}, {}, false, false, "", {}},
+         {"不在任何打卡时段：比最近的 A下班 时段（12:00–12:30）晚 15 分钟，不计"}, {}},
+        {{"a later punch in a window that keeps its earliest", 1, {"08:20:00", "07:55:00"}, {}, false, false, "", {}},
+         {"A上班 时段（07:00–09:00）内最早的一次，计为 A上班",
+          "A上班 时段（07:00–09:00）内已有更早的 07:55，保留最早的一次，本次不计"},
+         {}},
+        {{"an off-duty punch replaced by a later one", 1, {"17:40:00", "17:10:00"}, {}, false, false, "", {}},
+         {"P下班 时段（17:00 以后）内，被更晚的 17:40 取代（保留最晚的一次）"}, {}},
+        {{"lateness tiers with their minutes", 1, {"08:05:00", "12:00:00", "14:20:00", "17:00:00"}, {}, false, false, "", {}},
+         {},
+         {"A上班 08:05 比上班时间 08:00 晚 5 分钟，记迟到（10分钟内）",
+          "P上班 14:20 比上班时间 14:00 晚 20 分钟，记迟到（30分钟内）"}},
+        {{"half a day absent, one punch missed", 1, {"14:00:00"}, {}, false, false, "", {}},
+         {},
+         {"上午 A上班、A下班 都没有打卡，记旷工半天", "没有 P下班 打卡，记漏打 1 次"}},
+        {{"overtime of the second tier", 1, {"08:00:00", "12:00:00", "14:00:00", "22:40:00"}, {}, false, false, "", {}},
+         {},
+         {"P下班 22:40 不早于加班二档时间 22:30，记加班二档"}},
+        {{"duty lateness", 1, {"07:45:00", "12:00:00", "14:00:00", "17:00:00"}, {}, true, false, "", {}},
+         {},
+         {"值日表排定当天值日，备注记“值日”",
+          "值日：A上班 07:45 比值日到岗时间 07:30（上班前 30 分钟）晚 15 分钟，记值日迟到（30分钟内）"}},
+        {{"the rest-day rule", 1, {}, {}, false, true, "", {}},
+         {},
+         {"上午 A上班、A下班 都没有打卡，记旷工半天", "下午 P上班、P下班 都没有打卡，记旷工半天",
+          "休息日：记休息日加班 0天，旷工 1天 不计"}},
+        {{"a pass decided by a later entry's keyword", 1, {"08:00:00", "12:00:00", "14:00:00"},
+          {reg + "a##不计漏打1次", reg + "b##处罚5元"}, false, false, "", {}},
+         {},
+         {"没有 P下班 打卡，记漏打 1 次",
+          "登记「b处罚5元」按“不计漏打”处理（本条没有这个词，它出自其后的登记「a不计漏打1次」）：下午漏打 1→0",
+          "登记「a不计漏打1次」按“不计漏打”处理：上午漏打 0→-1"}},
+        {{"a penalty", 1, four, {reg + "迟到##处罚50元"}, false, false, "", {}}, {},
+         {"登记「迟到处罚50元」按“处罚”处理：备注记罚款50元"}},
+        {{"mode 2: half a day of sick leave leaves the absence", 2, {}, {reg + "a##病假0.5天"}, false, false, "", {}},
+         {},
+         {"A上班、P下班 都没有打卡，记旷工一天", "登记「a病假0.5天」按“病假”处理：病假 0天→0.5天"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.day.name);
+        PunchTable table;
+        AnalysisRequest request = requestForCase(c.day, table);
+        request.explain = true;
+        const AnalysisResult result = analysed(request);
+        ASSERT_EQ(result.explanations.size(), result.rows.size());
+        const DayExplanation& e = result.explanations.at(4); // 5 March
+        QStringList whys;
+        for (const PunchExplanation& p : e.punches)
+            whys.append(p.why);
+        for (const QString& why : c.whys)
+            EXPECT_TRUE(whys.contains(why)) << why.toStdString() << "\n in: " << whys.join(u'\n').toStdString();
+        if (!c.rules.isEmpty()) {
+            EXPECT_EQ(e.rules, c.rules) << e.rules.join(u'\n').toStdString();
+        }
     }
 }
 

@@ -175,6 +175,8 @@ protected:
         const std::vector<Punch> c = punchesOf("3", four, {}, from, to);
         saveWorkbook("a.xls", a);
         saveWorkbook("B.XLS", c);
+        written = a;
+        written.insert(written.end(), c.begin(), c.end());
     }
 
     void saveWorkbook(const char* name, const std::vector<Punch>& punches)
@@ -247,6 +249,7 @@ protected:
 
     QTemporaryDir home;
     QTemporaryDir folder;
+    std::vector<Punch> written; // every punch of the workbooks
 };
 
 TEST_F(CliAnalyse, TimeModeOneAcrossTheYearEndMatchesItsGoldenFile)
@@ -344,6 +347,75 @@ TEST_F(CliAnalyse, AMissingFolderOrConfigurationEndsWithStatusTwo)
     const Run r = run(period() + QStringList{"--all"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Init.ini"))) << r.err.toStdString();
+}
+
+// --explain over the golden scenarios: each row's punches are exactly the
+// employee's records of that date, each shown time has one punch behind it,
+// each remark a rule, and the rest of the output is what it is without.
+TEST_F(CliAnalyse, ExplainAccountsForEveryRowAndChangesNothingElse)
+{
+    const std::vector<QStringList> runs = {
+        {"--employee", "0001 张三"},
+        {"--mode", "2", "--employee", "0002 李四"},
+        {"--all"},
+    };
+    for (const QStringList& options : runs) {
+        SCOPED_TRACE(options.join(u' ').toStdString());
+        const Run plain = run(period() + options);
+        const Run explained = run(period() + options + QStringList{"--explain"});
+        ASSERT_EQ(explained.status, 0) << explained.err.toStdString();
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(explained.out, &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        const QJsonArray objects = doc.isArray() ? doc.array() : QJsonArray{doc.object()};
+        QJsonArray stripped;
+        for (const QJsonValue& value : objects) {
+            QJsonObject object = value.toObject();
+            const int number = object.value("employee").toString().section(u' ', 0, 0).toInt();
+            QJsonArray rows;
+            for (const QJsonValue& rowValue : object.value("rows").toArray()) {
+                QJsonObject row = rowValue.toObject();
+                const QJsonArray cells = row.value("cells").toArray();
+                SCOPED_TRACE(cells.at(0).toString().toStdString());
+                const QJsonObject explain = row.take("explain").toObject();
+                QStringList records;
+                for (const Punch& p : written) {
+                    if (p.number.toInt() == number && p.date.toString(QStringLiteral("MM月dd日")) == cells.at(0).toString())
+                        records.append(p.time);
+                }
+                QStringList explainedTimes;
+                std::map<int, QStringList> bySlot;
+                for (const QJsonValue& punch : explain.value("punches").toArray()) {
+                    const QJsonObject p = punch.toObject();
+                    explainedTimes.append(p.value("time").toString());
+                    EXPECT_FALSE(p.value("why").toString().isEmpty());
+                    if (p.value("slot").toInt() >= 0)
+                        bySlot[p.value("slot").toInt()].append(p.value("time").toString().left(5));
+                }
+                EXPECT_EQ(explainedTimes, records);
+                for (int slot = 0; slot < 4; ++slot) {
+                    const QString shown = cells.at(2 + slot).toString();
+                    EXPECT_EQ(bySlot[slot], shown == QStringLiteral("—:—") ? QStringList{} : QStringList{shown}) << slot;
+                }
+                if (!cells.at(6).toString().isEmpty()) {
+                    EXPECT_FALSE(explain.value("rules").toArray().isEmpty()) << cells.at(6).toString().toStdString();
+                }
+                rows.append(row);
+            }
+            object.insert("rows", rows);
+            stripped.append(object);
+        }
+        const QJsonDocument without = QJsonDocument::fromJson(plain.out);
+        EXPECT_EQ(stripped, without.isArray() ? without.array() : QJsonArray{without.object()});
+    }
+}
+
+TEST_F(CliAnalyse, ExplainIsJsonOnly)
+{
+    const Run r = run(period() + QStringList{"--all", "--format", "csv", "--explain"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains(QStringLiteral("--explain"))) << r.err.toStdString();
 }
 
 } // namespace

@@ -68,4 +68,22 @@ TEST(ResultExport, TheLayoutIsOneQJsonDocumentCannotGive)
     }
 }
 
+// The explanation rides on its row's line, after the colours, keys in the
+// documented order.
+TEST(ResultExport, AnExplanationStaysOnItsRowsLine)
+{
+    EmployeeAnalysis a = analysisOf(QStringLiteral("0001"), QString());
+    a.result.explanations.append({{{QStringLiteral("08:25:13"), 0, QStringLiteral("计为 \"A上班\"")},
+                                   {QStringLiteral("09:00:00"), -1, QStringLiteral("未计入")}},
+                                  {QStringLiteral("迟到")}});
+    const QString json = toJson(a);
+    EXPECT_TRUE(json.contains(QStringLiteral(
+        R"("colors": {}, "explain": {"punches": [{"time": "08:25:13", "slot": 0, "why": "计为 \"A上班\""}, )"
+        R"({"time": "09:00:00", "slot": -1, "why": "未计入"}], "rules": ["迟到"]}}
+ ],)")))
+        << json.toStdString();
+    a.result.explanations.clear();
+    EXPECT_FALSE(toJson(a).contains(QStringLiteral("explain")));
+}
+
 } // namespace

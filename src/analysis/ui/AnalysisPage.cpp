@@ -2,6 +2,8 @@
 
 #include "RestDayControls.h"
 #include "analysis/Analysis.h"
+#include "analysis/DayExplanation.h"
+#include "analysis/ui/DayExplanationPanel.h"
 #include "analysis/ResultList.h"
 #include "import/ui/DataFolderPanel.h"
 #include "settings/EmployeeRegistrations.h"
@@ -282,6 +284,7 @@ void AnalysisPage::buildResultPart()
     cLV->setAlternatingRowColors(true);
     cLV->header()->setStretchLastSection(false);
     cLV->header()->setSectionsMovable(false);
+    DayExplanationPanel::attach(cLV);
 
     auto hint = textLabel(QStringLiteral("※备注中*号，表示当天有员工特殊情况登记，查看详情请点击 -->"), this,
                           QRect(292, 326, 352, 18), 11);
@@ -555,6 +558,7 @@ void AnalysisPage::Analyse(const QString& pickerText)
     setting.timeMode = TimeMode(timeMode_);
     setting.period = *period;
     setting.restDays = calendar_.restDayFlags();
+    setting.explain = true; // the rows' tooltips: one employee's month costs next to nothing
     const Result<AnalysisResult> result = AnalyseTimeMode1(programDir_, punches_, setting);
     if (!result) {
         showMessage(window(), {kTitleError, result.error(), MessageIcon::Critical});
@@ -587,6 +591,8 @@ void AnalysisPage::showResult(const AnalysisResult& result)
             if (const CellColor& colour = row.colors[column])
                 item->setForeground(column, QColor::fromRgb(static_cast<QRgb>(*colour)));
         }
+        if (items.size() < result.explanations.size())
+            DayExplanationPanel::setExplanation(item, explanationText(row, result.explanations.at(items.size())));
         items.append(item);
     }
     cLV->addTopLevelItems(items);
