@@ -16,6 +16,7 @@ constexpr int kLegendHeight = 18;
 constexpr int kNameBand = 62;
 constexpr int kBarWidth = 6;
 constexpr int kGroupWidth = 3 * kBarWidth + 8;
+constexpr int kWidestGroup = 3 * 14 + 12;
 constexpr int kScrollHeight = 14;
 
 const QColor kLatenessColour(220, 60, 50);
@@ -98,9 +99,17 @@ QRect SummaryChart::plotRect() const
                  std::max(10, height() - kLegendHeight - 6 - kNameBand - kScrollHeight));
 }
 
+int SummaryChart::groupWidth() const
+{
+    // A few employees get wider bars; many scroll at the narrowest.
+    if (groups_.isEmpty())
+        return kGroupWidth;
+    return std::clamp(plotRect().width() / int(groups_.size()), kGroupWidth, kWidestGroup);
+}
+
 int SummaryChart::visibleGroups() const
 {
-    return std::max(1, plotRect().width() / kGroupWidth);
+    return std::max(1, plotRect().width() / groupWidth());
 }
 
 void SummaryChart::updateScrollBar()
@@ -123,8 +132,9 @@ int SummaryChart::groupAt(const QPoint& point) const
     const QRect plot = plotRect();
     if (point.x() < plot.left() || point.y() < plot.top() || point.y() > plot.bottom() + kNameBand)
         return -1;
-    const int group = scroll_->value() + (point.x() - plot.left()) / kGroupWidth;
-    return group < groups_.size() && (point.x() - plot.left()) / kGroupWidth < visibleGroups() ? group : -1;
+    const int slot = (point.x() - plot.left()) / groupWidth();
+    const int group = scroll_->value() + slot;
+    return group < groups_.size() && slot < visibleGroups() ? group : -1;
 }
 
 void SummaryChart::mouseReleaseEvent(QMouseEvent* event)
@@ -182,23 +192,25 @@ void SummaryChart::paintEvent(QPaintEvent*)
         p.drawText(plot, Qt::AlignCenter, QStringLiteral("没有员工"));
         return;
     }
+    const int slot = groupWidth();
+    const int bar = (slot - 8) / 3;
     const int first = scroll_->value();
     const int last = std::min<int>(int(groups_.size()), first + visibleGroups());
     for (int g = first; g < last; ++g) {
         const Group& group = groups_.at(g);
-        const int left = plot.left() + (g - first) * kGroupWidth + 4;
+        const int left = plot.left() + (g - first) * slot + 4;
         if (g == current_)
-            p.fillRect(QRect(left - 4, plot.top(), kGroupWidth, plot.height() + kNameBand), QColor(253, 231, 180));
+            p.fillRect(QRect(left - 4, plot.top(), slot, plot.height() + kNameBand), QColor(253, 231, 180));
         const double values[3] = {group.lateness, group.missed, group.absence};
         const QColor colours[3] = {kLatenessColour, kMissedColour, kAbsenceColour};
         for (int b = 0; b < 3; ++b) {
             const int h = int(std::lround(values[b] / scaleTop_ * plot.height()));
             if (h > 0)
-                p.fillRect(QRect(left + b * kBarWidth, plot.bottom() - h + 1, kBarWidth - 1, h), colours[b]);
+                p.fillRect(QRect(left + b * bar, plot.bottom() - h + 1, bar - 1, h), colours[b]);
         }
         // The employee under the bars, read from the bottom up.
         p.save();
-        p.translate(left + kGroupWidth / 2 - 2 + fm.ascent() / 2 - 1, plot.bottom() + 4);
+        p.translate(left + slot / 2 - 4 + fm.ascent() / 2, plot.bottom() + 4);
         p.rotate(-90);
         p.setPen(kTextColour);
         p.drawText(QRect(-kNameBand + 4, -fm.ascent(), kNameBand - 4, fm.height()), Qt::AlignRight | Qt::AlignVCenter,

@@ -48,6 +48,7 @@ protected:
 
 private:
     QRect plotRect() const;
+    int groupWidth() const;
     int visibleGroups() const;
     void updateScrollBar();
 

@@ -82,7 +82,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("全体员工考勤汇总"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
-    resize(900, 600);
+    resize(940, 600);
     QFont dialogFont = font();
     dialogFont.setPixelSize(12);
     setFont(dialogFont);
@@ -125,6 +125,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setAlternatingRowColors(true);
     table->setWordWrap(false);
+    table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(20);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setSectionsMovable(false);
@@ -132,13 +133,14 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     table->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     table->horizontalHeader()->setMinimumHeight(36);
     // The widths follow the headers, not the rows: a thousand rows are never measured.
+    // Two-line headers ("值日迟到" over "10分钟内") set the narrowest readable width.
     const QFontMetrics fm(table->font());
-    table->setColumnWidth(SummaryModel::kEmployeeColumn, 110);
-    for (int c = SummaryModel::kFirstStatisticColumn; c < SummaryModel::kColumnCount; ++c) {
-        const QString header = report::summaryHeaders().at(c);
-        table->setColumnWidth(c, std::max(44, fm.horizontalAdvance(header.left(4)) + 14));
-    }
-    table->setColumnWidth(SummaryModel::kFineColumn, 64);
+    const int statisticWidth = fm.horizontalAdvance(QStringLiteral("10分钟内")) + 6;
+    table->setColumnWidth(SummaryModel::kEmployeeColumn, 92);
+    for (int c = SummaryModel::kFirstStatisticColumn; c < SummaryModel::kFullAttendanceColumn; ++c)
+        table->setColumnWidth(c, statisticWidth);
+    table->setColumnWidth(SummaryModel::kFullAttendanceColumn, fm.horizontalAdvance(QStringLiteral("全勤")) + 14);
+    table->setColumnWidth(SummaryModel::kFineColumn, fm.horizontalAdvance(QStringLiteral("罚款(元)")) + 14);
     connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const QModelIndex source = sorted->mapToSource(index);
         if (source.isValid())
