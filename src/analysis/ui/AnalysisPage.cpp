@@ -6,6 +6,8 @@
 #include "analysis/ui/DayExplanationPanel.h"
 #include "analysis/ResultList.h"
 #include "import/ui/DataFolderPanel.h"
+#include "import/ui/FolderTextBox.h"
+#include "report/ui/SummaryDialog.h"
 #include "settings/EmployeeRegistrations.h"
 #include "widgets/Calculator.h"
 #include "widgets/ClickLabel.h"
@@ -257,6 +259,10 @@ void AnalysisPage::buildEmployeePart()
     bnPic_[1] = makeActionButton(kOpenPanelButton, QStringLiteral("读取"), frame, QPoint(214, 108));
     connect(bnPic_[0], &PictureButton::released, this, &AnalysisPage::Refresh);
     connect(bnPic_[1], &PictureButton::released, this, &AnalysisPage::OpenDataFolderPanel);
+    summaryButton = makeActionButton(-1, QStringLiteral("汇总"), frame, QPoint(8, 80));
+    summaryButton->setObjectName(QStringLiteral("bnSummary"));
+    summaryButton->setToolTip(QStringLiteral("全体员工考勤汇总：统计、全勤与罚款，可导出 xlsx/csv/pdf 或打印"));
+    connect(summaryButton, &PictureButton::released, this, &AnalysisPage::OpenSummary);
 
     auto calculator = new ClickLabel(QStringLiteral("+-"), frame);
     calculator->setObjectName(QStringLiteral("cnLab(11)"));
@@ -604,6 +610,45 @@ void AnalysisPage::showResult(const AnalysisResult& result)
     for (const EmployeeRegistrationRow& row : result.registrations)
         details.append(new QTreeWidgetItem(row.cells()));
     cxLV->addTopLevelItems(details);
+}
+
+void AnalysisPage::OpenSummary()
+{
+    QStringList entries;
+    for (int i = 0; i < dCmb[6]->count(); ++i)
+        entries.append(dCmb[6]->itemText(i));
+    if (punches_.isEmpty() || report::reportEntries(entries).isEmpty()) {
+        showMessage(window(), {kProgramTitle, QStringLiteral("还没有读取考勤记录，请先点击“读取”读入考勤数据，再查看汇总。"),
+                               MessageIcon::Information});
+        return;
+    }
+    const std::optional<SettlementPeriod> period = calendar_.period();
+    if (!period) {
+        showMessage(window(), {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
+        dCmb[5]->setFocus();
+        return;
+    }
+    if (!summary) {
+        summary = new SummaryDialog(this);
+        connect(summary, &SummaryDialog::employeeActivated, this, &AnalysisPage::ShowSummaryEmployee);
+    }
+    summary->start(programDir_, punches_, entries,
+                   report::ReportSetting{*period, TimeMode(timeMode_), calendar_.restDayFlags(), cxPic->cTxt->text()});
+    summary->show();
+    summary->raise();
+    summary->activateWindow();
+}
+
+void AnalysisPage::ShowSummaryEmployee(const QString& employee)
+{
+    const int index = dCmb[6]->findText(employee);
+    if (index < 0) {
+        showMessage(window(), {kProgramTitle, QStringLiteral("员工“%1”已不在员工列表中，请重新汇总。").arg(employee),
+                               MessageIcon::Information});
+        return;
+    }
+    dCmb[6]->setCurrentIndex(index);
+    Refresh();
 }
 
 void AnalysisPage::toggleDetails()

@@ -23,6 +23,7 @@ class ClickLabel;
 class DataFolderPanel;
 class PictureButton;
 class RestDayControls;
+class SummaryDialog;
 
 class AnalysisPage : public QWidget {
     Q_OBJECT
@@ -56,6 +57,14 @@ public:
     void Refresh();
     // The analysis of one picker text; a placeholder ("==…") does nothing.
     void Analyse(const QString& pickerText);
+
+    // "汇总": every employee of the picker for the current period, style, time
+    // mode and rest days, in a dialog that builds it on a worker.
+    void OpenSummary();
+    // A summary row double-clicked: that employee selected and analysed.
+    void ShowSummaryEmployee(const QString& employee);
+    PictureButton* summaryButton = nullptr;
+    SummaryDialog* summary = nullptr; // made at the first summary
 
     // cnLab(9) toggles the details panel, cnLab(10) hides it.
     void toggleDetails();

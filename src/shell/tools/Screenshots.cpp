@@ -1,5 +1,6 @@
 // Renders every page of the main window to pageN.png, the open data-folder
-// panel to panel.png and the folder picker to form2.png, for the documentation.
+// panel to panel.png and the folder picker to form2.png, for the documentation;
+// with a workbook folder also the all-employee summary to summary.png.
 // Usage: tarnby-screenshots OUTPUT_DIR [WORKBOOK_FOLDER [EMPLOYEE_INDEX]]
 // Today is 9 December 2026, so that the pictures do not change from day to
 // day. With a workbook folder, page 2 shows November read month-start style,
@@ -11,6 +12,7 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
+#include "report/ui/SummaryDialog.h"
 #include "shell/Form1.h"
 #include "widgets/MessageSeam.h"
 
@@ -18,6 +20,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTableView>
 #include <QTextStream>
 
 using namespace tarnby::ui;
@@ -84,6 +88,25 @@ int main(int argc, char* argv[])
     if (!picker.grab().save(out.filePath(QStringLiteral("form2.png"))))
         return 1;
 
+    if (args.size() >= 3) {
+        window.SwitchPage(2);
+        page->OpenSummary();
+        if (page->summary) {
+            if (page->summary->isBuilding()) {
+                QEventLoop loop;
+                QObject::connect(page->summary, &SummaryDialog::buildEnded, &loop, &QEventLoop::quit);
+                loop.exec();
+            }
+            // The employee page 2 shows, highlighted in the table and the chart.
+            const auto& employees = page->summary->report().employees;
+            for (int row = 0; row < employees.size(); ++row)
+                if (employees.at(row).employee == page->dCmb[6]->currentText())
+                    page->summary->table->selectRow(row);
+            QCoreApplication::processEvents();
+            if (!page->summary->grab().save(out.filePath(QStringLiteral("summary.png"))))
+                return 1;
+        }
+    }
     window.SwitchPage(2);
     page->dCmb[4]->setCurrentText(QStringLiteral("2026"));
     page->dCmb[5]->setCurrentIndex(9);

@@ -1,0 +1,486 @@
+#include "analysis/ui/AnalysisPage.h"
+#include "base/TextFile.h"
+#include "import/ui/DataFolderPanel.h"
+#include "import/ui/FolderTextBox.h"
+#include "report/ui/SummaryChart.h"
+#include "report/ui/SummaryDialog.h"
+#include "report/ui/SummaryModel.h"
+#include "shell/Form1.h"
+#include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
+#include "widgets/PictureComboBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <unistd.h>
+
+using namespace tarnby;
+using namespace tarnby::ui;
+
+namespace {
+
+QString sampleFolder()
+{
+    return QStringLiteral(TARNBY_DIST_DIR "/Source");
+}
+
+// The shipped Init.ini with November 2026's registrations (a fine among them)
+// and a duty roster, so that every column of the summary has something to show.
+struct ProgramFolder {
+    ProgramFolder()
+    {
+        const QDir root(dir.path());
+        root.mkdir(QStringLiteral("SrDate"));
+        QFile::link(QStringLiteral(TARNBY_PROGRAM_DIR "/plugins"), root.filePath(QStringLiteral("plugins")));
+        QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), root.filePath(QStringLiteral("Init.ini")));
+        textfile::writeLines(root.filePath(QStringLiteral("SrDate/202611.ydj")),
+                             {QStringLiteral("0002##11月17日##李四##外出办事##事假0.5天"),
+                              QStringLiteral("0000##11月20日##全体员工##停电##不计迟到1次"),
+                              QStringLiteral("2##11月25日##李四##忘带工牌##处罚5元"),
+                              QStringLiteral("2##11月26日##李四##迟到##处罚二十元"),
+                              QStringLiteral("0003##11月18日##王五##病##病假1天")});
+        QStringList duty;
+        for (int day = 1; day <= 31; ++day)
+            duty.append(QStringLiteral("%1%2").arg(day, 2, 10, QLatin1Char('0')).arg(day == 24 ? "0002" : "0000"));
+        textfile::writeLines(root.filePath(QStringLiteral("SrDate/202611.zra")), duty);
+    }
+    QString path() const { return dir.path(); }
+    QTemporaryDir dir;
+};
+
+struct Recorder {
+    Recorder()
+    {
+        setMessageHandler([this](QWidget*, const Message& m) {
+            messages.append(m);
+            return MessageAnswer::Ok;
+        });
+    }
+    ~Recorder() { setMessageHandler({}); }
+    QList<Message> messages;
+};
+
+struct FileNames {
+    explicit FileNames(QString answer)
+    {
+        previous = SummaryDialog::setFileNameAsker([this, answer](QWidget*, const QString& suggested, const QString&) {
+            asked.append(suggested);
+            return answer;
+        });
+    }
+    ~FileNames() { SummaryDialog::setFileNameAsker(previous); }
+    SummaryDialog::FileNameAsker previous;
+    QStringList asked;
+};
+
+void leftClick(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+// The window with the sample month read, November month-start style.
+struct SampleWindow {
+    SampleWindow()
+        : window(program.path(), [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); })
+    {
+        window.show();
+        page = window.analysisPage;
+        window.SwitchPage(2);
+        page->OpenDataFolderPanel();
+        page->cxPic->cTxt->setText(sampleFolder());
+        page->cxPic->readAndWait();
+        page->CloseDataFolderPanel();
+    }
+    // Clicks 汇总 and waits for the table.
+    SummaryDialog* openSummary()
+    {
+        leftClick(page->summaryButton);
+        if (!page->summary)
+            return nullptr;
+        if (page->summary->isBuilding()) {
+            QSignalSpy ended(page->summary, &SummaryDialog::buildEnded);
+            if (!ended.wait(120000))
+                return nullptr;
+        }
+        return page->summary;
+    }
+    ProgramFolder program;
+    Form1 window;
+    AnalysisPage* page = nullptr;
+};
+
+QString cell(const SummaryDialog* d, int row, int column)
+{
+    return d->sorted->index(row, column).data().toString();
+}
+
+// The statistics panel caption as the summary writes it: "1.5天" is 1.5.
+QString captionNumber(QString caption)
+{
+    if (caption.endsWith(QStringLiteral("天")))
+        caption.chop(1);
+    return caption;
+}
+
+report::EmployeeReport employee(const QString& name, double lateness10, double absence, bool full, report::Fen fine)
+{
+    report::EmployeeReport e;
+    e.employee = name;
+    e.values[2] = lateness10;
+    e.values[8] = absence;
+    e.fullAttendance = full;
+    e.fineTotal = fine;
+    return e;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSummaryDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void tableMatchesThePageEmployeeByEmployee_data();
+    void tableMatchesThePageEmployeeByEmployee();
+    void sortsNumbersAsNumbers_data();
+    void sortsNumbersAsNumbers();
+    void doubleClickShowsTheEmployeeOnThePage();
+    void askingTooEarlySaysSo();
+    void exportWritesTheFile_data();
+    void exportWritesTheFile();
+    void failingExportKeepsTheOldFile_data();
+    void failingExportKeepsTheOldFile();
+    void printsOnAPrinter();
+    void closingDuringTheBuildCancelsIt_data();
+    void closingDuringTheBuildCancelsIt();
+};
+
+void TestSummaryDialog::tableMatchesThePageEmployeeByEmployee_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("month start, mode 1") << 1 << 1;
+    QTest::newRow("mid-month, mode 2") << 2 << 2;
+}
+
+void TestSummaryDialog::tableMatchesThePageEmployeeByEmployee()
+{
+    QFETCH(int, style);
+    QFETCH(int, mode);
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    w.page->chooseStyle(style);
+    w.page->chooseTimeMode(mode);
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.value(0).text));
+    QVERIFY(d->isVisible());
+    QVERIFY(d->title->text().contains(style == 1 ? QStringLiteral("月初制") : QStringLiteral("月中制")));
+
+    // Every picker entry but the placeholder, once, in picker order.
+    QStringList entries;
+    for (int i = 0; i < w.page->dCmb[6]->count(); ++i)
+        if (!entries.contains(w.page->dCmb[6]->itemText(i)) && !w.page->dCmb[6]->itemText(i).startsWith(QStringLiteral("==")))
+            entries.append(w.page->dCmb[6]->itemText(i));
+    QCOMPARE(d->sorted->rowCount(), entries.size());
+    QVERIFY(entries.size() >= 3);
+    bool sawFine = false;
+    for (int row = 0; row < entries.size(); ++row) {
+        QCOMPARE(cell(d, row, SummaryModel::kEmployeeColumn), entries.at(row));
+        w.page->Analyse(entries.at(row));
+        for (int s = 0; s < report::kNumericStatistics; ++s)
+            QCOMPARE(cell(d, row, SummaryModel::kFirstStatisticColumn + s), captionNumber(w.page->ckLab[s]->text()));
+        QCOMPARE(cell(d, row, SummaryModel::kFullAttendanceColumn), w.page->ckLab[12]->text());
+        // The fines: the penalties of the result list's remarks, summed.
+        int yuan = 0;
+        for (int r = 0; r < w.page->cLV->topLevelItemCount(); ++r) {
+            const QString remark = w.page->cLV->topLevelItem(r)->text(6);
+            if (remark.contains(QStringLiteral("罚款5元")))
+                yuan += 5;
+            if (remark.contains(QStringLiteral("罚款二十元")))
+                yuan += 20;
+        }
+        sawFine = sawFine || yuan > 0;
+        QCOMPARE(cell(d, row, SummaryModel::kFineColumn), QString::number(yuan));
+    }
+    QVERIFY(sawFine);
+    QVERIFY(d->totals->text().contains(QStringLiteral("罚款合计 25 元")));
+    QCOMPARE(d->chart->groups().size(), entries.size());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestSummaryDialog::sortsNumbersAsNumbers_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("expected");
+    // Read as text "10" would come before "9" and "2".
+    QTest::newRow("lateness ascending") << SummaryModel::kFirstStatisticColumn + 2 << int(Qt::AscendingOrder)
+                                        << QStringList{"b", "c", "a"};
+    QTest::newRow("lateness descending") << SummaryModel::kFirstStatisticColumn + 2 << int(Qt::DescendingOrder)
+                                         << QStringList{"a", "c", "b"};
+    QTest::newRow("absence in half days") << SummaryModel::kFirstStatisticColumn + 8 << int(Qt::DescendingOrder)
+                                          << QStringList{"c", "a", "b"};
+    QTest::newRow("fines in yuan") << int(SummaryModel::kFineColumn) << int(Qt::DescendingOrder)
+                                   << QStringList{"b", "a", "c"};
+    QTest::newRow("全勤 有 after 无") << int(SummaryModel::kFullAttendanceColumn) << int(Qt::AscendingOrder)
+                                    << QStringList{"a", "c", "b"};
+    QTest::newRow("employee") << int(SummaryModel::kEmployeeColumn) << int(Qt::DescendingOrder)
+                              << QStringList{"c", "b", "a"};
+}
+
+void TestSummaryDialog::sortsNumbersAsNumbers()
+{
+    QFETCH(int, column);
+    QFETCH(int, order);
+    QFETCH(QStringList, expected);
+    SummaryDialog d;
+    report::Report r;
+    r.employees = {employee("a", 10, 0.5, false, 900), employee("b", 2, 0, true, 10000), employee("c", 9, 1.5, false, 0)};
+    d.model->setReport(r);
+    d.table->sortByColumn(column, Qt::SortOrder(order));
+    QStringList shown;
+    for (int row = 0; row < 3; ++row)
+        shown.append(cell(&d, row, SummaryModel::kEmployeeColumn));
+    QCOMPARE(shown, expected);
+    // The chart follows the table's order.
+    QStringList charted;
+    for (const SummaryChart::Group& g : d.chart->groups())
+        charted.append(g.employee);
+    QCOMPARE(charted, expected);
+    QCOMPARE(cell(&d, expected.indexOf("b"), SummaryModel::kFineColumn), QStringLiteral("100"));
+}
+
+void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage()
+{
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    // Sorted, so that the row on screen is not the row of the report.
+    d->table->sortByColumn(SummaryModel::kFirstStatisticColumn + 8, Qt::DescendingOrder);
+    for (int row : {0, int(d->sorted->rowCount()) - 1}) {
+        const QString name = cell(d, row, SummaryModel::kEmployeeColumn);
+        const QModelIndex index = d->sorted->index(row, 3);
+        d->table->scrollTo(index);
+        QTest::mouseClick(d->table->viewport(), Qt::LeftButton, {}, d->table->visualRect(index).center());
+        QTest::mouseDClick(d->table->viewport(), Qt::LeftButton, {}, d->table->visualRect(index).center());
+        QCOMPARE(w.page->dCmb[6]->currentText(), name);
+        const report::EmployeeReport& shown = d->report().employees.at(d->sorted->mapToSource(index).row());
+        QCOMPARE(w.page->cLV->topLevelItemCount(), shown.rows.size());
+        for (int s = 0; s < report::kNumericStatistics; ++s)
+            QCOMPARE(captionNumber(w.page->ckLab[s]->text()), cell(d, row, SummaryModel::kFirstStatisticColumn + s));
+    }
+    QVERIFY(d->isVisible());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestSummaryDialog::askingTooEarlySaysSo()
+{
+    Recorder recorder;
+    QTemporaryDir dir;
+    AnalysisPage page(dir.path());
+    page.FillPeriodPickers(QDate(2026, 12, 9));
+    leftClick(page.summaryButton);
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY(recorder.messages[0].text.contains(QStringLiteral("读取")));
+    QVERIFY(!page.summary);
+
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    SampleWindow w;
+    recorder.messages.clear();
+    w.page->FillPeriodPickers(QDate(2027, 1, 10)); // January: no month is chosen
+    leftClick(w.page->summaryButton);
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QCOMPARE(recorder.messages[0].text, QStringLiteral("请先选择结算的起始年份和月份！"));
+    QVERIFY(!w.page->summary);
+}
+
+void TestSummaryDialog::exportWritesTheFile_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("head");
+    QTest::newRow("xlsx") << "summaryXlsx" << "report.xlsx" << "report.xlsx" << QByteArray("PK");
+    QTest::newRow("csv with its BOM") << "summaryCsv" << "report.csv" << "report.csv" << QByteArray("\xEF\xBB\xBF员工");
+    QTest::newRow("pdf") << "summaryPdf" << "report.pdf" << "report.pdf" << QByteArray("%PDF");
+    QTest::newRow("a name typed without extension") << "summaryCsv" << "月报" << "月报.csv" << QByteArray("\xEF\xBB\xBF");
+}
+
+void TestSummaryDialog::exportWritesTheFile()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, head);
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    QTemporaryDir out;
+    FileNames names(QDir(out.path()).filePath(typed));
+    QSignalSpy ended(d, &SummaryDialog::workEnded);
+    leftClick(d->findChild<PictureButton*>(button));
+    QCOMPARE(names.asked.size(), 1);
+    QVERIFY(names.asked[0].contains(QStringLiteral("考勤汇总20261116-20261215")));
+    QVERIFY(ended.wait(120000));
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("完成"));
+    QVERIFY(readAll(QDir(out.path()).filePath(written)).startsWith(head));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
+}
+
+void TestSummaryDialog::failingExportKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("why");
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("an office suite holds the file") << "locked";
+    QTest::newRow("a folder of that name") << "folder";
+}
+
+void TestSummaryDialog::failingExportKeepsTheOldFile()
+{
+    QFETCH(QString, why);
+    if (why == QStringLiteral("read-only") && ::geteuid() == 0)
+        QSKIP("the superuser writes into read-only folders");
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    QTemporaryDir out;
+    const QString target = QDir(out.path()).filePath(QStringLiteral("汇总.xlsx"));
+    if (why == QStringLiteral("folder")) {
+        QVERIFY(QDir(out.path()).mkdir(QStringLiteral("汇总.xlsx")));
+    } else {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old report");
+    }
+    if (why == QStringLiteral("locked")) {
+        QFile lock(QDir(out.path()).filePath(QStringLiteral(".~lock.汇总.xlsx#")));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("someone,host");
+    }
+    if (why == QStringLiteral("read-only"))
+        QVERIFY(QFile::setPermissions(out.path(), QFile::ReadOwner | QFile::ExeOwner));
+    FileNames names(target);
+    QSignalSpy ended(d, &SummaryDialog::workEnded);
+    leftClick(d->xlsxButton);
+    QVERIFY(ended.wait(120000));
+    QFile::setPermissions(out.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Outcome outcome = ended[0][0].value<Outcome>();
+    QVERIFY(!outcome.ok());
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QCOMPARE(recorder.messages[0].icon, MessageIcon::Critical);
+    QCOMPARE(recorder.messages[0].text, outcome.text);
+    QVERIFY(outcome.text.contains(QStringLiteral("汇总.xlsx")));
+    if (why != QStringLiteral("folder"))
+        QCOMPARE(readAll(target), QByteArray("the old report"));
+    // Nothing half written is left behind, and the buttons work again.
+    QVERIFY(QDir(out.path()).entryList({QStringLiteral(".汇总.xlsx.*")}, QDir::Files | QDir::Hidden).isEmpty());
+    QVERIFY(d->xlsxButton->isEnabled());
+}
+
+void TestSummaryDialog::printsOnAPrinter()
+{
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    QTemporaryDir out;
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QDir(out.path()).filePath(QStringLiteral("printed.pdf")));
+    QSignalSpy ended(d, &SummaryDialog::workEnded);
+    d->printTo(printer);
+    QVERIFY(!d->pdfButton->isEnabled()); // one job at a time
+    QVERIFY(ended.wait(120000));
+    printer.reset();
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("完成"));
+    QVERIFY(readAll(QDir(out.path()).filePath(QStringLiteral("printed.pdf"))).startsWith("%PDF"));
+}
+
+void TestSummaryDialog::closingDuringTheBuildCancelsIt_data()
+{
+    QTest::addColumn<bool>("destroy");
+    QTest::newRow("closed") << false;
+    QTest::newRow("destroyed") << true;
+}
+
+void TestSummaryDialog::closingDuringTheBuildCancelsIt()
+{
+    QFETCH(bool, destroy);
+    // Enough employees that the build is still under way when the dialog goes.
+    QTemporaryDir home;
+    QDir(home.path()).mkdir(QStringLiteral("SrDate"));
+    QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), QDir(home.path()).filePath(QStringLiteral("Init.ini")));
+    PunchTable punches;
+    QStringList entries;
+    for (int n = 1; n <= 3000; ++n) {
+        const QString number = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+        entries.append(number + QStringLiteral(" 员工"));
+        for (int day = 1; day <= 28; day += 3)
+            punches.append(Punch{number, QStringLiteral("2026-11-%1").arg(day, 2, 10, QLatin1Char('0')), "08:20:00"});
+    }
+    report::ReportSetting setting;
+    setting.period.style = kMonthStartStyle;
+    setting.period.start = MonthKey{2026, 11};
+
+    Recorder recorder;
+    auto d = std::make_unique<SummaryDialog>();
+    d->show();
+    QSignalSpy ended(d.get(), &SummaryDialog::buildEnded);
+    d->start(home.path(), punches, entries, setting);
+    QVERIFY(d->isBuilding());
+    QTRY_VERIFY(d->progress->value() > 0);
+    if (destroy) {
+        d.reset();
+    } else {
+        d->close();
+        QVERIFY(!d->isBuilding());
+        QVERIFY(d->report().employees.isEmpty());
+        QVERIFY(!d->xlsxButton->isEnabled());
+        QCoreApplication::processEvents();
+        QCOMPARE(ended.size(), 0);
+        // Opened again, it builds afresh.
+        entries = entries.mid(0, 5);
+        d->start(home.path(), punches, entries, setting);
+        d->show();
+        QVERIFY(ended.wait(60000));
+        QCOMPARE(d->report().employees.size(), 5);
+    }
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+QTEST_MAIN(TestSummaryDialog)
+#include "test_summarydialog.moc"
