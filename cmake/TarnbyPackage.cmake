@@ -21,6 +21,9 @@ set(CPACK_COMPONENTS_ALL ${TARNBY_COMPONENT} ${LUNDAR_RUNTIME_COMPONENT} ${LUNDA
   ${LUNDAR_DESIGNER_COMPONENT})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The programs link the calendar libraries of their own package: dpkg-shlibdeps
+# finds them in the build and, as no installed package owns them, adds nothing.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${TARNBY_PROGRAM_DIR})
 # The libraries in the program package get a shlibs entry, so that packages
 # built against them depend on it (and ldconfig runs through a trigger).
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
