@@ -6,8 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#ifndef TARNBY_INSTALLED_DATA_DIR
-#error "TARNBY_INSTALLED_DATA_DIR must name the installed defaults"
+#ifndef TARNBY_DEFAULTS_FROM_BINDIR
+#error "TARNBY_DEFAULTS_FROM_BINDIR must lead from the installed executables to the defaults"
 #endif
 
 namespace tarnby {
@@ -131,7 +131,8 @@ ProgramFolderPlaces programFolderPlaces(const QString& executableDir, const QStr
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!data.isEmpty())
         places.userDir = QDir(data).filePath(QStringLiteral("tarnby"));
-    places.defaultsDir = QStringLiteral(TARNBY_INSTALLED_DATA_DIR);
+    // bin/../share/tarnby: /usr/share/tarnby for the packaged program.
+    places.defaultsDir = QDir::cleanPath(QDir(executableDir).filePath(QStringLiteral(TARNBY_DEFAULTS_FROM_BINDIR)));
     return places;
 }
 

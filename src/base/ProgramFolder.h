@@ -47,7 +47,8 @@ Result<ProgramFolder> resolveProgramFolder(const ProgramFolderPlaces& places);
 // The candidates of this process: TARNBY_HOME, the given executable folder, the
 // user's data folder (~/.local/share/tarnby: what Qt's AppDataLocation names for
 // the program "tarnby", whatever name the application object carries) and the
-// installed defaults. A relative option is taken from the current folder.
+// installed defaults (share/tarnby of the executable's prefix: /usr/share/tarnby
+// for /usr/bin). A relative option is taken from the current folder.
 ProgramFolderPlaces programFolderPlaces(const QString& executableDir, const QString& option = {});
 
 // The folder and where it came from, for the window's information page.

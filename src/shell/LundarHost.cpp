@@ -54,8 +54,10 @@ QStringList LundarHost::installedSearchFolders()
 {
     // A plugin beside the executable wins, so a build tree or a portable copy
     // uses its own control even where another version is installed.
-    QStringList folders{QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plugins"))};
-    const QString installed = QDir::cleanPath(QStringLiteral(TARNBY_INSTALLED_PLUGIN_DIR));
+    const QDir bin(QCoreApplication::applicationDirPath());
+    QStringList folders{bin.filePath(QStringLiteral("plugins"))};
+    // /usr/bin/../lib/<multiarch>/tarnby/plugins for the packaged program.
+    const QString installed = QDir::cleanPath(bin.filePath(QStringLiteral(TARNBY_PLUGINS_FROM_BINDIR)));
     if (!folders.contains(installed))
         folders.append(installed);
     return folders;
