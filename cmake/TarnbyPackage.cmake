@@ -4,14 +4,13 @@
 #                  its dependencies come from dpkg-shlibdeps.
 #   liblundar-dev  for Qt programmers: headers, the library links, the CMake
 #                  package and the Qt Designer plugin.
-# Nothing in either package runs a script at install or removal, so the
-# users' own program folders in their homes are never touched.
+# The only maintainer scripts are CPack's ldconfig calls for the libraries:
+# nothing at install or removal touches the users' own program folders.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarnby)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tarnby developers")
 set(CPACK_PACKAGE_CONTACT "Tarnby developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "attendance analyser for time clock punch records")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
 
@@ -34,13 +33,14 @@ set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
 # The window needs a display plugin (not a linked library) and a Chinese font.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
+# First line the synopsis; CPack indents the rest.
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION
   "attendance analyser for time clock punch records
- Tarnby reads the punch workbooks a time clock exports and judges every
- employee's days of a settlement period: late arrivals, missed punches,
- absence, leave, duty and overtime, and full attendance. It comes as a
- window (tarnby) and a command line (tarnby-cli); settings are kept in
- ~/.local/share/tarnby, filled from /usr/share/tarnby on first start.")
+Tarnby reads the punch workbooks a time clock exports and judges every
+employee's days of a settlement period: late arrivals, missed punches,
+absence, leave, duty and overtime, and full attendance. It comes as a
+window (tarnby) and a command line (tarnby-cli); settings are kept in
+~/.local/share/tarnby, filled from /usr/share/tarnby on first start.")
 
 set(CPACK_DEBIAN_LUNDARDEV_PACKAGE_NAME liblundar-dev)
 set(CPACK_DEBIAN_LUNDARDEV_PACKAGE_SECTION libdevel)
@@ -51,10 +51,10 @@ set(CPACK_DEBIAN_LUNDARDEV_PACKAGE_DEPENDS
   "tarnby (= ${CPACK_PACKAGE_VERSION}), qt6-base-dev, libqt6designer6 (>= 6.4)")
 set(CPACK_DEBIAN_LUNDARDEV_DESCRIPTION
   "Lundar lunar-calendar date picker for Qt 6 programmers
- The Lundar1 date-picker widget and the lunar calendar arithmetic under it:
- headers in /usr/include/lundar, the CMake package (find_package(Lundar)
- gives Lundar::lunar and Lundar::lundar) and a Qt Designer plugin that puts
- Lundar1 in Designer's widget box.")
+The Lundar1 date-picker widget and the lunar calendar arithmetic under it:
+headers in /usr/include/lundar, the CMake package (find_package(Lundar)
+gives Lundar::lunar and Lundar::lundar) and a Qt Designer plugin that puts
+Lundar1 in Designer's widget box.")
 
 # Every CPACK_ setting above is read when CPack is included.
 include(CPack)
