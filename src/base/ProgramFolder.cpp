@@ -29,10 +29,13 @@ QString absoluteClean(const QString& path)
 
 Result<ProgramFolder> namedFolder(const QString& path, ProgramFolderOrigin origin, const QString& namedBy)
 {
-    // A folder the user names is used as it is: creating one from a typing
-    // error would only scatter settings about.
+    // A folder the user names is never created: making one from a typing
+    // error would only scatter settings about. --home is taken as it is (a
+    // command that needs Init.ini says so itself, and one that needs nothing
+    // from the folder runs without it); a TARNBY_HOME that leads nowhere is
+    // a set-up error, as the window could not start from it.
     const QString absolute = absoluteClean(path);
-    if (!QFileInfo(absolute).isDir()) {
+    if (origin == ProgramFolderOrigin::Environment && !QFileInfo(absolute).isDir()) {
         return Result<ProgramFolder>::failure(
             QStringLiteral("找不到程序文件夹：%1（由 %2 指定）。").arg(native(absolute), namedBy));
     }

@@ -37,8 +37,8 @@ struct ProgramFolder {
     ProgramFolderOrigin origin = ProgramFolderOrigin::Executable;
 };
 
-// Picks the program folder. A named folder (option or environment) must exist;
-// nothing is created there. The user's folder is created when missing, and any
+// Picks the program folder. A named folder is never created; the option is
+// taken as it is, the environment's folder must exist. The user's folder is created when missing, and any
 // of Init.ini, Holidays.txt and SrDate/ it lacks is copied or made from the
 // defaults (an existing file is never replaced). The error texts are for the
 // user ("错误").
