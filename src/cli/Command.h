@@ -27,8 +27,11 @@ void printError(const QString& message);
 // Writes text to stdout as UTF-8.
 void printOut(const QString& text);
 
-// Takes "--home DIR" out of args; the program folder is DIR, else the executable's.
-// Returns false (after printing the message) when --home lacks its value.
+// Takes "--home DIR" out of args and settles the program folder: DIR, else
+// TARNBY_HOME, else the executable's folder when it holds Init.ini and may be
+// written, else the user's own folder (made and filled on first use). Returns
+// false (after printing the message) when --home lacks its value or no folder
+// can be had.
 bool takeHome(QStringList& args, const QString& exeDir, QString* home);
 
 // The application object: a window-less GUI application for a command that

@@ -2,8 +2,9 @@
 
 #include "Command.h"
 
+#include "base/ProgramFolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 #include <cstdio>
 #include <map>
@@ -54,16 +55,22 @@ void printOut(const QString& text)
 
 bool takeHome(QStringList& args, const QString& exeDir, QString* home)
 {
-    *home = exeDir;
+    QString option;
     const qsizetype at = args.indexOf(QStringLiteral("--home"));
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size()) {
-        printError(QStringLiteral("--home 后面缺少程序文件夹。"));
+    if (at >= 0) {
+        if (at + 1 >= args.size()) {
+            printError(QStringLiteral("--home 后面缺少程序文件夹。"));
+            return false;
+        }
+        option = args.at(at + 1);
+        args.remove(at, 2);
+    }
+    const Result<ProgramFolder> folder = resolveProgramFolder(programFolderPlaces(exeDir, option));
+    if (!folder) {
+        printError(folder.error());
         return false;
     }
-    *home = QDir(args.at(at + 1)).absolutePath();
-    args.remove(at, 2);
+    *home = folder->path;
     return true;
 }
 

@@ -69,4 +69,22 @@ InfoPage::InfoPage(QWidget* parent)
     version->setAlignment(Qt::AlignCenter);
 }
 
+void InfoPage::showProgramFolder(const QString& description)
+{
+    if (!qHome) {
+        qHome = new QLabel(this);
+        qHome->setObjectName(QStringLiteral("qHome"));
+        qHome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QFont font = qHome->font();
+        font.setPixelSize(12);
+        qHome->setFont(font);
+        qHome->setGeometry(24, height() - 26, width() - 48, 20);
+        qHome->show();
+    }
+    // A long path is shortened in the middle; the whole of it stays in the tip.
+    const QString shown = qHome->fontMetrics().elidedText(description, Qt::ElideMiddle, qHome->width());
+    qHome->setText(shown);
+    qHome->setToolTip(shown == description ? QString() : description);
+}
+
 } // namespace tarnby::ui

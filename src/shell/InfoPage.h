@@ -15,6 +15,11 @@ public:
     QLabel* DtLab4 = nullptr;
     QLabel* qImg0 = nullptr; // the page's picture; a skin file may replace it
     QLabel* qTxt = nullptr;
+
+    // Names the program folder in use at the foot of the page, so that a user
+    // of an installed program finds where the settings and marks are kept.
+    void showProgramFolder(const QString& description);
+    QLabel* qHome = nullptr;
 };
 
 } // namespace tarnby::ui

@@ -2,6 +2,7 @@
 
 #include "datepicker/LundarDispatch.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QJsonObject>
@@ -29,11 +30,37 @@ QVariant dateArgument(QMetaType type, const QDate& date)
     return QVariant(QDateTime(date, QTime(0, 0)));
 }
 
+QStringList& searchFoldersSet()
+{
+    static QStringList folders;
+    return folders;
+}
+
 } // namespace
 
 LundarHost::LundarHost(const QString& programDir)
-    : pluginFolder_(QDir(programDir).filePath(QStringLiteral("plugins")))
+    : pluginFolders_(searchFoldersSet())
 {
+    if (pluginFolders_.isEmpty())
+        pluginFolders_.append(QDir(programDir).filePath(QStringLiteral("plugins")));
+}
+
+void LundarHost::setSearchFolders(const QStringList& folders)
+{
+    searchFoldersSet() = folders;
+}
+
+QStringList LundarHost::installedSearchFolders()
+{
+    // A plugin beside the executable wins, so a build tree or a portable copy
+    // uses its own control even where another version is installed.
+    const QDir bin(QCoreApplication::applicationDirPath());
+    QStringList folders{bin.filePath(QStringLiteral("plugins"))};
+    // /usr/bin/../lib/<multiarch>/tarnby/plugins for the packaged program.
+    const QString installed = QDir::cleanPath(bin.filePath(QStringLiteral(TARNBY_PLUGINS_FROM_BINDIR)));
+    if (!folders.contains(installed))
+        folders.append(installed);
+    return folders;
 }
 
 LundarHost::~LundarHost()
@@ -47,33 +74,41 @@ QWidget* LundarHost::create(QWidget* parent)
 {
     if (control_)
         return control_;
-    const QDir folder(pluginFolder_);
     QString lastError;
-    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
-    for (const QString& name : names) {
-        const QString path = folder.filePath(name);
-        if (!QLibrary::isLibrary(path))
-            continue;
-        auto loader = new QPluginLoader(path);
-        if (loader->metaData().value(QStringLiteral("IID")).toString() != QLatin1String(lundar::kProgId)) {
-            delete loader;
-            continue;
-        }
-        QObject* root = loader->instance();
-        auto factory = qobject_cast<lundar::LundarFactory*>(root);
-        if (!factory) {
-            lastError = loader->errorString();
-            delete loader;
-            continue;
-        }
-        loader_ = loader;
-        control_ = factory->create(parent);
-        if (control_) {
-            problem_.clear();
-            return control_;
+    for (const QString& folderPath : pluginFolders_) {
+        const QDir folder(folderPath);
+        const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+        for (const QString& name : names) {
+            const QString path = folder.filePath(name);
+            if (!QLibrary::isLibrary(path))
+                continue;
+            auto loader = new QPluginLoader(path);
+            if (loader->metaData().value(QStringLiteral("IID")).toString() != QLatin1String(lundar::kProgId)) {
+                delete loader;
+                continue;
+            }
+            QObject* root = loader->instance();
+            auto factory = qobject_cast<lundar::LundarFactory*>(root);
+            if (!factory) {
+                lastError = loader->errorString();
+                delete loader;
+                continue;
+            }
+            // A second usable plugin must not replace the loader whose
+            // factory made nothing; only one is kept.
+            delete loader_;
+            loader_ = loader;
+            control_ = factory->create(parent);
+            if (control_) {
+                problem_.clear();
+                return control_;
+            }
         }
     }
-    problem_ = QStringLiteral("找不到日期控件 Lundar.Lundar1（应在 %1 中）").arg(QDir::toNativeSeparators(pluginFolder_));
+    QStringList shown;
+    for (const QString& folderPath : pluginFolders_)
+        shown.append(QDir::toNativeSeparators(folderPath));
+    problem_ = QStringLiteral("找不到日期控件 Lundar.Lundar1（应在 %1 中）").arg(shown.join(QStringLiteral("、")));
     if (!lastError.isEmpty())
         problem_ += QStringLiteral("：") + lastError;
     problem_ += QStringLiteral("。\r\n今日页只显示公历日期，农历与日期选择不可用。");

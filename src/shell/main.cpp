@@ -1,4 +1,8 @@
 #include "Form1.h"
+#include "InfoPage.h"
+#include "LundarHost.h"
+#include "base/ProgramFolder.h"
+#include "widgets/MessageSeam.h"
 
 #include <QApplication>
 
@@ -7,9 +11,17 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tarnby::ui::setUpApplication();
 
-    // The program folder is where the executable lies: Init.ini, SrDate/,
-    // Skin/, Source/, Tools/ and plugins/ are found beside it.
-    tarnby::ui::Form1 window(QCoreApplication::applicationDirPath());
+    // The program folder (Init.ini, SrDate/, Skin/, Source/, Tools/): TARNBY_HOME,
+    // else beside the executable, else the user's own folder, filled on first start.
+    const tarnby::Result<tarnby::ProgramFolder> home =
+        tarnby::resolveProgramFolder(tarnby::programFolderPlaces(QCoreApplication::applicationDirPath()));
+    if (!home) {
+        tarnby::ui::showOutcome(nullptr, home.outcome());
+        return 2;
+    }
+    tarnby::ui::LundarHost::setSearchFolders(tarnby::ui::LundarHost::installedSearchFolders());
+    tarnby::ui::Form1 window(home->path);
+    window.infoPage->showProgramFolder(tarnby::describeProgramFolder(*home));
     window.show();
     return app.exec();
 }
