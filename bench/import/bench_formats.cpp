@@ -10,7 +10,7 @@
 
 #include "import/FolderImport.h"
 #include "import/xlsx/Xlsx.h"
-#include "settings/TextFile.h"
+#include "base/TextFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
