@@ -40,7 +40,7 @@ public:
             for (std::size_t d = 0; d < onDuty.size(); ++d) {
                 const QString& entry = table.value()[d];
                 // isOnDuty with the employee's side formatted once
-                onDuty[d] = entry != kNobodyOnDuty && formatEmployeeNumber(entry) == employee_;
+                onDuty[d] = entry != kNobodyOnDuty && sameRegistrationNumber(entry, employee_);
             }
             it = months_.insert(key, onDuty);
         }

@@ -448,10 +448,8 @@ Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, co
 EmployeeRegistrationDays::EmployeeRegistrationDays(const QList<Registration>& registrations,
                                                    const QString& employee)
 {
-    // registrationConcerns with the employee's side formatted once
-    const QString formatted = formatEmployeeNumber(employee);
     for (const Registration& r : registrations) {
-        if (r.number != kAllEmployeesNumber && formatEmployeeNumber(r.number) != formatted)
+        if (!registrationConcerns(r.number, employee))
             continue;
         QString& entries = entries_[r.date];
         entries = r.reason + r.appliedMethod() + kEntryEnd + entries;

@@ -1,5 +1,7 @@
 #include "base/EmployeeNumber.h"
 
+#include <algorithm>
+
 namespace tarnby {
 namespace {
 
@@ -13,7 +15,7 @@ QStringView withoutLeadingZeros(QStringView number)
     return number.mid(zeros);
 }
 
-bool allDigits(const QString& text)
+bool allDigits(QStringView text)
 {
     if (text.isEmpty())
         return false;
@@ -22,6 +24,25 @@ bool allDigits(const QString& text)
             return false;
     }
     return true;
+}
+
+// formatEmployeeNumber's result as zero padding before a part of the number,
+// so that two numbers can be compared without building either text: the
+// analysis of every employee compares each registration and duty entry anew.
+struct FormattedParts {
+    qsizetype zeros; // padding zeros in front
+    QStringView rest;
+};
+
+FormattedParts formattedParts(QStringView number)
+{
+    if (!allDigits(number))
+        return {0, number};
+    qsizetype zeros = 0;
+    while (zeros + 1 < number.size() && number[zeros] == u'0')
+        ++zeros;
+    const QStringView rest = number.mid(zeros);
+    return {std::max<qsizetype>(0, kFormattedDigits - rest.size()), rest};
 }
 
 } // namespace
@@ -71,7 +92,18 @@ QString formatEmployeeNumber(const QString& number)
 
 bool sameRegistrationNumber(const QString& a, const QString& b)
 {
-    return formatEmployeeNumber(a) == formatEmployeeNumber(b);
+    const FormattedParts x = formattedParts(a);
+    const FormattedParts y = formattedParts(b);
+    const qsizetype length = x.zeros + x.rest.size(); // [0, size of the longer number + 9]
+    if (length != y.zeros + y.rest.size())
+        return false;
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar cx = i < x.zeros ? QChar(u'0') : x.rest[i - x.zeros];
+        const QChar cy = i < y.zeros ? QChar(u'0') : y.rest[i - y.zeros];
+        if (cx != cy)
+            return false;
+    }
+    return true;
 }
 
 bool registrationConcerns(const QString& registrationNumber, const QString& employeeNumber)

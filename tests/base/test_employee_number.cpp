@@ -1,5 +1,6 @@
 #include "base/EmployeeNumber.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace tarnby;
@@ -66,6 +67,22 @@ TEST(EmployeeNumberRules, FormattingAndPickerTexts)
     EXPECT_EQ(formatEmployeeNumber("a1"), QStringLiteral("a1"));
     EXPECT_EQ(pickerNumber(QStringLiteral("0001 张 三")), QStringLiteral("0001"));
     EXPECT_EQ(pickerNumber(QStringLiteral("0001")), QStringLiteral("0001"));
+}
+
+// The registration rule compares without building the padded texts; it must
+// agree with comparing the padded texts on every shape of number.
+TEST(EmployeeNumberRules, RegistrationRuleAgreesWithThePaddedTexts)
+{
+    const QStringList numbers = {"",          "0",         "00",         "0000",      "000000000", "0000000000",
+                                 "5",         "05",        "000000005",  "50",        "500",       "123456789",
+                                 "0123456789", "1234567890", "01234567890", "A5",     "a5",        "05A",
+                                 "0x",        " 5",        "5 ",         "ZZZ",       "\u0661"};
+    for (const QString& a : numbers) {
+        for (const QString& b : numbers) {
+            SCOPED_TRACE((a + u'|' + b).toStdString());
+            EXPECT_EQ(sameRegistrationNumber(a, b), formatEmployeeNumber(a) == formatEmployeeNumber(b));
+        }
+    }
 }
 
 } // namespace
