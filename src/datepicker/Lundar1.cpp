@@ -45,7 +45,7 @@ QString runQuery(Query query, const QDateTime& theDate, const QDateTime& value)
 constexpr int kRepeatIntervalMs = 100;
 
 // The control's dates are naive: two values are the same when they show the
-// same day and time of day, whatever time spec they carry.
+// same day and time of day, whatever time zone or offset they carry.
 bool sameNaiveValue(const QDateTime& a, const QDateTime& b)
 {
     return a.date() == b.date() && a.time() == b.time();
