@@ -92,23 +92,9 @@ int analyse(QStringList args, const QString& exeDir)
     Options o;
     if (!parse(args, o))
         return kExitUsage;
-    if (!QFileInfo(config::filePath(home)).isFile()) {
-        printError(QStringLiteral("找不到配置文件：%1").arg(QDir::toNativeSeparators(config::filePath(home))));
-        return kExitUsage;
-    }
-
     PunchTable table;
-    const ImportOutcome read = ReadFolderRecords(home, QDir(o.folder).absolutePath(), table);
-    if (read.kind == ImportOutcome::Kind::SetupError) {
-        printError(read.text);
-        return kExitUsage;
-    }
-    if (read.kind == ImportOutcome::Kind::ReadError) {
-        printError(read.text);
-        return kExitReadError;
-    }
-    if (read.hasMessage())
-        printError(read.text);
+    if (const int status = readPeriodFolder(home, o.folder, table); status != kExitOk)
+        return status;
 
     SettlementCalendar calendar;
     if (const int status = setUpCalendar(o.period, home, calendar); status != kExitOk)

@@ -2,10 +2,14 @@
 
 #include "Command.h"
 
+#include "import/FolderImport.h"
+#include "settings/ConfigFile.h"
 #include "settings/Holidays.h"
 #include "settings/RestDays.h"
 #include "settings/RestMarks.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <optional>
 
 namespace tarnby::cli {
@@ -117,6 +121,26 @@ int setUpCalendar(const PeriodOptions& o, const QString& home, SettlementCalenda
     }
     for (const QDate& date : more)
         calendar.markRestDate(date);
+    return kExitOk;
+}
+
+int readPeriodFolder(const QString& home, const QString& folder, PunchTable& table)
+{
+    if (!QFileInfo(config::filePath(home)).isFile()) {
+        printError(QStringLiteral("找不到配置文件：%1").arg(QDir::toNativeSeparators(config::filePath(home))));
+        return kExitUsage;
+    }
+    const ImportOutcome read = ReadFolderRecords(home, QDir(folder).absolutePath(), table);
+    if (read.kind == ImportOutcome::Kind::SetupError) {
+        printError(read.text);
+        return kExitUsage;
+    }
+    if (read.kind == ImportOutcome::Kind::ReadError) {
+        printError(read.text);
+        return kExitReadError;
+    }
+    if (read.hasMessage())
+        printError(read.text);
     return kExitOk;
 }
 

@@ -3,6 +3,7 @@
 // analyse (analyse, and any later command that reports on a period): parsed
 // and applied in one place, so that every command reads them alike.
 
+#include "import/PunchTable.h"
 #include "settings/SettlementCalendar.h"
 
 #include <QDate>
@@ -39,5 +40,10 @@ bool periodComplete(const PeriodOptions& o);
 // after printing the message (a day of --rest that cannot be clicked, a
 // missing or malformed Holidays.txt, a malformed .rest file).
 int setUpCalendar(const PeriodOptions& o, const QString& home, SettlementCalendar& calendar);
+
+// Checks that Init.ini is there and reads the data folder into `table`, as the
+// window's 读取 does. kExitOk (a message that is no failure, the overflow, is
+// printed and the run goes on), else the status after printing the message.
+int readPeriodFolder(const QString& home, const QString& folder, PunchTable& table);
 
 } // namespace tarnby::cli
