@@ -254,25 +254,33 @@ std::optional<DateTime> timeCellDateTime(const xls::Cell& cell)
     return std::nullopt;
 }
 
-Punch punchAt(const QString& number, const DateTime& at)
+QString dateText(const DateTime& at)
 {
-    Punch punch;
-    punch.number = number;
-    punch.dateText = QString(10, Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(punch.dateText.data());
+    QString text(10, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     putDigits(out, at.year, 4);
     *out++ = u'-';
     putDigits(out, at.month, 2);
     *out++ = u'-';
     putDigits(out, at.day, 2);
-    punch.timeText = QString(8, Qt::Uninitialized);
-    out = reinterpret_cast<char16_t*>(punch.timeText.data());
+    return text;
+}
+
+QString timeText(const DateTime& at)
+{
+    QString text(8, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     putDigits(out, at.hour, 2);
     *out++ = u':';
     putDigits(out, at.minute, 2);
     *out++ = u':';
     putDigits(out, at.second, 2);
-    return punch;
+    return text;
+}
+
+Punch punchAt(const QString& number, const DateTime& at)
+{
+    return Punch{number, dateText(at), timeText(at)};
 }
 
 std::optional<QString> numberCellText(const xls::Cell& cell)

@@ -56,6 +56,9 @@ std::optional<DateTime> timeCellDateTime(const xls::Cell& cell);
 // The punch of a number at a date-time: "yyyy-mm-dd" and "HH:NN:SS", each
 // built in one piece since a folder read makes up to 96,000 of them.
 Punch punchAt(const QString& number, const DateTime& at);
+// The two halves of a punch's texts: "yyyy-mm-dd" and "HH:NN:SS".
+QString dateText(const DateTime& at);
+QString timeText(const DateTime& at);
 
 // The text of a cell read as an employee number: empty for an empty cell.
 // nullopt when the value has no text (an error value, a number that is not finite).

@@ -1,6 +1,7 @@
 #include "import/FolderImport.h"
 
 #include "base/EmployeeNumber.h"
+#include "base/OrderedWork.h"
 #include "import/CellSource.h"
 #include "import/CellText.h"
 #include "import/xls/Workbook.h"
@@ -100,6 +101,88 @@ std::optional<CellPosition> parseCellName(const QString& name)
 
 namespace {
 
+// What one workbook gives: its punches in row order, and whether its reading
+// broke off after them (a damaged workbook, a cell that is no punch).
+struct WorkbookPunches {
+    QList<Punch> punches;
+    bool failed = false;
+};
+
+// A clock lists an employee's punches of a day together: consecutive punches
+// share one date text instead of each holding a copy of it.
+class PunchMaker {
+public:
+    Punch make(const QString& number, const cells::DateTime& at)
+    {
+        if (at.year != year_ || at.month != month_ || at.day != day_) {
+            year_ = at.year;
+            month_ = at.month;
+            day_ = at.day;
+            date_ = cells::dateText(at);
+        }
+        return Punch{number, date_, cells::timeText(at)};
+    }
+
+private:
+    int year_ = -1, month_ = -1, day_ = -1;
+    QString date_;
+};
+
+WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& position)
+{
+    WorkbookPunches out;
+    const auto numberAt = parseCellName(position.numberCell);
+    const auto timeAt = parseCellName(position.timeCell);
+    const xls::ReadResult book = readExport(path, position);
+    if (!book.ok() || !numberAt) {
+        out.failed = true;
+        return out;
+    }
+
+    const xls::Sheet& sheet = book.sheet;
+    out.punches.reserve(std::max(0, sheet.rowCount() - numberAt->row));
+    PunchMaker maker;
+    // An export lists each employee's punches together: the same number
+    // cell value row after row keeps its text.
+    const xls::Cell* previousCell = nullptr;
+    QString number;
+    for (int k = 0;; ++k) {
+        const xls::Cell& numberCell = sheet.cell(numberAt->row + k, numberAt->column);
+        if (!previousCell || numberCell.kind != previousCell->kind || numberCell.number != previousCell->number
+            || numberCell.text != previousCell->text) {
+            const auto text = cells::numberCellText(numberCell);
+            if (!text) {
+                out.failed = true;
+                return out;
+            }
+            number = *text;
+        }
+        previousCell = &numberCell;
+        if (number.isEmpty())
+            return out;
+        // The time cell is located only for a row that has a number, so a
+        // bad time position fails at the first record, not at a workbook
+        // whose number column is empty.
+        if (!timeAt) {
+            out.failed = true;
+            return out;
+        }
+        const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
+        Punch punch;
+        if (const auto at = cells::timeCellDateTime(timeCell)) {
+            punch = maker.make(number, *at);
+        } else {
+            bool isDateTime = false;
+            const auto time = cells::timeCellText(timeCell, &isDateTime);
+            if (!time || !makePunch(number, *time, &punch)) {
+                out.failed = true;
+                return out;
+            }
+        }
+        out.punches.append(std::move(punch));
+    }
+}
+
 ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, const ReadPosition& position,
                             PunchTable& table, const ImportProgressFn& progress)
 {
@@ -111,64 +194,29 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
 
     out.kind = ImportOutcome::Kind::Read;
     const QDir dir(folder);
-    const auto numberAt = parseCellName(position.numberCell);
-    const auto timeAt = parseCellName(position.timeCell);
+    QStringList paths;
+    for (const QString& name : names)
+        paths.append(QDir::cleanPath(dir.absoluteFilePath(name)));
 
-    auto readError = [&out](const QString& path) {
-        out.kind = ImportOutcome::Kind::ReadError;
-        out.failedWorkbook = path;
-        out.text = readErrorText(path);
-        out.title = kTitleError;
-        return out;
-    };
+    // Each workbook is read and turned into punches on its own; the table
+    // takes them in name order, so the outcome is the one a read of one
+    // workbook after the other gives.
+    OrderedWork<WorkbookPunches> reads(int(paths.size()),
+                                       [&paths, &position](int i) { return readWorkbookPunches(paths.at(i), position); });
 
     ImportProgress report;
     report.workbookCount = out.workbookCount;
-    Punch punch;
-    for (int i = 0; i < names.size(); ++i) {
-        const QString path = QDir::cleanPath(dir.absoluteFilePath(names.at(i)));
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths.at(i);
         if (progress) {
             report.workbook = i;
             report.workbookPath = path;
             report.records = table.size();
             progress(report);
         }
-        const xls::ReadResult book = readExport(path, position);
-        if (!book.ok() || !numberAt)
-            return readError(path);
-
-        const xls::Sheet& sheet = book.sheet;
-        // An export lists each employee's punches together: the same number
-        // cell value row after row keeps its text.
-        const xls::Cell* previousCell = nullptr;
-        QString number;
-        for (int k = 0;; ++k) {
-            const xls::Cell& numberCell = sheet.cell(numberAt->row + k, numberAt->column);
-            if (!previousCell || numberCell.kind != previousCell->kind || numberCell.number != previousCell->number
-                || numberCell.text != previousCell->text) {
-                const auto text = cells::numberCellText(numberCell);
-                if (!text)
-                    return readError(path);
-                number = *text;
-            }
-            previousCell = &numberCell;
-            if (number.isEmpty())
-                break;
-            // The time cell is located only for a row that has a number, so a
-            // bad time position fails at the first record, not at a workbook
-            // whose number column is empty.
-            if (!timeAt)
-                return readError(path);
-            const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
-            if (const auto at = cells::timeCellDateTime(timeCell)) {
-                punch = cells::punchAt(number, *at);
-            } else {
-                bool isDateTime = false;
-                const auto time = cells::timeCellText(timeCell, &isDateTime);
-                if (!time || !makePunch(number, *time, &punch))
-                    return readError(path);
-            }
-            if (!table.append(punch)) {
+        WorkbookPunches book = reads.take(i);
+        for (Punch& punch : book.punches) {
+            if (!table.append(std::move(punch))) {
                 out.overflow = true;
                 out.text = kOverflowMessage;
                 return out;
@@ -177,6 +225,13 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
                 report.records = table.size();
                 progress(report);
             }
+        }
+        if (book.failed) {
+            out.kind = ImportOutcome::Kind::ReadError;
+            out.failedWorkbook = path;
+            out.text = readErrorText(path);
+            out.title = kTitleError;
+            return out;
         }
     }
     return out;

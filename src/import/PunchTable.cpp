@@ -4,12 +4,17 @@ namespace tarnby {
 
 bool PunchTable::append(const Punch& punch)
 {
+    return append(Punch(punch));
+}
+
+bool PunchTable::append(Punch&& punch)
+{
     if (size_ >= kMaxRecords)
         return false;
     Segment& target = segments_[static_cast<std::size_t>(size_ / kSegmentSize)];
     if (target.isEmpty())
         target.reserve(kSegmentSize);
-    target.append(punch);
+    target.append(std::move(punch));
     ++size_;
     return true;
 }

@@ -22,6 +22,7 @@ public:
     // Stores a punch after the last one; false (and nothing stored) once the
     // table holds kMaxRecords.
     bool append(const Punch& punch);
+    bool append(Punch&& punch);
 
     int size() const { return size_; }
     bool isEmpty() const { return size_ == 0; }

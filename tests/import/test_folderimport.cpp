@@ -363,6 +363,53 @@ TEST_F(Folders, DamagedWorkbookIsAReadError)
     EXPECT_EQ(read(table).kind, Kind::ReadError);
 }
 
+// The workbooks of a folder are read side by side, but what the read tells is
+// what reading them one after the other tells: a full table ends the read
+// before a damaged workbook further on, and a damaged one ends it before any
+// further on.
+struct OrderRow {
+    const char* name;
+    std::vector<int> perWorkbook; // records; 0: a damaged workbook
+    Kind kind;
+    bool overflow;
+    int stored;
+};
+
+class ReadOrder : public Folders, public ::testing::WithParamInterface<OrderRow> {};
+
+TEST_P(ReadOrder, TellsWhatTheFirstWorkbookInNameOrderTells)
+{
+    init(QStringLiteral("A2B2"));
+    int base = 0;
+    for (std::size_t i = 0; i < GetParam().perWorkbook.size(); ++i) {
+        const QString name = QStringLiteral("%1.xls").arg(i);
+        const int n = GetParam().perWorkbook[i];
+        if (n == 0) {
+            ASSERT_TRUE(importtest::writeFile(dataPath(name), "this is not a workbook"));
+            continue;
+        }
+        TestWorkbook book;
+        for (int r = 0; r < n; ++r)
+            book.number(r + 1, 0, base + r).number(r + 1, 1, at(20, 8, 0), kDateTimeFormat);
+        base += n;
+        save(book, name);
+    }
+    PunchTable table;
+    const ImportOutcome out = read(table);
+    EXPECT_EQ(out.kind, GetParam().kind);
+    EXPECT_EQ(out.overflow, GetParam().overflow);
+    ASSERT_EQ(table.size(), GetParam().stored);
+    const QList<tarnby::Punch> all = table.records();
+    for (int j = 0; j < all.size(); j += 997)
+        EXPECT_EQ(all.at(j).number, QString::number(j));
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, ReadOrder, ::testing::Values(
+    OrderRow{"full_before_damaged", {50000, 50000, 0}, Kind::Read, true, 96000},
+    OrderRow{"damaged_before_full", {50000, 0, 50000}, Kind::ReadError, false, 50000},
+    OrderRow{"damaged_among_many", {300, 300, 300, 300, 0, 300, 0, 300}, Kind::ReadError, false, 1200}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
 struct VolumeRow {
     const char* name;
     std::vector<int> perWorkbook;

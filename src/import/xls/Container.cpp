@@ -1,6 +1,7 @@
 // The container layer: libgsf opens the compound document and hands over the
 // Workbook (BIFF8) or Book (BIFF5) stream as bytes.
 
+#include "Container.h"
 #include "Workbook.h"
 
 #include <QFile>
@@ -27,7 +28,9 @@ void forwardGlibLog(const gchar* domain, GLogLevelFlags, const gchar* message, g
     qCDebug(lcContainer, "%s: %s", domain ? domain : "glib", message ? message : "");
 }
 
-void initialiseOnce()
+} // namespace
+
+void initialiseGsf()
 {
     static std::once_flag once;
     std::call_once(once, [] {
@@ -39,6 +42,8 @@ void initialiseOnce()
         gsf_init();
     });
 }
+
+namespace {
 
 template <typename T>
 struct Unref {
@@ -91,7 +96,7 @@ int workbookStreamIndex(GsfInfile* root)
 
 ReadResult readFirstSheetFromBytes(const char* data, std::size_t size)
 {
-    initialiseOnce();
+    initialiseGsf();
     if (!data || size == 0)
         return failure(ReadError::NotWorkbook, "the file is empty");
     GPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8*>(data), gsf_off_t(size), FALSE));

@@ -7,6 +7,7 @@
 #include "SheetText.h"
 #include "XmlParser.h"
 #include "Xlsx.h"
+#include "import/xls/Container.h"
 #include "import/xls/NumberFormat.h"
 
 #include <QFile>
@@ -217,19 +218,6 @@ private:
 
 // --- compound documents ---
 
-void quietGlib(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
-
-void initialiseGsf()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const auto levels = GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_RECURSION);
-        for (const char* domain : {"libgsf", "libgsf:msole", "GLib-GObject", "GLib", static_cast<const char*>(nullptr)})
-            g_log_set_handler(domain, levels, quietGlib, nullptr);
-        gsf_init();
-    });
-}
-
 // Which of the three packages a compound document's bytes hold.
 xls::ReadResult compoundFailure(const char* data, std::size_t size)
 {
@@ -322,7 +310,7 @@ bool isEncryptedPackage(const char* data, std::size_t size)
 {
     if (!isCompoundDocument(data, size))
         return false;
-    initialiseGsf();
+    xls::initialiseGsf();
     GsfInput* input = gsf_input_memory_new(reinterpret_cast<const guint8*>(data), gsf_off_t(size), FALSE);
     if (!input)
         return false;

@@ -10,7 +10,7 @@ namespace tarnby::xlsx {
 const char* attribute(const char** attributes, std::string_view name)
 {
     for (const char** a = attributes; a && a[0]; a += 2)
-        if (name == a[0])
+        if (isName(a[0], name))
             return a[1];
     return nullptr;
 }
