@@ -94,3 +94,8 @@ struct AnalysisResult {
 };
 
 } // namespace tarnby
+
+// A day row moves in memory as its bytes: growing a month's list then costs
+// one copy of the block, not seven strings copied and freed per row.
+Q_DECLARE_TYPEINFO(tarnby::ResultRow, Q_RELOCATABLE_TYPE);
+

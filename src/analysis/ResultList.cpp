@@ -151,7 +151,7 @@ void ResultList::WriteDayRow(const DayResult& day)
     }
     if (day.rest)
         row.colors[ColWeekday] = kColorRestDay;
-    rows_.append(row);
+    rows_.append(std::move(row));
 }
 
 void ResultList::ClosePeriodStatistics()
