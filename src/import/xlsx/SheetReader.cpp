@@ -39,15 +39,15 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
     if (inCell_) {
         if (!wanted_)
             return;
-        if (name == "rPh") {
+        if (isElement(name, "rPh")) {
             ++phonetic_;
         } else if (phonetic_ == 0) {
-            if (name == "v") {
+            if (isElement(name, "v")) {
                 capture_ = 1;
                 hasValue_ = true;
                 value_.clear();
                 wantText(true);
-            } else if (name == "t" && type_ == Type::Inline) {
+            } else if (isElement(name, "t") && type_ == Type::Inline) {
                 capture_ = 2;
                 hasValue_ = true;
                 wantText(true);
@@ -56,13 +56,13 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
         return;
     }
     if (!inSheetData_) {
-        if (name == "sheetData")
+        if (isElement(name, "sheetData"))
             inSheetData_ = true;
-        else if (name == "dimension")
+        else if (isElement(name, "dimension"))
             reserveFor(attribute(attributes, "ref"));
         return;
     }
-    if (name == "row") {
+    if (isElement(name, "row")) {
         if (inRow_)
             return fail(QStringLiteral("a row inside a row"));
         int row = row_ + 1;
@@ -79,7 +79,7 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
         row_ = row;
         column_ = -1;
         inRow_ = true;
-    } else if (name == "c") {
+    } else if (isElement(name, "c")) {
         if (!inRow_)
             return fail(QStringLiteral("a cell outside a row"));
         startCell(attributes);
@@ -162,23 +162,23 @@ void SheetReader::startCell(const char** attributes)
 void SheetReader::endElement(std::string_view name)
 {
     if (inCell_) {
-        if (name == "c") {
+        if (isElement(name, "c")) {
             inCell_ = false;
             if (wanted_)
                 endCell();
         } else if (wanted_) {
-            if (name == "rPh")
+            if (isElement(name, "rPh"))
                 --phonetic_;
-            else if ((name == "v" && capture_ == 1) || (name == "t" && capture_ == 2)) {
+            else if ((isElement(name, "v") && capture_ == 1) || (isElement(name, "t") && capture_ == 2)) {
                 capture_ = 0;
                 wantText(false);
             }
         }
         return;
     }
-    if (name == "row")
+    if (isElement(name, "row"))
         inRow_ = false;
-    else if (name == "sheetData")
+    else if (isElement(name, "sheetData"))
         inSheetData_ = false;
 }
 

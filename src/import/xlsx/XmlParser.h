@@ -1,14 +1,20 @@
 #pragma once
-// A thin layer over expat for the package's parts: element names come without
-// their namespace prefix (Strict documents and writers that prefix every
-// element read alike), and a document type declaration stops the parse, so no
-// entity is ever declared, let alone expanded.
+// A thin layer over libxml2's SAX parser for the package's parts: element
+// names come without their namespace prefix (Strict documents and writers that
+// prefix every element read alike), and a document type declaration stops the
+// parse, so no entity is ever declared, let alone expanded, and nothing is
+// ever fetched. libxml2 rather than expat or QXmlStreamReader: on a worksheet
+// it parses in 0.6 of expat's time and a fifth of QXmlStreamReader's (the
+// import benchmark measures all three).
 
 #include <QString>
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
-struct XML_ParserStruct;
+struct _xmlParserCtxt;
+struct _xmlSAXHandler;
 
 namespace tarnby::xlsx {
 
@@ -22,6 +28,19 @@ inline std::string_view localName(const char* name)
         if (*p == ':')
             local = p + 1;
     return std::string_view(local, std::size_t(p - local));
+}
+
+// Whether an element name is `expected`: a length test and a few byte tests
+// in place, where a library compare would be called for every element of a
+// sheet.
+inline bool isElement(std::string_view name, std::string_view expected)
+{
+    if (name.size() != expected.size())
+        return false;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        if (name[i] != expected[i])
+            return false;
+    return true;
 }
 
 // Whether a NUL-terminated name is `expected`, without measuring it first.
@@ -76,16 +95,24 @@ public:
     const QString& error() const { return error_; }
 
 private:
-    static void onStart(void* self, const char* name, const char** attributes);
-    static void onEnd(void* self, const char* name);
-    static void onText(void* self, const char* text, int length);
-    static void onDoctype(void* self, const char*, const char*, const char*, int);
-    static void onEntity(void* self, const char*, int, const char*, int, const char*, const char*, const char*,
-                         const char*);
+    static void onStart(void* self, const unsigned char* local, const unsigned char* prefix,
+                        const unsigned char* uri, int namespaceCount, const unsigned char** namespaces,
+                        int attributeCount, int defaultedCount, const unsigned char** attributes);
+    static void onEnd(void* self, const unsigned char* local, const unsigned char* prefix,
+                      const unsigned char* uri);
+    static void onText(void* self, const unsigned char* text, int length);
+    static void onDoctype(void* self, const unsigned char*, const unsigned char*, const unsigned char*);
+    static void onEntity(void* self, const unsigned char*, int, const unsigned char*, const unsigned char*,
+                         unsigned char*);
+    friend struct XmlErrors;
 
-    XML_ParserStruct* parser_;
+    _xmlParserCtxt* context_ = nullptr;
     XmlHandler& handler_;
     QString error_;
+    // an element's attributes as NUL-terminated name and value pairs, kept
+    // between elements so that a sheet's cells allocate nothing
+    std::string attributeText_;
+    std::vector<const char*> attributes_;
 };
 
 } // namespace tarnby::xlsx

@@ -52,7 +52,7 @@ QByteArray relationships(const QList<QStringList>& rels)
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">");
     for (const QStringList& r : rels)
-        xml += QStringLiteral("<Relationship Id=\"%1\" Type=\"%2\" Target=\"%3\"/>").arg(r[0], r[1], r[2]);
+        xml += QStringLiteral("<Relationship Id=\"%1\" Type=\"%2\" Target=\"%3\"/>").arg(r[0], r[1], r[2].toHtmlEscaped());
     xml += QStringLiteral("</Relationships>");
     return xml.toUtf8();
 }

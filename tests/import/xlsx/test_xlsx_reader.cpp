@@ -98,6 +98,12 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"styledBlank", "<c r=\"B1\" s=\"1\"/>", false, Kind::Empty, 0, {}},
         CellCase{"emptyStyleIsGeneral", "<c r=\"B1\" s=\"\"><v>3</v></c>", false, Kind::Number, 3, {}},
         CellCase{"sharedWithoutIndexIsEmpty", "<c r=\"B1\" t=\"s\"><v/></c>", false, Kind::Empty, 0, {}},
+        CellCase{"entitiesAndCharacterReferencesDecoded",
+                 "<c r=\"B1\" t=\"inlineStr\"><is><t>&lt;A&amp;B&gt; &#x5DE5;&#21495;</t></is></c>", false,
+                 Kind::Text, 0, QStringLiteral("<A&B> 工号")},
+        CellCase{"cdataIsText", "<c r=\"B1\" t=\"inlineStr\"><is><t><![CDATA[8:01 <早>]]></t></is></c>", false,
+                 Kind::Text, 0, QStringLiteral("8:01 <早>")},
+        CellCase{"referenceWithAnEscapedAttribute", "<c r=\"&#66;1\"><v>4</v></c>", false, Kind::Number, 4, {}},
         CellCase{"referenceLeftOut", "<c r=\"A1\"><v>1</v></c><c><v>7</v></c>", false, Kind::Number, 7, {}}),
     [](const testing::TestParamInfo<CellCase>& p) { return std::string(p.param.name); });
 
@@ -213,6 +219,12 @@ INSTANTIATE_TEST_SUITE_P(
                             .part(QStringLiteral("xl\\worksheets\\data.xml"), sheet);
                     }},
         PackageCase{"storedParts", [] { return TestPackage::workbook(punches(), punchOptions()).store(true); }},
+        PackageCase{"escapedCharactersInAPartName",
+                    [] {
+                        auto o = punchOptions();
+                        o.sheetPart = QStringLiteral("xl/worksheets/in&out.xml");
+                        return TestPackage::workbook(punches(), o);
+                    }},
         PackageCase{"builtinDateFormat",
                     [] {
                         auto o = punchOptions();
