@@ -56,6 +56,25 @@ protected:
         save(book, name);
     }
 
+    // Workbooks "0.xls", "1.xls" … holding that many punches each, numbered
+    // 0, 1, 2 … across them; a count of 0 stands for a damaged workbook.
+    void saveNumbered(const std::vector<int>& perWorkbook)
+    {
+        int base = 0;
+        for (std::size_t i = 0; i < perWorkbook.size(); ++i) {
+            const QString name = QStringLiteral("%1.xls").arg(i);
+            if (perWorkbook[i] == 0) {
+                ASSERT_TRUE(importtest::writeFile(dataPath(name), "this is not a workbook"));
+                continue;
+            }
+            TestWorkbook book;
+            for (int r = 0; r < perWorkbook[i]; ++r)
+                book.number(r + 1, 0, base + r).number(r + 1, 1, at(20, 8, 0), kDateTimeFormat);
+            base += perWorkbook[i];
+            save(book, name);
+        }
+    }
+
     ImportOutcome read(PunchTable& table, const tarnby::ImportProgressFn& progress = {})
     {
         return tarnby::ReadFolderRecords(home_, data_, table, progress);
@@ -380,20 +399,7 @@ class ReadOrder : public Folders, public ::testing::WithParamInterface<OrderRow>
 TEST_P(ReadOrder, TellsWhatTheFirstWorkbookInNameOrderTells)
 {
     init(QStringLiteral("A2B2"));
-    int base = 0;
-    for (std::size_t i = 0; i < GetParam().perWorkbook.size(); ++i) {
-        const QString name = QStringLiteral("%1.xls").arg(i);
-        const int n = GetParam().perWorkbook[i];
-        if (n == 0) {
-            ASSERT_TRUE(importtest::writeFile(dataPath(name), "this is not a workbook"));
-            continue;
-        }
-        TestWorkbook book;
-        for (int r = 0; r < n; ++r)
-            book.number(r + 1, 0, base + r).number(r + 1, 1, at(20, 8, 0), kDateTimeFormat);
-        base += n;
-        save(book, name);
-    }
+    saveNumbered(GetParam().perWorkbook);
     PunchTable table;
     const ImportOutcome out = read(table);
     EXPECT_EQ(out.kind, GetParam().kind);
@@ -422,15 +428,7 @@ class Volume : public Folders, public ::testing::WithParamInterface<VolumeRow> {
 TEST_P(Volume, FillsSegmentsInOrderUpToTheLimit)
 {
     init(QStringLiteral("A2B2"));
-    int base = 0;
-    for (std::size_t i = 0; i < GetParam().perWorkbook.size(); ++i) {
-        TestWorkbook book;
-        const int n = GetParam().perWorkbook[i];
-        for (int r = 0; r < n; ++r)
-            book.number(r + 1, 0, base + r).number(r + 1, 1, at(20, 8, 0), kDateTimeFormat);
-        base += n;
-        save(book, QStringLiteral("%1.xls").arg(i));
-    }
+    saveNumbered(GetParam().perWorkbook);
     int lastReported = -1;
     int reports = 0;
     PunchTable table;
