@@ -3,7 +3,11 @@
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
+#include <QLoggingCategory>
+
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 
@@ -54,6 +58,23 @@ struct XmlErrors {
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcXml, "tarnby.xlsx.xml", QtInfoMsg)
+
+// Some of libxml2's complaints (a broken encoding among them) bypass the
+// parser's own error report and go to stderr; the user sees our message
+// instead, and a developer can switch these on through QT_LOGGING_RULES.
+void forwardLibxmlLog(void*, const char* format, ...)
+{
+    if (!lcXml().isDebugEnabled())
+        return;
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    qCDebug(lcXml, "%s", text);
+}
+
 // Names are a few bytes long: counted in place, not by a library call.
 std::size_t nameLength(const char* name)
 {
@@ -85,6 +106,8 @@ XmlParser::XmlParser(XmlHandler& handler) : handler_(handler)
 {
     handler_.parser_ = this;
     initialiseLibxml();
+    // libxml2 keeps this per thread: set on the thread that parses
+    xmlSetGenericErrorFunc(nullptr, &forwardLibxmlLog);
     xmlSAXHandler sax;
     std::memset(&sax, 0, sizeof sax);
     sax.initialized = XML_SAX2_MAGIC;

@@ -121,7 +121,10 @@ TEST_P(XlsxBadSheet, IsDamaged)
     SheetContext context;
     context.sharedStrings = {QStringLiteral("x")};
     const QByteArray& xml = GetParam().xml;
+    // refused quietly: the user reads the import's message, not the parser's
+    testing::internal::CaptureStderr();
     const ReadResult result = tarnby::xlsx::readSheetXml(xml.constData(), std::size_t(xml.size()), context, columnsAB());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(result.error, ReadError::Damaged);
     EXPECT_EQ(result.sheet.rowCount(), 0);
 }
@@ -135,6 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
     Xlsx, XlsxBadSheet,
     testing::Values(
         BadSheetCase{"entityDeclarations", kBillionLaughs},
+        BadSheetCase{"brokenFourByteEncoding", QByteArray("<\0\0\0\0\0\x01\0\0\0\x01\0", 12)},
+        BadSheetCase{"loneSurrogateInUtf16", QByteArray("\0<\0?\0x\xD8\0\0\0", 10)},
+        BadSheetCase{"brokenUtf8", "<worksheet><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>\xC3\x28"
+                                   "</t></is></c></row></sheetData></worksheet>"},
         BadSheetCase{"externalDtd", "<?xml version=\"1.0\"?><!DOCTYPE w SYSTEM \"http://x/w.dtd\"><worksheet/>"},
         BadSheetCase{"rowsOutOfOrder", "<worksheet><sheetData><row r=\"3\"/><row r=\"2\"/></sheetData></worksheet>"},
         BadSheetCase{"repeatedRow", "<worksheet><sheetData><row r=\"3\"/><row r=\"3\"/></sheetData></worksheet>"},
