@@ -65,22 +65,22 @@ public:
     QHash<QString, Relationship> byId;
     std::vector<Relationship> inOrder;
 
-    void startElement(std::string_view name, const char** a) override
+    void startElement(std::string_view name, const Attributes& a) override
     {
         if (name != "Relationship")
             return;
-        const char* id = attribute(a, "Id");
-        const char* type = attribute(a, "Type");
-        const char* target = attribute(a, "Target");
-        const char* mode = attribute(a, "TargetMode");
+        const auto id = a.value("Id");
+        const auto type = a.value("Type");
+        const auto target = a.value("Target");
+        const auto mode = a.value("TargetMode");
         if (!type || !target)
             return;
         Relationship r;
-        r.type = QString::fromUtf8(type);
-        if (!mode || std::strcmp(mode, "External") != 0)
-            r.target = resolveTarget(source_, QString::fromUtf8(target));
-        if (id && !byId.contains(QString::fromUtf8(id)))
-            byId.insert(QString::fromUtf8(id), r);
+        r.type = text(*type);
+        if (!mode || *mode != "External")
+            r.target = resolveTarget(source_, text(*target));
+        if (id && !byId.contains(text(*id)))
+            byId.insert(text(*id), r);
         inOrder.push_back(std::move(r));
     }
     void endElement(std::string_view) override {}
@@ -97,18 +97,18 @@ public:
     bool date1904 = false;
     QStringList sheetIds; // in workbook order
 
-    void startElement(std::string_view name, const char** a) override
+    void startElement(std::string_view name, const Attributes& a) override
     {
         if (!seenRoot_) {
             seenRoot_ = true;
             isWorkbook = name == "workbook";
         }
         if (name == "workbookPr") {
-            if (const char* v = attribute(a, "date1904"))
-                date1904 = std::strcmp(v, "1") == 0 || std::strcmp(v, "true") == 0;
+            if (const auto v = a.value("date1904"))
+                date1904 = *v == "1" || *v == "true";
         } else if (name == "sheet") {
-            const char* id = prefixedAttribute(a, "id");
-            sheetIds.append(id ? QString::fromUtf8(id) : QString());
+            const auto id = a.prefixed("id");
+            sheetIds.append(id ? text(*id) : QString());
         }
     }
     void endElement(std::string_view) override {}
@@ -123,20 +123,20 @@ class StylesHandler : public XmlHandler {
 public:
     std::vector<bool> dateStyles;
 
-    void startElement(std::string_view name, const char** a) override
+    void startElement(std::string_view name, const Attributes& a) override
     {
         if (name == "numFmt") {
-            const char* id = attribute(a, "numFmtId");
-            const char* code = attribute(a, "formatCode");
+            const auto id = a.value("numFmtId");
+            const auto code = a.value("formatCode");
             int n = 0;
-            if (id && code && toInt(id, &n))
-                custom_.insert(n, xls::isDateFormatText(QString::fromUtf8(code)));
+            if (id && code && toInt(*id, &n))
+                custom_.insert(n, xls::isDateFormatText(text(*code)));
         } else if (name == "cellXfs") {
             inCellXfs_ = true;
         } else if (name == "xf" && inCellXfs_) {
             int id = 0;
-            const char* v = attribute(a, "numFmtId");
-            if (!v || !toInt(v, &id))
+            const auto v = a.value("numFmtId");
+            if (!v || !toInt(*v, &id))
                 id = 0;
             xfFormats_.push_back(id);
         }
@@ -157,10 +157,10 @@ public:
     }
 
 private:
-    static bool toInt(const char* text, int* value)
+    static bool toInt(std::string_view digits, int* value)
     {
-        const char* end = text + std::strlen(text);
-        const auto [ptr, ec] = std::from_chars(text, end, *value);
+        const char* end = digits.data() + digits.size();
+        const auto [ptr, ec] = std::from_chars(digits.data(), end, *value);
         return ec == std::errc() && ptr == end;
     }
     bool inCellXfs_ = false;
@@ -174,13 +174,13 @@ class SharedStringsHandler : public XmlHandler {
 public:
     std::vector<QString>* strings = nullptr;
 
-    void startElement(std::string_view name, const char** a) override
+    void startElement(std::string_view name, const Attributes& a) override
     {
         if (name == "sst") {
             // a hint only, and one a hostile file may inflate: capped
-            if (const char* n = attribute(a, "uniqueCount")) {
+            if (const auto n = a.value("uniqueCount")) {
                 unsigned long long count = 0;
-                std::from_chars(n, n + std::strlen(n), count);
+                std::from_chars(n->data(), n->data() + n->size(), count);
                 strings->reserve(std::size_t(std::min<unsigned long long>(count, 1 << 20)));
             }
         } else if (name == "si") {

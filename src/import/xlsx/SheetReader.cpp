@@ -34,7 +34,7 @@ SheetReader::SheetReader(const SheetContext& context, const CellRequest& request
     wantText(false);
 }
 
-void SheetReader::startElement(std::string_view name, const char** attributes)
+void SheetReader::startElement(std::string_view name, const Attributes& attributes)
 {
     if (inCell_) {
         if (!wanted_)
@@ -59,17 +59,17 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
         if (isElement(name, "sheetData"))
             inSheetData_ = true;
         else if (isElement(name, "dimension"))
-            reserveFor(attribute(attributes, "ref"));
+            reserveFor(attributes.value("ref"));
         return;
     }
     if (isElement(name, "row")) {
         if (inRow_)
             return fail(QStringLiteral("a row inside a row"));
         int row = row_ + 1;
-        if (const char* r = attribute(attributes, "r")) {
-            const auto n = parseRowNumber(r);
+        if (const auto r = attributes.value("r")) {
+            const auto n = parseRowNumber(*r);
             if (!n)
-                return fail(QStringLiteral("a row number that is none: %1").arg(QString::fromUtf8(r)));
+                return fail(QStringLiteral("a row number that is none: %1").arg(text(*r)));
             row = *n;
         }
         if (row <= row_)
@@ -86,39 +86,40 @@ void SheetReader::startElement(std::string_view name, const char** attributes)
     }
 }
 
-void SheetReader::reserveFor(const char* dimension)
+void SheetReader::reserveFor(std::optional<std::string_view> dimension)
 {
     // "A1:C32168": room for the rows the sheet says it has, no more than the
     // import keeps; the hint only spares growing the columns step by step
     if (!dimension)
         return;
-    const char* colon = std::strchr(dimension, ':');
-    const auto last = parseCellRef(colon ? colon + 1 : dimension);
+    const auto colon = dimension->find(':');
+    const auto last = parseCellRef(colon == std::string_view::npos ? *dimension : dimension->substr(colon + 1));
     if (last)
         sheet_.reserveRows(std::min(last->row + 1, request_.maxRows));
 }
 
-void SheetReader::startCell(const char** attributes)
+void SheetReader::startCell(const Attributes& attributes)
 {
     inCell_ = true;
     int column = column_ + 1;
-    const char* type = nullptr;
-    const char* style = nullptr;
-    for (const char** a = attributes; a[0]; a += 2) {
-        const char* key = a[0];
-        if (key[0] == 0 || key[1] != 0)
+    std::optional<std::string_view> type;
+    std::optional<std::string_view> style;
+    for (int i = 0; i < attributes.size(); ++i) {
+        const char* key = attributes.name(i);
+        if (attributes.hasPrefix(i) || key[0] == 0 || key[1] != 0)
             continue;
+        const std::string_view value = attributes.value(i);
         if (key[0] == 'r') {
-            const auto ref = parseCellRef(a[1]);
+            const auto ref = parseCellRef(value);
             if (!ref)
-                return fail(QStringLiteral("a cell reference that is none: %1").arg(QString::fromUtf8(a[1])));
+                return fail(QStringLiteral("a cell reference that is none: %1").arg(text(value)));
             if (ref->row != row_)
-                return fail(QStringLiteral("cell %1 stands in row %2").arg(QString::fromUtf8(a[1])).arg(row_ + 1));
+                return fail(QStringLiteral("cell %1 stands in row %2").arg(text(value)).arg(row_ + 1));
             column = ref->column;
         } else if (key[0] == 't') {
-            type = a[1];
+            type = value;
         } else if (key[0] == 's') {
-            style = a[1];
+            style = value;
         }
     }
     if (column <= column_)
@@ -135,12 +136,13 @@ void SheetReader::startCell(const char** attributes)
     phonetic_ = 0;
     value_.clear();
     style_ = 0;
-    if (style && *style) { // an empty s is the default format, as a spreadsheet takes it
-        const auto [ptr, ec] = std::from_chars(style, style + std::strlen(style), style_);
-        if (ec != std::errc() || *ptr || style_ < 0)
-            return fail(QStringLiteral("a cell format that is none: %1").arg(QString::fromUtf8(style)));
+    if (style && !style->empty()) { // an empty s is the default format, as a spreadsheet takes it
+        const char* end = style->data() + style->size();
+        const auto [ptr, ec] = std::from_chars(style->data(), end, style_);
+        if (ec != std::errc() || ptr != end || style_ < 0)
+            return fail(QStringLiteral("a cell format that is none: %1").arg(text(*style)));
     }
-    const std::string_view t = type ? std::string_view(type) : std::string_view("n");
+    const std::string_view t = type ? *type : std::string_view("n");
     if (t == "n")
         type_ = Type::Number;
     else if (t == "s")
@@ -156,7 +158,7 @@ void SheetReader::startCell(const char** attributes)
     else if (t == "d")
         type_ = Type::Date;
     else
-        return fail(QStringLiteral("a cell of unknown type %1").arg(QString::fromUtf8(type)));
+        return fail(QStringLiteral("a cell of unknown type %1").arg(text(t)));
 }
 
 void SheetReader::endElement(std::string_view name)

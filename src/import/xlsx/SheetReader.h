@@ -21,11 +21,11 @@ public:
 private:
     enum class Type : std::uint8_t { Number, Shared, String, Inline, Boolean, Error, Date };
 
-    void startElement(std::string_view name, const char** attributes) override;
+    void startElement(std::string_view name, const Attributes& attributes) override;
     void endElement(std::string_view name) override;
     void characters(const char* text, int length) override;
-    void startCell(const char** attributes);
-    void reserveFor(const char* dimension);
+    void startCell(const Attributes& attributes);
+    void reserveFor(std::optional<std::string_view> dimension);
     void endCell();
 
     const SheetContext& context_;

@@ -13,24 +13,6 @@
 
 namespace tarnby::xlsx {
 
-const char* attribute(const char** attributes, std::string_view name)
-{
-    for (const char** a = attributes; a && a[0]; a += 2)
-        if (isName(a[0], name))
-            return a[1];
-    return nullptr;
-}
-
-const char* prefixedAttribute(const char** attributes, std::string_view local)
-{
-    for (const char** a = attributes; a && a[0]; a += 2) {
-        const char* colon = std::strrchr(a[0], ':');
-        if (colon && local == colon + 1 && std::strncmp(a[0], "xmlns", 5) != 0)
-            return a[1];
-    }
-    return nullptr;
-}
-
 void XmlHandler::fail(const QString& why)
 {
     if (parser_)
@@ -127,7 +109,6 @@ XmlParser::XmlParser(XmlHandler& handler) : handler_(handler)
     // NOENT only makes "&amp;" in an attribute read as "&": with the document
     // type refused no other entity can exist. NONET keeps the network out.
     xmlCtxtUseOptions(context_, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    attributes_.reserve(16);
 }
 
 XmlParser::~XmlParser()
@@ -170,41 +151,9 @@ void XmlParser::fail(const QString& why)
 void XmlParser::onStart(void* self, const xmlChar* local, const xmlChar*, const xmlChar*, int, const xmlChar**,
                         int attributeCount, int, const xmlChar** attributes)
 {
-    auto* p = static_cast<XmlParser*>(self);
-    // Each attribute comes as five pointers: local name, prefix, namespace,
-    // value start and value end (not terminated). The handlers read them as
-    // "prefix:local" and value, both terminated, as the package's names read;
-    // the buffers only grow, so a sheet's cells allocate nothing here.
-    const auto* a = reinterpret_cast<const char* const*>(attributes);
-    std::size_t total = 0;
-    for (int i = 0; i < attributeCount; ++i, a += 5)
-        total += (a[1] ? nameLength(a[1]) + 1 : 0) + nameLength(a[0]) + 1 + std::size_t(a[4] - a[3]) + 1;
-    if (p->attributeText_.size() < total)
-        p->attributeText_.resize(std::max(total, 2 * p->attributeText_.size()));
-    if (p->attributes_.size() < std::size_t(2 * attributeCount + 1))
-        p->attributes_.resize(std::size_t(2 * attributeCount + 1));
-    char* out = p->attributeText_.data();
-    const char** list = p->attributes_.data();
-    a = reinterpret_cast<const char* const*>(attributes);
-    for (int i = 0; i < attributeCount; ++i, a += 5) {
-        *list++ = out;
-        if (a[1]) {
-            for (const char* c = a[1]; *c;)
-                *out++ = *c++;
-            *out++ = ':';
-        }
-        for (const char* c = a[0]; *c;)
-            *out++ = *c++;
-        *out++ = 0;
-        *list++ = out;
-        const std::size_t length = std::size_t(a[4] - a[3]);
-        std::memcpy(out, a[3], length);
-        out += length;
-        *out++ = 0;
-    }
-    *list = nullptr;
     const char* name = reinterpret_cast<const char*>(local);
-    p->handler_.startElement(std::string_view(name, nameLength(name)), p->attributes_.data());
+    static_cast<XmlParser*>(self)->handler_.startElement(std::string_view(name, nameLength(name)),
+                                                         Attributes(attributes, attributeCount));
 }
 
 void XmlParser::onEnd(void* self, const xmlChar* local, const xmlChar*, const xmlChar*)

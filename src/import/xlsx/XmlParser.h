@@ -9,26 +9,13 @@
 
 #include <QString>
 #include <cstddef>
-#include <string>
+#include <optional>
 #include <string_view>
-#include <vector>
 
 struct _xmlParserCtxt;
 struct _xmlSAXHandler;
 
 namespace tarnby::xlsx {
-
-// The local part of a possibly prefixed name ("x:c" gives "c"), in one pass:
-// a sheet's every element comes through here twice.
-inline std::string_view localName(const char* name)
-{
-    const char* local = name;
-    const char* p = name;
-    for (; *p; ++p)
-        if (*p == ':')
-            local = p + 1;
-    return std::string_view(local, std::size_t(p - local));
-}
 
 // Whether an element name is `expected`: a length test and a few byte tests
 // in place, where a library compare would be called for every element of a
@@ -52,17 +39,56 @@ inline bool isName(const char* name, std::string_view expected)
     return *name == 0;
 }
 
-// An attribute's value by its unprefixed name; nullptr when absent.
-const char* attribute(const char** attributes, std::string_view name);
-// An attribute's value by its local name when it carries a prefix (r:id); nullptr when absent.
-const char* prefixedAttribute(const char** attributes, std::string_view local);
+// An element's attributes as the parser holds them, valid during the call:
+// local names, values as views into the parser's buffer, nothing copied (a
+// sheet's every cell passes through here).
+class Attributes {
+public:
+    // libxml2's layout: five pointers an attribute (local name, prefix,
+    // namespace, value start, value end).
+    Attributes(const unsigned char** raw, int count) : raw_(raw), count_(count) {}
+
+    int size() const { return count_; }
+    // The local name, NUL-terminated.
+    const char* name(int i) const { return at(i, 0); }
+    bool hasPrefix(int i) const { return at(i, 1) != nullptr; }
+    std::string_view value(int i) const { return std::string_view(at(i, 3), std::size_t(at(i, 4) - at(i, 3))); }
+
+    // The value of the unprefixed attribute of that name, if there is one.
+    std::optional<std::string_view> value(std::string_view name) const
+    {
+        for (int i = 0; i < count_; ++i)
+            if (!hasPrefix(i) && isName(this->name(i), name))
+                return value(i);
+        return std::nullopt;
+    }
+    // The value of a prefixed attribute by its local name ("id" finds r:id).
+    std::optional<std::string_view> prefixed(std::string_view local) const
+    {
+        for (int i = 0; i < count_; ++i)
+            if (hasPrefix(i) && isName(name(i), local))
+                return value(i);
+        return std::nullopt;
+    }
+
+private:
+    const char* at(int i, int field) const { return reinterpret_cast<const char*>(raw_[5 * i + field]); }
+    const unsigned char** raw_;
+    int count_;
+};
+
+// A value as a QString.
+inline QString text(std::string_view value)
+{
+    return QString::fromUtf8(value.data(), qsizetype(value.size()));
+}
 
 class XmlParser;
 
 class XmlHandler {
 public:
     virtual ~XmlHandler() = default;
-    virtual void startElement(std::string_view name, const char** attributes) = 0;
+    virtual void startElement(std::string_view name, const Attributes& attributes) = 0;
     virtual void endElement(std::string_view name) = 0;
     virtual void characters(const char*, int) {}
 
@@ -109,10 +135,7 @@ private:
     _xmlParserCtxt* context_ = nullptr;
     XmlHandler& handler_;
     QString error_;
-    // an element's attributes as NUL-terminated name and value pairs, kept
-    // between elements so that a sheet's cells allocate nothing
-    std::string attributeText_;
-    std::vector<const char*> attributes_;
+
 };
 
 } // namespace tarnby::xlsx
