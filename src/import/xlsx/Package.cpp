@@ -5,7 +5,6 @@
 
 #include <zip.h>
 
-#include <array>
 
 namespace tarnby::xlsx {
 
@@ -87,7 +86,7 @@ bool Package::has(const QString& name) const
     return locate(name) >= 0;
 }
 
-std::optional<Failure> Package::read(const QString& name, const Sink& sink) const
+std::optional<Failure> Package::read(const QString& name, const Reader& reader) const
 {
     const zip_int64_t index = locate(name);
     if (index < 0)
@@ -112,30 +111,25 @@ std::optional<Failure> Package::read(const QString& name, const Sink& sink) cons
         return damaged(QStringLiteral("part %1 cannot be opened").arg(name));
     }
     std::optional<Failure> failure;
-    std::array<char, 1 << 16> buffer;
     std::uint64_t total = 0;
-    for (;;) {
-        const zip_int64_t n = zip_fread(file, buffer.data(), buffer.size());
+    const Pull pull = [&](char* buffer, std::size_t capacity) -> long long {
+        const zip_int64_t n = zip_fread(file, buffer, capacity);
         if (n < 0) {
             failure = damaged(QStringLiteral("part %1 is damaged: %2")
                                   .arg(name, QString::fromUtf8(zip_error_strerror(zip_file_get_error(file)))));
-            break;
+            return -1;
         }
         total += std::uint64_t(n);
         // the declared size is what the checks above judged; a part that
         // inflates beyond it is lying about itself
         if (total > stat.size) {
             failure = damaged(QStringLiteral("part %1 inflates beyond its declared size").arg(name));
-            break;
+            return -1;
         }
-        const bool last = n == 0;
-        if (!sink(buffer.data(), std::size_t(n), last)) {
-            failure = damaged(QString());
-            break;
-        }
-        if (last)
-            break;
-    }
+        return n;
+    };
+    if (!reader(pull) && !failure)
+        failure = damaged(QString());
     zip_fclose(file);
     return failure;
 }

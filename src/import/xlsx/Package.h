@@ -1,7 +1,7 @@
 #pragma once
-// The zip package of a workbook: its parts by name, each streamed through a
-// sink in pieces, never inflated whole into memory. A part's sizes are checked
-// before it is inflated and again while it is.
+// The zip package of a workbook: its parts by name, each read as a stream in
+// pieces, never inflated whole into memory. A part's sizes are checked before
+// it is inflated and again while it is.
 
 #include "import/xls/Workbook.h"
 
@@ -38,10 +38,13 @@ public:
     // part names are compared).
     bool has(const QString& name) const;
 
-    // Streams the part to the sink; the sink returns false to stop with its
+    // The part as a stream: `reader` gets a function that fills a buffer with
+    // the part's next bytes and gives their count, 0 at the end and -1 when
+    // the part turns out damaged; the reader returns false to stop with its
     // own failure. A missing part is Damaged.
-    using Sink = std::function<bool(const char* data, std::size_t size, bool last)>;
-    std::optional<Failure> read(const QString& name, const Sink& sink) const;
+    using Pull = std::function<long long(char* buffer, std::size_t capacity)>;
+    using Reader = std::function<bool(const Pull& pull)>;
+    std::optional<Failure> read(const QString& name, const Reader& reader) const;
 
 private:
     std::optional<Failure> opened(int zipError);

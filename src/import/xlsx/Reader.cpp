@@ -39,9 +39,7 @@ xls::ReadResult failed(const Failure& f)
 std::optional<Failure> parsePart(const Package& package, const QString& name, XmlHandler& handler)
 {
     XmlParser parser(handler);
-    auto failure = package.read(name, [&parser](const char* data, std::size_t size, bool last) {
-        return parser.feed(data, size, last);
-    });
+    auto failure = package.read(name, [&parser](const Package::Pull& pull) { return parser.parse(pull); });
     if (failure && failure->detail.isEmpty())
         failure->detail = QStringLiteral("%1: %2").arg(name, parser.error());
     return failure;
@@ -285,9 +283,7 @@ xls::ReadResult readPackage(const Package& package, const CellRequest& request)
     }
 
     SheetReader sheet(context, request);
-    auto failure = package.read(sheetPart, [&sheet](const char* data, std::size_t size, bool last) {
-        return sheet.feed(data, size, last);
-    });
+    auto failure = package.read(sheetPart, [&sheet](const Package::Pull& pull) { return sheet.parse(pull); });
     if (failure) {
         if (failure->detail.isEmpty())
             failure->detail = QStringLiteral("%1: %2").arg(sheetPart, sheet.error());

@@ -260,7 +260,7 @@ xls::ReadResult readSheetXml(const char* data, std::size_t size, const SheetCont
 {
     SheetReader reader(context, request);
     xls::ReadResult result;
-    if (!reader.feed(data, size, true)) {
+    if (!reader.parse(data, size)) {
         result.error = xls::ReadError::Damaged;
         result.detail = reader.error();
         return result;

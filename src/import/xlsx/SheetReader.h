@@ -13,9 +13,10 @@ class SheetReader : private XmlHandler {
 public:
     SheetReader(const SheetContext& context, const CellRequest& request);
 
-    bool feed(const char* data, std::size_t size, bool last) { return parser_.feed(data, size, last); }
+    bool parse(const XmlParser::Pull& pull) { return parser_.parse(pull); }
+    bool parse(const char* data, std::size_t size) { return parser_.parse(data, size); }
     const QString& error() const { return parser_.error(); }
-    // The cells kept; call once the last piece has been fed.
+    // The cells kept; call once the part has been parsed.
     xls::Sheet takeSheet() { return std::move(sheet_); }
 
 private:

@@ -78,6 +78,7 @@ void initialiseLibxml()
 
 void XmlParser::wantText(bool on)
 {
+    wantText_ = on;
     if (!context_)
         return;
     context_->sax->characters = on ? &XmlParser::onText : nullptr;
@@ -88,27 +89,6 @@ XmlParser::XmlParser(XmlHandler& handler) : handler_(handler)
 {
     handler_.parser_ = this;
     initialiseLibxml();
-    // libxml2 keeps this per thread: set on the thread that parses
-    xmlSetGenericErrorFunc(nullptr, &forwardLibxmlLog);
-    xmlSAXHandler sax;
-    std::memset(&sax, 0, sizeof sax);
-    sax.initialized = XML_SAX2_MAGIC;
-    sax.startElementNs = &XmlParser::onStart;
-    sax.endElementNs = &XmlParser::onEnd;
-    sax.characters = &XmlParser::onText;
-    sax.cdataBlock = &XmlParser::onText;
-    sax.internalSubset = &XmlParser::onDoctype;
-    sax.entityDecl = &XmlParser::onEntity;
-    sax.serror = &XmlErrors::report;
-    // no resolver, no external subset: nothing outside the part is ever read
-    context_ = xmlCreatePushParserCtxt(&sax, this, nullptr, 0, nullptr);
-    if (!context_) {
-        error_ = QStringLiteral("no memory for the XML parser");
-        return;
-    }
-    // NOENT only makes "&amp;" in an attribute read as "&": with the document
-    // type refused no other entity can exist. NONET keeps the network out.
-    xmlCtxtUseOptions(context_, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
 }
 
 XmlParser::~XmlParser()
@@ -118,25 +98,83 @@ XmlParser::~XmlParser()
         xmlFreeParserCtxt(context_);
 }
 
-bool XmlParser::feed(const char* data, std::size_t size, bool last)
+int XmlParser::onRead(void* self, char* buffer, int length)
 {
-    if (failed() || !context_)
-        return false;
-    constexpr std::size_t kPiece = std::size_t(1) << 30;
-    do {
-        const std::size_t n = std::min(size, kPiece);
-        const bool final = last && n == size;
-        const int status = xmlParseChunk(context_, data, int(n), final ? 1 : 0);
-        if (failed())
-            return false;
-        if (status != 0 || !context_->wellFormed) {
-            error_ = QStringLiteral("malformed XML at line %1").arg(xmlSAX2GetLineNumber(context_));
-            return false;
+    auto* p = static_cast<XmlParser*>(self);
+    if (p->pulledAt_ == p->pulledEnd_) {
+        if (p->pulled_.empty())
+            p->pulled_.resize(std::size_t(1) << 16);
+        const long long n = (*p->pull_)(p->pulled_.data(), p->pulled_.size());
+        if (n < 0) {
+            p->pullFailed_ = true;
+            return -1;
         }
-        data += n;
-        size -= n;
-    } while (size > 0);
-    return !failed();
+        p->pulledAt_ = 0;
+        p->pulledEnd_ = std::size_t(n);
+        if (n == 0)
+            return 0;
+    }
+    const std::size_t n = std::min(std::size_t(length), p->pulledEnd_ - p->pulledAt_);
+    std::memcpy(buffer, p->pulled_.data() + p->pulledAt_, n);
+    p->pulledAt_ += n;
+    return int(n);
+}
+
+bool XmlParser::parse(const Pull& pull)
+{
+    if (failed() || context_)
+        return false;
+    // libxml2 keeps this per thread: set on the thread that parses
+    xmlSetGenericErrorFunc(nullptr, &forwardLibxmlLog);
+    xmlSAXHandler sax;
+    std::memset(&sax, 0, sizeof sax);
+    sax.initialized = XML_SAX2_MAGIC;
+    sax.startElementNs = &XmlParser::onStart;
+    sax.endElementNs = &XmlParser::onEnd;
+    sax.characters = wantText_ ? &XmlParser::onText : nullptr;
+    sax.cdataBlock = wantText_ ? &XmlParser::onText : nullptr;
+    sax.internalSubset = &XmlParser::onDoctype;
+    sax.entityDecl = &XmlParser::onEntity;
+    sax.serror = &XmlErrors::report;
+    // no resolver, no external subset: nothing outside the part is ever read
+    pull_ = &pull;
+    context_ = xmlCreateIOParserCtxt(&sax, this, &XmlParser::onRead, nullptr, this, XML_CHAR_ENCODING_NONE);
+    if (!context_) {
+        error_ = QStringLiteral("no memory for the XML parser");
+        return false;
+    }
+    // NOENT only makes "&amp;" in an attribute read as "&": with the document
+    // type refused no other entity can exist. NONET keeps the network out.
+    xmlCtxtUseOptions(context_, XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    const int status = xmlParseDocument(context_);
+    const bool wellFormed = context_->wellFormed != 0;
+    const long line = xmlSAX2GetLineNumber(context_);
+    xmlFreeParserCtxt(context_);
+    context_ = nullptr;
+    pull_ = nullptr;
+    if (failed())
+        return false;
+    if (pullFailed_) {
+        error_ = QStringLiteral("the part could not be read to its end");
+        return false;
+    }
+    if (status != 0 || !wellFormed) {
+        error_ = QStringLiteral("malformed XML at line %1").arg(line);
+        return false;
+    }
+    return true;
+}
+
+bool XmlParser::parse(const char* data, std::size_t size)
+{
+    std::size_t at = 0;
+    return parse([&](char* buffer, std::size_t capacity) -> long long {
+        const std::size_t n = std::min(capacity, size - at);
+        if (n > 0)
+            std::memcpy(buffer, data + at, n);
+        at += n;
+        return (long long)n;
+    });
 }
 
 void XmlParser::fail(const QString& why)

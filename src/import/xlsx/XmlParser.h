@@ -9,6 +9,8 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
+#include <vector>
 #include <optional>
 #include <string_view>
 
@@ -111,9 +113,15 @@ public:
     XmlParser(const XmlParser&) = delete;
     XmlParser& operator=(const XmlParser&) = delete;
 
-    // Parses the next piece; `last` for the final one. False once the document
-    // is malformed, declares a DTD, or a handler called fail().
-    bool feed(const char* data, std::size_t size, bool last);
+    // Where the document comes from: fills a buffer with the next bytes and
+    // gives their count, 0 at the end, -1 when the bytes cannot be had.
+    using Pull = std::function<long long(char* buffer, std::size_t capacity)>;
+    // Parses the whole document, drawing its bytes as the parser needs them.
+    // False when the document is malformed, declares a DTD, a handler called
+    // fail() or the bytes gave out.
+    bool parse(const Pull& pull);
+    // The same over a document held in memory.
+    bool parse(const char* data, std::size_t size);
     // For handlers: stops the parse with a reason.
     void fail(const QString& why);
     void wantText(bool on);
@@ -130,9 +138,18 @@ private:
     static void onDoctype(void* self, const unsigned char*, const unsigned char*, const unsigned char*);
     static void onEntity(void* self, const unsigned char*, int, const unsigned char*, const unsigned char*,
                          unsigned char*);
+    static int onRead(void* self, char* buffer, int length);
     friend struct XmlErrors;
 
     _xmlParserCtxt* context_ = nullptr;
+    bool wantText_ = true;
+    const Pull* pull_ = nullptr;
+    // the pulled bytes not yet handed to the parser: it asks for a few
+    // kilobytes at a time, the package inflates in larger pieces
+    std::vector<char> pulled_;
+    std::size_t pulledAt_ = 0;
+    std::size_t pulledEnd_ = 0;
+    bool pullFailed_ = false;
     XmlHandler& handler_;
     QString error_;
 
