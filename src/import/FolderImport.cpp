@@ -101,6 +101,13 @@ std::optional<CellPosition> parseCellName(const QString& name)
 
 namespace {
 
+// What one workbook gives: its punches in row order, and whether its reading
+// broke off after them (a damaged workbook, a cell that is no punch).
+struct WorkbookPunches {
+    QList<Punch> punches;
+    bool failed = false;
+};
+
 // A clock lists an employee's punches of a day together: consecutive punches
 // share one date text instead of each holding a copy of it.
 class PunchMaker {
@@ -121,21 +128,19 @@ private:
     QString date_;
 };
 
-// Reads one workbook and hands its punches in row order to the sink, whose
-// take() returns false to stop the reading (a full table). False when the
-// workbook is damaged or a cell that should hold a punch holds none; the
-// punches before that one have been handed over.
-template <typename Sink>
-bool readWorkbookPunches(const QString& path, const ReadPosition& position, Sink& sink)
+WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& position)
 {
+    WorkbookPunches out;
     const auto numberAt = parseCellName(position.numberCell);
     const auto timeAt = parseCellName(position.timeCell);
     const xls::ReadResult book = readExport(path, position);
-    if (!book.ok() || !numberAt)
-        return false;
+    if (!book.ok() || !numberAt) {
+        out.failed = true;
+        return out;
+    }
 
     const xls::Sheet& sheet = book.sheet;
-    sink.reserve(std::max(0, sheet.rowCount() - numberAt->row));
+    out.punches.reserve(std::max(0, sheet.rowCount() - numberAt->row));
     PunchMaker maker;
     // An export lists each employee's punches together: the same number
     // cell value row after row keeps its text.
@@ -146,18 +151,22 @@ bool readWorkbookPunches(const QString& path, const ReadPosition& position, Sink
         if (!previousCell || numberCell.kind != previousCell->kind || numberCell.number != previousCell->number
             || numberCell.text != previousCell->text) {
             const auto text = cells::numberCellText(numberCell);
-            if (!text)
-                return false;
+            if (!text) {
+                out.failed = true;
+                return out;
+            }
             number = *text;
         }
         previousCell = &numberCell;
         if (number.isEmpty())
-            return true;
+            return out;
         // The time cell is located only for a row that has a number, so a
         // bad time position fails at the first record, not at a workbook
         // whose number column is empty.
-        if (!timeAt)
-            return false;
+        if (!timeAt) {
+            out.failed = true;
+            return out;
+        }
         const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
         Punch punch;
         if (const auto at = cells::timeCellDateTime(timeCell)) {
@@ -165,34 +174,14 @@ bool readWorkbookPunches(const QString& path, const ReadPosition& position, Sink
         } else {
             bool isDateTime = false;
             const auto time = cells::timeCellText(timeCell, &isDateTime);
-            if (!time || !makePunch(number, *time, &punch))
-                return false;
+            if (!time || !makePunch(number, *time, &punch)) {
+                out.failed = true;
+                return out;
+            }
         }
-        if (!sink.take(std::move(punch)))
-            return true;
+        out.punches.append(std::move(punch));
     }
 }
-
-// A workbook read apart from the table, to be taken into it in name order.
-struct WorkbookPunches {
-    QList<Punch> punches;
-    bool failed = false; // after these punches
-
-    void reserve(int n) { punches.reserve(n); }
-    bool take(Punch&& punch)
-    {
-        punches.append(std::move(punch));
-        return true;
-    }
-};
-
-// A workbook read straight into the table.
-template <typename Append>
-struct TableSink {
-    Append& append;
-    void reserve(int) {}
-    bool take(Punch&& punch) { return append(std::move(punch)); }
-};
 
 ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, const ReadPosition& position,
                             PunchTable& table, const ImportProgressFn& progress)
@@ -209,60 +198,41 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
     for (const QString& name : names)
         paths.append(QDir::cleanPath(dir.absoluteFilePath(name)));
 
-    ImportProgress report;
-    report.workbookCount = out.workbookCount;
-    auto starting = [&](int i) {
-        if (progress) {
-            report.workbook = i;
-            report.workbookPath = paths.at(i);
-            report.records = table.size();
-            progress(report);
-        }
-    };
-    auto append = [&](Punch&& punch) {
-        if (!table.append(std::move(punch))) {
-            out.overflow = true;
-            out.text = kOverflowMessage;
-            return false;
-        }
-        if (progress && table.size() % kProgressEvery == 0) {
-            report.records = table.size();
-            progress(report);
-        }
-        return true;
-    };
-    auto readError = [&](const QString& path) {
-        out.kind = ImportOutcome::Kind::ReadError;
-        out.failedWorkbook = path;
-        out.text = readErrorText(path);
-        out.title = kTitleError;
-        return out;
-    };
-
-    // One workbook (the usual export) goes straight into the table.
-    if (paths.size() == 1) {
-        starting(0);
-        TableSink<decltype(append)> sink{append};
-        const bool read = readWorkbookPunches(paths.at(0), position, sink);
-        return read || out.overflow ? out : readError(paths.at(0));
-    }
-
-    // Several are each read and turned into punches on their own; the table
+    // Each workbook is read and turned into punches on its own; the table
     // takes them in name order, so the outcome is the one a read of one
     // workbook after the other gives.
-    OrderedWork<WorkbookPunches> reads(int(paths.size()), [&paths, &position](int i) {
-        WorkbookPunches book;
-        book.failed = !readWorkbookPunches(paths.at(i), position, book);
-        return book;
-    });
+    OrderedWork<WorkbookPunches> reads(int(paths.size()),
+                                       [&paths, &position](int i) { return readWorkbookPunches(paths.at(i), position); });
+
+    ImportProgress report;
+    report.workbookCount = out.workbookCount;
     for (int i = 0; i < paths.size(); ++i) {
-        starting(i);
+        const QString& path = paths.at(i);
+        if (progress) {
+            report.workbook = i;
+            report.workbookPath = path;
+            report.records = table.size();
+            progress(report);
+        }
         WorkbookPunches book = reads.take(i);
-        for (Punch& punch : book.punches)
-            if (!append(std::move(punch)))
+        for (Punch& punch : book.punches) {
+            if (!table.append(std::move(punch))) {
+                out.overflow = true;
+                out.text = kOverflowMessage;
                 return out;
-        if (book.failed)
-            return readError(paths.at(i));
+            }
+            if (progress && table.size() % kProgressEvery == 0) {
+                report.records = table.size();
+                progress(report);
+            }
+        }
+        if (book.failed) {
+            out.kind = ImportOutcome::Kind::ReadError;
+            out.failedWorkbook = path;
+            out.text = readErrorText(path);
+            out.title = kTitleError;
+            return out;
+        }
     }
     return out;
 }
