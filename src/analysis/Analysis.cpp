@@ -9,7 +9,6 @@
 
 #include <QHash>
 #include <algorithm>
-#include <mutex>
 #include <memory>
 
 namespace tarnby {
@@ -155,23 +154,17 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
         return Result<AnalysisRequest>::failure(registrations.error());
     request.registrations = registrations.value();
     request.days = setting.period.days(setting.restDays);
-    // Every run of this request sees the rosters as they were when first read,
-    // and runs on several threads at once (a report) share the months read.
-    struct ReadMonths {
-        std::mutex mutex;
-        QHash<int, DutyTable> months;
-    };
-    auto read = std::make_shared<ReadMonths>();
+    // Every run of this request sees the rosters as they were when first read.
+    auto read = std::make_shared<QHash<int, DutyTable>>();
     request.duty = [programDir, read](int year, int month) -> Result<DutyTable> {
         const int key = year * 100 + month;
-        std::lock_guard lock(read->mutex);
-        if (const auto it = read->months.constFind(key); it != read->months.cend())
+        if (const auto it = read->constFind(key); it != read->cend())
             return it.value();
         DutyRoster roster;
         const Outcome loaded = roster.LoadDutyRoster(programDir, MonthKey{year, month});
         if (!loaded.ok())
             return Result<DutyTable>::failure(loaded.text);
-        read->months.insert(key, roster.entries());
+        read->insert(key, roster.entries());
         return roster.entries();
     };
     return request;

@@ -1,10 +1,10 @@
 #pragma once
-// Items that need nothing of each other (the workbooks of a folder, the
-// employees of a report) worked on side by side on the machine's cores and
-// handed out strictly in order. Working them together changes nothing but the
-// time: the caller takes them one after the other and may stop at any of them
-// (a read error, a full table, a cancel), after which nothing more is started
-// and the workers already busy are waited for.
+// Items that need nothing of each other (the workbooks of a folder) worked on
+// side by side on the machine's cores and handed out strictly in order.
+// Working them together changes nothing but the time: the caller takes them
+// one after the other and may stop at any of them (a read error, a full
+// table), after which nothing more is started and the workers already busy
+// are waited for.
 
 #include <algorithm>
 #include <condition_variable>

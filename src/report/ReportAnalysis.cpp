@@ -2,11 +2,8 @@
 
 #include "analysis/Analysis.h"
 #include "import/FolderImport.h"
-#include "base/OrderedWork.h"
 
 #include <QSet>
-
-#include <optional>
 
 namespace tarnby::report {
 
@@ -52,36 +49,21 @@ ReportBuild buildReport(const QString& programDir, const PunchTable& punches, co
     }
 
     const QStringList entries = reportEntries(pickerEntries);
-    // Each employee is analysed on its own from the same request; the report
-    // takes them in picker order, so working them side by side changes
-    // nothing but the time.
-    struct Analysed {
-        Result<AnalysisResult> result = AnalysisResult{};
-        std::optional<EmployeeReport> employee;
-    };
-    const AnalysisRequest& shared = request.value();
-    OrderedWork<Analysed> work(int(entries.size()), [&](int i) {
-        AnalysisRequest one = shared;
-        one.pickerText = entries.at(i);
-        Analysed out;
-        out.result = AnalyseTimeMode1(one);
-        if (out.result && out.result->ran)
-            out.employee = employeeReport(entries.at(i), out.result.value(), dates);
-        return out;
-    });
+    AnalysisRequest one = request.value();
     report.employees.reserve(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (cancel && cancel->load(std::memory_order_relaxed)) {
             build.status = ReportBuild::Status::Cancelled;
             return build;
         }
-        Analysed analysed = work.take(int(i));
-        if (!analysed.result) {
-            build.error = analysed.result.error();
+        one.pickerText = entries.at(i);
+        const Result<AnalysisResult> result = AnalyseTimeMode1(one);
+        if (!result) {
+            build.error = result.error();
             return build;
         }
-        if (analysed.employee)
-            report.employees.append(std::move(*analysed.employee));
+        if (result->ran)
+            report.employees.append(employeeReport(entries.at(i), result.value(), dates));
         if (progress)
             progress({int(i + 1), int(entries.size()), entries.at(i)});
     }
