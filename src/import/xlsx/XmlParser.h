@@ -4,8 +4,8 @@
 // prefix every element read alike), and a document type declaration stops the
 // parse, so no entity is ever declared, let alone expanded, and nothing is
 // ever fetched. libxml2 rather than expat or QXmlStreamReader: on a worksheet
-// it parses in 0.6 of expat's time and a fifth of QXmlStreamReader's (the
-// import benchmark measures all three).
+// it parses in about two thirds of expat's time and a sixth of
+// QXmlStreamReader's (the import benchmark measures all three).
 
 #include <QString>
 #include <cstddef>
