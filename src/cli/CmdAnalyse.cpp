@@ -22,9 +22,7 @@ const char* const kUsage =
     "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] (--employee TEXT | --all) [--format json|csv] [--explain]";
 
 struct Options {
-    QString folder;
     PeriodOptions period;
-    TimeMode mode = TimeMode::Administrative;
     std::optional<QString> employee;
     bool all = false;
     bool csv = false;
@@ -53,19 +51,13 @@ bool parse(const QStringList& args, Options& o)
             o.explain = true;
             continue;
         }
-        static const QStringList valued = {"--folder", "--mode", "--employee", "--format"};
+        static const QStringList valued = {"--employee", "--format"};
         if (!valued.contains(name))
             return fail(QStringLiteral("未知的选项：%1").arg(name));
         if (i + 1 >= args.size())
             return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
         const QString value = args.at(++i);
-        if (name == QLatin1String("--folder")) {
-            o.folder = value;
-        } else if (name == QLatin1String("--mode")) {
-            if (value != QLatin1String("1") && value != QLatin1String("2"))
-                return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
-            o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
-        } else if (name == QLatin1String("--employee")) {
+        if (name == QLatin1String("--employee")) {
             o.employee = value;
         } else if (name == QLatin1String("--format")) {
             if (value != QLatin1String("json") && value != QLatin1String("csv"))
@@ -73,8 +65,6 @@ bool parse(const QStringList& args, Options& o)
             o.csv = value == QLatin1String("csv");
         }
     }
-    if (o.folder.isEmpty())
-        return fail(QStringLiteral("请用 --folder 指定考勤所在目录。"));
     if (!periodComplete(o.period))
         return false;
     if (o.explain && o.csv)
@@ -93,7 +83,7 @@ int analyse(QStringList args, const QString& exeDir)
     if (!parse(args, o))
         return kExitUsage;
     PunchTable table;
-    if (const int status = readPeriodFolder(home, o.folder, table); status != kExitOk)
+    if (const int status = readPeriodFolder(home, o.period.folder, table); status != kExitOk)
         return status;
 
     SettlementCalendar calendar;
@@ -125,7 +115,7 @@ int analyse(QStringList args, const QString& exeDir)
     }
 
     AnalysisSetting setting;
-    setting.timeMode = o.mode;
+    setting.timeMode = o.period.mode;
     setting.period = *calendar.period();
     setting.restDays = calendar.restDayFlags();
     setting.explain = o.explain;

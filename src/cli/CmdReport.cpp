@@ -21,9 +21,7 @@ const char* const kUsage = "report [--home DIR] --folder FOLDER --year Y --month
                            "--output FILE(.xlsx|.csv|.pdf)";
 
 struct Options {
-    QString folder;
     PeriodOptions period;
-    TimeMode mode = TimeMode::Administrative;
     QString output;
 };
 
@@ -40,24 +38,12 @@ bool parse(const QStringList& args, Options& o)
         if (taken == Taken::Yes)
             continue;
         const QString& name = args.at(i);
-        static const QStringList valued = {"--folder", "--mode", "--output"};
-        if (!valued.contains(name))
+        if (name != QLatin1String("--output"))
             return fail(QStringLiteral("未知的选项：%1").arg(name));
         if (i + 1 >= args.size())
             return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
-        const QString value = args.at(++i);
-        if (name == QLatin1String("--folder")) {
-            o.folder = value;
-        } else if (name == QLatin1String("--mode")) {
-            if (value != QLatin1String("1") && value != QLatin1String("2"))
-                return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
-            o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
-        } else {
-            o.output = value;
-        }
+        o.output = args.at(++i);
     }
-    if (o.folder.isEmpty())
-        return fail(QStringLiteral("请用 --folder 指定考勤所在目录。"));
     if (!periodComplete(o.period))
         return false;
     if (o.output.isEmpty())
@@ -76,7 +62,7 @@ int reportCommand(QStringList args, const QString& exeDir)
     if (!parse(args, o))
         return kExitUsage;
     PunchTable table;
-    if (const int status = readPeriodFolder(home, o.folder, table); status != kExitOk)
+    if (const int status = readPeriodFolder(home, o.period.folder, table); status != kExitOk)
         return status;
 
     SettlementCalendar calendar;
@@ -90,9 +76,9 @@ int reportCommand(QStringList args, const QString& exeDir)
 
     report::ReportSetting setting;
     setting.period = *calendar.period();
-    setting.timeMode = o.mode;
+    setting.timeMode = o.period.mode;
     setting.restDays = calendar.restDayFlags();
-    setting.dataFolder = QDir(o.folder).absolutePath();
+    setting.dataFolder = QDir(o.period.folder).absolutePath();
     const report::ReportBuild build = report::buildReport(home, table, picker.value(), setting);
     if (!build.ok()) {
         printError(build.error);

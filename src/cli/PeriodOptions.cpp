@@ -41,13 +41,19 @@ Taken takePeriodOption(const QStringList& args, qsizetype& i, PeriodOptions& o)
         o.restSaved = true;
         return Taken::Yes;
     }
-    static const QStringList valued = {"--year", "--month", "--style", "--rest"};
+    static const QStringList valued = {"--folder", "--mode", "--year", "--month", "--style", "--rest"};
     if (!valued.contains(name))
         return Taken::No;
     if (i + 1 >= args.size())
         return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
     const QString value = args.at(++i);
-    if (name == QLatin1String("--year")) {
+    if (name == QLatin1String("--folder")) {
+        o.folder = value;
+    } else if (name == QLatin1String("--mode")) {
+        if (value != QLatin1String("1") && value != QLatin1String("2"))
+            return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
+        o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
+    } else if (name == QLatin1String("--year")) {
         const auto y = wholeNumber(value);
         if (!y || *y < monthfile::kFirstYear || *y > monthfile::kLastYear)
             return fail(QStringLiteral("请输入有效的年份(1901-2100)！"));
@@ -76,6 +82,10 @@ Taken takePeriodOption(const QStringList& args, qsizetype& i, PeriodOptions& o)
 
 bool periodComplete(const PeriodOptions& o)
 {
+    if (o.folder.isEmpty()) {
+        printError(QStringLiteral("请用 --folder 指定考勤所在目录。"));
+        return false;
+    }
     if (o.haveYear && o.haveMonth)
         return true;
     printError(QStringLiteral("请用 --year 和 --month 指定起始年月。"));

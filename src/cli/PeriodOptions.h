@@ -1,9 +1,10 @@
 #pragma once
-// The settlement period and its rest days as options of the commands that
-// analyse (analyse, and any later command that reports on a period): parsed
-// and applied in one place, so that every command reads them alike.
+// The options every command that analyses a period takes (analyse, report):
+// the data folder, the time mode, the settlement period and its rest days,
+// parsed and applied in one place, so that every command reads them alike.
 
 #include "import/PunchTable.h"
+#include "settings/ConfigFile.h"
 #include "settings/SettlementCalendar.h"
 
 #include <QDate>
@@ -14,6 +15,8 @@
 namespace tarnby::cli {
 
 struct PeriodOptions {
+    QString folder;             // --folder
+    TimeMode mode = TimeMode::Administrative; // --mode
     int year = 0;
     int month = 0;
     bool haveYear = false;
@@ -31,8 +34,8 @@ enum class Taken { No, Yes, Failed };
 // option is not one of them.
 Taken takePeriodOption(const QStringList& args, qsizetype& i, PeriodOptions& o);
 
-// After the last option: false, after printing the message, when the year or
-// the month was not given.
+// After the last option: false, after printing the message, when the folder,
+// the year or the month was not given.
 bool periodComplete(const PeriodOptions& o);
 
 // Draws the settlement calendar as the page would and marks the union of the
