@@ -549,16 +549,23 @@ void AnalysisPage::Refresh()
     Analyse(dCmb[6]->currentText());
 }
 
-void AnalysisPage::Analyse(const QString& pickerText)
+std::optional<SettlementPeriod> AnalysisPage::chosenPeriod()
 {
-    if (isPickerPlaceholder(pickerText))
-        return;
     const std::optional<SettlementPeriod> period = calendar_.period();
     if (!period) {
         showMessage(window(), {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
         dCmb[5]->setFocus();
-        return;
     }
+    return period;
+}
+
+void AnalysisPage::Analyse(const QString& pickerText)
+{
+    if (isPickerPlaceholder(pickerText))
+        return;
+    const std::optional<SettlementPeriod> period = chosenPeriod();
+    if (!period)
+        return;
     AnalysisSetting setting;
     setting.pickerText = pickerText;
     setting.timeMode = TimeMode(timeMode_);
@@ -622,12 +629,9 @@ void AnalysisPage::OpenSummary()
                                MessageIcon::Information});
         return;
     }
-    const std::optional<SettlementPeriod> period = calendar_.period();
-    if (!period) {
-        showMessage(window(), {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
-        dCmb[5]->setFocus();
+    const std::optional<SettlementPeriod> period = chosenPeriod();
+    if (!period)
         return;
-    }
     if (!summary) {
         summary = new SummaryDialog(this);
         connect(summary, &SummaryDialog::employeeActivated, this, &AnalysisPage::ShowSummaryEmployee);

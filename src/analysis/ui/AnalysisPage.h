@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -106,6 +107,8 @@ private:
     void setPanelsUnderFolderPanelEnabled(bool enabled);
     void readFinished(const ImportOutcome& outcome);
     void showResult(const AnalysisResult& result);
+    // The period the calendar shows; none, after saying so, before one is chosen.
+    std::optional<SettlementPeriod> chosenPeriod();
     void ResetResultList();
     void showCellColour(int index, const Rgb& colour);
 
