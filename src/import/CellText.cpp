@@ -278,11 +278,6 @@ QString timeText(const DateTime& at)
     return text;
 }
 
-Punch punchAt(const QString& number, const DateTime& at)
-{
-    return Punch{number, dateText(at), timeText(at)};
-}
-
 std::optional<QString> numberCellText(const xls::Cell& cell)
 {
     using Kind = xls::Cell::Kind;

@@ -6,7 +6,6 @@
 // "1.5"). Date-times, plain numbers in the time column (a count of days) and
 // texts that read as a date-time are rewritten as "yyyy-mm-dd HH:NN:SS".
 
-#include "base/Punch.h"
 #include "import/xls/Workbook.h"
 
 #include <QString>
@@ -53,10 +52,8 @@ std::optional<QString> parseDateTimeText(QStringView text);
 // when its text has to stand as it is.
 std::optional<DateTime> timeCellDateTime(const xls::Cell& cell);
 
-// The punch of a number at a date-time: "yyyy-mm-dd" and "HH:NN:SS", each
-// built in one piece since a folder read makes up to 96,000 of them.
-Punch punchAt(const QString& number, const DateTime& at);
-// The two halves of a punch's texts: "yyyy-mm-dd" and "HH:NN:SS".
+// A punch's date and time texts at a date-time: "yyyy-mm-dd" and "HH:NN:SS",
+// each built in one piece since a folder read makes up to 96,000 of them.
 QString dateText(const DateTime& at);
 QString timeText(const DateTime& at);
 

@@ -131,13 +131,15 @@ private:
 WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& position)
 {
     WorkbookPunches out;
+    auto failed = [&out] {
+        out.failed = true;
+        return out;
+    };
     const auto numberAt = parseCellName(position.numberCell);
     const auto timeAt = parseCellName(position.timeCell);
     const xls::ReadResult book = readExport(path, position);
-    if (!book.ok() || !numberAt) {
-        out.failed = true;
-        return out;
-    }
+    if (!book.ok() || !numberAt)
+        return failed();
 
     const xls::Sheet& sheet = book.sheet;
     out.punches.reserve(std::max(0, sheet.rowCount() - numberAt->row));
@@ -151,10 +153,8 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
         if (!previousCell || numberCell.kind != previousCell->kind || numberCell.number != previousCell->number
             || numberCell.text != previousCell->text) {
             const auto text = cells::numberCellText(numberCell);
-            if (!text) {
-                out.failed = true;
-                return out;
-            }
+            if (!text)
+                return failed();
             number = *text;
         }
         previousCell = &numberCell;
@@ -163,10 +163,8 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
         // The time cell is located only for a row that has a number, so a
         // bad time position fails at the first record, not at a workbook
         // whose number column is empty.
-        if (!timeAt) {
-            out.failed = true;
-            return out;
-        }
+        if (!timeAt)
+            return failed();
         const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
         Punch punch;
         if (const auto at = cells::timeCellDateTime(timeCell)) {
@@ -174,10 +172,8 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
         } else {
             bool isDateTime = false;
             const auto time = cells::timeCellText(timeCell, &isDateTime);
-            if (!time || !makePunch(number, *time, &punch)) {
-                out.failed = true;
-                return out;
-            }
+            if (!time || !makePunch(number, *time, &punch))
+                return failed();
         }
         out.punches.append(std::move(punch));
     }
