@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <algorithm>
-#include <cstring>
 
 namespace tarnby::xlsx {
 

@@ -57,15 +57,6 @@ void forwardLibxmlLog(void*, const char* format, ...)
     qCDebug(lcXml, "%s", text);
 }
 
-// Names are a few bytes long: counted in place, not by a library call.
-std::size_t nameLength(const char* name)
-{
-    std::size_t n = 0;
-    while (name[n])
-        ++n;
-    return n;
-}
-
 void initialiseLibxml()
 {
     // once per process, before any thread parses: libxml2's own set-up is not
@@ -189,15 +180,13 @@ void XmlParser::fail(const QString& why)
 void XmlParser::onStart(void* self, const xmlChar* local, const xmlChar*, const xmlChar*, int, const xmlChar**,
                         int attributeCount, int, const xmlChar** attributes)
 {
-    const char* name = reinterpret_cast<const char*>(local);
-    static_cast<XmlParser*>(self)->handler_.startElement(std::string_view(name, nameLength(name)),
+    static_cast<XmlParser*>(self)->handler_.startElement(reinterpret_cast<const char*>(local),
                                                          Attributes(attributes, attributeCount));
 }
 
 void XmlParser::onEnd(void* self, const xmlChar* local, const xmlChar*, const xmlChar*)
 {
-    const char* name = reinterpret_cast<const char*>(local);
-    static_cast<XmlParser*>(self)->handler_.endElement(std::string_view(name, nameLength(name)));
+    static_cast<XmlParser*>(self)->handler_.endElement(reinterpret_cast<const char*>(local));
 }
 
 void XmlParser::onText(void* self, const xmlChar* text, int length)

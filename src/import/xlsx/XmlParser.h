@@ -10,12 +10,11 @@
 #include <QString>
 #include <cstddef>
 #include <functional>
-#include <vector>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 struct _xmlParserCtxt;
-struct _xmlSAXHandler;
 
 namespace tarnby::xlsx {
 
