@@ -12,6 +12,7 @@
 #include "report/ReportWriters.h"
 #include "base/TextFile.h"
 #include "TestWorkbook.h"
+#include "MonthOf1000.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -25,15 +26,14 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <vector>
 
 namespace {
 
-constexpr int kEmployees = 1000;
+using bench::kEmployees;
+using bench::kMonth;
+using bench::kYear;
 constexpr int kRegistrations = 400;
-constexpr int kYear = 2026;
-constexpr int kMonth = 11;
 constexpr int kRowsPerWorkbook = 60000;
 
 double median(std::vector<double> v)
@@ -42,50 +42,28 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-QString number(int n)
-{
-    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-}
-
-// Four punches a working day, a few missed or late, exported one employee after another.
+// The month as the clock exports it, in workbooks of at most kRowsPerWorkbook rows.
 bool writeExport(const QString& folder, int* punches)
 {
     if (!QDir().mkpath(folder))
         return false;
-    std::mt19937 rng(81000);
-    struct Slot {
-        int hour;
-        int from; // minutes after the hour
-        int spread;
-    };
-    const Slot shifts[] = {{8, 0, 40}, {12, 0, 8}, {13, 30, 35}, {17, 0, 50}};
-    std::vector<tarnby::xls::test::TestWorkbook> books(1);
-    books.back().text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("打卡时间"));
-    int row = 1;
+    std::vector<tarnby::xls::test::TestWorkbook> books;
+    int row = kRowsPerWorkbook + 1;
     *punches = 0;
-    for (int n = 1; n <= kEmployees; ++n) {
-        for (QDate day(kYear, kMonth, 1); day.month() == kMonth; day = day.addDays(1)) {
-            if (day.dayOfWeek() > 5)
-                continue;
-            for (const Slot& s : shifts) {
-                if (rng() % 100 < 4)
-                    continue;
-                if (row > kRowsPerWorkbook) {
-                    books.emplace_back();
-                    books.back().text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("打卡时间"));
-                    row = 1;
-                }
-                const int minute = s.from + int(rng() % unsigned(s.spread + 1));
-                books.back().text(row, 0, number(n));
-                books.back().number(row, 1,
-                                    tarnby::xls::test::TestWorkbook::serial(kYear, kMonth, day.day(), s.hour + minute / 60,
-                                                                           minute % 60, int(rng() % 60u)),
-                                    QStringLiteral("yyyy-mm-dd hh:mm:ss"));
-                ++row;
-                ++*punches;
-            }
+    bench::forEachPunch([&](const bench::MonthPunch& p) {
+        if (row > kRowsPerWorkbook) {
+            books.emplace_back();
+            books.back().text(0, 0, QStringLiteral("工号")).text(0, 1, QStringLiteral("打卡时间"));
+            row = 1;
         }
-    }
+        books.back().text(row, 0, bench::number(p.employee));
+        books.back().number(row, 1,
+                            tarnby::xls::test::TestWorkbook::serial(kYear, kMonth, p.day.day(), p.hour, p.minute,
+                                                                   p.second),
+                            QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+        ++row;
+        ++*punches;
+    });
     for (size_t i = 0; i < books.size(); ++i) {
         QString error;
         if (!books[i].save(QDir(folder).filePath(QStringLiteral("kq-%1.xls").arg(i + 1)), &error)) {
@@ -94,36 +72,6 @@ bool writeExport(const QString& folder, int* punches)
         }
     }
     return true;
-}
-
-bool writeHome(const QString& home, int registrations)
-{
-    QStringList init{QStringLiteral("[A2B2] 数据读取位置"), QStringLiteral(";+ 员工编号,姓名")};
-    for (int n = 1; n <= kEmployees; ++n)
-        init.append(QStringLiteral("%1,员工%2").arg(number(n)).arg(n));
-    init += {QStringLiteral(";#"), QStringLiteral(";="), QStringLiteral("083012001400170020302230090017002130"),
-             QStringLiteral(";*"), QStringLiteral(";;")};
-    if (!tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("Init.ini")), init).ok()
-        || !QDir(home).mkpath(QStringLiteral("SrDate")))
-        return false;
-    std::mt19937 rng(400);
-    const QStringList handling = {QStringLiteral("病假1天"),   QStringLiteral("事假0.5天"), QStringLiteral("不计迟到1次"),
-                                  QStringLiteral("不计漏打1次"), QStringLiteral("处罚50元"),  QStringLiteral("处罚一百元"),
-                                  QStringLiteral("不计旷工1天")};
-    QStringList lines;
-    for (int i = 0; i < registrations; ++i) {
-        const int n = 1 + int(rng() % kEmployees);
-        const int day = 1 + int(rng() % 30u);
-        lines.append(QStringLiteral("%1##%2月%3日##员工%4##事由%5##%6")
-                         .arg(number(n))
-                         .arg(kMonth, 2, 10, QLatin1Char('0'))
-                         .arg(day, 2, 10, QLatin1Char('0'))
-                         .arg(n)
-                         .arg(i)
-                         .arg(handling.at(int(rng() % unsigned(handling.size())))));
-    }
-    return tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("SrDate/%1%2.ydj").arg(kYear).arg(kMonth)), lines)
-        .ok();
 }
 
 // The cells the report holds, as ready results for the reference writer.
@@ -198,8 +146,8 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     QTemporaryDir bare; // the same program folder without registrations
     QTemporaryDir out;
-    if (!home.isValid() || !bare.isValid() || !out.isValid() || !writeHome(home.path(), kRegistrations)
-        || !writeHome(bare.path(), 0)) {
+    if (!home.isValid() || !bare.isValid() || !out.isValid() || !bench::writeHome(home.path(), kRegistrations)
+        || !bench::writeHome(bare.path(), 0)) {
         std::fprintf(stderr, "cannot lay out the program folder\n");
         return 1;
     }

@@ -6,6 +6,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_summary [RUNS]
 
+#include "MonthOf1000.h"
 #include "base/TextFile.h"
 #include "import/FolderImport.h"
 #include "import/PunchTable.h"
@@ -22,14 +23,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <vector>
 
 namespace {
 
-constexpr int kEmployees = 1000;
-constexpr int kYear = 2026;
-constexpr int kMonth = 11;
+using bench::kMonth;
+using bench::kYear;
 
 double median(std::vector<double> v)
 {
@@ -37,69 +36,18 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-QString number(int n)
-{
-    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-}
-
-// Four punches a working day, a few missed or late, as the clock exports them.
+// The month as the window holds it after a read.
 tarnby::PunchTable monthOfPunches()
 {
-    std::mt19937 rng(81000);
-    struct Slot {
-        int hour;
-        int from;
-        int spread;
-    };
-    const Slot shifts[] = {{8, 0, 40}, {12, 0, 8}, {13, 30, 35}, {17, 0, 50}};
     tarnby::PunchTable table;
-    for (int n = 1; n <= kEmployees; ++n) {
-        for (QDate day(kYear, kMonth, 1); day.month() == kMonth; day = day.addDays(1)) {
-            if (day.dayOfWeek() > 5)
-                continue;
-            for (const Slot& s : shifts) {
-                if (rng() % 100 < 4)
-                    continue;
-                const int minute = s.from + int(rng() % unsigned(s.spread + 1));
-                table.append({number(n), day.toString(QStringLiteral("yyyy-MM-dd")),
-                              QStringLiteral("%1:%2:%3")
-                                  .arg(s.hour + minute / 60, 2, 10, QLatin1Char('0'))
-                                  .arg(minute % 60, 2, 10, QLatin1Char('0'))
-                                  .arg(int(rng() % 60u), 2, 10, QLatin1Char('0'))});
-            }
-        }
-    }
+    bench::forEachPunch([&table](const bench::MonthPunch& p) {
+        table.append({bench::number(p.employee), p.day.toString(QStringLiteral("yyyy-MM-dd")),
+                      QStringLiteral("%1:%2:%3")
+                          .arg(p.hour, 2, 10, QLatin1Char('0'))
+                          .arg(p.minute, 2, 10, QLatin1Char('0'))
+                          .arg(p.second, 2, 10, QLatin1Char('0'))});
+    });
     return table;
-}
-
-bool writeHome(const QString& home, int registrations)
-{
-    QStringList init{QStringLiteral("[A2B2] 数据读取位置"), QStringLiteral(";+ 员工编号,姓名")};
-    for (int n = 1; n <= kEmployees; ++n)
-        init.append(QStringLiteral("%1,员工%2").arg(number(n)).arg(n));
-    init += {QStringLiteral(";#"), QStringLiteral(";="), QStringLiteral("083012001400170020302230090017002130"),
-             QStringLiteral(";*"), QStringLiteral(";;")};
-    if (!tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("Init.ini")), init).ok()
-        || !QDir(home).mkpath(QStringLiteral("SrDate")))
-        return false;
-    std::mt19937 rng(400);
-    const QStringList handling = {QStringLiteral("病假1天"),   QStringLiteral("事假0.5天"), QStringLiteral("不计迟到1次"),
-                                  QStringLiteral("不计漏打1次"), QStringLiteral("处罚50元"),  QStringLiteral("处罚一百元"),
-                                  QStringLiteral("不计旷工1天")};
-    QStringList lines;
-    for (int i = 0; i < registrations; ++i) {
-        const int n = 1 + int(rng() % kEmployees);
-        const int day = 1 + int(rng() % 30u);
-        lines.append(QStringLiteral("%1##%2月%3日##员工%4##事由%5##%6")
-                         .arg(number(n))
-                         .arg(kMonth, 2, 10, QLatin1Char('0'))
-                         .arg(day, 2, 10, QLatin1Char('0'))
-                         .arg(n)
-                         .arg(i)
-                         .arg(handling.at(int(rng() % unsigned(handling.size())))));
-    }
-    return tarnby::textfile::writeLines(QDir(home).filePath(QStringLiteral("SrDate/%1%2.ydj").arg(kYear).arg(kMonth)), lines)
-        .ok();
 }
 
 struct Figures {
@@ -151,8 +99,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = std::max(1, app.arguments().value(1, QStringLiteral("5")).toInt());
     QTemporaryDir withRegistrations, bare;
-    if (!withRegistrations.isValid() || !bare.isValid() || !writeHome(withRegistrations.path(), 400)
-        || !writeHome(bare.path(), 0)) {
+    if (!withRegistrations.isValid() || !bare.isValid() || !bench::writeHome(withRegistrations.path(), 400)
+        || !bench::writeHome(bare.path(), 0)) {
         std::fprintf(stderr, "cannot lay out the program folder\n");
         return 1;
     }
