@@ -11,7 +11,7 @@
 #include "import/FolderImport.h"
 #include "import/xlsx/SheetText.h"
 #include "import/xlsx/Xlsx.h"
-#include "base/TextFile.h"
+#include "BenchHome.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -429,14 +429,7 @@ int main(int argc, char** argv)
     }
 
     QTemporaryDir home;
-    if (!home.isValid()
-        || !tarnby::textfile::writeLines(home.filePath(QStringLiteral("Init.ini")),
-                                         {QStringLiteral("[%1]").arg(kPosition), QStringLiteral(";+"),
-                                          QStringLiteral("0001,张三"), QStringLiteral("0002,李四"),
-                                          QStringLiteral(";#"), QStringLiteral(";="),
-                                          QStringLiteral("083012001400170020302230090017002130"),
-                                          QStringLiteral(";*"), QStringLiteral(";;")})
-                .ok()) {
+    if (!home.isValid() || !bench::writeImportHome(home.path(), kPosition)) {
         std::fprintf(stderr, "cannot write Init.ini\n");
         return 1;
     }

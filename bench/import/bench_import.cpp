@@ -5,7 +5,7 @@
 // Without FOLDER the export is generated once under the build folder.
 
 #include "import/FolderImport.h"
-#include "base/TextFile.h"
+#include "BenchHome.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -71,14 +71,7 @@ int main(int argc, char** argv)
     }
 
     QTemporaryDir home;
-    if (!home.isValid()
-        || !tarnby::textfile::writeLines(home.filePath(QStringLiteral("Init.ini")),
-                                         {QStringLiteral("[%1]").arg(kPosition), QStringLiteral(";+"),
-                                          QStringLiteral("0001,张三"), QStringLiteral("0002,李四"),
-                                          QStringLiteral(";#"), QStringLiteral(";="),
-                                          QStringLiteral("083012001400170020302230090017002130"),
-                                          QStringLiteral(";*"), QStringLiteral(";;")})
-                .ok()) {
+    if (!home.isValid() || !bench::writeImportHome(home.path(), kPosition)) {
         std::fprintf(stderr, "cannot write Init.ini\n");
         return 1;
     }
