@@ -37,6 +37,16 @@ QString path(const QString& programDir, MonthKey month)
     return QDir(monthfile::folderPath(programDir)).filePath(name);
 }
 
+QList<MonthKey> monthsOf(const QList<QDate>& days)
+{
+    QList<MonthKey> months;
+    for (const QDate& date : days) {
+        if (!months.contains(monthOf(date)))
+            months.append(monthOf(date));
+    }
+    return months;
+}
+
 Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month)
 {
     const QString file = path(programDir, month);
@@ -88,13 +98,8 @@ Outcome writeMonth(const QString& programDir, MonthKey month, const QList<QDate>
 Result<QList<QDate>> readPeriod(const QString& programDir, const SettlementPeriod& period)
 {
     const QList<QDate> clickable = restdays::clickableDays(period);
-    QList<MonthKey> months;
-    for (const QDate& date : clickable) {
-        if (!months.contains(monthOf(date)))
-            months.append(monthOf(date));
-    }
     QList<QDate> marks;
-    for (const MonthKey month : months) {
+    for (const MonthKey month : monthsOf(clickable)) {
         const Result<QList<QDate>> saved = readMonth(programDir, month);
         if (!saved)
             return saved;
@@ -114,13 +119,8 @@ Outcome savePeriod(const QString& programDir, const SettlementPeriod& period, co
         QList<QDate> after;
     };
     const QList<QDate> clickable = restdays::clickableDays(period);
-    QList<MonthKey> months;
-    for (const QDate& date : clickable) {
-        if (!months.contains(monthOf(date)))
-            months.append(monthOf(date));
-    }
     QList<Change> changes;
-    for (const MonthKey month : months) {
+    for (const MonthKey month : monthsOf(clickable)) {
         const Result<QList<QDate>> saved = readMonth(programDir, month);
         if (!saved)
             return Outcome::error(saved.error() + kNotSaved);

@@ -26,6 +26,10 @@ namespace tarnby::restmarks {
 // programDir/SrDate/yyyymm.rest
 QString path(const QString& programDir, MonthKey month);
 
+// The months `days` fall in, each once, in the order the days first reach them:
+// the marks are kept month by month.
+QList<MonthKey> monthsOf(const QList<QDate>& days);
+
 // The month's saved marks, ascending, each once.
 Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month);
 

@@ -14,17 +14,6 @@ namespace {
 
 const QString kWorkingDayTip = QStringLiteral("调休上班");
 
-QList<MonthKey> monthsOf(const QList<QDate>& days)
-{
-    QList<MonthKey> months;
-    for (const QDate& date : days) {
-        const MonthKey month{date.year(), date.month()};
-        if (!months.contains(month))
-            months.append(month);
-    }
-    return months;
-}
-
 // The years of `days` for which the calendar lists nothing: there only the
 // weekends could be marked, which the user has to be told.
 QList<int> yearsWithoutSchedule(const QList<QDate>& days, const HolidayCalendar& holidays)
@@ -89,7 +78,7 @@ void RestDayControls::periodDrawn()
     // Month by month: a file in error hides its own marks, not the other month's.
     const QList<QDate> clickable = restdays::clickableDays(*period);
     QList<QDate> marks;
-    for (const MonthKey month : monthsOf(clickable)) {
+    for (const MonthKey month : restmarks::monthsOf(clickable)) {
         const Result<QList<QDate>> saved = restmarks::readMonth(programDir_, month);
         if (!saved) {
             showOutcome(messageParent(), saved.outcome());
