@@ -5,6 +5,7 @@
 // drawing convention: right and bottom are exclusive.
 
 #include <QRect>
+#include <QSharedDataPointer>
 #include <QSize>
 
 #include <array>
@@ -34,18 +35,31 @@ int halfToEven(int a);
 int snapWidth(int requested);
 QSize snapSize(QSize requested);
 
+class LayoutData;
+
 // The pixel layout for a control of width W (already snapped) and height 235.
-struct Layout {
-    int width = kMinWidth;
-    int cellWidth = 41;  // ((W − 10) div 7) + 1
-    QRect title;         // (2, 2, W − 2, 25)
-    QRect week;          // (2, 26, W − 2, 45)
-    QRect grid;          // (2, 46, W − 2, H − 22)
-    QRect bottom;        // (2, 214, W − 2, H − 2)
-    int yearStripX = 0;  // W − 138
-    int monthStripX = 0; // W − 70
+// A value with its data behind a shared pointer, so that it can learn more
+// without changing its size.
+class Layout {
+public:
+    // The layout of the narrowest control, forWidth(290).
+    Layout();
+    Layout(const Layout& other);
+    Layout(Layout&& other) noexcept;
+    Layout& operator=(const Layout& other);
+    Layout& operator=(Layout&& other) noexcept;
+    ~Layout();
 
     static Layout forWidth(int width);
+
+    int width() const;
+    int cellWidth() const;  // ((W − 10) div 7) + 1
+    QRect title() const;    // (2, 2, W − 2, 25)
+    QRect week() const;     // (2, 26, W − 2, 45)
+    QRect grid() const;     // (2, 46, W − 2, H − 22)
+    QRect bottom() const;   // (2, 214, W − 2, H − 2)
+    int yearStripX() const; // W − 138
+    int monthStripX() const; // W − 70
 
     // Cell index [0, 36]: column = index mod 7 (0 is Sunday), row = index div 7.
     QRect cellRect(int index) const;
@@ -54,6 +68,9 @@ struct Layout {
     int cellAt(double x, double y) const;
     // Left edge of a text of textWidth pixels centred in cell column col.
     int centredX(int col, int textWidth) const;
+
+private:
+    QSharedDataPointer<LayoutData> d;
 };
 
 // The grid of Gregorian month m of year y: cell i holds its day of the month or

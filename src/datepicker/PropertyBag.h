@@ -5,6 +5,7 @@
 // equals it, so that a control left at its defaults leaves the bag empty.
 
 #include <QDateTime>
+#include <QSharedDataPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,15 +15,23 @@
 
 namespace lundar {
 
+class PropertyBagPrivate;
+
+// A value: copies share their entries until one of them writes.
 class PropertyBag {
 public:
-    PropertyBag() = default;
-    explicit PropertyBag(QVariantMap entries) : m_entries(std::move(entries)) {}
+    PropertyBag();
+    explicit PropertyBag(QVariantMap entries);
+    PropertyBag(const PropertyBag& other);
+    PropertyBag(PropertyBag&& other) noexcept;
+    PropertyBag& operator=(const PropertyBag& other);
+    PropertyBag& operator=(PropertyBag&& other) noexcept;
+    ~PropertyBag();
 
-    bool contains(const QString& key) const { return m_entries.contains(key); }
-    QStringList keys() const { return m_entries.keys(); }
-    QVariantMap toMap() const { return m_entries; }
-    void clear() { m_entries.clear(); }
+    bool contains(const QString& key) const;
+    QStringList keys() const;
+    QVariantMap toMap() const;
+    void clear();
 
     // Typed reads: a missing entry, or one that does not hold a value of the
     // property's type and range, gives the fallback.
@@ -42,7 +51,7 @@ public:
 private:
     void put(const QString& key, const QVariant& value, bool isDefault);
 
-    QVariantMap m_entries;
+    QSharedDataPointer<PropertyBagPrivate> d;
 };
 
 } // namespace lundar
