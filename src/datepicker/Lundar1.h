@@ -9,6 +9,7 @@
 // Installed headers sit side by side, so they name each other without a folder.
 #include "MonthGrid.h"
 #include "PropertyBag.h"
+#include "lundar_export.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -39,7 +40,7 @@ inline constexpr int kLastListYear = 2100;
 
 // Every state of the control lives in Lundar1Private, so that liblundar.so.1
 // can change inside without breaking the programs built against it.
-class Lundar1 : public QWidget {
+class LUNDAR_EXPORT Lundar1 : public QWidget {
     Q_OBJECT
     Q_PROPERTY(quint32 BottomBackColor READ BottomBackColor WRITE setBottomBackColor NOTIFY BottomBackColorChanged)
     Q_PROPERTY(quint32 DateBackColor READ DateBackColor WRITE setDateBackColor NOTIFY DateBackColorChanged)

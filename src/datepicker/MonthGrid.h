@@ -4,6 +4,8 @@
 // cells shows, and which cell a point falls in. Rectangles follow the control's
 // drawing convention: right and bottom are exclusive.
 
+#include "lundar_export.h"
+
 #include <QRect>
 #include <QSharedDataPointer>
 #include <QSize>
@@ -28,19 +30,19 @@ inline constexpr int kCharWidth = 12;
 using DayCells = std::array<int, kCellCount>;
 
 // a / 2 rounded to a whole number, halves to the even neighbour.
-int halfToEven(int a);
+LUNDAR_EXPORT int halfToEven(int a);
 
 // The width that a requested width snaps to: 290 at least, else 290 plus a
 // whole number of 7-pixel steps, so that the seven columns stay equal.
-int snapWidth(int requested);
-QSize snapSize(QSize requested);
+LUNDAR_EXPORT int snapWidth(int requested);
+LUNDAR_EXPORT QSize snapSize(QSize requested);
 
 class LayoutData;
 
 // The pixel layout for a control of width W (already snapped) and height 235.
 // A value with its data behind a shared pointer, so that it can learn more
 // without changing its size.
-class Layout {
+class LUNDAR_EXPORT Layout {
 public:
     // The layout of the narrowest control, forWidth(290).
     Layout();
@@ -76,15 +78,15 @@ private:
 // The grid of Gregorian month m of year y: cell i holds its day of the month or
 // 0; the first day sits in the column of its weekday. Defined for the years of
 // the Gregorian calendar that std::chrono represents; all zero otherwise.
-DayCells fillDayGrid(int year, int month);
+LUNDAR_EXPORT DayCells fillDayGrid(int year, int month);
 
 // The two directions of the same mapping: cellOfDay(y, m, dayOfCell(y, m, i)) == i
 // for every filled cell, and dayOfCell(y, m, cellOfDay(y, m, d)) == d for every day.
 // dayOfCell answers 0 for an empty cell; cellOfDay answers -1 for a day the month lacks.
-int dayOfCell(int year, int month, int cell);
-int cellOfDay(int year, int month, int day);
+LUNDAR_EXPORT int dayOfCell(int year, int month, int cell);
+LUNDAR_EXPORT int cellOfDay(int year, int month, int day);
 
 // The smaller of day and the length of the month.
-int clampedDay(int year, int month, int day);
+LUNDAR_EXPORT int clampedDay(int year, int month, int day);
 
 } // namespace lundar

@@ -4,6 +4,8 @@
 // writing takes the property's default and stores nothing when the value
 // equals it, so that a control left at its defaults leaves the bag empty.
 
+#include "lundar_export.h"
+
 #include <QDateTime>
 #include <QSharedDataPointer>
 #include <QString>
@@ -18,7 +20,7 @@ namespace lundar {
 class PropertyBagPrivate;
 
 // A value: copies share their entries until one of them writes.
-class PropertyBag {
+class LUNDAR_EXPORT PropertyBag {
 public:
     PropertyBag();
     explicit PropertyBag(QVariantMap entries);

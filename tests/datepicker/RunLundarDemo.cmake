@@ -25,6 +25,7 @@ set(expected
   ${INCLUDEDIR}/lundar/MonthGrid.h
   ${INCLUDEDIR}/lundar/ColorTranslation.h
   ${INCLUDEDIR}/lundar/Lunar.h
+  ${INCLUDEDIR}/lundar/lundar_export.h
   ${INCLUDEDIR}/lundar/lunar_export.h
   ${LIBDIR}/liblunar.so
   ${LIBDIR}/liblunar.so.1
@@ -43,7 +44,7 @@ endforeach()
 # Only the public headers: nothing of the control's or the calendar's insides.
 file(GLOB headers RELATIVE ${prefix}/${INCLUDEDIR}/lundar ${prefix}/${INCLUDEDIR}/lundar/*)
 list(LENGTH headers count)
-if(NOT count EQUAL 7)
+if(NOT count EQUAL 8)
   message(FATAL_ERROR "unexpected headers installed: ${headers}")
 endif()
 
@@ -59,6 +60,8 @@ function(check_exports library promised inside)
     message(FATAL_ERROR "${library} exports its insides: ${CMAKE_MATCH_0}")
   endif()
 endfunction()
+check_exports(liblundar.so.1 "lundar::Lundar1::staticMetaObject"
+  "lundar::(SpinStrip|ClickLabel|Lundar1Private|LayoutData|PropertyBagPrivate)")
 check_exports(liblunar.so.1 "lunar::ToLunarDate" "lunar::tables::")
 
 # Every installed header compiles on its own from the prefix, so none of them
