@@ -1,7 +1,8 @@
 # What the lunar and lundar libraries share as an installed package: one
 # version (the CMake package's and the libraries'), the install components a
-# packaging step splits on, and the run path of modules that are loaded from a
-# folder of their own but need the libraries in the library folder.
+# packaging step splits on, the run path of modules that are loaded from a
+# folder of their own but need the libraries in the library folder, and the
+# hiding of every symbol that the headers do not export.
 include(GNUInstallDirs)
 
 set(LUNDAR_VERSION 1.0.0)
@@ -23,4 +24,13 @@ function(lundar_module_rpath target dir)
     file(RELATIVE_PATH up "/${dir}" "/${CMAKE_INSTALL_LIBDIR}")
     set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN/${up}")
   endif()
+endfunction()
+
+# Hides every symbol of target that the code does not mark for export, inline
+# functions included: a library's binary interface is then what its installed
+# headers declare, a plugin's the entry points that Qt's loader looks up.
+function(lundar_hide_symbols target)
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
 endfunction()

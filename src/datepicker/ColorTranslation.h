@@ -4,6 +4,8 @@
 // the top bit set names a system colour by its index in the low byte and is
 // taken from the widget's palette, so the control follows the desktop theme.
 
+#include "lundar_export.h"
+
 #include <QColor>
 #include <QPalette>
 
@@ -23,6 +25,6 @@ constexpr std::uint32_t bgr(int red, int green, int blue)
 // The colour to paint for value. Values that name nothing (an unknown system
 // colour index, an unknown layout in the top byte) paint black, as a failed
 // translation leaves the colour at zero.
-QColor translateColor(std::uint32_t value, const QPalette& palette);
+LUNDAR_EXPORT QColor translateColor(std::uint32_t value, const QPalette& palette);
 
 } // namespace lundar

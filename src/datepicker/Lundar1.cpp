@@ -1,7 +1,7 @@
 #include "datepicker/Lundar1.h"
 
+#include "datepicker/Lundar1Private.h"
 #include "datepicker/LunarBridge.h"
-#include "datepicker/SpinStrip.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -14,12 +14,6 @@
 namespace lundar {
 
 namespace {
-
-std::function<QDate()>& todaySource()
-{
-    static std::function<QDate()> source;
-    return source;
-}
 
 // The control's dates are naive calendar dates with a time of day. They are
 // built in UTC so that no local clock change can move or refuse a midnight.
@@ -67,37 +61,50 @@ bool assign(T& field, T value)
 // made by the setter or a spin step stores Value again on the way, so the
 // scopes nest; only the outermost compares the date with the one it started
 // from and tells the host, once the control shows the new date.
-class Lundar1::ValueChange {
+class Lundar1Private::ValueChange {
 public:
-    explicit ValueChange(Lundar1& control) : m_control(control), m_before(control.m_value)
-    {
-        ++m_control.m_valueChangeDepth;
-    }
+    explicit ValueChange(Lundar1Private& d) : m_d(d), m_before(d.m_value) { ++m_d.m_valueChangeDepth; }
     ~ValueChange()
     {
-        if (--m_control.m_valueChangeDepth == 0 && !sameNaiveValue(m_before, m_control.m_value))
-            emit m_control.ValueChanged(m_control.m_value);
+        if (--m_d.m_valueChangeDepth == 0 && !sameNaiveValue(m_before, m_d.m_value))
+            emit m_d.q->ValueChanged(m_d.m_value);
     }
     ValueChange(const ValueChange&) = delete;
     ValueChange& operator=(const ValueChange&) = delete;
 
 private:
-    Lundar1& m_control;
+    Lundar1Private& m_d;
     const QDateTime m_before;
 };
 
-Lundar1::Lundar1(QWidget* parent) : QWidget(parent), m_font(textFont()), m_digitFont(digitFont())
+std::function<QDate()>& Lundar1Private::todaySource()
 {
-    setObjectName(QStringLiteral("Lundar1"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    resize(kMinWidth, kHeight);
-    m_layout = Layout::forWidth(kMinWidth);
+    static std::function<QDate()> source;
+    return source;
+}
+
+Lundar1Private::Lundar1Private(Lundar1* control)
+    : q(control), m_layout(Layout::forWidth(kMinWidth)), m_font(Lundar1::textFont()), m_digitFont(Lundar1::digitFont())
+{
+}
+
+Lundar1::Lundar1(QWidget* parent) : QWidget(parent), d(std::make_unique<Lundar1Private>(this))
+{
+    d->init();
+    InitProperties();
+}
+
+void Lundar1Private::init()
+{
+    q->setObjectName(QStringLiteral("Lundar1"));
+    q->setAttribute(Qt::WA_OpaquePaintEvent);
+    q->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    q->resize(kMinWidth, kHeight);
 
     // The lists lie under their strips and only show when dropped down.
-    m_yearList = new QComboBox(this);
+    m_yearList = new QComboBox(q);
     m_yearList->setObjectName(QStringLiteral("yearList"));
-    m_monthList = new QComboBox(this);
+    m_monthList = new QComboBox(q);
     m_monthList->setObjectName(QStringLiteral("monthList"));
     for (QComboBox* list : {m_yearList, m_monthList}) {
         list->setFont(m_font);
@@ -111,45 +118,44 @@ Lundar1::Lundar1(QWidget* parent) : QWidget(parent), m_font(textFont()), m_digit
     // counts as a change.
     m_yearList->setCurrentIndex(-1);
     m_monthList->setCurrentIndex(-1);
-    connect(m_yearList, &QComboBox::currentIndexChanged, this, &Lundar1::onYearListChanged);
-    connect(m_monthList, &QComboBox::currentIndexChanged, this, &Lundar1::onMonthListChanged);
+    QObject::connect(m_yearList, &QComboBox::currentIndexChanged, q, [this](int index) { onYearListChanged(index); });
+    QObject::connect(m_monthList, &QComboBox::currentIndexChanged, q, [this](int index) { onMonthListChanged(index); });
 
-    m_yearStrip = new SpinStrip(SpinStrip::Kind::Year, m_font, m_digitFont, this);
-    m_monthStrip = new SpinStrip(SpinStrip::Kind::Month, m_font, m_digitFont, this);
+    m_yearStrip = new SpinStrip(SpinStrip::Kind::Year, m_font, m_digitFont, q);
+    m_monthStrip = new SpinStrip(SpinStrip::Kind::Month, m_font, m_digitFont, q);
     for (SpinStrip* strip : {m_yearStrip, m_monthStrip}) {
         QComboBox* list = strip == m_yearStrip ? m_yearList : m_monthList;
-        connect(strip, &SpinStrip::spinPressed, this,
-                [this, strip](SpinStrip::Button b) { onSpinPressed(strip, int(b)); });
-        connect(strip, &SpinStrip::released, this, [this, strip] { onSpinReleased(strip); });
-        connect(strip, &SpinStrip::dropDownRequested, list, &QComboBox::showPopup);
+        QObject::connect(strip, &SpinStrip::spinPressed, q,
+                         [this, strip](SpinStrip::Button b) { onSpinPressed(strip, b); });
+        QObject::connect(strip, &SpinStrip::released, q, [this, strip] { onSpinReleased(strip); });
+        QObject::connect(strip, &SpinStrip::dropDownRequested, list, &QComboBox::showPopup);
     }
 
-    m_repeatTimer = new QTimer(this);
+    m_repeatTimer = new QTimer(q);
     m_repeatTimer->setObjectName(QStringLiteral("repeatTimer"));
     m_repeatTimer->setInterval(kRepeatIntervalMs);
-    connect(m_repeatTimer, &QTimer::timeout, this, &Lundar1::onRepeatTimer);
+    QObject::connect(m_repeatTimer, &QTimer::timeout, q, [this] { onRepeatTimer(); });
 
     relayout();
     drawFrame();
     m_yearStrip->drawFaces();
     m_monthStrip->drawFaces();
-    const QDate now = today();
+    const QDate now = Lundar1::today();
     m_yearStrip->setNumber(now.year());
     m_monthStrip->setNumber(now.month());
-
-    InitProperties();
 }
 
 Lundar1::~Lundar1() = default;
 
 void Lundar1::setTodayFunction(std::function<QDate()> today)
 {
-    todaySource() = std::move(today);
+    Lundar1Private::todaySource() = std::move(today);
 }
 
 QDate Lundar1::today()
 {
-    return todaySource() ? todaySource()() : QDate::currentDate();
+    const std::function<QDate()>& source = Lundar1Private::todaySource();
+    return source ? source() : QDate::currentDate();
 }
 
 QFont Lundar1::textFont()
@@ -171,7 +177,7 @@ QFont Lundar1::digitFont()
 
 QSize Lundar1::sizeHint() const
 {
-    return QSize(m_layout.width, kHeight);
+    return QSize(d->m_layout.width(), kHeight);
 }
 
 QSize Lundar1::minimumSizeHint() const
@@ -179,14 +185,89 @@ QSize Lundar1::minimumSizeHint() const
     return QSize(kMinWidth, kHeight);
 }
 
+std::uint32_t Lundar1::BottomBackColor() const
+{
+    return d->m_bottomBackColor;
+}
+
+std::uint32_t Lundar1::DateBackColor() const
+{
+    return d->m_dateBackColor;
+}
+
+std::uint32_t Lundar1::GridLinesColor() const
+{
+    return d->m_gridLinesColor;
+}
+
+std::uint32_t Lundar1::SelectColor() const
+{
+    return d->m_selectColor;
+}
+
+bool Lundar1::ShowVerticalGrid() const
+{
+    return d->m_showVerticalGrid;
+}
+
+bool Lundar1::ShowHorizontalGrid() const
+{
+    return d->m_showHorizontalGrid;
+}
+
+std::uint32_t Lundar1::TitleBackColor() const
+{
+    return d->m_titleBackColor;
+}
+
+std::uint32_t Lundar1::WeekBackColor() const
+{
+    return d->m_weekBackColor;
+}
+
+QDateTime Lundar1::Value() const
+{
+    return d->m_value;
+}
+
+std::int16_t Lundar1::Big() const
+{
+    return d->m_big;
+}
+
+const DayCells& Lundar1::dayCells() const
+{
+    return d->m_dayCells;
+}
+
+int Lundar1::selectedCell() const
+{
+    return d->m_selectedCell;
+}
+
+Lundar1::SpinMode Lundar1::spinMode() const
+{
+    return d->m_spinMode;
+}
+
+bool Lundar1::dayClickPending() const
+{
+    return d->m_dayClickPending;
+}
+
+const Layout& Lundar1::layout() const
+{
+    return d->m_layout;
+}
+
 int Lundar1::yearLabel() const
 {
-    return m_yearStrip->number();
+    return d->m_yearStrip->number();
 }
 
 int Lundar1::monthLabel() const
 {
-    return m_monthStrip->number();
+    return d->m_monthStrip->number();
 }
 
 // ---------------------------------------------------------------------------
@@ -197,119 +278,119 @@ int Lundar1::monthLabel() const
 
 void Lundar1::setBottomBackColor(std::uint32_t color)
 {
-    const bool changed = assign(m_bottomBackColor, color);
+    const bool changed = assign(d->m_bottomBackColor, color);
     emit PropertyChanged(QStringLiteral("BottomBackColor"));
     if (changed)
         emit BottomBackColorChanged();
-    DrawBottomBar();
+    d->DrawBottomBar();
 }
 
 void Lundar1::setDateBackColor(std::uint32_t color)
 {
-    const bool changed = assign(m_dateBackColor, color);
+    const bool changed = assign(d->m_dateBackColor, color);
     emit PropertyChanged(QStringLiteral("DateBackColor"));
     if (changed)
         emit DateBackColorChanged();
-    DrawDayGrid();
+    d->DrawDayGrid();
 }
 
 void Lundar1::setGridLinesColor(std::uint32_t color)
 {
-    const bool changed = assign(m_gridLinesColor, color);
+    const bool changed = assign(d->m_gridLinesColor, color);
     emit PropertyChanged(QStringLiteral("GridLinesColor"));
     if (changed)
         emit GridLinesColorChanged();
-    DrawDayGrid();
+    d->DrawDayGrid();
 }
 
 void Lundar1::setSelectColor(std::uint32_t color)
 {
-    const bool changed = assign(m_selectColor, color);
+    const bool changed = assign(d->m_selectColor, color);
     emit PropertyChanged(QStringLiteral("SelectColor"));
     if (changed)
         emit SelectColorChanged();
-    DrawDayGrid();
+    d->DrawDayGrid();
 }
 
 void Lundar1::setShowVerticalGrid(bool show)
 {
-    const bool changed = assign(m_showVerticalGrid, show);
+    const bool changed = assign(d->m_showVerticalGrid, show);
     emit PropertyChanged(QStringLiteral("ShowVerticalGrid"));
     if (changed)
         emit ShowVerticalGridChanged();
-    DrawDayGrid();
+    d->DrawDayGrid();
 }
 
 void Lundar1::setShowHorizontalGrid(bool show)
 {
-    const bool changed = assign(m_showHorizontalGrid, show);
+    const bool changed = assign(d->m_showHorizontalGrid, show);
     emit PropertyChanged(QStringLiteral("ShowHorizontalGrid"));
     if (changed)
         emit ShowHorizontalGridChanged();
-    DrawDayGrid();
+    d->DrawDayGrid();
 }
 
 void Lundar1::setTitleBackColor(std::uint32_t color)
 {
-    const bool changed = assign(m_titleBackColor, color);
+    const bool changed = assign(d->m_titleBackColor, color);
     emit PropertyChanged(QStringLiteral("TitleBackColor"));
     if (changed)
         emit TitleBackColorChanged();
-    for (SpinStrip* strip : {m_yearStrip, m_monthStrip}) {
+    for (SpinStrip* strip : {d->m_yearStrip, d->m_monthStrip}) {
         strip->setBackColor(color);
         strip->drawFaces();
     }
-    DrawTitleBar();
+    d->DrawTitleBar();
 }
 
 void Lundar1::setWeekBackColor(std::uint32_t color)
 {
-    const bool changed = assign(m_weekBackColor, color);
+    const bool changed = assign(d->m_weekBackColor, color);
     emit PropertyChanged(QStringLiteral("WeekBackColor"));
     if (changed)
         emit WeekBackColorChanged();
-    DrawWeekHeader();
+    d->DrawWeekHeader();
 }
 
 void Lundar1::setValue(const QDateTime& value)
 {
-    const ValueChange change(*this);
-    m_value = value;
+    const Lundar1Private::ValueChange change(*d);
+    d->m_value = value;
     emit PropertyChanged(QStringLiteral("Value"));
 
     // Selecting an entry runs the list's own handling when the selection
     // changes, which stores Value again as a plain date of the same day.
     const QDate date = value.date();
     const QString yearText = QString::number(date.year());
-    for (int i = 0; i < m_yearList->count(); ++i) {
-        if (m_yearList->itemText(i).left(4) == yearText) {
-            m_yearList->setCurrentIndex(i);
-            m_yearStrip->setNumber(date.year());
+    for (int i = 0; i < d->m_yearList->count(); ++i) {
+        if (d->m_yearList->itemText(i).left(4) == yearText) {
+            d->m_yearList->setCurrentIndex(i);
+            d->m_yearStrip->setNumber(date.year());
             break;
         }
     }
-    for (int i = 0; i < m_monthList->count(); ++i) {
-        if (m_monthList->itemText(i).left(2).toInt() == date.month()) {
-            m_monthList->setCurrentIndex(i);
-            m_monthStrip->setNumber(i + 1);
+    for (int i = 0; i < d->m_monthList->count(); ++i) {
+        if (d->m_monthList->itemText(i).left(2).toInt() == date.month()) {
+            d->m_monthList->setCurrentIndex(i);
+            d->m_monthStrip->setNumber(i + 1);
             break;
         }
     }
-    DrawTitleBar();
-    DrawBottomBar();
-    DrawDayGrid();
+    d->DrawTitleBar();
+    d->DrawBottomBar();
+    d->DrawDayGrid();
 }
 
 void Lundar1::setBig(std::int16_t big)
 {
-    const bool changed = assign(m_big, big);
+    const bool changed = assign(d->m_big, big);
     emit PropertyChanged(QStringLiteral("Big"));
     if (changed)
         emit BigChanged();
-    DrawTitleBar();
-    DrawWeekHeader();
-    DrawBottomBar();
-    DrawDayGrid();
+    d->DrawTitleBar();
+    d->DrawWeekHeader();
+    d->DrawBottomBar();
+    d->DrawDayGrid();
 }
 
 // ---------------------------------------------------------------------------
@@ -345,18 +426,18 @@ void Lundar1::ReadProperties(const PropertyBag& bag)
 
 void Lundar1::WriteProperties(PropertyBag& bag) const
 {
-    bag.writeColor(QStringLiteral("BottomBackColor"), m_bottomBackColor, kDefaultBottomBackColor);
-    bag.writeColor(QStringLiteral("DateBackColor"), m_dateBackColor, kDefaultDateBackColor);
-    bag.writeColor(QStringLiteral("GridLinesColor"), m_gridLinesColor, kDefaultGridLinesColor);
-    bag.writeColor(QStringLiteral("SelectColor"), m_selectColor, kDefaultSelectColor);
-    bag.writeBool(QStringLiteral("ShowVerticalGrid"), m_showVerticalGrid, kDefaultShowVerticalGrid);
-    bag.writeBool(QStringLiteral("ShowHorizontalGrid"), m_showHorizontalGrid, kDefaultShowHorizontalGrid);
-    bag.writeColor(QStringLiteral("TitleBackColor"), m_titleBackColor, kDefaultTitleBackColor);
-    bag.writeColor(QStringLiteral("WeekBackColor"), m_weekBackColor, kDefaultWeekBackColor);
+    bag.writeColor(QStringLiteral("BottomBackColor"), d->m_bottomBackColor, kDefaultBottomBackColor);
+    bag.writeColor(QStringLiteral("DateBackColor"), d->m_dateBackColor, kDefaultDateBackColor);
+    bag.writeColor(QStringLiteral("GridLinesColor"), d->m_gridLinesColor, kDefaultGridLinesColor);
+    bag.writeColor(QStringLiteral("SelectColor"), d->m_selectColor, kDefaultSelectColor);
+    bag.writeBool(QStringLiteral("ShowVerticalGrid"), d->m_showVerticalGrid, kDefaultShowVerticalGrid);
+    bag.writeBool(QStringLiteral("ShowHorizontalGrid"), d->m_showHorizontalGrid, kDefaultShowHorizontalGrid);
+    bag.writeColor(QStringLiteral("TitleBackColor"), d->m_titleBackColor, kDefaultTitleBackColor);
+    bag.writeColor(QStringLiteral("WeekBackColor"), d->m_weekBackColor, kDefaultWeekBackColor);
     // The default of Value is the day of saving: a control saved on the day it
     // shows comes back showing the day it is loaded.
-    bag.writeDateTime(QStringLiteral("Value"), m_value, naiveDateTime(today()));
-    bag.writeInt16(QStringLiteral("Big"), m_big, kDefaultBig);
+    bag.writeDateTime(QStringLiteral("Value"), d->m_value, naiveDateTime(today()));
+    bag.writeInt16(QStringLiteral("Big"), d->m_big, kDefaultBig);
 }
 
 void Lundar1::ReadPropertyMap(const QVariantMap& bag)
@@ -376,38 +457,38 @@ QVariantMap Lundar1::WritePropertyMap() const
 
 QString Lundar1::GetChineseDate(const QDateTime& theDate) const
 {
-    return runQuery(&lunar::GetChineseDate, theDate, m_value);
+    return runQuery(&lunar::GetChineseDate, theDate, d->m_value);
 }
 
 QString Lundar1::GetChineseYear(const QDateTime& theDate) const
 {
-    return runQuery(&lunar::GetChineseYear, theDate, m_value);
+    return runQuery(&lunar::GetChineseYear, theDate, d->m_value);
 }
 
 QString Lundar1::GetChineseMonth(const QDateTime& theDate) const
 {
-    return runQuery(&lunar::GetChineseMonth, theDate, m_value);
+    return runQuery(&lunar::GetChineseMonth, theDate, d->m_value);
 }
 
 QString Lundar1::GetChineseDay(const QDateTime& theDate) const
 {
-    return runQuery(&lunar::GetChineseDay, theDate, m_value);
+    return runQuery(&lunar::GetChineseDay, theDate, d->m_value);
 }
 
 QString Lundar1::GetChineseAnimal(const QDateTime& theDate) const
 {
-    return runQuery(&lunar::GetChineseAnimal, theDate, m_value);
+    return runQuery(&lunar::GetChineseAnimal, theDate, d->m_value);
 }
 
 QString Lundar1::GetConstellation(const QDateTime& theDate) const
 {
-    return runQuery(&lunar::GetConstellation, theDate, m_value);
+    return runQuery(&lunar::GetConstellation, theDate, d->m_value);
 }
 
 // ---------------------------------------------------------------------------
 // Interaction
 
-void Lundar1::storeValue(int year, int month, int day)
+void Lundar1Private::storeValue(int year, int month, int day)
 {
     // The grid, lists and buttons change the date without telling the
     // container; only the property setter does.
@@ -417,7 +498,7 @@ void Lundar1::storeValue(int year, int month, int day)
     m_value = naiveDateTime(QDate(year, month, day));
 }
 
-void Lundar1::selectYearEntry(int year)
+void Lundar1Private::selectYearEntry(int year)
 {
     if (year >= kFirstListYear && year <= kLastListYear)
         m_yearList->setCurrentIndex(year - kFirstListYear);
@@ -432,17 +513,17 @@ void Lundar1::resizeEvent(QResizeEvent*)
         if (isVisible() && size() == snapped)
             return;
     }
-    relayout();
-    repaintAll();
+    d->relayout();
+    d->repaintAll();
 }
 
-void Lundar1::relayout()
+void Lundar1Private::relayout()
 {
-    m_layout = Layout::forWidth(width());
-    m_yearList->setGeometry(m_layout.yearStripX, kStripTop, kStripWidth, kStripHeight);
-    m_monthList->setGeometry(m_layout.monthStripX, kStripTop, kStripWidth, kStripHeight);
-    m_yearStrip->move(m_layout.yearStripX, kStripTop);
-    m_monthStrip->move(m_layout.monthStripX, kStripTop);
+    m_layout = Layout::forWidth(q->width());
+    m_yearList->setGeometry(m_layout.yearStripX(), kStripTop, kStripWidth, kStripHeight);
+    m_monthList->setGeometry(m_layout.monthStripX(), kStripTop, kStripWidth, kStripHeight);
+    m_yearStrip->move(m_layout.yearStripX(), kStripTop);
+    m_monthStrip->move(m_layout.monthStripX(), kStripTop);
     m_yearStrip->raise();
     m_monthStrip->raise();
     ensureSurface();
@@ -458,28 +539,28 @@ void Lundar1::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (event->buttons() & ~event->button())
         return; // a second button during a click belongs to that click
-    m_pressedButton = event->button();
-    m_dayClickPending = false;
+    d->m_pressedButton = event->button();
+    d->m_dayClickPending = false;
     const QPointF pos = event->position();
-    const int cell = m_layout.cellAt(pos.x(), pos.y());
-    if (cell < 0 || m_dayCells[std::size_t(cell)] == 0)
+    const int cell = d->m_layout.cellAt(pos.x(), pos.y());
+    if (cell < 0 || d->m_dayCells[std::size_t(cell)] == 0)
         return;
-    const ValueChange change(*this);
-    const QDate date = m_value.date();
-    storeValue(date.year(), date.month(), m_dayCells[std::size_t(cell)]);
-    DrawTitleBar();
-    DrawDayGrid();
-    m_dayClickPending = true;
+    const Lundar1Private::ValueChange change(*d);
+    const QDate date = d->m_value.date();
+    d->storeValue(date.year(), date.month(), d->m_dayCells[std::size_t(cell)]);
+    d->DrawTitleBar();
+    d->DrawDayGrid();
+    d->m_dayClickPending = true;
 }
 
 void Lundar1::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() != m_pressedButton)
+    if (event->button() != d->m_pressedButton)
         return;
-    m_pressedButton = Qt::NoButton;
-    if (m_dayClickPending && rect().contains(event->position().toPoint())) {
-        m_dayClickPending = false;
+    d->m_pressedButton = Qt::NoButton;
+    if (d->m_dayClickPending && rect().contains(event->position().toPoint())) {
+        d->m_dayClickPending = false;
         emit Click();
     }
 }
@@ -490,36 +571,38 @@ void Lundar1::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     if (!(event->buttons() & ~event->button()))
-        m_pressedButton = event->button();
-    m_dayClickPending = false;
+        d->m_pressedButton = event->button();
+    d->m_dayClickPending = false;
 }
 
-void Lundar1::onSpinPressed(SpinStrip* strip, int button)
+void Lundar1Private::onSpinPressed(SpinStrip* strip, SpinStrip::Button button)
 {
-    const bool back = button == int(SpinStrip::Button::Back);
+    using Mode = Lundar1::SpinMode;
+    const bool back = button == SpinStrip::Button::Back;
     if (strip == m_yearStrip)
-        m_spinMode = back ? SpinMode::YearBack : SpinMode::YearForward;
+        m_spinMode = back ? Mode::YearBack : Mode::YearForward;
     else
-        m_spinMode = back ? SpinMode::MonthBack : SpinMode::MonthForward;
+        m_spinMode = back ? Mode::MonthBack : Mode::MonthForward;
     // The first step comes with the first tick: a press shorter than the
     // interval changes nothing.
     m_repeatTimer->start();
 }
 
-void Lundar1::onSpinReleased(SpinStrip* strip)
+void Lundar1Private::onSpinReleased(SpinStrip* strip)
 {
     m_repeatTimer->stop();
-    m_spinMode = SpinMode::None;
+    m_spinMode = Lundar1::SpinMode::None;
     strip->drawFaces();
 }
 
-void Lundar1::onRepeatTimer()
+void Lundar1Private::onRepeatTimer()
 {
+    using Mode = Lundar1::SpinMode;
     const ValueChange change(*this);
     const int day = m_value.date().day();
-    if (m_spinMode == SpinMode::YearBack || m_spinMode == SpinMode::YearForward) {
+    if (m_spinMode == Mode::YearBack || m_spinMode == Mode::YearForward) {
         int year = m_yearStrip->number();
-        if (m_spinMode == SpinMode::YearBack) {
+        if (m_spinMode == Mode::YearBack) {
             if (year <= kFirstListYear) {
                 m_repeatTimer->stop();
                 year = kFirstListYear;
@@ -533,11 +616,11 @@ void Lundar1::onRepeatTimer()
         m_yearStrip->setNumber(year);
         selectYearEntry(year);
         storeValue(year, m_monthStrip->number(), day);
-    } else if (m_spinMode == SpinMode::MonthBack || m_spinMode == SpinMode::MonthForward) {
+    } else if (m_spinMode == Mode::MonthBack || m_spinMode == Mode::MonthForward) {
         int year = m_yearStrip->number();
         int month = m_monthStrip->number();
         const int startYear = year;
-        if (m_spinMode == SpinMode::MonthBack) {
+        if (m_spinMode == Mode::MonthBack) {
             if (month <= 1 && year > kFirstListYear) {
                 --year;
                 month = 12;
@@ -569,7 +652,7 @@ void Lundar1::onRepeatTimer()
     }
 }
 
-void Lundar1::onYearListChanged(int index)
+void Lundar1Private::onYearListChanged(int index)
 {
     if (index < 0)
         return;
@@ -583,7 +666,7 @@ void Lundar1::onYearListChanged(int index)
     DrawBottomBar();
 }
 
-void Lundar1::onMonthListChanged(int index)
+void Lundar1Private::onMonthListChanged(int index)
 {
     if (index < 0)
         return;

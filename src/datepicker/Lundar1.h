@@ -9,21 +9,19 @@
 // Installed headers sit side by side, so they name each other without a folder.
 #include "MonthGrid.h"
 #include "PropertyBag.h"
+#include "lundar_export.h"
 
 #include <QDateTime>
 #include <QFont>
-#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
-
-class QComboBox;
-class QTimer;
+#include <memory>
 
 namespace lundar {
 
-class SpinStrip;
+class Lundar1Private;
 
 // Property defaults, colours in the 0x00BBGGRR layout.
 inline constexpr std::uint32_t kDefaultBottomBackColor = 0xC0C0C0; // silver
@@ -40,7 +38,9 @@ inline constexpr std::int16_t kDefaultBig = 0;
 inline constexpr int kFirstListYear = 1901;
 inline constexpr int kLastListYear = 2100;
 
-class Lundar1 : public QWidget {
+// Every state of the control lives in Lundar1Private, so that liblundar.so.1
+// can change inside without breaking the programs built against it.
+class LUNDAR_EXPORT Lundar1 : public QWidget {
     Q_OBJECT
     Q_PROPERTY(quint32 BottomBackColor READ BottomBackColor WRITE setBottomBackColor NOTIFY BottomBackColorChanged)
     Q_PROPERTY(quint32 DateBackColor READ DateBackColor WRITE setDateBackColor NOTIFY DateBackColorChanged)
@@ -68,16 +68,16 @@ public:
     static void setTodayFunction(std::function<QDate()> today);
     static QDate today();
 
-    std::uint32_t BottomBackColor() const { return m_bottomBackColor; }
-    std::uint32_t DateBackColor() const { return m_dateBackColor; }
-    std::uint32_t GridLinesColor() const { return m_gridLinesColor; }
-    std::uint32_t SelectColor() const { return m_selectColor; }
-    bool ShowVerticalGrid() const { return m_showVerticalGrid; }
-    bool ShowHorizontalGrid() const { return m_showHorizontalGrid; }
-    std::uint32_t TitleBackColor() const { return m_titleBackColor; }
-    std::uint32_t WeekBackColor() const { return m_weekBackColor; }
-    QDateTime Value() const { return m_value; }
-    std::int16_t Big() const { return m_big; }
+    std::uint32_t BottomBackColor() const;
+    std::uint32_t DateBackColor() const;
+    std::uint32_t GridLinesColor() const;
+    std::uint32_t SelectColor() const;
+    bool ShowVerticalGrid() const;
+    bool ShowHorizontalGrid() const;
+    std::uint32_t TitleBackColor() const;
+    std::uint32_t WeekBackColor() const;
+    QDateTime Value() const;
+    std::int16_t Big() const;
 
     void setBottomBackColor(std::uint32_t color);
     void setDateBackColor(std::uint32_t color);
@@ -109,11 +109,11 @@ public:
     Q_INVOKABLE QString GetConstellation(const QDateTime& theDate) const;
 
     // State of the grid and the strips, for hosts that inspect the control.
-    const DayCells& dayCells() const { return m_dayCells; }
-    int selectedCell() const { return m_selectedCell; }
-    SpinMode spinMode() const { return m_spinMode; }
-    bool dayClickPending() const { return m_dayClickPending; }
-    const Layout& layout() const { return m_layout; }
+    const DayCells& dayCells() const;
+    int selectedCell() const;
+    SpinMode spinMode() const;
+    bool dayClickPending() const;
+    const Layout& layout() const;
     int yearLabel() const;
     int monthLabel() const;
 
@@ -141,9 +141,6 @@ signals:
     // A day was picked with the mouse (any button) and that click completed
     // on the control. Once per pick: a double-click on a day raises it once.
     void Click();
-    // Value changed, by the setter, a picked day, a list or a spin button:
-    // once per change, after the control shows the new date, never when a
-    // setter stores the date it already had.
     // The container's notice that a property changed and the control needs
     // saving, carrying the property-bag key.
     void PropertyChanged(const QString& key);
@@ -156,6 +153,9 @@ signals:
     void ShowHorizontalGridChanged();
     void TitleBackColorChanged();
     void WeekBackColorChanged();
+    // Value changed, by the setter, a picked day, a list or a spin button:
+    // once per change, after the control shows the new date, never when a
+    // setter stores the date it already had.
     void ValueChanged(const QDateTime& value);
     void BigChanged();
 
@@ -167,60 +167,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private slots:
-    void onRepeatTimer();
-    void onYearListChanged(int index);
-    void onMonthListChanged(int index);
-
 private:
-    class ValueChange;
-
-    // Painting routines (Lundar1Paint.cpp): each paints its area onto the
-    // surface from Value and the properties, then schedules the refresh.
-    void DrawTitleBar();
-    void DrawWeekHeader();
-    void DrawDayGrid();
-    void DrawBottomBar();
-    void drawFrame();
-
-    void relayout();
-    void ensureSurface();
-    bool valueHasLunarTexts() const;
-    void storeValue(int year, int month, int day);
-    void selectYearEntry(int year);
-    void onSpinPressed(SpinStrip* strip, int button);
-    void onSpinReleased(SpinStrip* strip);
-    QColor color(std::uint32_t value) const;
-
-    std::uint32_t m_bottomBackColor = kDefaultBottomBackColor;
-    std::uint32_t m_dateBackColor = kDefaultDateBackColor;
-    std::uint32_t m_gridLinesColor = kDefaultGridLinesColor;
-    std::uint32_t m_selectColor = kDefaultSelectColor;
-    bool m_showVerticalGrid = kDefaultShowVerticalGrid;
-    bool m_showHorizontalGrid = kDefaultShowHorizontalGrid;
-    std::uint32_t m_titleBackColor = kDefaultTitleBackColor;
-    std::uint32_t m_weekBackColor = kDefaultWeekBackColor;
-    QDateTime m_value;
-    std::int16_t m_big = kDefaultBig;
-
-    Layout m_layout;
-    QPixmap m_surface;
-    QFont m_font;
-    QFont m_digitFont;
-    DayCells m_dayCells{};
-    int m_selectedCell = -1;
-    SpinMode m_spinMode = SpinMode::None;
-    bool m_dayClickPending = false;
-    // The button whose press began the click in progress.
-    Qt::MouseButton m_pressedButton = Qt::NoButton;
-    // Nesting of ValueChange scopes; only the outermost reports.
-    int m_valueChangeDepth = 0;
-
-    SpinStrip* m_yearStrip = nullptr;
-    SpinStrip* m_monthStrip = nullptr;
-    QComboBox* m_yearList = nullptr;
-    QComboBox* m_monthList = nullptr;
-    QTimer* m_repeatTimer = nullptr;
+    std::unique_ptr<Lundar1Private> const d;
 };
 
 } // namespace lundar

@@ -5,6 +5,7 @@
 #include "datepicker/Lundar1.h"
 
 #include "datepicker/ColorTranslation.h"
+#include "datepicker/Lundar1Private.h"
 #include "datepicker/LunarBridge.h"
 
 #include <QPaintEvent>
@@ -54,12 +55,12 @@ void drawRing(QPainter& p, QRect r, const QColor& topLeft, const QColor& bottomR
 
 } // namespace
 
-QColor Lundar1::color(std::uint32_t value) const
+QColor Lundar1Private::color(std::uint32_t value) const
 {
-    return translateColor(value, palette());
+    return translateColor(value, q->palette());
 }
 
-bool Lundar1::valueHasLunarTexts() const
+bool Lundar1Private::valueHasLunarTexts() const
 {
     static const QDate first(1900, 1, 1);
     const QDate date = m_value.date();
@@ -68,22 +69,22 @@ bool Lundar1::valueHasLunarTexts() const
     return date > first || (date == first && m_value.time() > QTime(0, 0));
 }
 
-void Lundar1::ensureSurface()
+void Lundar1Private::ensureSurface()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
+    const qreal ratio = q->devicePixelRatioF();
+    const QSize pixels = q->size() * ratio;
     if (m_surface.size() == pixels && qFuzzyCompare(m_surface.devicePixelRatio(), ratio))
         return;
     m_surface = QPixmap(pixels);
     m_surface.setDevicePixelRatio(ratio);
-    m_surface.fill(palette().color(QPalette::Window));
+    m_surface.fill(q->palette().color(QPalette::Window));
 }
 
 void Lundar1::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
-    p.drawPixmap(0, 0, m_surface);
+    p.drawPixmap(0, 0, d->m_surface);
 }
 
 void Lundar1::changeEvent(QEvent* event)
@@ -91,10 +92,15 @@ void Lundar1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     // System colours and the edges come from the palette.
     if (event->type() == QEvent::PaletteChange)
-        repaintAll();
+        d->repaintAll();
 }
 
 void Lundar1::repaintAll()
+{
+    d->repaintAll();
+}
+
+void Lundar1Private::repaintAll()
 {
     ensureSurface();
     DrawDayGrid();
@@ -104,24 +110,24 @@ void Lundar1::repaintAll()
     drawFrame();
 }
 
-void Lundar1::drawFrame()
+void Lundar1Private::drawFrame()
 {
     QPainter p(&m_surface);
-    const QPalette& pal = palette();
-    const QRect all(0, 0, width(), height());
+    const QPalette& pal = q->palette();
+    const QRect all(0, 0, q->width(), q->height());
     // raised outside, sunken inside: the bump edge
     drawRing(p, all, pal.color(QPalette::Midlight), pal.color(QPalette::Shadow));
     drawRing(p, all.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
     p.setPen(kBlack);
     for (int y : {25, 45, 213})
-        p.drawLine(1, y, width() - 3, y);
-    update();
+        p.drawLine(1, y, q->width() - 3, y);
+    q->update();
 }
 
-void Lundar1::DrawTitleBar()
+void Lundar1Private::DrawTitleBar()
 {
     QPainter p(&m_surface);
-    p.fillRect(m_layout.title, color(m_titleBackColor));
+    p.fillRect(m_layout.title(), color(m_titleBackColor));
     if (valueHasLunarTexts()) {
         const std::optional<lunar::DateTime> value = toLunarTime(m_value);
         const lunar::LunarDate lunarDate = value ? lunar::ToLunarDate(*value) : lunar::LunarDate{};
@@ -130,38 +136,38 @@ void Lundar1::DrawTitleBar()
             const std::string text = "农历" + lunar::StemBranchYearName(lunarDate.year)
                 + lunar::LunarMonthName(lunarDate.month) + lunar::LunarDayName(lunarDate.day);
             drawTextAt(p, 6, 7, fromUtf8(text), kBlack);
-            drawTextAt(p, 132, 7, GetChineseAnimal(m_value), kBlack);
+            drawTextAt(p, 132, 7, q->GetChineseAnimal(m_value), kBlack);
         }
     }
-    update(m_layout.title);
+    q->update(m_layout.title());
 }
 
-void Lundar1::DrawWeekHeader()
+void Lundar1Private::DrawWeekHeader()
 {
     QPainter p(&m_surface);
-    p.fillRect(m_layout.week, color(m_weekBackColor));
+    p.fillRect(m_layout.week(), color(m_weekBackColor));
     p.setFont(m_font);
     const auto& names = m_big == 0 ? kPlainWeekdays : kFormalWeekdays;
     for (int i = 0; i < 7; ++i) {
         const int x = m_layout.centredX(i, 3 * kCharWidth);
         drawTextAt(p, x, 30, QString::fromUtf8(names[std::size_t(i)]), columnColor(i));
     }
-    update(m_layout.week);
+    q->update(m_layout.week());
 }
 
-void Lundar1::DrawDayGrid()
+void Lundar1Private::DrawDayGrid()
 {
     QPainter p(&m_surface);
     const Layout& l = m_layout;
-    p.fillRect(l.grid, color(m_dateBackColor));
+    p.fillRect(l.grid(), color(m_dateBackColor));
     p.setPen(color(m_gridLinesColor));
     if (m_showHorizontalGrid) {
         for (int i = 1; i <= 5; ++i)
-            p.drawLine(2, 45 + kRowHeight * i, l.width - 3, 45 + kRowHeight * i);
+            p.drawLine(2, 45 + kRowHeight * i, l.width() - 3, 45 + kRowHeight * i);
     }
     if (m_showVerticalGrid) {
         for (int i = 1; i <= 6; ++i)
-            p.drawLine(i * l.cellWidth + 1, 45, i * l.cellWidth + 1, kHeight - 23);
+            p.drawLine(i * l.cellWidth() + 1, 45, i * l.cellWidth() + 1, kHeight - 23);
     }
 
     const QDate value = m_value.date();
@@ -193,7 +199,7 @@ void Lundar1::DrawDayGrid()
         const int width = (text.size() == 2 ? 2 : 3) * kCharWidth;
         drawTextAt(p, l.centredX(i % 7, width), cell.top() + 13, text, under.festival ? kSundayRed : kBlack);
     }
-    update(l.grid);
+    q->update(l.grid());
 }
 
 QStringList Lundar1::solarTermTexts(int year, int month)
@@ -211,17 +217,17 @@ QStringList Lundar1::solarTermTexts(int year, int month)
     return texts;
 }
 
-void Lundar1::DrawBottomBar()
+void Lundar1Private::DrawBottomBar()
 {
     QPainter p(&m_surface);
-    p.fillRect(m_layout.bottom, color(m_bottomBackColor));
+    p.fillRect(m_layout.bottom(), color(m_bottomBackColor));
     if (valueHasLunarTexts()) {
-        const QStringList texts = solarTermTexts(m_value.date().year(), m_value.date().month());
+        const QStringList texts = Lundar1::solarTermTexts(m_value.date().year(), m_value.date().month());
         p.setFont(m_font);
         drawTextAt(p, 8, 218, texts.value(0), kBlack);
-        drawTextAt(p, halfToEven(m_layout.width), 218, texts.value(1), kBlack);
+        drawTextAt(p, halfToEven(m_layout.width()), 218, texts.value(1), kBlack);
     }
-    update(m_layout.bottom);
+    q->update(m_layout.bottom());
 }
 
 } // namespace lundar

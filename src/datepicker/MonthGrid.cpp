@@ -46,27 +46,91 @@ QSize snapSize(QSize requested)
     return QSize(snapWidth(requested.width()), kHeight);
 }
 
+class LayoutData : public QSharedData {
+public:
+    explicit LayoutData(int w)
+        : width(w),
+          cellWidth((w - 10) / 7 + 1),
+          title(QPoint(2, 2), QPoint(w - 3, 24)),
+          week(QPoint(2, 26), QPoint(w - 3, 44)),
+          grid(QPoint(2, kGridTop), QPoint(w - 3, kHeight - 23)),
+          bottom(QPoint(2, 214), QPoint(w - 3, kHeight - 3)),
+          yearStripX(w - 138),
+          monthStripX(w - 70)
+    {
+    }
+
+    int width;
+    int cellWidth;
+    QRect title;
+    QRect week;
+    QRect grid;
+    QRect bottom;
+    int yearStripX;
+    int monthStripX;
+};
+
+Layout::Layout() : d(new LayoutData(kMinWidth)) {}
+Layout::Layout(const Layout& other) = default;
+Layout::Layout(Layout&& other) noexcept = default;
+Layout& Layout::operator=(const Layout& other) = default;
+Layout& Layout::operator=(Layout&& other) noexcept = default;
+Layout::~Layout() = default;
+
 Layout Layout::forWidth(int width)
 {
     Layout l;
-    l.width = width;
-    l.cellWidth = (width - 10) / 7 + 1;
-    l.title = QRect(QPoint(2, 2), QPoint(width - 3, 24));
-    l.week = QRect(QPoint(2, 26), QPoint(width - 3, 44));
-    l.grid = QRect(QPoint(2, kGridTop), QPoint(width - 3, kHeight - 23));
-    l.bottom = QRect(QPoint(2, 214), QPoint(width - 3, kHeight - 3));
-    l.yearStripX = width - 138;
-    l.monthStripX = width - 70;
+    l.d.reset(new LayoutData(width));
     return l;
+}
+
+int Layout::width() const
+{
+    return d->width;
+}
+
+int Layout::cellWidth() const
+{
+    return d->cellWidth;
+}
+
+QRect Layout::title() const
+{
+    return d->title;
+}
+
+QRect Layout::week() const
+{
+    return d->week;
+}
+
+QRect Layout::grid() const
+{
+    return d->grid;
+}
+
+QRect Layout::bottom() const
+{
+    return d->bottom;
+}
+
+int Layout::yearStripX() const
+{
+    return d->yearStripX;
+}
+
+int Layout::monthStripX() const
+{
+    return d->monthStripX;
 }
 
 QRect Layout::cellRect(int index) const
 {
     const int col = index % 7;
     const int row = index / 7;
-    const int left = col * cellWidth + 2;
+    const int left = col * d->cellWidth + 2;
     const int top = kGridTop + kRowHeight * row;
-    return QRect(left, top, (col + 1) * cellWidth + 1 - left, kRowHeight - 1);
+    return QRect(left, top, (col + 1) * d->cellWidth + 1 - left, kRowHeight - 1);
 }
 
 int Layout::cellAt(double x, double y) const
@@ -75,7 +139,7 @@ int Layout::cellAt(double x, double y) const
         return -1;
     // Rounded first, then divided with truncation towards zero, so the left
     // border still belongs to column 0.
-    const int col = static_cast<int>(std::lround(x - 2)) / cellWidth;
+    const int col = static_cast<int>(std::lround(x - 2)) / d->cellWidth;
     const int row = static_cast<int>(std::lround(y - kGridTop)) / kRowHeight;
     // A press on the right border would otherwise run into the next row.
     if (col < 0 || col > 6 || row < 0)
@@ -86,7 +150,7 @@ int Layout::cellAt(double x, double y) const
 
 int Layout::centredX(int col, int textWidth) const
 {
-    return col * cellWidth + 2 + halfToEven(cellWidth - textWidth);
+    return col * d->cellWidth + 2 + halfToEven(d->cellWidth - textWidth);
 }
 
 DayCells fillDayGrid(int year, int month)

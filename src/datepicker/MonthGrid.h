@@ -4,7 +4,10 @@
 // cells shows, and which cell a point falls in. Rectangles follow the control's
 // drawing convention: right and bottom are exclusive.
 
+#include "lundar_export.h"
+
 #include <QRect>
+#include <QSharedDataPointer>
 #include <QSize>
 
 #include <array>
@@ -27,25 +30,38 @@ inline constexpr int kCharWidth = 12;
 using DayCells = std::array<int, kCellCount>;
 
 // a / 2 rounded to a whole number, halves to the even neighbour.
-int halfToEven(int a);
+LUNDAR_EXPORT int halfToEven(int a);
 
 // The width that a requested width snaps to: 290 at least, else 290 plus a
 // whole number of 7-pixel steps, so that the seven columns stay equal.
-int snapWidth(int requested);
-QSize snapSize(QSize requested);
+LUNDAR_EXPORT int snapWidth(int requested);
+LUNDAR_EXPORT QSize snapSize(QSize requested);
+
+class LayoutData;
 
 // The pixel layout for a control of width W (already snapped) and height 235.
-struct Layout {
-    int width = kMinWidth;
-    int cellWidth = 41;  // ((W − 10) div 7) + 1
-    QRect title;         // (2, 2, W − 2, 25)
-    QRect week;          // (2, 26, W − 2, 45)
-    QRect grid;          // (2, 46, W − 2, H − 22)
-    QRect bottom;        // (2, 214, W − 2, H − 2)
-    int yearStripX = 0;  // W − 138
-    int monthStripX = 0; // W − 70
+// A value with its data behind a shared pointer, so that it can learn more
+// without changing its size.
+class LUNDAR_EXPORT Layout {
+public:
+    // The layout of the narrowest control, forWidth(290).
+    Layout();
+    Layout(const Layout& other);
+    Layout(Layout&& other) noexcept;
+    Layout& operator=(const Layout& other);
+    Layout& operator=(Layout&& other) noexcept;
+    ~Layout();
 
     static Layout forWidth(int width);
+
+    int width() const;
+    int cellWidth() const;  // ((W − 10) div 7) + 1
+    QRect title() const;    // (2, 2, W − 2, 25)
+    QRect week() const;     // (2, 26, W − 2, 45)
+    QRect grid() const;     // (2, 46, W − 2, H − 22)
+    QRect bottom() const;   // (2, 214, W − 2, H − 2)
+    int yearStripX() const; // W − 138
+    int monthStripX() const; // W − 70
 
     // Cell index [0, 36]: column = index mod 7 (0 is Sunday), row = index div 7.
     QRect cellRect(int index) const;
@@ -54,20 +70,23 @@ struct Layout {
     int cellAt(double x, double y) const;
     // Left edge of a text of textWidth pixels centred in cell column col.
     int centredX(int col, int textWidth) const;
+
+private:
+    QSharedDataPointer<LayoutData> d;
 };
 
 // The grid of Gregorian month m of year y: cell i holds its day of the month or
 // 0; the first day sits in the column of its weekday. Defined for the years of
 // the Gregorian calendar that std::chrono represents; all zero otherwise.
-DayCells fillDayGrid(int year, int month);
+LUNDAR_EXPORT DayCells fillDayGrid(int year, int month);
 
 // The two directions of the same mapping: cellOfDay(y, m, dayOfCell(y, m, i)) == i
 // for every filled cell, and dayOfCell(y, m, cellOfDay(y, m, d)) == d for every day.
 // dayOfCell answers 0 for an empty cell; cellOfDay answers -1 for a day the month lacks.
-int dayOfCell(int year, int month, int cell);
-int cellOfDay(int year, int month, int day);
+LUNDAR_EXPORT int dayOfCell(int year, int month, int cell);
+LUNDAR_EXPORT int cellOfDay(int year, int month, int day);
 
 // The smaller of day and the length of the month.
-int clampedDay(int year, int month, int day);
+LUNDAR_EXPORT int clampedDay(int year, int month, int day);
 
 } // namespace lundar

@@ -1,6 +1,7 @@
 #include "datepicker/PropertyBag.h"
 
 #include <limits>
+#include <utility>
 
 namespace lundar {
 
@@ -32,10 +33,45 @@ bool readInteger(const QVariant& v, qint64* out)
 
 } // namespace
 
+class PropertyBagPrivate : public QSharedData {
+public:
+    explicit PropertyBagPrivate(QVariantMap e = {}) : entries(std::move(e)) {}
+
+    QVariantMap entries;
+};
+
+PropertyBag::PropertyBag() : d(new PropertyBagPrivate) {}
+PropertyBag::PropertyBag(QVariantMap entries) : d(new PropertyBagPrivate(std::move(entries))) {}
+PropertyBag::PropertyBag(const PropertyBag& other) = default;
+PropertyBag::PropertyBag(PropertyBag&& other) noexcept = default;
+PropertyBag& PropertyBag::operator=(const PropertyBag& other) = default;
+PropertyBag& PropertyBag::operator=(PropertyBag&& other) noexcept = default;
+PropertyBag::~PropertyBag() = default;
+
+bool PropertyBag::contains(const QString& key) const
+{
+    return d->entries.contains(key);
+}
+
+QStringList PropertyBag::keys() const
+{
+    return d->entries.keys();
+}
+
+QVariantMap PropertyBag::toMap() const
+{
+    return d->entries;
+}
+
+void PropertyBag::clear()
+{
+    d->entries.clear();
+}
+
 std::uint32_t PropertyBag::readColor(const QString& key, std::uint32_t fallback) const
 {
     qint64 n = 0;
-    if (!readInteger(m_entries.value(key), &n))
+    if (!readInteger(d->entries.value(key), &n))
         return fallback;
     // A 32-bit colour may have been stored signed (system colours set the top bit).
     if (n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::uint32_t>::max())
@@ -45,7 +81,7 @@ std::uint32_t PropertyBag::readColor(const QString& key, std::uint32_t fallback)
 
 bool PropertyBag::readBool(const QString& key, bool fallback) const
 {
-    const QVariant v = m_entries.value(key);
+    const QVariant v = d->entries.value(key);
     if (v.typeId() == QMetaType::Bool)
         return v.toBool();
     qint64 n = 0;
@@ -57,7 +93,7 @@ bool PropertyBag::readBool(const QString& key, bool fallback) const
 std::int16_t PropertyBag::readInt16(const QString& key, std::int16_t fallback) const
 {
     qint64 n = 0;
-    if (!readInteger(m_entries.value(key), &n))
+    if (!readInteger(d->entries.value(key), &n))
         return fallback;
     if (n < std::numeric_limits<std::int16_t>::min() || n > std::numeric_limits<std::int16_t>::max())
         return fallback;
@@ -66,7 +102,7 @@ std::int16_t PropertyBag::readInt16(const QString& key, std::int16_t fallback) c
 
 QDateTime PropertyBag::readDateTime(const QString& key, const QDateTime& fallback) const
 {
-    const QVariant v = m_entries.value(key);
+    const QVariant v = d->entries.value(key);
     QDateTime dt;
     if (v.typeId() == QMetaType::QDateTime)
         dt = v.toDateTime();
@@ -100,9 +136,9 @@ void PropertyBag::writeDateTime(const QString& key, const QDateTime& value, cons
 void PropertyBag::put(const QString& key, const QVariant& value, bool isDefault)
 {
     if (isDefault)
-        m_entries.remove(key);
+        d->entries.remove(key);
     else
-        m_entries.insert(key, value);
+        d->entries.insert(key, value);
 }
 
 } // namespace lundar

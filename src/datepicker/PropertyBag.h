@@ -4,7 +4,10 @@
 // writing takes the property's default and stores nothing when the value
 // equals it, so that a control left at its defaults leaves the bag empty.
 
+#include "lundar_export.h"
+
 #include <QDateTime>
+#include <QSharedDataPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,15 +17,23 @@
 
 namespace lundar {
 
-class PropertyBag {
-public:
-    PropertyBag() = default;
-    explicit PropertyBag(QVariantMap entries) : m_entries(std::move(entries)) {}
+class PropertyBagPrivate;
 
-    bool contains(const QString& key) const { return m_entries.contains(key); }
-    QStringList keys() const { return m_entries.keys(); }
-    QVariantMap toMap() const { return m_entries; }
-    void clear() { m_entries.clear(); }
+// A value: copies share their entries until one of them writes.
+class LUNDAR_EXPORT PropertyBag {
+public:
+    PropertyBag();
+    explicit PropertyBag(QVariantMap entries);
+    PropertyBag(const PropertyBag& other);
+    PropertyBag(PropertyBag&& other) noexcept;
+    PropertyBag& operator=(const PropertyBag& other);
+    PropertyBag& operator=(PropertyBag&& other) noexcept;
+    ~PropertyBag();
+
+    bool contains(const QString& key) const;
+    QStringList keys() const;
+    QVariantMap toMap() const;
+    void clear();
 
     // Typed reads: a missing entry, or one that does not hold a value of the
     // property's type and range, gives the fallback.
@@ -42,7 +53,7 @@ public:
 private:
     void put(const QString& key, const QVariant& value, bool isDefault);
 
-    QVariantMap m_entries;
+    QSharedDataPointer<PropertyBagPrivate> d;
 };
 
 } // namespace lundar

@@ -4,7 +4,7 @@
 #   -DBUILD=<build tree> -DSOURCE=<source tree> -DWORK=<scratch folder>
 #   -DLIBDIR=<CMAKE_INSTALL_LIBDIR> -DINCLUDEDIR=<CMAKE_INSTALL_INCLUDEDIR>
 #   -DDESIGNERDIR=<designer plugin folder> -DGENERATOR=<generator>
-#   -DSANITIZE=ON|OFF -DLAUNCHER=<compiler launcher, may be empty>
+#   -DSANITIZE=ON|OFF -DLAUNCHER=<compiler launcher, may be empty> -DNM=<nm>
 
 file(REMOVE_RECURSE ${WORK})
 set(prefix ${WORK}/prefix)
@@ -25,6 +25,8 @@ set(expected
   ${INCLUDEDIR}/lundar/MonthGrid.h
   ${INCLUDEDIR}/lundar/ColorTranslation.h
   ${INCLUDEDIR}/lundar/Lunar.h
+  ${INCLUDEDIR}/lundar/lundar_export.h
+  ${INCLUDEDIR}/lundar/lunar_export.h
   ${LIBDIR}/liblunar.so
   ${LIBDIR}/liblunar.so.1
   ${LIBDIR}/liblundar.so
@@ -42,9 +44,25 @@ endforeach()
 # Only the public headers: nothing of the control's or the calendar's insides.
 file(GLOB headers RELATIVE ${prefix}/${INCLUDEDIR}/lundar ${prefix}/${INCLUDEDIR}/lundar/*)
 list(LENGTH headers count)
-if(NOT count EQUAL 6)
+if(NOT count EQUAL 8)
   message(FATAL_ERROR "unexpected headers installed: ${headers}")
 endif()
+
+# The libraries export their installed headers' classes and functions and
+# keep their insides: a program can only come to depend on what it was promised.
+function(check_exports library promised inside)
+  execute_process(COMMAND ${NM} -D --defined-only -C ${prefix}/${LIBDIR}/${library}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE symbols ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT symbols MATCHES "${promised}")
+    message(FATAL_ERROR "${library} does not export ${promised}:\n${err}")
+  endif()
+  if(symbols MATCHES "[^\n]*${inside}[^\n]*")
+    message(FATAL_ERROR "${library} exports its insides: ${CMAKE_MATCH_0}")
+  endif()
+endfunction()
+check_exports(liblundar.so.1 "lundar::Lundar1::staticMetaObject"
+  "lundar::(SpinStrip|ClickLabel|Lundar1Private|LayoutData|PropertyBagPrivate)")
+check_exports(liblunar.so.1 "lunar::ToLunarDate" "lunar::tables::")
 
 # Every installed header compiles on its own from the prefix, so none of them
 # leans on a path of the source tree or on a header it does not include.
