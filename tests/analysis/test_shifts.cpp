@@ -64,13 +64,15 @@ PunchTable novemberPunches()
         QStringList{"0007##2026-10-31##20:00:00", "0007##2026-11-01##07:50:00"}
         + punches("0007", "2", {"19:55", "+08:05"}) + punches("0007", "3", {"19:58", "+08:00"})
         + punches("0007", "4", {"20:00", "+10:40"}) + punches("0007", "5", {"20:03", "+07:40"})
-        + punches("0007", "9", {"20:00", "+07:58", "+12:01", "+13:30", "+17:35"}) + punches("0007", "30", {"20:00", "+08:10"})
+        + punches("0007", "9", {"20:00", "+05:00", "+07:58", "+12:01", "+13:30", "+17:35"}) + punches("0007", "30", {"20:00", "+08:10"})
         + punches("0001", "2", {"08:00", "11:40", "13:30", "17:10"}) + punches("0001", "3", {"08:05", "12:00", "13:36", "17:30"})
         + punches("0001", "4", {"08:00", "12:00", "13:30", "18:25"}) + punches("0001", "5", {"08:00", "12:00", "13:30", "19:40"})
         + punches("0001", "6", {"08:00", "12:00", "13:30", "17:00"}) + punches("0001", "7", {"07:50", "12:00"})
         + punches("0001", "8", {"08:00", "12:00", "13:30", "17:00"}) + punches("0001", "11", {"08:00", "12:00", "13:30", "17:30"})
         + punches("0001", "12", {"08:20", "12:00", "13:45", "17:30"}) + punches("0001", "13", {"20:00", "+08:02"})
         + punches("0001", "16", {"08:00", "12:00"}) + punches("0001", "17", {"09:00"})
+        + punches("0001", "19", {"08:00", "11:35", "11:45", "12:05", "12:10", "13:30", "17:30"})
+        + punches("0001", "20", {"08:00", "11:35", "11:45", "13:30", "17:30"})
         + punches("0001", "21", {"08:00", "12:00", "13:30", "17:30"})
         + punches("0009", "2", {"08:00", "12:00", "14:00", "17:00"}) + punches("0009", "11", {"08:00", "12:00", "13:30", "17:30"})
         + punches("0011", "2", {"08:00", "12:00", "13:30", "17:10"}));
@@ -139,6 +141,10 @@ TEST(Shifts, EachRuleOnItsDay)
         {"a roster's 休 on a Monday", "0001", 16, "08:00 12:00 —:— —:—", "加班", {{1, M}}, {"白班", true, 0, 0, 0, 240}},
         {"a punch between two working days belongs to none", "0001", 17, "—:— —:— —:— —:—", "旷工", {},
          {"夜班", false, 0, 0, 0, 0}},
+        {"A下班 keeps its first punch at or after the off time", "0001", 19, "08:00 12:05 13:30 17:30", "", {},
+         {"白班", false, 0, 0, 0, 0}},
+        {"A下班 without one keeps the latest early punch", "0001", 20, "08:00 11:45 13:30 17:30", "早退", {{3, R}},
+         {"白班", false, 0, 1, 15, 0}},
         {"a make-up Saturday is a working day of the week pattern", "0001", 21, "08:00 12:00 13:30 17:30", "", {},
          {"白班", false, 0, 0, 0, 0}},
         {"without a schedule: the time mode", "0009", 2, "08:00 12:00 14:00 17:00", "", {}, {"模式一", false, 0, 0, 0, 0}},
@@ -169,11 +175,12 @@ TEST(Shifts, EachRuleOnItsDay)
                                 << " " << f.earlyMinutes << " " << f.overtimeMinutes;
         EXPECT_TRUE(result.explanations.at(r.day - 1).rules.first().contains(r.figures.shift));
     }
-    EXPECT_EQ(results.at("0001").extra, (EmployeeFigures{3, 70, 21, 120, 930, 480}));
+    EXPECT_EQ(results.at("0001").extra, (EmployeeFigures{4, 85, 21, 120, 930, 480}));
     EXPECT_EQ(results.at("0009").extra, (EmployeeFigures{0, 0, 0, 0, 0, 480}));
     EXPECT_EQ(results.at("0007").extra, (EmployeeFigures{1, 20, 0, 150, 0, 0}));
 
     // Sentences for what was not used, and for why a shift applies.
+    EXPECT_TRUE(results.at("0007").explanations.at(9).punches.at(0).why.startsWith(QStringLiteral("不在任何打卡时段")));
     EXPECT_EQ(results.at("0007").explanations.at(0).punches.at(0).why, QStringLiteral("属于结算期外的工作日 10月31日，不计"));
     EXPECT_TRUE(results.at("0001").explanations.at(16).punches.at(0).why.startsWith(QStringLiteral("不在任何工作日之内")));
     EXPECT_EQ(results.at("0007").explanations.at(1).punches.at(1).why,
