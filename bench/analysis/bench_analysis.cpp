@@ -4,6 +4,9 @@
 // employees (every employee's punches then come in hundreds of runs), the
 // latter also with every row explained; then all again with 400 registrations
 // in the period. One run, so the figures compare.
+// Then a month of 1,000 employees judged by shifts (a third on night shifts
+// across midnight, every employee on the month's roster) beside the same
+// punches judged without Schedules.json and rosters, in the same run.
 //
 //   bench_analysis [FOLDER]
 // Without FOLDER an export shaped like the clock's is written once under the
@@ -22,6 +25,7 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -88,10 +92,10 @@ bool writeExport(const QString& folder)
     return true;
 }
 
-bool writeHome(const QString& home)
+bool writeHome(const QString& home, int employees = kEmployees)
 {
     QStringList init{QStringLiteral("[A2B2] 数据读取位置"), QStringLiteral(";+ 员工编号,姓名")};
-    for (int n = 1; n <= kEmployees; ++n)
+    for (int n = 1; n <= employees; ++n)
         init.append(QStringLiteral("%1,员工%2").arg(n, 4, 10, QLatin1Char('0')).arg(n));
     init += {QStringLiteral(";#"), QStringLiteral(";="), QStringLiteral("083012001400170020302230090017002130"),
              QStringLiteral(";*"), QStringLiteral(";;")};
@@ -195,6 +199,82 @@ qsizetype runsOf(const tarnby::PunchTable& table)
     return runs;
 }
 
+constexpr int kShiftEmployees = 1000;
+constexpr int kShiftMonth = 11;
+
+bool nightWorker(int n)
+{
+    return n % 3 == 0;
+}
+
+// Whether employee n works on day d of the month: day staff Monday to Friday,
+// night staff five nights on and two off, each group starting on another day.
+bool worksOn(int n, const QDate& day)
+{
+    if (!nightWorker(n))
+        return day.dayOfWeek() <= 5;
+    return (day.day() + n) % 7 < 5;
+}
+
+// The month's punches: 08:00 12:00 13:30 17:30 by day, 20:00 and 08:00 of the
+// next morning by night, each a few minutes either way.
+tarnby::PunchTable shiftMonth()
+{
+    std::mt19937 rng(1000);
+    tarnby::PunchTable table;
+    auto punch = [&](int n, const QDate& day, int minute) {
+        const QDate date = day.addDays(minute / 1440);
+        minute %= 1440;
+        table.append({QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')), date.toString(Qt::ISODate),
+                      QStringLiteral("%1:%2:%3")
+                          .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                          .arg(minute % 60, 2, 10, QLatin1Char('0'))
+                          .arg(int(rng() % 60u), 2, 10, QLatin1Char('0'))});
+    };
+    for (int n = 1; n <= kShiftEmployees; ++n) {
+        for (QDate day(kYear, kShiftMonth, 1); day.month() == kShiftMonth; day = day.addDays(1)) {
+            if (!worksOn(n, day))
+                continue;
+            const QList<int> times = nightWorker(n) ? QList<int>{1195, 1440 + 480} : QList<int>{475, 720, 810, 1050};
+            for (int t : times)
+                punch(n, day, t + int(rng() % 16u));
+        }
+    }
+    return table;
+}
+
+// Schedules.json with a day and a night shift and each employee's week, and
+// the month's roster naming every day of every employee.
+bool writeShifts(const QString& home)
+{
+    const QByteArray schedules = R"({"version": 1, "shifts": [
+      {"name": "白班", "times": ["08:00","12:00","13:30","17:30"], "overtime": ["19:30","21:30"], "grace": 5},
+      {"name": "夜班", "times": ["20:00","08:00"], "overtime": ["10:00"], "dayStart": "12:00", "grace": 5, "earlyLeave": 30}],
+      "employees": [)";
+    QStringList employees;
+    QStringList roster;
+    for (int n = 1; n <= kShiftEmployees; ++n) {
+        const QString shift = nightWorker(n) ? QStringLiteral("夜班") : QStringLiteral("白班");
+        employees.append(QStringLiteral(R"({"number": "%1", "week": ["%2","%2","%2","%2","%2","休","休"], "department": "车间%3"})")
+                             .arg(n, 4, 10, QLatin1Char('0'))
+                             .arg(shift)
+                             .arg(n % 5));
+        QStringList fields{QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'))};
+        for (QDate day(kYear, kShiftMonth, 1); day.month() == kShiftMonth; day = day.addDays(1))
+            fields.append(worksOn(n, day) ? shift : QStringLiteral("休"));
+        roster.append(fields.join(u'\t'));
+    }
+    QFile file(QDir(home).filePath(QStringLiteral("Schedules.json")));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(schedules + employees.join(QStringLiteral(",\n")).toUtf8() + "]}");
+    file.close();
+    return tarnby::textfile::writeUtf8Lines(
+               QDir(home).filePath(QStringLiteral("SrDate/%1%2.shift").arg(kYear).arg(kShiftMonth, 2, 10, QLatin1Char('0'))),
+               roster)
+        .ok();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -273,5 +353,29 @@ int main(int argc, char** argv)
                 registered.all * 1e3, registered.all / plain.all);
     std::printf("  sorted by time:    %.1f ms (median of 5; %.2f× the clock's order)\n", sortedRegistered.all * 1e3,
                 sortedRegistered.all / registered.all);
+
+    // The same month without and with shifts, each in a program folder of its own.
+    QTemporaryDir plainHome;
+    QTemporaryDir shiftHome;
+    if (!writeHome(plainHome.path(), kShiftEmployees) || !writeHome(shiftHome.path(), kShiftEmployees)
+        || !writeShifts(shiftHome.path())) {
+        std::fprintf(stderr, "cannot lay out the shift folders\n");
+        return 1;
+    }
+    const tarnby::PunchTable month = shiftMonth();
+    const QStringList staff = tarnby::FillAnalysisPicker(plainHome.path(), month).value();
+    tarnby::AnalysisSetting monthSetting;
+    monthSetting.period.style = tarnby::kMonthStartStyle;
+    monthSetting.period.start = tarnby::MonthKey{kYear, kShiftMonth};
+    AnalysisTimes withoutShifts;
+    AnalysisTimes withShifts;
+    if (!timeAnalysis(plainHome.path(), month, staff, monthSetting, &withoutShifts)
+        || !timeAnalysis(shiftHome.path(), month, staff, monthSetting, &withShifts))
+        return 1;
+    std::printf("1,000 on shifts:     %.1f ms (median of 5, %d punches of %d-%02d, a third on night shifts, every "
+                "day rostered; %lld rows)\n",
+                withShifts.all * 1e3, month.size(), kYear, kShiftMonth, static_cast<long long>(withShifts.rows));
+    std::printf("  without shifts:    %.1f ms (median of 5, the same punches by the time mode; shifts %.2f× this)\n",
+                withoutShifts.all * 1e3, withShifts.all / withoutShifts.all);
     return 0;
 }
