@@ -280,14 +280,16 @@ Judgement judgeShiftDay(const DaySlots& daySlots, bool dutyDay, const PreparedSh
 int overtimeMinutes(const DaySlots& s, const PreparedShift& p, OvertimeKind kind, QStringList* rules)
 {
     const ShiftTimeline& t = p.line;
+    int from = 0;
+    int to = 0;
     int worked = 0;
-    QString what;
+    bool lessBreak = false;
     if (kind == OvertimeKind::Workday) {
         if (!s.has(AfternoonOut))
             return 0;
-        const int from = t.lastOff() + p.shift.overtimeFrom;
-        worked = s.minutes[AfternoonOut] - from;
-        what = QStringLiteral("P下班 %1 比加班起算时间 %2 晚 %3 分钟").arg(p.clock(s.minutes[AfternoonOut]), p.clock(from));
+        from = t.lastOff() + p.shift.overtimeFrom;
+        to = s.minutes[AfternoonOut];
+        worked = to - from;
     } else {
         int first = -1;
         int last = -1;
@@ -300,28 +302,33 @@ int overtimeMinutes(const DaySlots& s, const PreparedShift& p, OvertimeKind kind
         }
         if (first < 0)
             return 0;
-        const int from = s.minutes[first];
-        const int to = s.minutes[last];
+        from = s.minutes[first];
+        to = s.minutes[last];
         worked = to - from;
-        what = QStringLiteral("出勤 %1–%2 共 %3 分钟").arg(p.clock(from), p.clock(to));
-        if (t.kind == 2 && from <= t.off1 && to >= t.on2) {
+        lessBreak = t.kind == 2 && from <= t.off1 && to >= t.on2;
+        if (lessBreak)
             worked -= t.on2 - t.off1;
-            what = QStringLiteral("出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分钟")
-                       .arg(p.clock(from), p.clock(to), p.clock(t.off1), p.clock(t.on2));
-        }
     }
     if (worked <= 0)
         return 0;
-    what = what.arg(worked);
     const int counted = worked < p.shift.overtimeMinimum ? 0 : worked - worked % p.shift.overtimeStep;
+    // A few minutes past the off time are no overtime worth a sentence.
+    if (counted == 0 && worked < p.shift.overtimeStep)
+        return 0;
     say(rules, [&] {
+        QString what;
+        if (kind == OvertimeKind::Workday)
+            what = QStringLiteral("P下班 %1 比加班起算时间 %2 晚 %3 分钟").arg(p.clock(to), p.clock(from)).arg(worked);
+        else if (lessBreak)
+            what = QStringLiteral("出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分钟")
+                       .arg(p.clock(from), p.clock(to), p.clock(t.off1), p.clock(t.on2))
+                       .arg(worked);
+        else
+            what = QStringLiteral("出勤 %1–%2 共 %3 分钟").arg(p.clock(from), p.clock(to)).arg(worked);
+        const QString paid = QString::fromUtf8(overtimeKindName(kind));
         if (counted == 0)
-            return QStringLiteral("%1，不足 %2 分钟，不计%3").arg(what).arg(p.shift.overtimeMinimum).arg(QString::fromUtf8(overtimeKindName(kind)));
-        return QStringLiteral("%1，按 %2 分钟取整，记%3 %4 分钟")
-            .arg(what)
-            .arg(p.shift.overtimeStep)
-            .arg(QString::fromUtf8(overtimeKindName(kind)))
-            .arg(counted);
+            return QStringLiteral("%1，不足 %2 分钟，不计%3").arg(what).arg(p.shift.overtimeMinimum).arg(paid);
+        return QStringLiteral("%1，按 %2 分钟取整，记%3 %4 分钟").arg(what).arg(p.shift.overtimeStep).arg(paid).arg(counted);
     });
     return counted;
 }

@@ -20,7 +20,7 @@ const QString kSlotNames[4] = {QStringLiteral("A上班"), QStringLiteral("A下�
 const QString kWeekdays[7] = {QStringLiteral("周一"), QStringLiteral("周二"), QStringLiteral("周三"), QStringLiteral("周四"),
                               QStringLiteral("周五"), QStringLiteral("周六"), QStringLiteral("周日")};
 
-// The whole-minute parameters of a shift, with their defaults and least values.
+// The whole-minute parameters of a shift and the least value of each.
 struct Parameter {
     const char* key;
     int Shift::*member;
@@ -461,7 +461,7 @@ Result<Schedules> Schedules::parse(const QByteArray& raw, const QString& shownPa
     if (error.error != QJsonParseError::NoError) {
         const QByteArray before = bytes.left(error.offset);
         return Result<Schedules>::failure(refusalText(
-            shownPath, QStringLiteral("不是有效的 JSON：第%1行附近%2").arg(before.count('\n') + 1).arg(jsonParseFault(error))));
+            shownPath, QStringLiteral("不是有效的 JSON：第%1行附近，%2").arg(before.count('\n') + 1).arg(jsonParseFault(error))));
     }
     if (!doc.isObject())
         return Result<Schedules>::failure(refusalText(shownPath, QStringLiteral("整个文件应是一个 { … } 对象")));
