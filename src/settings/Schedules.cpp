@@ -322,7 +322,7 @@ QList<ShiftWindow> windowsOf(const Shift& s, const ShiftTimeline& t)
 
 QString shiftFault(const Shift& s)
 {
-    if (s.name.trimmed().isEmpty() || s.name.size() > Shift::kMaxNameLength)
+    if (s.name.trimmed().isEmpty() || s.name.toUcs4().size() > Shift::kMaxNameLength)
         return QStringLiteral("name 应是 1 到 %1 个字的班次名").arg(Shift::kMaxNameLength);
     if (s.name == kRestEntry)
         return QStringLiteral("班次不能叫“休”：“休”表示休息日");

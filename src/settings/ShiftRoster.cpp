@@ -93,6 +93,8 @@ Result<ShiftRoster> ShiftRoster::parse(const QStringList& lines, MonthKey month,
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines.at(i).trimmed().isEmpty())
             continue;
+        if (lines.at(i).contains(u'\n') || lines.at(i).contains(u'\r'))
+            return Result<ShiftRoster>::failure(lineFault(shownPath, i, QStringLiteral("编号或班次中不能有换行")));
         QStringList fields = lines.at(i).split(kSeparator);
         for (QString& f : fields)
             f = f.trimmed();

@@ -119,6 +119,7 @@ TEST(ShiftRoster, AFileIsReadWholeOrNotAtAll)
          "第3行：员工 0002 2026年2月没有第29天"},
         {{"7\t白班", "0007\t休"}, "第2行：员工 0007 在第1行已经排过班"},
         {{"\t白班"}, "第1行：行首缺少员工编号"},
+        {{"00\n01\t白班"}, "第1行：编号或班次中不能有换行"},
         {{QStringLiteral("0001") + QStringLiteral("\t").repeated(32)}, "一个月最多 31 天"},
     };
     for (const auto& [lines, fault] : faults) {
