@@ -4,6 +4,7 @@
 #include "analysis/DayJudge.h"
 #include "analysis/PunchScan.h"
 #include "analysis/ResultList.h"
+#include "analysis/ShiftPlan.h"
 #include "base/EmployeeNumber.h"
 #include "import/PunchTable.h"
 
@@ -53,6 +54,18 @@ private:
     QHash<int, std::array<bool, DutyRoster::kEntryCount>> months_;
 };
 
+void addFigures(AnalysisResult& result, const QString& shift, bool rest, const ShiftFigures& f, OvertimeKind paid)
+{
+    result.figures.append({shift, rest, f.lateMinutes(), f.earlyCount, f.earlyMinutes, f.overtimeMinutes});
+    EmployeeFigures& e = result.extra;
+    e.earlyCount += f.earlyCount;
+    e.earlyMinutes += f.earlyMinutes;
+    e.lateMinutes += f.lateMinutes();
+    (paid == OvertimeKind::Holiday   ? e.overtimeHoliday
+     : paid == OvertimeKind::Restday ? e.overtimeRestday
+                                     : e.overtimeWorkday) += f.overtimeMinutes;
+}
+
 Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
 {
     AnalysisResult result;
@@ -62,12 +75,15 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     const WorkTimes times = workTimesOf(request.timeFields);
     const QString employee = pickerNumber(request.pickerText);
 
+    const ShiftPlan plan(request.days, mode, times, request.shifts.get(), employee);
+    // The new rules speak only where the new figures are wanted.
+    const bool sayFigures = request.shifts != nullptr;
+
     CollectedDays collected(request.days.size());
     JudgedDays judged(request.days.size());
     JudgedDays* const judging = request.explain ? &judged : nullptr;
     if (request.punches)
-        collected = scanPunches(*request.punches, employee, request.days, mode, times, request.punchIndex.get(),
-                                judging);
+        collected = scanPunches(*request.punches, employee, plan, request.punchIndex.get(), judging);
 
     list.OpenPeriodStatistics();
     const bool anyDay = std::any_of(collected.begin(), collected.end(),
@@ -82,26 +98,39 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
             if (!dutyDay)
                 return Result<AnalysisResult>::failure(dutyDay.error());
 
+            const PlannedDay& planned = plan.day(i);
+            const PreparedShift& shift = *planned.shift;
             DayResult r;
             r.cells = {dayKey(day.date), weekdayName(day.date), daySlots.text(MorningIn), daySlots.text(MorningOut),
                        daySlots.text(AfternoonIn), daySlots.text(AfternoonOut)};
-            r.rest = day.rest;
+            r.rest = planned.rest;
+            r.mode = shift.mode();
             DayExplanation explanation;
             QStringList* const rules = judging ? &explanation.rules : nullptr;
+            if (rules && plan.namesShifts())
+                rules->append(plan.shiftSentence(i));
             if (rules && dutyDay.value())
                 rules->append(QStringLiteral("值日表排定当天值日，备注记“值日”"));
             const QString text = registrations.text(r.cells[0], dutyDay.value());
-            Judgement judgement = judgePunches(daySlots, dutyDay.value(), mode, times, rules);
+            ShiftFigures figures;
+            Judgement judgement = judgeShiftDay(daySlots, dutyDay.value(), shift, figures, rules);
             r.marks = judgement.marks;
-            const Applied applied = applyRegistrations(text, day.rest, mode, judgement.counters, rules);
-            if (day.rest)
+            const RegistrationExtras extras{&figures, !shift.shift.builtIn, sayFigures};
+            const Applied applied = applyRegistrations(text, r.rest, *r.mode, judgement.counters, rules, &extras);
+            if (r.rest)
                 applyRestDay(judgement.counters, rules);
+            const OvertimeKind paid = planned.holiday ? OvertimeKind::Holiday
+                                      : r.rest        ? OvertimeKind::Restday
+                                                      : OvertimeKind::Workday;
+            figures.overtimeMinutes = overtimeMinutes(daySlots, shift, paid, sayFigures ? rules : nullptr);
             r.counters = judgement.counters;
             r.remarkBase = applied.remarkBase;
             r.penalty = applied.penalty;
+            r.earlyCount = figures.earlyCount;
             list.WriteDayRow(r);
+            addFigures(result, shift.shift.name, r.rest, figures, paid);
             if (judging) {
-                explanation.punches = explainPunches(judged.at(i), mode, times);
+                explanation.punches = explainPunches(judged.at(i), shift);
                 result.explanations.append(explanation);
             }
         }
@@ -154,6 +183,10 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
         return Result<AnalysisRequest>::failure(registrations.error());
     request.registrations = registrations.value();
     request.days = setting.period.days(setting.restDays);
+    Result<std::shared_ptr<const ShiftSetup>> shifts = loadShiftSetup(programDir, setting.period, setting.figures);
+    if (!shifts)
+        return Result<AnalysisRequest>::failure(shifts.error());
+    request.shifts = shifts.value();
     // Every run of this request sees the rosters as they were when first read.
     auto read = std::make_shared<QHash<int, DutyTable>>();
     request.duty = [programDir, read](int year, int month) -> Result<DutyTable> {

@@ -31,6 +31,7 @@ struct AnalysisSetting {
     SettlementPeriod period; // style, start year and month
     RestDayFlags restDays{}; // the settlement calendar's flags
     bool explain = false;    // also say why each row reads as it does
+    bool figures = false;    // the shift figures are shown: Holidays.txt is read for them
 };
 
 // Reads Init.ini's time line and the period's registrations from the program
@@ -38,7 +39,8 @@ struct AnalysisSetting {
 // month by month, during the run. One request serves any number of runs (set
 // pickerText for each) while the table and the files stay as they are. Errors
 // carry the text for an "错误" message: a missing Init.ini or time line, a
-// malformed registration file.
+// malformed registration file, a malformed Schedules.json, roster or (when
+// shifts are used) Holidays.txt.
 Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTable& punches,
                                       const AnalysisSetting& setting);
 

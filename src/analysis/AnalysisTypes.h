@@ -24,6 +24,7 @@ namespace tarnby {
 
 class PunchTable;
 class PunchIndex;
+struct ShiftSetup;
 
 // An empty punch slot as the result list shows it.
 inline const QString kEmptySlot = QStringLiteral("—:—");
@@ -46,6 +47,9 @@ struct AnalysisRequest {
     QList<Registration> registrations; // those that fall into the period, in file order
     DutyProvider duty;           // may be empty: nobody is ever on duty
     bool explain = false;        // also say why each row reads as it does
+    // Schedules, rosters and holidays; none: every day as the time mode and
+    // the rest flags say. Its sentences are explained only when it is given.
+    std::shared_ptr<const ShiftSetup> shifts;
 };
 
 // A cell's foreground as 0xRRGGBB; none keeps the list's default colour.
@@ -80,6 +84,28 @@ struct DayExplanation {
     bool operator==(const DayExplanation&) const = default;
 };
 
+// A row's figures of the shifts (analyse --extended).
+struct DayFigures {
+    QString shift;    // the shift the day was judged with; a rest day's default shift
+    bool rest = false;
+    int lateMinutes = 0;
+    int earlyCount = 0;
+    int earlyMinutes = 0;
+    int overtimeMinutes = 0;
+    bool operator==(const DayFigures&) const = default;
+};
+
+// The period's totals of the figures, overtime by where it is paid (minutes).
+struct EmployeeFigures {
+    int earlyCount = 0;
+    int earlyMinutes = 0;
+    int lateMinutes = 0;
+    int overtimeWorkday = 0;
+    int overtimeRestday = 0;
+    int overtimeHoliday = 0;
+    bool operator==(const EmployeeFigures&) const = default;
+};
+
 // The statistics labels ckLab(0)..ckLab(12).
 inline constexpr int kStatisticsCount = 13;
 using StatisticsCaptions = std::array<QString, kStatisticsCount>;
@@ -91,6 +117,8 @@ struct AnalysisResult {
     StatisticsCaptions stats;
     QList<EmployeeRegistrationRow> registrations; // the details list beside the result list
     QList<DayExplanation> explanations; // one per row, only when the request asked for them
+    QList<DayFigures> figures; // one per row
+    EmployeeFigures extra;
 };
 
 } // namespace tarnby

@@ -1,5 +1,7 @@
 #include "analysis/DayExplanation.h"
 
+#include "analysis/ShiftJudge.h"
+
 #include <array>
 #include <cstdlib>
 #include <utility>
@@ -28,20 +30,20 @@ constexpr std::array<CounterName, 12> kCounterNames = {{
     {&DayCounters::restHalves, "休息日加班", true, false},
 }};
 
-QString windowText(const PunchWindowSpan& w)
+QString windowText(const ShiftWindow& w, const PreparedShift& shift)
 {
     if (w.open)
-        return QStringLiteral("%1 以后").arg(clockText(w.from));
-    return QStringLiteral("%1–%2").arg(clockText(w.from), clockText(w.to));
+        return QStringLiteral("%1 以后").arg(shift.clock(w.from));
+    return QStringLiteral("%1–%2").arg(shift.clock(w.from), shift.clock(w.to));
 }
 
 // The window nearest to a punch outside all of them, and how far it lies:
 // negative minutes when the punch comes before it.
-std::pair<const PunchWindowSpan*, int> nearestWindow(const QList<PunchWindowSpan>& windows, int minute)
+std::pair<const ShiftWindow*, int> nearestWindow(const QList<ShiftWindow>& windows, int minute)
 {
-    const PunchWindowSpan* nearest = nullptr;
+    const ShiftWindow* nearest = nullptr;
     int offset = 0;
-    for (const PunchWindowSpan& w : windows) {
+    for (const ShiftWindow& w : windows) {
         int off = 0;
         if (minute < w.from)
             off = minute - w.from;
@@ -101,9 +103,14 @@ QString countersChange(const DayCounters& before, const DayCounters& after, Time
 
 QList<PunchExplanation> explainPunches(const QList<JudgedPunch>& judged, TimeMode mode, const WorkTimes& times)
 {
-    const QList<PunchWindowSpan> windows = punchWindows(mode, times);
+    return explainPunches(judged, PreparedShift(builtInShift(mode, times)));
+}
+
+QList<PunchExplanation> explainPunches(const QList<JudgedPunch>& judged, const PreparedShift& shift)
+{
+    const QList<ShiftWindow>& windows = shift.windows;
     auto windowOf = [&](Slot slot) {
-        for (const PunchWindowSpan& w : windows) {
+        for (const ShiftWindow& w : windows) {
             if (w.slot == slot)
                 return w;
         }
@@ -123,19 +130,25 @@ QList<PunchExplanation> explainPunches(const QList<JudgedPunch>& judged, TimeMod
         const JudgedPunch& j = judged.at(i);
         PunchExplanation e;
         e.time = j.timeText;
+        if (!j.aside.isEmpty()) {
+            e.why = j.aside;
+            out.append(e);
+            continue;
+        }
         if (j.minute < 0) {
             e.why = QStringLiteral("时间无法识别，不计");
             out.append(e);
             continue;
         }
         const Placement& p = j.placement;
-        const PunchWindowSpan w = windowOf(p.slot);
+        const ShiftWindow w = windowOf(p.slot);
         const QString name = slotName(p.slot);
+        const QString shownWindow = windowText(w, shift);
         switch (p.kind) {
         case Placement::Outside: {
             const auto [nearest, offset] = nearestWindow(windows, j.minute);
             e.why = nearest ? QStringLiteral("不在任何打卡时段：比最近的 %1 时段（%2）%3 %4 分钟，不计")
-                                  .arg(slotName(nearest->slot), windowText(*nearest),
+                                  .arg(slotName(Slot(nearest->slot)), windowText(*nearest, shift),
                                        offset < 0 ? QStringLiteral("早") : QStringLiteral("晚"))
                                   .arg(std::abs(offset))
                             : QStringLiteral("不在任何打卡时段，不计");
@@ -143,22 +156,30 @@ QList<PunchExplanation> explainPunches(const QList<JudgedPunch>& judged, TimeMod
         }
         case Placement::Kept:
             e.why = QStringLiteral("%1 时段（%2）内已有%3的 %4，保留最早的一次，本次不计")
-                        .arg(name, windowText(w), p.previous < j.minute ? QStringLiteral("更早") : QStringLiteral("同一分钟"),
-                             clockText(p.previous));
+                        .arg(name, shownWindow, p.previous < j.minute ? QStringLiteral("更早") : QStringLiteral("同一分钟"),
+                             shift.clock(p.previous));
             break;
         case Placement::Taken:
         case Placement::Replaced:
             if (shown[p.slot] == i) {
                 e.slot = p.slot;
-                e.why = QStringLiteral("%1 时段（%2）内最%3的一次，计为 %1")
-                            .arg(name, windowText(w), w.open ? QStringLiteral("晚") : QStringLiteral("早"));
+                const int off = p.slot == MorningOut ? shift.line.off1 : shift.line.off2;
+                if ((p.slot == MorningOut || p.slot == AfternoonOut) && j.minute < off)
+                    e.why = QStringLiteral("%1 时段（%2）内，早于下班时间 %3，计为 %1（早退）")
+                                .arg(name, shownWindow, shift.clock(off));
+                else
+                    e.why = QStringLiteral("%1 时段（%2）内最%3的一次，计为 %1")
+                                .arg(name, shownWindow, w.open ? QStringLiteral("晚") : QStringLiteral("早"));
             } else {
                 const JudgedPunch& later = judged.at(shown[p.slot]);
-                e.why = QStringLiteral("%1 时段（%2）内，被更晚的 %3 取代（保留最晚的一次）")
-                            .arg(name, windowText(w), clockText(later.minute));
+                e.why = QStringLiteral("%1 时段（%2）内，被更晚的 %3 取代（%4）")
+                            .arg(name, shownWindow, shift.clock(later.minute),
+                                 w.open ? QStringLiteral("保留最晚的一次") : QStringLiteral("下班时间前的打卡让给更晚的一次"));
             }
             break;
         }
+        if (j.dayOffset > 0)
+            e.why = QStringLiteral("次日的打卡，") + e.why;
         out.append(e);
     }
     return out;

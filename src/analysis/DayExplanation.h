@@ -9,6 +9,8 @@
 
 namespace tarnby {
 
+struct PreparedShift;
+
 // "08:05".
 QString clockText(int minute);
 // The result list's header of a slot: "A上班" … "P下班".
@@ -24,6 +26,8 @@ QString countersChange(const DayCounters& before, const DayCounters& after, Time
 // The day's records in the order judged, each with the cell that shows it
 // (-1 for none) and the reason.
 QList<PunchExplanation> explainPunches(const QList<JudgedPunch>& judged, TimeMode mode, const WorkTimes& times);
+// The same for a day judged by `shift`.
+QList<PunchExplanation> explainPunches(const QList<JudgedPunch>& judged, const PreparedShift& shift);
 
 // The explanation as lines for a tooltip or a panel: the row, its punches, its rules.
 QString explanationText(const ResultRow& row, const DayExplanation& explanation);

@@ -1,6 +1,7 @@
 #include "analysis/DayJudge.h"
 
 #include "analysis/DayExplanation.h"
+#include "analysis/ShiftJudge.h"
 #include "base/EmployeeNumber.h"
 
 namespace tarnby {
@@ -16,6 +17,7 @@ const QString kExcuseLate = QStringLiteral("不计迟到");
 const QString kSickLeave = QStringLiteral("病假");
 const QString kPersonalLeave = QStringLiteral("事假");
 const QString kExcuseAbsence = QStringLiteral("不计旷工");
+const QString kExcuseEarly = QStringLiteral("不计早退"); // a user-defined shift's days only
 const QString kPenaltyWord = QStringLiteral("处罚");
 const QString kFineWord = QStringLiteral("罚款");
 const QString kYuan = QStringLiteral("元");
@@ -25,43 +27,12 @@ const QStringList kMorningWords = {QStringLiteral("早上"), QStringLiteral("上
 // A penalty is read from this many characters starting at "处罚".
 constexpr qsizetype kPenaltySpan = 10;
 
-// The window in which a punch takes its slot, from `before` minutes before to
-// `after` minutes after the slot's working time; an open window takes every
-// later punch. A punch takes the first window it falls in, in table order.
-struct PunchWindow {
-    Slot slot;
-    int WorkTimes::*time;
-    int before;
-    int after;
-    bool open;        // no end: the day's last punch
-};
-constexpr std::array<PunchWindow, 4> kAdministrativeWindows = {{
-    {MorningIn, &WorkTimes::morningIn, 60, 60, false},
-    {MorningOut, &WorkTimes::morningOut, 0, 30, false},
-    {AfternoonIn, &WorkTimes::afternoonIn, 30, 60, false},
-    {AfternoonOut, &WorkTimes::afternoonOut, 0, 0, true},
-}};
-constexpr std::array<PunchWindow, 2> kNineToFiveWindows = {{
-    {MorningIn, &WorkTimes::nineToFiveIn, 60, 60, false},
-    {AfternoonOut, &WorkTimes::nineToFiveOut, 0, 0, true},
-}};
-
-// Lateness tiers in whole minutes after the on-duty time.
-struct LateTier {
-    int from;
-    int to;
-    int DayCounters::*counter;
-    const char* caption; // as the statistics panel names the tier
-};
-constexpr std::array<LateTier, 3> kLateTiers = {{
-    {1, 10, &DayCounters::late10, "10分钟内"},
-    {11, 30, &DayCounters::late30, "30分钟内"},
-    {31, 60, &DayCounters::late60, "60分钟内"},
-}};
-
-// Duty lateness counts from half an hour before the on-duty time.
-constexpr int kDutyLead = 30;
-constexpr int kDutyTierEdge = 10;
+// Sentences are written only when somebody asks for them.
+void say(QStringList* rules, const auto& sentence)
+{
+    if (rules)
+        rules->append(sentence());
+}
 
 int fieldValue(const QString& field)
 {
@@ -75,185 +46,6 @@ int minutesOf(const TimeFields& f, int firstField)
     return 60 * fieldValue(f[firstField - 1]) + fieldValue(f[firstField]);
 }
 
-// An on-duty slot keeps its earliest punch, the open window the latest.
-template <std::size_t N>
-Placement placeIn(const std::array<PunchWindow, N>& windows, DaySlots& daySlots, int minute, const WorkTimes& times)
-{
-    for (const PunchWindow& w : windows) {
-        const int at = times.*w.time;
-        if (minute < at - w.before || (!w.open && minute > at + w.after))
-            continue;
-        Placement p;
-        p.slot = w.slot;
-        p.previous = daySlots.minutes[w.slot];
-        if (!daySlots.has(w.slot))
-            p.kind = Placement::Taken;
-        else
-            p.kind = w.open ? Placement::Replaced : Placement::Kept;
-        if (p.kind != Placement::Kept)
-            daySlots.minutes[w.slot] = minute;
-        return p;
-    }
-    return {};
-}
-
-template <std::size_t N>
-QList<PunchWindowSpan> spansOf(const std::array<PunchWindow, N>& windows, const WorkTimes& times)
-{
-    QList<PunchWindowSpan> out;
-    for (const PunchWindow& w : windows) {
-        const int at = times.*w.time;
-        out.append({w.slot, at - w.before, at + w.after, w.open});
-    }
-    return out;
-}
-
-// Sentences are written only when somebody asks for them.
-void say(QStringList* rules, const auto& sentence)
-{
-    if (rules)
-        rules->append(sentence());
-}
-
-// Counts the lateness of an on-duty punch in `slot` with `weight` (1 morning,
-// 10 afternoon).
-bool countLateness(DayCounters& c, Slot slot, int minute, int onDuty, int weight, QStringList* rules)
-{
-    const int minutesLate = minute - onDuty;
-    for (const LateTier& tier : kLateTiers) {
-        if (minutesLate >= tier.from && minutesLate <= tier.to) {
-            c.*tier.counter += weight;
-            say(rules, [&] {
-                return QStringLiteral("%1 %2 比上班时间 %3 晚 %4 分钟，记迟到（%5）")
-                    .arg(slotName(slot), clockText(minute), clockText(onDuty))
-                    .arg(minutesLate)
-                    .arg(QString::fromUtf8(tier.caption));
-            });
-            return true;
-        }
-    }
-    return false;
-}
-
-bool countDutyLateness(DayCounters& c, int minute, int onDuty, QStringList* rules)
-{
-    const int g = minute - (onDuty - kDutyLead);
-    if (g < 1)
-        return false;
-    const bool first = g <= kDutyTierEdge;
-    (first ? c.dutyLate10 : c.dutyLateOver10) = 1;
-    say(rules, [&] {
-        return QStringLiteral("值日：A上班 %1 比值日到岗时间 %2（上班前 %3 分钟）晚 %4 分钟，记值日迟到（%5）")
-            .arg(clockText(minute), clockText(onDuty - kDutyLead))
-            .arg(kDutyLead)
-            .arg(g)
-            .arg(first ? QStringLiteral("10分钟内") : QStringLiteral("30分钟内"));
-    });
-    return true;
-}
-
-QString missedSentence(Slot slot)
-{
-    return QStringLiteral("没有 %1 打卡，记漏打 1 次").arg(slotName(slot));
-}
-
-QString overtimeSentence(int minute, int from, const char* tier)
-{
-    return QStringLiteral("P下班 %1 不早于%2时间 %3，记%2")
-        .arg(clockText(minute), QString::fromUtf8(tier), clockText(from));
-}
-
-Judgement judgeAdministrative(const DaySlots& s, bool dutyDay, const WorkTimes& t, QStringList* rules)
-{
-    Judgement j;
-    DayCounters& c = j.counters;
-    if (s.has(MorningIn)) {
-        if (countLateness(c, MorningIn, s.minutes[MorningIn], t.morningIn, 1, rules))
-            j.marks[MorningIn] = Mark::Late;
-        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.morningIn, rules))
-            j.marks[MorningIn] = Mark::Late;
-    } else {
-        c.missed = 1;
-    }
-    if (!s.has(MorningOut)) {
-        c.missed += 1;
-        if (c.missed == 2) {
-            c.missed = 0;
-            c.absentHalves = 1;
-            say(rules, [] { return QStringLiteral("上午 A上班、A下班 都没有打卡，记旷工半天"); });
-        } else {
-            say(rules, [] { return missedSentence(MorningOut); });
-        }
-    } else if (!s.has(MorningIn)) {
-        say(rules, [] { return missedSentence(MorningIn); });
-    }
-    if (s.has(AfternoonIn)) {
-        if (countLateness(c, AfternoonIn, s.minutes[AfternoonIn], t.afternoonIn, 10, rules))
-            j.marks[AfternoonIn] = Mark::Late;
-    } else {
-        c.missed += 10;
-        if (s.has(AfternoonOut))
-            say(rules, [] { return missedSentence(AfternoonIn); });
-    }
-    if (s.has(AfternoonOut)) {
-        const int m4 = s.minutes[AfternoonOut];
-        if (m4 >= t.overtimeSecond) {
-            c.overtime2 = 1;
-            say(rules, [&] { return overtimeSentence(m4, t.overtimeSecond, "加班二档"); });
-        } else if (m4 >= t.overtimeFirst) {
-            c.overtime1 = 1;
-            say(rules, [&] { return overtimeSentence(m4, t.overtimeFirst, "加班一档"); });
-        }
-        if (c.overtime1 || c.overtime2)
-            j.marks[AfternoonOut] = Mark::Overtime;
-    } else {
-        c.missed += 10;
-        if (s.has(AfternoonIn))
-            say(rules, [] { return missedSentence(AfternoonOut); });
-    }
-    if (c.missed >= 20) {
-        c.missed %= 10;
-        c.absentHalves += 1;
-        say(rules, [] { return QStringLiteral("下午 P上班、P下班 都没有打卡，记旷工半天"); });
-    }
-    return j;
-}
-
-Judgement judgeNineToFive(const DaySlots& s, bool dutyDay, const WorkTimes& t, QStringList* rules)
-{
-    Judgement j;
-    DayCounters& c = j.counters;
-    if (s.has(MorningIn)) {
-        if (countLateness(c, MorningIn, s.minutes[MorningIn], t.nineToFiveIn, 1, rules))
-            j.marks[MorningIn] = Mark::Late;
-        if (dutyDay && countDutyLateness(c, s.minutes[MorningIn], t.nineToFiveIn, rules))
-            j.marks[MorningIn] = Mark::Late;
-    } else {
-        c.missed = 1;
-    }
-    if (s.has(AfternoonOut)) {
-        const int m4 = s.minutes[AfternoonOut];
-        if (m4 >= t.nineToFiveOvertime) {
-            c.overtime1 = 1;
-            j.marks[AfternoonOut] = Mark::Overtime;
-            say(rules, [&] {
-                return QStringLiteral("P下班 %1 不早于加班时间 %2，记加班一档")
-                    .arg(clockText(m4), clockText(t.nineToFiveOvertime));
-            });
-        }
-    } else {
-        c.missed += 1;
-    }
-    if (c.missed >= 2) {
-        c.missed = 0;
-        c.absentHalves = 2;
-        say(rules, [] { return QStringLiteral("A上班、P下班 都没有打卡，记旷工一天"); });
-    } else if (c.missed == 1) {
-        say(rules, [&] { return missedSentence(s.has(MorningIn) ? AfternoonOut : MorningIn); });
-    }
-    return j;
-}
-
 void clearLateness(DayCounters& c)
 {
     c.dutyLate10 = c.dutyLateOver10 = c.late10 = c.late30 = c.late60 = 0;
@@ -265,11 +57,14 @@ void excuseOneMissed(DayCounters& c)
     c.missed -= c.missed < 10 ? 1 : 10;
 }
 
-void excuseLateness(DayCounters& c, const QString& text)
+// Which half's lateness an excuse took; its minutes go with it.
+enum class Excused { Both, Morning, Afternoon };
+
+Excused excuseLateness(DayCounters& c, const QString& text)
 {
     if (text.contains(kTwice)) {
         clearLateness(c);
-        return;
+        return Excused::Both;
     }
     const bool morning = std::any_of(kMorningWords.begin(), kMorningWords.end(),
                                      [&](const QString& w) { return text.contains(w); });
@@ -280,7 +75,7 @@ void excuseLateness(DayCounters& c, const QString& text)
             c.late30 -= 10;
         else
             c.late60 -= 10;
-        return;
+        return Excused::Afternoon;
     }
     c.dutyLate10 = 0;
     c.dutyLateOver10 = 0;
@@ -290,6 +85,7 @@ void excuseLateness(DayCounters& c, const QString& text)
         c.late30 -= 1;
     else if (--c.late60 < 0)
         c.late60 = 0;
+    return Excused::Morning;
 }
 
 void takeLeave(DayCounters& c, int DayCounters::*halves, const QString& text, TimeMode mode)
@@ -323,8 +119,10 @@ void readPenalty(const QString& text, QString& penalty)
     penalty = span.replace(kPenaltyWord, kFineWord);
 }
 
-void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c, QString& penalty)
+void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c, QString& penalty,
+               const RegistrationExtras* extras)
 {
+    ShiftFigures* const f = extras ? extras->figures : nullptr;
     const bool nineToFive = mode == TimeMode::NineToFive;
     if (text.contains(kExcuseMissed)) {
         if (nineToFive) {
@@ -337,10 +135,15 @@ void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c,
             excuseOneMissed(c);
         }
     } else if (text.contains(kExcuseLate)) {
+        Excused excused = Excused::Both;
         if (nineToFive)
             clearLateness(c);
         else
-            excuseLateness(c, text);
+            excused = excuseLateness(c, text);
+        if (f && excused != Excused::Afternoon)
+            f->lateMorning = 0;
+        if (f && excused != Excused::Morning)
+            f->lateAfternoon = 0;
     } else if (text.contains(kSickLeave)) {
         takeLeave(c, &DayCounters::sickHalves, text, mode);
     } else if (text.contains(kPersonalLeave)) {
@@ -352,6 +155,9 @@ void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c,
             c.absentHalves = 1;
         else if (c.absentHalves > 0)
             c.absentHalves -= 1;
+    } else if (extras && extras->earlyLeaveKeyword && text.contains(kExcuseEarly)) {
+        if (f)
+            f->earlyCount = f->earlyMinutes = 0;
     } else {
         readPenalty(text, penalty);
     }
@@ -359,26 +165,40 @@ void applyPass(const QString& text, bool restDay, TimeMode mode, DayCounters& c,
 
 // The keyword that decides a pass over `text`: an excuse or a leave, else a
 // penalty; empty when none does.
-QString decidingKeyword(const QString& text)
+QString decidingKeyword(const QString& text, bool earlyLeaveKeyword)
 {
-    for (const QString* k : {&kExcuseMissed, &kExcuseLate, &kSickLeave, &kPersonalLeave, &kExcuseAbsence, &kPenaltyWord}) {
-        if (text.contains(*k))
+    for (const QString* k : {&kExcuseMissed, &kExcuseLate, &kSickLeave, &kPersonalLeave, &kExcuseAbsence, &kExcuseEarly,
+                             &kPenaltyWord}) {
+        if ((k != &kExcuseEarly || earlyLeaveKeyword) && text.contains(*k))
             return *k;
     }
     return {};
 }
 
+// The minutes a pass changed ("，迟到 25→0 分钟，早退 1→0 次"); empty when none.
+QString figuresChange(const ShiftFigures& before, const ShiftFigures& after)
+{
+    QString out;
+    if (before.lateMinutes() != after.lateMinutes())
+        out += QStringLiteral("，迟到 %1→%2 分钟").arg(before.lateMinutes()).arg(after.lateMinutes());
+    if (before.earlyCount != after.earlyCount)
+        out += QStringLiteral("，早退 %1→%2 次").arg(before.earlyCount).arg(after.earlyCount);
+    if (before.earlyMinutes != after.earlyMinutes)
+        out += QStringLiteral("，早退 %1→%2 分钟").arg(before.earlyMinutes).arg(after.earlyMinutes);
+    return out;
+}
+
 // "登记「…」按“不计漏打”处理：上午漏打 1→0". The remaining text holds the
 // pass's entry first (after the first pass behind a "*"), then the later ones.
 QString passSentence(const QString& text, const DayCounters& before, const DayCounters& after,
-                     const QString& penalty, TimeMode mode)
+                     const QString& penalty, TimeMode mode, bool earlyLeaveKeyword, const QString& minutesChange)
 {
     const QStringList entries = text.split(kEntryEnd);
     QString entry = entries.first();
     if (entry.startsWith(u'*'))
         entry.remove(0, 1);
     QString sentence = QStringLiteral("登记「%1」").arg(entry);
-    const QString keyword = decidingKeyword(text);
+    const QString keyword = decidingKeyword(text, earlyLeaveKeyword);
     if (keyword.isEmpty())
         return sentence + QStringLiteral("没有可识别的处理方式，计数不变");
     sentence += QStringLiteral("按“%1”处理").arg(keyword);
@@ -395,7 +215,9 @@ QString passSentence(const QString& text, const DayCounters& before, const DayCo
         return sentence + (penalty.isEmpty() ? QStringLiteral("，但“处罚”后没有“…元”的金额，不记罚款")
                                              : QStringLiteral("：备注记%1").arg(penalty));
     }
-    const QString change = countersChange(before, after, mode);
+    QString change = countersChange(before, after, mode) + minutesChange;
+    if (change.startsWith(u'，'))
+        change.remove(0, 1);
     return sentence + u'：' + (change.isEmpty() ? QStringLiteral("计数不变") : change);
 }
 
@@ -420,29 +242,20 @@ QString DaySlots::text(Slot s) const
 {
     if (!has(s))
         return kEmptySlot;
-    const int m = minutes[s];
+    const int m = minutes[s] % 1440; // a night shift's next morning shows its clock time
     return QStringLiteral("%1:%2").arg(m / 60, 2, 10, QLatin1Char('0')).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
 
 Placement placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times)
 {
-    if (mode == TimeMode::NineToFive)
-        return placeIn(kNineToFiveWindows, daySlots, minute, times);
-    return placeIn(kAdministrativeWindows, daySlots, minute, times);
-}
-
-QList<PunchWindowSpan> punchWindows(TimeMode mode, const WorkTimes& times)
-{
-    if (mode == TimeMode::NineToFive)
-        return spansOf(kNineToFiveWindows, times);
-    return spansOf(kAdministrativeWindows, times);
+    return placeInShift(daySlots, minute, PreparedShift(builtInShift(mode, times)));
 }
 
 Judgement judgePunches(const DaySlots& daySlots, bool dutyDay, TimeMode mode, const WorkTimes& times,
                        QStringList* rules)
 {
-    return mode == TimeMode::NineToFive ? judgeNineToFive(daySlots, dutyDay, times, rules)
-                                        : judgeAdministrative(daySlots, dutyDay, times, rules);
+    ShiftFigures figures;
+    return judgeShiftDay(daySlots, dutyDay, PreparedShift(builtInShift(mode, times)), figures, rules);
 }
 
 EmployeeRegistrationDays::EmployeeRegistrationDays(const QList<Registration>& registrations,
@@ -469,15 +282,22 @@ QString registrationText(const QList<Registration>& registrations, const QString
 }
 
 Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,
-                           DayCounters& counters, QStringList* rules)
+                           DayCounters& counters, QStringList* rules, const RegistrationExtras* extras)
 {
     Applied out;
     QString text = registrationText;
     const qsizetype passes = text.count(kEntryEnd);
+    const ShiftFigures none;
+    const ShiftFigures& figures = extras && extras->figures ? *extras->figures : none;
+    const bool earlyLeaveKeyword = extras && extras->earlyLeaveKeyword;
     for (qsizetype i = 0; i < passes; ++i) {
         const DayCounters before = counters;
-        applyPass(text, restDay, mode, counters, out.penalty);
-        say(rules, [&] { return passSentence(text, before, counters, out.penalty, mode); });
+        const ShiftFigures minutesBefore = figures;
+        applyPass(text, restDay, mode, counters, out.penalty, extras);
+        say(rules, [&] {
+            const QString minutes = extras && extras->sayFigures ? figuresChange(minutesBefore, figures) : QString();
+            return passSentence(text, before, counters, out.penalty, mode, earlyLeaveKeyword, minutes);
+        });
         text = u'*' + text.mid(text.indexOf(kEntryEnd) + kEntryEnd.size());
     }
     out.remarkBase = text;

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <array>
+#include <optional>
 
 namespace tarnby {
 
@@ -38,17 +39,6 @@ struct DaySlots {
     QString text(Slot s) const;
 };
 
-// A slot's window: from `from` to `to` minutes after midnight, or from `from`
-// on when it is open (the day's off-duty slot).
-struct PunchWindowSpan {
-    Slot slot;
-    int from;
-    int to;
-    bool open;
-};
-// The mode's windows in the order a punch tries them.
-QList<PunchWindowSpan> punchWindows(TimeMode mode, const WorkTimes& times);
-
 // What became of a punch.
 struct Placement {
     enum Kind {
@@ -67,7 +57,8 @@ struct Placement {
 // day its latest; a punch whose window's slot is taken goes nowhere else.
 Placement placePunch(DaySlots& daySlots, int minute, TimeMode mode, const WorkTimes& times);
 
-enum class Mark { None, Late, Overtime };
+// Early: an off-duty punch before the off time, shown like lateness.
+enum class Mark { None, Late, Overtime, Early };
 
 // In the administrative mode late10, late30, late60 and missed count the morning
 // in the units and the afternoon in the tens until the result list folds them.
@@ -85,6 +76,19 @@ struct DayCounters {
     int overtime2 = 0;
     int restHalves = 0;
     bool operator==(const DayCounters&) const = default;
+};
+
+// What a day judged by a shift counts in minutes beside the counters. The
+// morning's and the afternoon's lateness stay apart, so that a registration
+// excusing one half takes that half's minutes.
+struct ShiftFigures {
+    int lateMorning = 0;
+    int lateAfternoon = 0;
+    int earlyCount = 0;
+    int earlyMinutes = 0;
+    int overtimeMinutes = 0;
+    int lateMinutes() const { return lateMorning + lateAfternoon; }
+    bool operator==(const ShiftFigures&) const = default;
 };
 
 struct Judgement {
@@ -120,12 +124,20 @@ struct Applied {
     QString penalty;    // "罚款…元", or empty
 };
 
+// What a day judged by a shift adds to the registration passes.
+struct RegistrationExtras {
+    ShiftFigures* figures = nullptr; // the minutes an excuse takes away
+    bool earlyLeaveKeyword = false;  // 不计早退 is tried (a user-defined shift's day)
+    bool sayFigures = false;         // the sentences name the minutes that changed
+};
+
 // One pass per registration; each pass reads the whole remaining text, so a
 // keyword of a later entry (or the duty word) can decide an earlier pass.
 // `rules`, when given, receives one sentence per pass: the entry, the keyword
 // that decided it (and the entry it was found in) and what changed.
 Applied applyRegistrations(const QString& registrationText, bool restDay, TimeMode mode,
-                           DayCounters& counters, QStringList* rules = nullptr);
+                           DayCounters& counters, QStringList* rules = nullptr,
+                           const RegistrationExtras* extras = nullptr);
 
 // Work on a rest day is counted as rest-day work instead of as absence.
 void applyRestDay(DayCounters& counters, QStringList* rules = nullptr);
@@ -138,6 +150,8 @@ struct DayResult {
     QString remarkBase;
     QString penalty;
     bool rest = false;
+    int earlyCount = 0; // early leaves left after the registrations
+    std::optional<TimeMode> mode; // the day's shift's rules; none: the list's mode
 };
 
 // "周" and the day's name, Sunday first as the clock's owners read a week.

@@ -1,5 +1,6 @@
 #include "analysis/PunchScan.h"
 
+#include "analysis/ShiftPlan.h"
 #include "base/EmployeeNumber.h"
 #include "import/PunchTable.h"
 
@@ -9,41 +10,15 @@
 namespace tarnby {
 namespace {
 
-// Where in the period a date lies; -1 outside it. The period's days follow
-// each other, so the offset from the first day finds it.
-class PeriodIndex {
-public:
-    explicit PeriodIndex(const QList<PeriodDay>& days) : days_(days)
-    {
-        if (!days.isEmpty())
-            first_ = days.first().date.toJulianDay();
-    }
-    int of(qint64 julianDay) const
-    {
-        if (days_.isEmpty() || julianDay == RecordRef::kNoDay)
-            return -1;
-        const qint64 offset = julianDay - first_;
-        if (offset >= 0 && offset < days_.size() && days_.at(offset).date.toJulianDay() == julianDay)
-            return int(offset);
-        for (int i = 0; i < days_.size(); ++i) {
-            if (days_.at(i).date.toJulianDay() == julianDay)
-                return i;
-        }
-        return -1;
-    }
-
-private:
-    const QList<PeriodDay>& days_;
-    qint64 first_ = 0;
-};
-
 // A record of the period with what orders it within its day.
 struct DatedRecord {
     int day;       // position in the period
-    int second;    // INT_MAX when the time cannot be read: judged last
+    int second;    // on the day's timeline; INT_MAX when the time cannot be read: judged last
     qsizetype order; // reading order
     int segment;
     qsizetype row;
+    int offset = 0;    // days after the working day it was punched on
+    QString aside = {}; // why it is listed under its date without being used
 };
 
 // Segments fill one after the other, so the first empty one ends the table.
@@ -110,18 +85,49 @@ qsizetype PunchIndex::firstOf(int segment, QStringView number) const
 CollectedDays scanPunches(const PunchTable& table, const QString& employee, const QList<PeriodDay>& days,
                           TimeMode mode, const WorkTimes& times, const PunchIndex* index, JudgedDays* judged)
 {
-    CollectedDays collected(days.size());
+    return scanPunches(table, employee, ShiftPlan(days, mode, times, nullptr, employee), index, judged);
+}
+
+CollectedDays scanPunches(const PunchTable& table, const QString& employee, const ShiftPlan& plan,
+                          const PunchIndex* index, JudgedDays* judged)
+{
+    const qsizetype n = plan.size();
+    CollectedDays collected(n);
     if (judged)
-        *judged = JudgedDays(days.size());
-    const PeriodIndex period(days);
+        *judged = JudgedDays(n);
+    if (n == 0)
+        return collected;
 
     std::vector<DatedRecord> records;
     qsizetype order = 0;
     auto take = [&](const RecordRef& ref) {
-        const int day = period.of(ref.julianDay);
-        if (day < 0 || (ref.second < 0 && !judged))
+        const qint64 calendar = ref.julianDay - plan.firstJulianDay();
+        if (ref.julianDay == RecordRef::kNoDay || calendar < 0 || calendar > n)
             return;
-        records.push_back({day, ref.second < 0 ? INT_MAX : ref.second, order++, ref.segment, ref.row});
+        // Only a punch of a day of the period is listed when it goes unused.
+        const bool listed = judged && calendar < n;
+        if (ref.second < 0) {
+            if (listed)
+                records.push_back({int(calendar), INT_MAX, order++, ref.segment, ref.row});
+            return;
+        }
+        const std::optional<Belonging> b = plan.belong(calendar, ref.second / 60);
+        if (!b) {
+            if (listed)
+                records.push_back({int(calendar), ref.second, order++, ref.segment, ref.row, 0,
+                                   QStringLiteral("不在任何工作日之内：前一工作日到 %1 为止，当天的工作日从 %2 开始，不计")
+                                       .arg(clockString(plan.day(calendar - 1).shift->line.spanTo),
+                                            clockString(plan.day(calendar).shift->line.spanFrom))});
+            return;
+        }
+        if (b->day < 0 || b->day >= n) {
+            if (listed)
+                records.push_back({int(calendar), ref.second, order++, ref.segment, ref.row, 0,
+                                   QStringLiteral("属于结算期外的工作日 %1，不计").arg(dayKey(plan.day(b->day).date))});
+            return;
+        }
+        const int offset = int(calendar - b->day);
+        records.push_back({int(b->day), ref.second + 86400 * offset, order++, ref.segment, ref.row, offset});
     };
     if (index) {
         for (const RecordRef& ref : index->recordsOf(employee))
@@ -148,13 +154,13 @@ CollectedDays scanPunches(const PunchTable& table, const QString& employee, cons
         std::optional<DaySlots>& daySlots = collected[r.day];
         const int minute = r.second == INT_MAX ? -1 : r.second / 60;
         Placement placement;
-        if (minute >= 0) {
+        if (minute >= 0 && r.aside.isEmpty()) {
             if (!daySlots)
                 daySlots = DaySlots();
-            placement = placePunch(*daySlots, minute, mode, times);
+            placement = placeInShift(*daySlots, minute, *plan.day(r.day).shift);
         }
         if (judged)
-            (*judged)[r.day].append({table.segment(r.segment).at(r.row).timeText, minute, placement});
+            (*judged)[r.day].append({table.segment(r.segment).at(r.row).timeText, minute, placement, r.offset, r.aside});
     }
     return collected;
 }

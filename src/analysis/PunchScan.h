@@ -15,6 +15,7 @@
 namespace tarnby {
 
 class PunchTable;
+class ShiftPlan;
 
 // Where a record stands in the punch table, with its date and time read once.
 struct RecordRef {
@@ -51,8 +52,10 @@ using CollectedDays = QList<std::optional<DaySlots>>;
 // A record of the employee dated on a day of the period, as the scan judged it.
 struct JudgedPunch {
     QString timeText;  // as in the punch table
-    int minute = -1;   // -1: the time cannot be read, and the punch was passed over
+    int minute = -1;   // on the day's timeline; -1: the time cannot be read, and the punch was passed over
     Placement placement;
+    int dayOffset = 0; // 1: punched on the calendar day after the working day it belongs to
+    QString aside;     // why a punch dated this day belongs to no working day of the period
 };
 // Per day of the period, its records in the order judged.
 using JudgedDays = QList<QList<JudgedPunch>>;
@@ -68,5 +71,12 @@ using JudgedDays = QList<QList<JudgedPunch>>;
 CollectedDays scanPunches(const PunchTable& table, const QString& employee, const QList<PeriodDay>& days,
                           TimeMode mode, const WorkTimes& times, const PunchIndex* index = nullptr,
                           JudgedDays* judged = nullptr);
+
+// The same by the employee's shifts: each punch goes to the working day whose
+// span holds it (a night shift's morning punch to the night before) and takes
+// its slot there by that day's shift. A punch in no span, or belonging to a day
+// outside the period, is not used; `judged` lists it under its own date.
+CollectedDays scanPunches(const PunchTable& table, const QString& employee, const ShiftPlan& plan,
+                          const PunchIndex* index = nullptr, JudgedDays* judged = nullptr);
 
 } // namespace tarnby

@@ -57,7 +57,30 @@ QString jsonExplanation(const DayExplanation& e)
         .arg(punches.join(QStringLiteral(", ")), jsonStrings(e.rules));
 }
 
-QString jsonRow(const ResultRow& row, const DayExplanation* explanation)
+QString jsonFigures(const DayFigures& f)
+{
+    return QStringLiteral(", \"shift\": %1, \"rest\": %2, \"lateMinutes\": %3, \"earlyCount\": %4, \"earlyMinutes\": %5, "
+                          "\"overtimeMinutes\": %6")
+        .arg(jsonString(f.shift), f.rest ? QStringLiteral("true") : QStringLiteral("false"))
+        .arg(f.lateMinutes)
+        .arg(f.earlyCount)
+        .arg(f.earlyMinutes)
+        .arg(f.overtimeMinutes);
+}
+
+QString jsonExtra(const EmployeeFigures& e)
+{
+    return QStringLiteral("{\"earlyCount\": %1, \"earlyMinutes\": %2, \"lateMinutes\": %3, \"overtimeWorkday\": %4, "
+                          "\"overtimeRestday\": %5, \"overtimeHoliday\": %6}")
+        .arg(e.earlyCount)
+        .arg(e.earlyMinutes)
+        .arg(e.lateMinutes)
+        .arg(e.overtimeWorkday)
+        .arg(e.overtimeRestday)
+        .arg(e.overtimeHoliday);
+}
+
+QString jsonRow(const ResultRow& row, const DayFigures* figures, const DayExplanation* explanation)
 {
     QStringList colors;
     for (int c = 0; c < kResultColumns; ++c) {
@@ -65,17 +88,21 @@ QString jsonRow(const ResultRow& row, const DayExplanation* explanation)
             colors.append(QStringLiteral("\"%1\": %2").arg(c).arg(jsonString(colorText(*row.colors[c]))));
     }
     QString out = QStringLiteral("{\"cells\": %1, \"colors\": {%2}").arg(jsonStrings(row.cells), colors.join(QStringLiteral(", ")));
+    if (figures)
+        out += jsonFigures(*figures);
     if (explanation)
         out += QStringLiteral(", \"explain\": ") + jsonExplanation(*explanation);
     return out + u'}';
 }
 
-QString jsonObject(const EmployeeAnalysis& a)
+QString jsonObject(const EmployeeAnalysis& a, bool extended)
 {
     QStringList rows;
     const bool explained = !a.result.explanations.isEmpty() && a.result.explanations.size() == a.result.rows.size();
+    const bool figured = extended && a.result.figures.size() == a.result.rows.size();
     for (qsizetype i = 0; i < a.result.rows.size(); ++i)
-        rows.append(QStringLiteral("   ") + jsonRow(a.result.rows.at(i), explained ? &a.result.explanations.at(i) : nullptr));
+        rows.append(QStringLiteral("   ") + jsonRow(a.result.rows.at(i), figured ? &a.result.figures.at(i) : nullptr,
+                                                     explained ? &a.result.explanations.at(i) : nullptr));
     QStringList registrations;
     for (const EmployeeRegistrationRow& r : a.result.registrations)
         registrations.append(jsonStrings(r.cells()));
@@ -85,9 +112,18 @@ QString jsonObject(const EmployeeAnalysis& a)
         out += u'\n' + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n ");
     out += QStringLiteral("],\n");
     out += QStringLiteral(" \"stats\": ") + jsonStrings(a.result.stats) + QStringLiteral(",\n");
+    if (extended)
+        out += QStringLiteral(" \"extra\": ") + jsonExtra(a.result.extra) + QStringLiteral(",\n");
     out += QStringLiteral(" \"registrations\": [") + registrations.join(QStringLiteral(", ")) + QStringLiteral("]}");
     return out;
 }
+
+// The shift figures' columns, after the existing ones.
+const QStringList kExtendedRowColumns = {QStringLiteral("班次"), QStringLiteral("休息日"), QStringLiteral("迟到(分钟)"),
+                                         QStringLiteral("早退(次)"), QStringLiteral("早退(分钟)"), QStringLiteral("加班(分钟)")};
+const QStringList kExtendedStatsColumns = {QStringLiteral("早退(次)"), QStringLiteral("早退(分钟)"),
+                                           QStringLiteral("迟到(分钟)"), QStringLiteral("加班平日(分钟)"),
+                                           QStringLiteral("加班休息日(分钟)"), QStringLiteral("加班节假日(分钟)")};
 
 QString csvField(const QString& text)
 {
@@ -124,45 +160,64 @@ QString colorText(std::uint32_t rgb)
     return QStringLiteral("#%1").arg(rgb & 0xffffffu, 6, 16, QLatin1Char('0'));
 }
 
-QString toJson(const EmployeeAnalysis& analysis)
+QString toJson(const EmployeeAnalysis& analysis, bool extended)
 {
-    return jsonObject(analysis) + u'\n';
+    return jsonObject(analysis, extended) + u'\n';
 }
 
-QString toJsonArray(const QList<EmployeeAnalysis>& analyses)
+QString toJsonArray(const QList<EmployeeAnalysis>& analyses, bool extended)
 {
     QStringList objects;
     for (const EmployeeAnalysis& a : analyses)
-        objects.append(jsonObject(a));
+        objects.append(jsonObject(a, extended));
     if (objects.isEmpty())
         return QStringLiteral("[]\n");
     return u'[' + objects.join(QStringLiteral(",\n")) + QStringLiteral("]\n");
 }
 
-QString toCsv(const QList<EmployeeAnalysis>& analyses)
+QString toCsv(const QList<EmployeeAnalysis>& analyses, bool extended)
 {
-    QString out = csvLine({QStringLiteral("员工"), QStringLiteral("日期"), QStringLiteral("星期"), QStringLiteral("A上班"),
-                           QStringLiteral("A下班"), QStringLiteral("P上班"), QStringLiteral("P下班"),
-                           QStringLiteral("备注"), QStringLiteral("颜色")});
+    QStringList rowHeader = {QStringLiteral("员工"), QStringLiteral("日期"), QStringLiteral("星期"), QStringLiteral("A上班"),
+                             QStringLiteral("A下班"), QStringLiteral("P上班"), QStringLiteral("P下班"),
+                             QStringLiteral("备注"), QStringLiteral("颜色")};
+    if (extended)
+        rowHeader += kExtendedRowColumns;
+    QString out = csvLine(rowHeader);
     for (const EmployeeAnalysis& a : analyses) {
-        for (const ResultRow& row : a.result.rows) {
+        for (qsizetype i = 0; i < a.result.rows.size(); ++i) {
+            const ResultRow& row = a.result.rows.at(i);
             QStringList fields{a.employee};
             for (const QString& cell : row.cells)
                 fields.append(cell);
             fields.append(csvColors(row));
+            if (extended) {
+                const DayFigures f = a.result.figures.value(i);
+                fields += {f.shift, f.rest ? QStringLiteral("是") : QStringLiteral("否"), QString::number(f.lateMinutes),
+                           QString::number(f.earlyCount), QString::number(f.earlyMinutes),
+                           QString::number(f.overtimeMinutes)};
+            }
             out += csvLine(fields);
         }
     }
     out += QStringLiteral("\r\n");
-    out += csvLine({QStringLiteral("员工"), QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
-                    QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"),
-                    QStringLiteral("上班迟到60分钟内"), QStringLiteral("漏打"), QStringLiteral("病假"),
-                    QStringLiteral("事假"), QStringLiteral("旷工"), QStringLiteral("加班一档"),
-                    QStringLiteral("加班二档"), QStringLiteral("休息日"), QStringLiteral("全勤")});
+    QStringList statsHeader = {QStringLiteral("员工"), QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
+                               QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"),
+                               QStringLiteral("上班迟到60分钟内"), QStringLiteral("漏打"), QStringLiteral("病假"),
+                               QStringLiteral("事假"), QStringLiteral("旷工"), QStringLiteral("加班一档"),
+                               QStringLiteral("加班二档"), QStringLiteral("休息日"), QStringLiteral("全勤")};
+    if (extended)
+        statsHeader += kExtendedStatsColumns;
+    out += csvLine(statsHeader);
     for (const EmployeeAnalysis& a : analyses) {
         QStringList fields{a.employee};
         for (const QString& caption : a.result.stats)
             fields.append(caption);
+        if (extended) {
+            const EmployeeFigures& e = a.result.extra;
+            for (int v : {e.earlyCount, e.earlyMinutes, e.lateMinutes, e.overtimeWorkday, e.overtimeRestday,
+                          e.overtimeHoliday})
+                fields.append(QString::number(v));
+        }
         out += csvLine(fields);
     }
     out += QStringLiteral("\r\n");

@@ -64,6 +64,8 @@ QString dayRemark(const DayResult& day)
     QString remark = day.remarkBase;
     if (c.dutyLate10 + c.dutyLateOver10 + c.late10 + c.late30 + c.late60 > 0)
         appendWord(remark, QStringLiteral("迟到"));
+    if (day.earlyCount > 0)
+        appendWord(remark, QStringLiteral("早退"));
     if (c.missed > 0)
         appendWord(remark, QStringLiteral("漏打"));
     if (c.sickHalves > 0)
@@ -87,6 +89,7 @@ void ResultList::ResetResultList()
 void ResultList::OpenPeriodStatistics()
 {
     values_.fill(0);
+    earlyLeaves_ = 0;
     counted_ = false;
     fullAttendance_ = kNoFullAttendance;
 }
@@ -118,13 +121,17 @@ void ResultList::WriteDayRow(const DayResult& day)
         row.colors[ColAfternoonIn] = kColorLate;
     if (day.marks[AfternoonOut] == Mark::Overtime)
         row.colors[ColAfternoonOut] = kColorOvertime;
+    if (day.marks[MorningOut] == Mark::Early)
+        row.colors[ColMorningOut] = kColorLate;
+    if (day.marks[AfternoonOut] == Mark::Early)
+        row.colors[ColAfternoonOut] = kColorLate;
 
     // The words read the counters as the classification left them; an excuse
     // that drove a count below zero hides the word but not the count.
     const QString remark = dayRemark(day);
 
     DayCounters c = day.counters;
-    if (mode_ == TimeMode::Administrative) {
+    if (day.mode.value_or(mode_) == TimeMode::Administrative) {
         c.late10 = foldShifts(c.late10);
         c.late30 = foldShifts(c.late30);
         c.late60 = foldShifts(c.late60);
@@ -137,8 +144,9 @@ void ResultList::WriteDayRow(const DayResult& day)
     for (int s = 0; s < StatFullAttendance; ++s)
         values_[s] += amounts[s];
     counted_ = true;
+    earlyLeaves_ += day.earlyCount;
     const int faults = c.dutyLate10 + c.dutyLateOver10 + c.late10 + c.late30 + c.late60 + c.missed
-                       + c.sickHalves + c.personalHalves + c.absentHalves;
+                       + c.sickHalves + c.personalHalves + c.absentHalves + day.earlyCount;
     if (faults > 0)
         fullAttendance_ = kNoFullAttendance;
 
@@ -157,7 +165,7 @@ void ResultList::WriteDayRow(const DayResult& day)
 void ResultList::ClosePeriodStatistics()
 {
     // A half day already reads "0.5天", so closing only gives the verdict.
-    int faults = 0;
+    int faults = earlyLeaves_;
     for (int s = StatDutyLate10; s <= StatAbsent; ++s)
         faults += values_[s];
     fullAttendance_ = faults > 0 ? kNoFullAttendance : kFullAttendance;

@@ -51,6 +51,8 @@ private:
     QList<ResultRow> rows_;
     // What each count caption reads; the four day-valued ones in half days.
     std::array<int, StatFullAttendance> values_{};
+    int earlyLeaves_ = 0; // they cost full attendance, as lateness does
+
     // A day-valued caption shows "天" once a row has been added to it.
     bool counted_ = false;
     QString fullAttendance_;

@@ -19,7 +19,7 @@ namespace {
 
 const char* const kUsage =
     "analyse [--home DIR] --folder FOLDER --year Y --month M [--style 1|2] [--mode 1|2] "
-    "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] (--employee TEXT | --all) [--format json|csv] [--explain]";
+    "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] (--employee TEXT | --all) [--format json|csv] [--explain] [--extended]";
 
 struct Options {
     PeriodOptions period;
@@ -27,6 +27,7 @@ struct Options {
     bool all = false;
     bool csv = false;
     bool explain = false;
+    bool extended = false;
 };
 
 // Fills `o` from the arguments; false after printing what is wrong.
@@ -49,6 +50,10 @@ bool parse(const QStringList& args, Options& o)
         }
         if (name == QLatin1String("--explain")) {
             o.explain = true;
+            continue;
+        }
+        if (name == QLatin1String("--extended")) {
+            o.extended = true;
             continue;
         }
         static const QStringList valued = {"--employee", "--format"};
@@ -119,6 +124,7 @@ int analyse(QStringList args, const QString& exeDir)
     setting.period = *calendar.period();
     setting.restDays = calendar.restDayFlags();
     setting.explain = o.explain;
+    setting.figures = o.extended;
     // The stored files are read once for all employees: nothing changes them
     // between the runs of one command.
     Result<AnalysisRequest> request = gatherRequest(home, table, setting);
@@ -147,11 +153,11 @@ int analyse(QStringList args, const QString& exeDir)
     }
 
     if (o.csv)
-        printOut(toCsv(analyses));
+        printOut(toCsv(analyses, o.extended));
     else if (o.all)
-        printOut(toJsonArray(analyses));
+        printOut(toJsonArray(analyses, o.extended));
     else
-        printOut(toJson(analyses.first()));
+        printOut(toJson(analyses.first(), o.extended));
     return kExitOk;
 }
 

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 #include <vector>
 
 using tarnby::xls::test::TestWorkbook;
@@ -419,3 +420,97 @@ TEST_F(CliAnalyse, ExplainIsJsonOnly)
 }
 
 } // namespace
+
+// Shifts: the golden days judged through the built-in shifts (a roster and a
+// week pattern instead of --rest and --mode) give the golden files; the
+// figures come after the existing keys and columns; a bad file refuses the run.
+class CliShifts : public CliAnalyse {
+protected:
+    void writeShifts()
+    {
+        const QList<QDate> rest = {{2013, 12, 21}, {2013, 12, 22}, {2013, 12, 28}, {2013, 12, 29}, {2014, 1, 1},
+                                   {2014, 1, 4},   {2014, 1, 5},   {2014, 1, 11},  {2014, 1, 12}};
+        for (const auto& [file, year, month] : {std::tuple{"SrDate/201312.shift", 2013, 12}, {"SrDate/201401.shift", 2014, 1}}) {
+            QString first = QStringLiteral("0001");
+            QString second = QStringLiteral("0002");
+            for (int d = 1; d <= 31; ++d) {
+                const bool resting = rest.contains(QDate(year, month, d));
+                first += resting ? QStringLiteral("\t休") : QStringLiteral("\t模式一");
+                second += resting ? QStringLiteral("\t休") : QStringLiteral("\t");
+            }
+            ASSERT_TRUE(tarnby::textfile::writeUtf8Lines(home.filePath(file), {first, second}).ok());
+        }
+        writeSchedules(R"({"version": 1, "employees": [{"number": "2", "week": ["模式二","模式二","模式二","模式二","模式二","模式二","模式二"]}]})");
+    }
+    void writeSchedules(const QByteArray& json)
+    {
+        QFile f(home.filePath("Schedules.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(json);
+    }
+    const QStringList december = {"--year", "2013", "--month", "12"};
+};
+
+TEST_F(CliShifts, GoldenCasesThroughTheBuiltInShifts)
+{
+    writeShifts();
+    const Run first = run(december + QStringList{"--employee", "0001 张三"});
+    ASSERT_EQ(first.status, 0) << first.err.toStdString();
+    compareWithGolden(first.out, "mode1-midmonth-yearend.json");
+    const Run second = run(december + QStringList{"--employee", "0002 李四"});
+    ASSERT_EQ(second.status, 0) << second.err.toStdString();
+    compareWithGolden(second.out, "mode2-midmonth-yearend.json");
+}
+
+TEST_F(CliShifts, ExtendedAddsTheFiguresAfterTheExistingKeysAndColumns)
+{
+    const Run json = run(period() + QStringList{"--employee", "0001 张三", "--extended"});
+    ASSERT_EQ(json.status, 0) << json.err.toStdString();
+    const QStringList lines = QString::fromUtf8(json.out).split(u'\n');
+    EXPECT_EQ(lines.at(12), QStringLiteral(R"(   {"cells": ["12月26日","周四","09:15","12:02","13:50","17:05","*/迟到/罚款50元"], )"
+                                          R"("colors": {"2": "#ff0000", "6": "#ff0000"}, "shift": "模式一", "rest": false, )"
+                                          R"("lateMinutes": 45, "earlyCount": 0, "earlyMinutes": 0, "overtimeMinutes": 0},)"));
+    EXPECT_TRUE(lines.at(34).startsWith(QStringLiteral(R"( "stats": [)")));
+    EXPECT_TRUE(lines.at(35).startsWith(QStringLiteral(R"( "extra": {"earlyCount": 0, "earlyMinutes": 0, "lateMinutes": )")));
+    EXPECT_TRUE(lines.at(36).startsWith(QStringLiteral(R"( "registrations": )")));
+
+    const Run csv = run(period() + QStringList{"--employee", "0001 张三", "--extended", "--format", "csv"});
+    const QStringList sections = QString::fromUtf8(csv.out).split(QStringLiteral("\r\n\r\n"));
+    ASSERT_EQ(sections.size(), 3);
+    EXPECT_TRUE(sections.at(0).startsWith(
+        QStringLiteral("员工,日期,星期,A上班,A下班,P上班,P下班,备注,颜色,班次,休息日,迟到(分钟),早退(次),早退(分钟),加班(分钟)\r\n")));
+    EXPECT_TRUE(sections.at(0).contains(
+        QStringLiteral("0001 张三,12月26日,周四,09:15,12:02,13:50,17:05,*/迟到/罚款50元,2=#ff0000 6=#ff0000,模式一,否,45,0,0,0\r\n")));
+    EXPECT_TRUE(sections.at(1).contains(QStringLiteral(",全勤,早退(次),早退(分钟),迟到(分钟),加班平日(分钟),加班休息日(分钟),加班节假日(分钟)\r\n")));
+}
+
+TEST_F(CliShifts, ABadFileRefusesTheRunNamingTheFileAndTheFault)
+{
+    struct Case {
+        const char* file;
+        QByteArray bytes;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"Schedules.json", R"({"shifts": [{"name": "夜班", "times": ["20:00"]}]})", "Schedules.json 有误：第1个班次“夜班”：times 应有 2 个"},
+        {"SrDate/201401.shift", "0001\t白班\r\n", "201401.shift 第1行：员工 0001 第1天的“白班”不是已有的班次"},
+        {"Holidays.txt", "2014-01-01\r\n", "Holidays.txt 第1行无法识别"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        QFile::remove(home.filePath("Holidays.txt"));
+        writeShifts();
+        QFile f(home.filePath(c.file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        for (const QStringList& command : {QStringList{"analyse", "--all"}, QStringList{"report", "--output", home.filePath("r.csv")}}) {
+            QProcess p;
+            p.start(QStringLiteral(TARNBY_CLI), command + QStringList{"--home", home.path(), "--folder", folder.path()} + december);
+            ASSERT_TRUE(p.waitForFinished(60000));
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            EXPECT_EQ(p.exitCode(), 2) << command.first().toStdString();
+            EXPECT_TRUE(err.contains(QString::fromUtf8(c.message)) && err.contains(QStringLiteral("考勤未分析"))) << err.toStdString();
+        }
+    }
+}

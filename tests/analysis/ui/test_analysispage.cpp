@@ -108,6 +108,7 @@ private slots:
     void restDayClicks();
     void changingTheStyleShowsTheSavedMarksOfTheNewPeriod();
     void januaryWorkDateSelectsNoMonthAndRefreshSaysSo();
+    void aBadScheduleStopsTheAnalysisNamingTheFile();
     void endOfCalendarMessageUsesTheProgramTitle();
     void timeModeLabels();
     void detailsPanelToggles();
@@ -316,6 +317,25 @@ void TestAnalysisPage::januaryWorkDateSelectsNoMonthAndRefreshSaysSo()
     page.Refresh();
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QCOMPARE(page.cLV->topLevelItemCount(), 0);
+}
+
+void TestAnalysisPage::aBadScheduleStopsTheAnalysisNamingTheFile()
+{
+    Recorder recorder;
+    ProgramFolder folder;
+    QFile schedules(QDir(folder.path()).filePath(QStringLiteral("Schedules.json")));
+    QVERIFY(schedules.open(QIODevice::WriteOnly));
+    schedules.write("{\"shifts\": 1}");
+    schedules.close();
+    AnalysisPage page(folder.path());
+    page.FillPeriodPickers(QDate(2026, 12, 10));
+    page.dCmb[6]->clear();
+    page.dCmb[6]->addItem(QStringLiteral("0001 张三"));
+    page.Refresh();
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("错误"));
+    QVERIFY(recorder.messages[0].text.contains(QStringLiteral("Schedules.json 有误：shifts：应是一个 [ … ] 数组")));
     QCOMPARE(page.cLV->topLevelItemCount(), 0);
 }
 
