@@ -9,6 +9,7 @@
 #include "settings/ConfigFile.h"
 #include "report/ReportAnalysis.h"
 #include "report/ReportWriters.h"
+#include "report/pdf/ReportPdf.h"
 
 #include <QDir>
 #include <QFileInfo>

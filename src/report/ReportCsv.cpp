@@ -31,22 +31,6 @@ std::optional<ReportFormat> formatOfPath(const QString& path)
     return std::nullopt;
 }
 
-Outcome writeReport(const Report& report, const QString& path)
-{
-    const std::optional<ReportFormat> format = formatOfPath(path);
-    if (!format)
-        return Outcome::error(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
-    switch (*format) {
-    case ReportFormat::Xlsx:
-        return writeXlsx(report, path);
-    case ReportFormat::Csv:
-        return writeCsv(report, path);
-    case ReportFormat::Pdf:
-        return writePdf(report, path);
-    }
-    return Outcome::error(QStringLiteral("未知的报表格式。"));
-}
-
 QByteArray summaryCsv(const Report& report)
 {
     QString text;

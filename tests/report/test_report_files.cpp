@@ -7,6 +7,7 @@
 
 #include "report/AtomicFile.h"
 #include "report/ReportWriters.h"
+#include "report/pdf/ReportPdf.h"
 
 #include <QDir>
 #include <QFile>

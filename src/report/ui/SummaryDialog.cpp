@@ -2,6 +2,7 @@
 
 #include "report/ui/SummaryChart.h"
 #include "report/ui/SummaryModel.h"
+#include "report/pdf/ReportPdf.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 

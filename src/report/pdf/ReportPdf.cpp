@@ -2,8 +2,9 @@
 // employee with the day rows in the window's colours, the statistics and the
 // registrations. The same painting serves a printer.
 
+#include "report/pdf/ReportPdf.h"
+
 #include "report/AtomicFile.h"
-#include "report/ReportWriters.h"
 
 #include <QFile>
 #include <QFont>
@@ -387,6 +388,22 @@ Outcome writePdf(const Report& report, const QString& path)
             return failureReason(errno);
         return {};
     });
+}
+
+Outcome writeReport(const Report& report, const QString& path)
+{
+    const std::optional<ReportFormat> format = formatOfPath(path);
+    if (!format)
+        return Outcome::error(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
+    switch (*format) {
+    case ReportFormat::Xlsx:
+        return writeXlsx(report, path);
+    case ReportFormat::Csv:
+        return writeCsv(report, path);
+    case ReportFormat::Pdf:
+        return writePdf(report, path);
+    }
+    return Outcome::error(QStringLiteral("未知的报表格式。"));
 }
 
 } // namespace tarnby::report
