@@ -1,9 +1,8 @@
-#include "report/AtomicFile.h"
+#include "report/ReportFile.h"
 #include "report/ReportWriters.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
+#include <QIODevice>
 
 namespace tarnby::report {
 namespace {
@@ -52,20 +51,9 @@ QByteArray summaryCsv(const Report& report)
 Outcome writeCsv(const Report& report, const QString& path)
 {
     const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + summaryCsv(report);
-    return writeAtomically(path, [&bytes](const QString& temp) -> QString {
-        QFile file(temp);
-        errno = 0;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return failureReason(errno);
-        errno = 0;
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            const int error = errno;
-            return failureReason(error);
-        }
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            return failureReason(errno);
-        return {};
+    return saveReportFile(path, [&bytes](QIODevice& out) {
+        out.write(bytes);
+        return QString();
     });
 }
 

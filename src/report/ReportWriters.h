@@ -2,7 +2,7 @@
 // The month-end report as a file: .xlsx for the payroll clerk, .csv for any
 // spreadsheet, .pdf for the manager (report/pdf, above the core, since it
 // paints). Every writer replaces an existing file only with a complete new one
-// (see AtomicFile.h).
+// (see ReportFile.h).
 
 #include "report/ReportModel.h"
 #include "base/Outcome.h"

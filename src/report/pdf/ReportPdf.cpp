@@ -4,9 +4,8 @@
 
 #include "report/pdf/ReportPdf.h"
 
-#include "report/AtomicFile.h"
+#include "report/ReportFile.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -15,7 +14,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -363,30 +361,15 @@ bool paintReport(const Report& report, QPagedPaintDevice& device)
 
 Outcome writePdf(const Report& report, const QString& path)
 {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return Outcome::error(QStringLiteral("无法生成 PDF：程序没有图形环境。"));
-    return writeAtomically(path, [&report](const QString& temp) -> QString {
-        QFile file(temp);
-        errno = 0;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return failureReason(errno);
-        bool painted = false;
-        {
-            QPdfWriter writer(&file);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-            writer.setResolution(600);
-            writer.setTitle(report.title());
-            writer.setCreator(QStringLiteral("Tarnby %1").arg(report.version));
-            errno = 0;
-            painted = paintReport(report, writer);
-        }
-        const int error = errno;
-        if (!file.flush() || file.error() != QFileDevice::NoError || !painted)
-            return failureReason(error);
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            return failureReason(errno);
-        return {};
+    return saveReportFile(path, [&report](QIODevice& out) -> QString {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            return QStringLiteral("程序没有图形环境，无法生成 PDF");
+        QPdfWriter writer(&out);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(600);
+        writer.setTitle(report.title());
+        writer.setCreator(QStringLiteral("Tarnby %1").arg(report.version));
+        return paintReport(report, writer) ? QString() : failureReason(0);
     });
 }
 
