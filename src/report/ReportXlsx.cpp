@@ -303,7 +303,7 @@ Outcome writeXlsx(const Report& report, const QString& path)
         // also prints its failures on stderr; that stream belongs to the whole
         // process, and this may run on a worker of the window, so only the
         // command line, on one thread, points it away (CmdReport).
-        QByteArray scratch = QFile::encodeName(QDir::tempPath());
+        QByteArray tempDir = QFile::encodeName(QDir::tempPath());
         QTemporaryFile made(QDir(QDir::tempPath()).filePath(QStringLiteral("tarnby-report-XXXXXX.xlsx")));
         errno = 0;
         if (!made.open())
@@ -314,7 +314,7 @@ Outcome writeXlsx(const Report& report, const QString& path)
         // needs no more memory than one row.
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
-        options.tmpdir = scratch.data();
+        options.tmpdir = tempDir.data();
         lxw_workbook* book = workbook_new_opt(name.constData(), &options);
         if (!book)
             return failureReason(errno ? errno : ENOMEM);
