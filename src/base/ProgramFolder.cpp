@@ -52,7 +52,8 @@ Outcome copyDefault(const QString& source, const QString& target)
     }
     const QByteArray bytes = in.readAll();
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+    // Flushed before commit(), which misses a failure of its own last write.
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
         return Outcome::error(QStringLiteral("无法写入 %1：%2。").arg(native(target), out.errorString()));
     }
     return Outcome::quiet();

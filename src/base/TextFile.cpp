@@ -69,7 +69,10 @@ Outcome saveBytes(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
+    // The last bytes are written here: commit() writes what is still buffered
+    // without noticing a failure, and would put a cut-short file (a full disk)
+    // in the old one's place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, why));

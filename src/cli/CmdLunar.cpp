@@ -3,6 +3,7 @@
 
 #include "Command.h"
 
+#include "base/Clock.h"
 #include "lunar/Lunar.h"
 
 #include <QDate>
@@ -89,10 +90,10 @@ std::string reportLine(lunar::Date date, lunar::DateTime value)
     return line;
 }
 
-int runLunar(const QStringList& arguments, const QString&)
+int runLunar(const QStringList& arguments, const Clock& clock)
 {
     QStringList args = arguments;
-    const QDate today = QDate::currentDate();
+    const QDate today = clock().date();
     lunar::Date valueDate{year{today.year()}, month{unsigned(today.month())}, day{unsigned(today.day())}};
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
@@ -136,7 +137,8 @@ int runLunar(const QStringList& arguments, const QString&)
     return kExitOk;
 }
 
-const CommandRegistration registration("lunar", "lunar [--value yyyy-mm-dd] < 日期列表", runLunar);
+const CommandRegistration registration("lunar", "lunar [--value yyyy-mm-dd] < 日期列表",
+                                       [](const QStringList& args, const QString&) { return runLunar(args, systemClock()); });
 
 } // namespace
 } // namespace tarnby::cli

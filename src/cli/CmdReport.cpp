@@ -4,11 +4,13 @@
 #include "Command.h"
 #include "PeriodOptions.h"
 
+#include "base/Platform.h"
 #include "import/FolderImport.h"
 #include "import/PunchTable.h"
 #include "settings/ConfigFile.h"
 #include "report/ReportAnalysis.h"
 #include "report/ReportWriters.h"
+#include "report/pdf/ReportPdf.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -84,7 +86,11 @@ int reportCommand(QStringList args, const QString& exeDir)
         printError(build.error);
         return kExitUsage;
     }
-    const Outcome written = report::writeReport(build.report, o.output);
+    // libxlsxwriter prints its failures on stderr as well as returning them,
+    // and a command's failure is one message, ours. The command runs on one
+    // thread here, so nothing else is silenced.
+    Outcome written;
+    platform::withoutStandardError([&] { written = report::writeReport(build.report, o.output); });
     if (!written.ok()) {
         printError(written.text);
         return kExitUsage;

@@ -22,13 +22,12 @@ QStringList reportEntries(const QStringList& pickerEntries)
 }
 
 ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
-                        const ReportSetting& setting, const ReportProgressFn& progress,
-                        const std::atomic<bool>* cancel)
+                        const ReportSetting& setting, const ReportRun& run)
 {
     ReportBuild build;
     Report& report = build.report;
     report.setting = setting;
-    report.made = QDateTime::currentDateTime();
+    report.made = run.clock();
     report.version = QStringLiteral(TARNBY_VERSION);
 
     AnalysisSetting analysis;
@@ -52,7 +51,7 @@ ReportBuild buildReport(const QString& programDir, const PunchTable& punches, co
     AnalysisRequest one = request.value();
     report.employees.reserve(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
+        if (run.cancelled && run.cancelled()) {
             build.status = ReportBuild::Status::Cancelled;
             return build;
         }
@@ -64,8 +63,8 @@ ReportBuild buildReport(const QString& programDir, const PunchTable& punches, co
         }
         if (result->ran)
             report.employees.append(employeeReport(entries.at(i), result.value(), dates));
-        if (progress)
-            progress({int(i + 1), int(entries.size()), entries.at(i)});
+        if (run.progress)
+            run.progress({int(i + 1), int(entries.size()), entries.at(i)});
     }
     build.status = ReportBuild::Status::Done;
     return build;

@@ -6,11 +6,11 @@
 // thread as long as nobody changes the punch table or the program folder's
 // files meanwhile; progress is reported on that thread.
 
+#include "base/Clock.h"
 #include "report/ReportModel.h"
 
 #include <QString>
 #include <QStringList>
-#include <atomic>
 #include <functional>
 
 namespace tarnby {
@@ -34,13 +34,20 @@ struct ReportBuild {
     bool ok() const { return status == Status::Done; }
 };
 
+// How one build runs: whom it tells after each employee, whom it asks between
+// employees whether to stop, and the clock that dates the report.
+struct ReportRun {
+    ReportProgressFn progress;
+    std::function<bool()> cancelled;
+    Clock clock = systemClock();
+};
+
 // `pickerEntries` as the picker holds them (the placeholder and repeated
-// entries are passed over). `cancel` is polled between employees; when it is
-// set the build stops and returns Cancelled. Fails with the analysis's message
-// when Init.ini's time line, a registration file or a duty roster cannot be read.
+// entries are passed over). When `cancelled` answers true the build stops and
+// returns Cancelled. Fails with the analysis's message when Init.ini's time
+// line, a registration file or a duty roster cannot be read.
 ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
-                        const ReportSetting& setting, const ReportProgressFn& progress = {},
-                        const std::atomic<bool>* cancel = nullptr);
+                        const ReportSetting& setting, const ReportRun& run = {});
 
 // The entries a report covers: picker order, each once, no placeholder.
 QStringList reportEntries(const QStringList& pickerEntries);

@@ -1,9 +1,8 @@
-#include "report/AtomicFile.h"
+#include "report/ReportFile.h"
 #include "report/ReportWriters.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
+#include <QIODevice>
 
 namespace tarnby::report {
 namespace {
@@ -31,22 +30,6 @@ std::optional<ReportFormat> formatOfPath(const QString& path)
     return std::nullopt;
 }
 
-Outcome writeReport(const Report& report, const QString& path)
-{
-    const std::optional<ReportFormat> format = formatOfPath(path);
-    if (!format)
-        return Outcome::error(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
-    switch (*format) {
-    case ReportFormat::Xlsx:
-        return writeXlsx(report, path);
-    case ReportFormat::Csv:
-        return writeCsv(report, path);
-    case ReportFormat::Pdf:
-        return writePdf(report, path);
-    }
-    return Outcome::error(QStringLiteral("未知的报表格式。"));
-}
-
 QByteArray summaryCsv(const Report& report)
 {
     QString text;
@@ -68,20 +51,9 @@ QByteArray summaryCsv(const Report& report)
 Outcome writeCsv(const Report& report, const QString& path)
 {
     const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + summaryCsv(report);
-    return writeAtomically(path, [&bytes](const QString& temp) -> QString {
-        QFile file(temp);
-        errno = 0;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return failureReason(errno);
-        errno = 0;
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            const int error = errno;
-            return failureReason(error);
-        }
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            return failureReason(errno);
-        return {};
+    return saveReportFile(path, [&bytes](QIODevice& out) {
+        out.write(bytes);
+        return QString();
     });
 }
 

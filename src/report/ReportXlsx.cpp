@@ -1,15 +1,14 @@
 // The .xlsx report through libxlsxwriter: 汇总 with its chart, 明细, 登记, 说明.
 
-#include "report/AtomicFile.h"
+#include "report/ReportFile.h"
 #include "report/ReportWriters.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <vector>
 #include <xlsxwriter.h>
 
@@ -293,48 +292,51 @@ private:
     QHash<std::uint32_t, lxw_format*> coloredDates_;
 };
 
-// The library reports its failures on stderr as well as in its result; the
-// caller's message is the only one the user should read.
-lxw_error closeQuietly(lxw_workbook* book)
-{
-    std::fflush(stderr);
-    const int saved = ::dup(STDERR_FILENO);
-    const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (saved >= 0 && sink >= 0)
-        ::dup2(sink, STDERR_FILENO);
-    const lxw_error error = workbook_close(book);
-    const int closeErrno = errno;
-    if (saved >= 0 && sink >= 0)
-        ::dup2(saved, STDERR_FILENO);
-    if (sink >= 0)
-        ::close(sink);
-    if (saved >= 0)
-        ::close(saved);
-    errno = closeErrno;
-    return error;
-}
-
 } // namespace
 
 Outcome writeXlsx(const Report& report, const QString& path)
 {
-    return writeAtomically(path, [&report](const QString& temp) -> QString {
-        const QByteArray name = QFile::encodeName(temp);
+    return saveReportFile(path, [&report](QIODevice& out) -> QString {
+        // The library writes to a file name, never to a device: the workbook is
+        // made in the temporary folder beside the library's own scratch files,
+        // and its bytes reach the target like every other report's. The library
+        // also prints its failures on stderr; that stream belongs to the whole
+        // process, and this may run on a worker of the window, so only the
+        // command line, on one thread, points it away (CmdReport).
+        QByteArray tempDir = QFile::encodeName(QDir::tempPath());
+        QTemporaryFile made(QDir(QDir::tempPath()).filePath(QStringLiteral("tarnby-report-XXXXXX.xlsx")));
+        errno = 0;
+        if (!made.open())
+            return failureReason(errno);
+        made.close();
+        const QByteArray name = QFile::encodeName(made.fileName());
         // Rows go to disk as they are written: a thousand employees' month
         // needs no more memory than one row.
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
+        options.tmpdir = tempDir.data();
         lxw_workbook* book = workbook_new_opt(name.constData(), &options);
         if (!book)
             return failureReason(errno ? errno : ENOMEM);
         XlsxReport(report, book).write();
         errno = 0;
-        const lxw_error error = closeQuietly(book);
-        if (error == LXW_NO_ERROR)
-            return {};
-        const int saved = errno;
-        return saved != 0 ? failureReason(saved)
-                          : QStringLiteral("表格写入出错（%1）").arg(QString::fromUtf8(lxw_strerror(error)));
+        if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {
+            const int saved = errno;
+            return saved != 0 ? failureReason(saved)
+                              : QStringLiteral("表格写入出错（%1）").arg(QString::fromUtf8(lxw_strerror(error)));
+        }
+        errno = 0;
+        if (!made.open())
+            return failureReason(errno);
+        while (!made.atEnd()) {
+            const QByteArray chunk = made.read(1 << 16);
+            if (chunk.isEmpty())
+                return made.errorString();
+            // A failed write is the target's to tell.
+            if (out.write(chunk) != chunk.size())
+                break;
+        }
+        return {};
     });
 }
 

@@ -4,7 +4,7 @@
 // switch, the start-up order and the exit question; each page owns its own
 // operations and the action buttons on it.
 
-#include "widgets/Clock.h"
+#include "base/Clock.h"
 
 #include <QDate>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // Page 0: the hosted date picker, the work-date banner with its lunar part,
 // the running clock and the almanac of the month browsed in the picker.
 
-#include "widgets/Clock.h"
+#include "base/Clock.h"
 
 #include <QDate>
 #include <QWidget>

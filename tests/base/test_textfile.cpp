@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace tarnby;
 
@@ -84,6 +86,29 @@ TEST(TextFile, SaveIntoAReadOnlyFolderKeepsTheOldFileAndSaysSo)
     });
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(ran) << out.text.toStdString();
+    EXPECT_EQ(bytesOf(path), before);
+}
+
+TEST(TextFile, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.txt");
+    ASSERT_TRUE(textfile::writeLines(path, {QStringLiteral("旧")}).ok());
+    const QByteArray before = bytesOf(path);
+    // The file-size limit fails the last write as a full disk does; in a child,
+    // so that the limit goes with it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const Outcome out = textfile::writeLines(path, QStringList(50, QStringLiteral("一行新的文字")));
+        ::_exit(!out.ok() && out.text.contains("keep.txt") ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(bytesOf(path), before);
 }
 

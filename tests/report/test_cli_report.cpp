@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -164,6 +166,24 @@ TEST_F(CliReport, StatusesAndSilence)
     QFile f(existing);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("old"));
+}
+
+// A full disk fails the workbook inside libxlsxwriter, which also speaks on
+// stderr itself: the command still says one line, and only that.
+TEST_F(CliReport, AFullDiskIsOneMessage)
+{
+    QProcess p;
+    p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    p.start(QStringLiteral(TARNBY_CLI), QStringList{"report"} + period() + QStringList{"--output", out.filePath("full.xlsx")});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 2);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("原有文件保持不变"))) << err.toStdString();
 }
 
 // The spreadsheet program's reading of the workbook, employee by employee,

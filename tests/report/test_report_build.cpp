@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <atomic>
 #include <gtest/gtest.h>
 
 using namespace tarnby;
@@ -59,8 +58,10 @@ protected:
 TEST_F(Build, EveryEmployeeOnceWithProgressAndThePeriodsDays)
 {
     QList<ReportProgress> seen;
+    const QDateTime made(QDate(2026, 12, 1), QTime(9, 30));
     const ReportBuild build = buildReport(home.path(), table, picker, setting,
-                                          [&seen](const ReportProgress& p) { seen.append(p); });
+                                          {.progress = [&seen](const ReportProgress& p) { seen.append(p); },
+                                           .clock = [made] { return made; }});
     ASSERT_TRUE(build.ok()) << build.error.toStdString();
     ASSERT_EQ(build.report.employees.size(), 2);
     EXPECT_EQ(build.report.employees.at(1).employee, QStringLiteral("0002 李四"));
@@ -73,19 +74,20 @@ TEST_F(Build, EveryEmployeeOnceWithProgressAndThePeriodsDays)
     EXPECT_EQ(first.rowDates.last(), QDate(2026, 11, 30));
     EXPECT_EQ(build.report.restDates, QList<QDate>{QDate(2026, 11, 7)});
     EXPECT_FALSE(build.report.version.isEmpty());
+    EXPECT_EQ(build.report.made, made);
 }
 
 TEST_F(Build, StopsWhenCancelled)
 {
-    std::atomic<bool> cancel{false};
+    bool cancel = false;
     int calls = 0;
-    const ReportBuild build = buildReport(
-        home.path(), table, picker, setting,
-        [&](const ReportProgress&) {
-            ++calls;
-            cancel = true;
-        },
-        &cancel);
+    const ReportBuild build = buildReport(home.path(), table, picker, setting,
+                                          {.progress =
+                                               [&](const ReportProgress&) {
+                                                   ++calls;
+                                                   cancel = true;
+                                               },
+                                           .cancelled = [&cancel] { return cancel; }});
     EXPECT_EQ(build.status, ReportBuild::Status::Cancelled);
     EXPECT_EQ(calls, 1);
 }

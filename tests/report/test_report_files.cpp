@@ -5,8 +5,9 @@
 #include "XlsxReadBack.h"
 #include "settings/Unprivileged.h"
 
-#include "report/AtomicFile.h"
+#include "report/ReportFile.h"
 #include "report/ReportWriters.h"
+#include "report/pdf/ReportPdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -406,7 +407,7 @@ TEST(AtomicWrite, RefusesWhatCannotBeATarget)
     };
     for (const auto& c : cases) {
         bool called = false;
-        const Outcome o = writeAtomically(c.target, [&called](const QString&) {
+        const Outcome o = saveReportFile(c.target, [&called](QIODevice&) {
             called = true;
             return QString();
         });
@@ -425,10 +426,8 @@ TEST(AtomicWrite, ALinkKeepsPointingAtTheNewReport)
     writeFile(real, "old");
     const QString link = dir.filePath("report.csv");
     ASSERT_TRUE(QFile::link(real, link));
-    ASSERT_TRUE(writeAtomically(link, [](const QString& temp) {
-                    QFile f(temp);
-                    f.open(QIODevice::WriteOnly);
-                    f.write("new");
+    ASSERT_TRUE(saveReportFile(link, [](QIODevice& out) {
+                    out.write("new");
                     return QString();
                 }).ok());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -441,17 +440,12 @@ TEST(AtomicWrite, AWriterThatFailsLeavesNothingBehind)
     QTemporaryDir dir;
     const QString target = dir.filePath("report.csv");
     writeFile(target, "old");
-    QString seen;
-    const Outcome o = writeAtomically(target, [&seen](const QString& temp) {
-        seen = temp;
-        QFile f(temp);
-        f.open(QIODevice::WriteOnly);
-        f.write("half a rep");
+    const Outcome o = saveReportFile(target, [](QIODevice& out) {
+        out.write("half a rep");
         return failureReason(ENOSPC);
     });
     EXPECT_FALSE(o.ok());
     EXPECT_TRUE(o.text.contains(QStringLiteral("磁盘空间不足")));
-    EXPECT_EQ(QFileInfo(seen).absolutePath(), QFileInfo(target).absolutePath()); // beside the target
     EXPECT_EQ(readAll(target), QByteArray("old"));
     EXPECT_EQ(entries(dir.path()), QStringList{"report.csv"});
 }

@@ -2,7 +2,7 @@
 // A scratch program folder for the window (Init.ini, SrDate/, optionally the
 // date-picker plugin), a fixed clock, and a recorder for the message seam.
 
-#include "widgets/Clock.h"
+#include "base/Clock.h"
 #include "widgets/MessageSeam.h"
 
 #include <QDateTime>
@@ -45,7 +45,7 @@ inline bool pluginBuilt()
     return QDir(QDir(builtProgramDir()).filePath(QStringLiteral("plugins"))).entryList(QDir::Files).size() > 0;
 }
 
-inline tarnby::ui::Clock fixedClock(const QDate& date, const QTime& time = QTime(8, 30, 5))
+inline tarnby::Clock fixedClock(const QDate& date, const QTime& time = QTime(8, 30, 5))
 {
     return [date, time] { return QDateTime(date, time); };
 }

@@ -2,6 +2,7 @@
 
 #include "report/ui/SummaryChart.h"
 #include "report/ui/SummaryModel.h"
+#include "report/pdf/ReportPdf.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 
@@ -14,10 +15,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QPromise>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <utility>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace tarnby::ui {
@@ -196,7 +199,6 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     layout->addWidget(splitter, 1);
     layout->addLayout(foot);
 
-    connect(this, &SummaryDialog::buildProgressed, this, &SummaryDialog::showProgress, Qt::QueuedConnection);
     setBusyLook(false);
 }
 
@@ -231,13 +233,9 @@ void SummaryDialog::start(const QString& programDir, const PunchTable& punches, 
     progress->show();
     setBusyLook(true);
 
-    const int generation = ++generation_;
-    auto cancel = std::make_shared<std::atomic<bool>>(false);
-    cancel_ = cancel;
     build_ = new QFutureWatcher<report::ReportBuild>(this);
+    connect(build_, &QFutureWatcherBase::progressValueChanged, progress, &QProgressBar::setValue);
     connect(build_, &QFutureWatcherBase::finished, this, [this, watcher = build_] {
-        if (watcher != build_)
-            return;
         const report::ReportBuild build = watcher->result();
         build_ = nullptr;
         watcher->deleteLater();
@@ -245,37 +243,29 @@ void SummaryDialog::start(const QString& programDir, const PunchTable& punches, 
     });
     // The copy shares the table's storage: a later read replaces the page's
     // table, never the one this build walks.
-    build_->setFuture(QtConcurrent::run([this, programDir, punches, pickerEntries, setting, cancel, generation] {
-        return report::buildReport(
-            programDir, punches, pickerEntries, setting,
-            [this, generation](const report::ReportProgress& p) { emit buildProgressed(generation, p.done, p.total); },
-            cancel.get());
-    }));
+    build_->setFuture(QtConcurrent::run(
+        [programDir, punches, pickerEntries, setting, total](QPromise<report::ReportBuild>& promise) {
+            promise.setProgressRange(0, std::max(total, 1));
+            promise.addResult(report::buildReport(
+                programDir, punches, pickerEntries, setting,
+                {.progress = [&promise](const report::ReportProgress& p) { promise.setProgressValue(p.done); },
+                 .cancelled = [&promise] { return promise.isCanceled(); }}));
+        }));
 }
 
 void SummaryDialog::cancelBuild()
 {
     if (!build_)
         return;
-    cancel_->store(true);
-    QFutureWatcher<report::ReportBuild>* watcher = build_;
-    build_ = nullptr;
-    watcher->disconnect(this);
+    QFutureWatcher<report::ReportBuild>* watcher = std::exchange(build_, nullptr);
+    watcher->disconnect();
+    watcher->cancel();
     // The build stops at the next employee, a matter of milliseconds.
     watcher->waitForFinished();
     delete watcher;
-    ++generation_;
     progress->hide();
     status->setText(QStringLiteral("汇总已取消"));
     setBusyLook(work_ != nullptr);
-}
-
-void SummaryDialog::showProgress(int generation, int done, int total)
-{
-    if (generation != generation_ || !build_)
-        return;
-    progress->setRange(0, std::max(total, 1));
-    progress->setValue(done);
 }
 
 void SummaryDialog::buildFinished(const report::ReportBuild& build)

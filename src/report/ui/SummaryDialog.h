@@ -4,8 +4,9 @@
 // the month-end report as .xlsx, .csv or .pdf or on paper.
 //
 // The report is built on a worker thread from a copy of the punch table, so the
-// window stays usable; closing the dialog cancels a build under way. Exports
-// and printing run on a worker too, from the report on show.
+// window stays usable; the build's future tells its progress and takes the
+// cancel when the dialog closes. Exports and printing run on a worker too,
+// from the report on show.
 
 #include "base/Outcome.h"
 #include "import/PunchTable.h"
@@ -14,7 +15,6 @@
 
 #include <QDialog>
 #include <QFutureWatcher>
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -80,9 +80,6 @@ signals:
     // An export or a print has ended; its message has been shown.
     void workEnded(const Outcome& outcome);
 
-    // From the worker thread: the build has analysed `done` of `total`.
-    void buildProgressed(int generation, int done, int total);
-
 protected:
     void done(int result) override;
     void closeEvent(QCloseEvent* event) override;
@@ -90,15 +87,12 @@ protected:
 private:
     void cancelBuild();
     void buildFinished(const report::ReportBuild& build);
-    void showProgress(int generation, int done, int total);
     void runWork(const QString& what, std::function<Outcome()> work);
     void setBusyLook(bool busy);
     void refreshChart();
     void showTotals();
 
     QFutureWatcher<report::ReportBuild>* build_ = nullptr;
-    std::shared_ptr<std::atomic<bool>> cancel_;
-    int generation_ = 0;
     QFutureWatcher<Outcome>* work_ = nullptr;
     QString exportFolder_;
 };

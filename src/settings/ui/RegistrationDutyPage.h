@@ -7,7 +7,7 @@
 #include "BoxRefusal.h"
 #include "settings/DutyRoster.h"
 #include "settings/RegistrationList.h"
-#include "widgets/Clock.h"
+#include "base/Clock.h"
 
 #include <QDate>
 #include <QString>

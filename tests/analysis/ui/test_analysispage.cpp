@@ -71,7 +71,7 @@ struct Recorder {
     QList<Message> messages;
 };
 
-tarnby::ui::Clock fixedClock(const QDate& date)
+tarnby::Clock fixedClock(const QDate& date)
 {
     return [date] { return QDateTime(date, QTime(9, 0)); };
 }

@@ -2,10 +2,10 @@
 // employee with the day rows in the window's colours, the statistics and the
 // registrations. The same painting serves a printer.
 
-#include "report/AtomicFile.h"
-#include "report/ReportWriters.h"
+#include "report/pdf/ReportPdf.h"
 
-#include <QFile>
+#include "report/ReportFile.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -362,31 +361,32 @@ bool paintReport(const Report& report, QPagedPaintDevice& device)
 
 Outcome writePdf(const Report& report, const QString& path)
 {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return Outcome::error(QStringLiteral("无法生成 PDF：程序没有图形环境。"));
-    return writeAtomically(path, [&report](const QString& temp) -> QString {
-        QFile file(temp);
-        errno = 0;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return failureReason(errno);
-        bool painted = false;
-        {
-            QPdfWriter writer(&file);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-            writer.setResolution(600);
-            writer.setTitle(report.title());
-            writer.setCreator(QStringLiteral("Tarnby %1").arg(report.version));
-            errno = 0;
-            painted = paintReport(report, writer);
-        }
-        const int error = errno;
-        if (!file.flush() || file.error() != QFileDevice::NoError || !painted)
-            return failureReason(error);
-        file.close();
-        if (file.error() != QFileDevice::NoError)
-            return failureReason(errno);
-        return {};
+    return saveReportFile(path, [&report](QIODevice& out) -> QString {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            return QStringLiteral("程序没有图形环境，无法生成 PDF");
+        QPdfWriter writer(&out);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setResolution(600);
+        writer.setTitle(report.title());
+        writer.setCreator(QStringLiteral("Tarnby %1").arg(report.version));
+        return paintReport(report, writer) ? QString() : failureReason(0);
     });
+}
+
+Outcome writeReport(const Report& report, const QString& path)
+{
+    const std::optional<ReportFormat> format = formatOfPath(path);
+    if (!format)
+        return Outcome::error(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
+    switch (*format) {
+    case ReportFormat::Xlsx:
+        return writeXlsx(report, path);
+    case ReportFormat::Csv:
+        return writeCsv(report, path);
+    case ReportFormat::Pdf:
+        return writePdf(report, path);
+    }
+    return Outcome::error(QStringLiteral("未知的报表格式。"));
 }
 
 } // namespace tarnby::report

@@ -1,0 +1,24 @@
+#pragma once
+// The one place that asks the operating system directly, for what Qt has no
+// portable question: everything else in the program goes through Qt's own
+// calls. A new system call belongs here, behind a question a caller can ask on
+// every platform.
+
+#include <QString>
+#include <functional>
+
+namespace tarnby::platform {
+
+// True when another program holds the file under a lock of the system's own:
+// a whole-file lock or a lock on a range, as office programs take on the
+// document they have open. On a system whose programs lock files by opening
+// them exclusively (Windows), replacing such a file fails by itself and this
+// answers false.
+bool isLockedByAnotherProgram(const QString& path);
+
+// Runs `call` with the process's standard error sent nowhere, for a library
+// that prints its failures there besides returning them. It is the whole
+// process's stream: only for a program that runs one thread at that time.
+void withoutStandardError(const std::function<void()>& call);
+
+} // namespace tarnby::platform

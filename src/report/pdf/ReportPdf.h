@@ -1,0 +1,24 @@
+#pragma once
+// The month-end report painted with Qt's GUI module: the .pdf file and the
+// printed pages. It lives above the core, which knows no painting, and is the
+// one writer that knows every format.
+
+#include "report/ReportWriters.h"
+
+class QPagedPaintDevice;
+
+namespace tarnby::report {
+
+// Needs a QGuiApplication (fonts); any platform, "offscreen" included.
+Outcome writePdf(const Report& report, const QString& path);
+
+// Paints the report's pages on a device that is already set up (a PDF writer or
+// a printer): the summary first, then a page per employee. Returns false when
+// painting could not begin on the device.
+bool paintReport(const Report& report, QPagedPaintDevice& device);
+
+// Writes the report in the format its name asks for; an unknown extension is
+// refused with a message.
+Outcome writeReport(const Report& report, const QString& path);
+
+} // namespace tarnby::report
