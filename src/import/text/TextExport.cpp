@@ -1,5 +1,7 @@
 #include "TextExport.h"
 
+#include "import/SerialDate.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -56,7 +58,7 @@ bool isPlainDecimal(QStringView s)
 // in the 1900 date system: the import would read the text to this very value,
 // and a clock's log holds nothing else, so a hundred thousand texts need not
 // be kept. Years from 1901 on, where that system counts plainly.
-bool canonicalDateTime(QStringView s, double* serial)
+bool canonicalDateTime(QStringView s, double* days)
 {
     if (s.size() != 19 || s[4] != u'-' || s[7] != u'-' || s[10] != u' ' || s[13] != u':' || s[16] != u':')
         return false;
@@ -73,20 +75,12 @@ bool canonicalDateTime(QStringView s, double* serial)
     if (!number(0, 4, &year) || !number(5, 2, &month) || !number(8, 2, &day) || !number(11, 2, &hour)
         || !number(14, 2, &minute) || !number(17, 2, &second))
         return false;
-    if (year < 1901 || month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 59)
+    if (year < 1901 || hour > 23 || minute > 59 || second > 59)
         return false;
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (day > (month == 2 && leap ? 29 : kDays[month - 1]))
+    const auto date = serial::civilDay(year, month, day);
+    if (!date)
         return false;
-    // days from 1899-12-30 (H. Hinnant's days from civil, shifted)
-    const int y = year - (month <= 2);
-    const int era = y / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const long long fromEpoch = (long long)era * 146097 + doe - 719468;
-    *serial = double(fromEpoch + 25569) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    *days = serial::serialOf(*date, hour * 3600 + minute * 60 + second);
     return true;
 }
 

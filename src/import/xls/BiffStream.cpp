@@ -5,6 +5,7 @@
 
 #include "CodePage.h"
 #include "NumberFormat.h"
+#include "import/SerialDate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,7 +44,6 @@ constexpr std::uint16_t Formula = 0x0006;
 constexpr std::uint16_t String = 0x0207;
 } // namespace rec
 
-constexpr double kDays1904To1900 = 1462; // 1904-01-01 is day 1462 of the 1900 system
 constexpr std::size_t kSmallestCellRecord = 10; // header, row, column, XF
 
 inline std::uint16_t u16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
@@ -616,7 +616,7 @@ private:
         if (std::size_t(xf) < xfIsDate_.size() && xfIsDate_[std::size_t(xf)]) {
             cell.kind = Cell::Kind::DateTime;
             if (date1904_)
-                cell.number += kDays1904To1900;
+                cell.number = serial::from1904(cell.number);
         } else {
             cell.kind = Cell::Kind::Number;
         }

@@ -1,6 +1,7 @@
 #include "SheetReader.h"
 
 #include "SheetText.h"
+#include "import/SerialDate.h"
 
 #include <charconv>
 #include <algorithm>
@@ -9,7 +10,6 @@ namespace tarnby::xlsx {
 
 namespace {
 
-constexpr double kDays1904To1900 = 1462; // 1904-01-01 is day 1462 of the 1900 system
 
 bool parseDouble(const std::string& text, double* value)
 {
@@ -209,7 +209,7 @@ void SheetReader::endCell()
         const bool date = style_ < int(context_.dateStyles.size()) && context_.dateStyles[std::size_t(style_)];
         cell.kind = date ? xls::Cell::Kind::DateTime : xls::Cell::Kind::Number;
         if (date && context_.date1904)
-            cell.number += kDays1904To1900;
+            cell.number = serial::from1904(cell.number);
         break;
     }
     case Type::Shared: {
