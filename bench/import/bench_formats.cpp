@@ -8,8 +8,8 @@
 // Without folders the exports are generated once under the build folder. Each
 // of the three measurements runs in a fresh process of its own.
 
+#include "import/CellName.h"
 #include "import/FolderImport.h"
-#include "import/xlsx/SheetText.h"
 #include "import/xlsx/Xlsx.h"
 #include "BenchHome.h"
 
@@ -151,9 +151,9 @@ bool cellRef(QStringView ref, int* row, int* column)
 // The cells kept, or -1 when the XML is refused.
 int qtSheetCells(const QByteArray& xml, const tarnby::xlsx::SheetContext& context, const tarnby::CellRequest& request)
 {
-    using tarnby::xls::Cell;
+    using tarnby::Cell;
     QXmlStreamReader r(xml);
-    tarnby::xls::Sheet sheet;
+    tarnby::Sheet sheet;
     int row = -1, column = -1, kept = 0;
     bool inData = false;
     while (!r.atEnd()) {
@@ -232,7 +232,7 @@ int qtSheetCells(const QByteArray& xml, const tarnby::xlsx::SheetContext& contex
 struct ExpatSheet {
     const tarnby::xlsx::SheetContext* context;
     const tarnby::CellRequest* request;
-    tarnby::xls::Sheet sheet;
+    tarnby::Sheet sheet;
     int row = -1, column = -1, kept = 0, style = 0;
     bool inData = false, wanted = false, capture = false, hasValue = false, failed = false;
     std::string type, value;
@@ -271,7 +271,7 @@ struct ExpatSheet {
             for (const char** p = a; *p; p += 2) {
                 const std::string_view key(p[0]);
                 if (key == "r") {
-                    const auto ref = tarnby::xlsx::parseCellRef(p[1]);
+                    const auto ref = tarnby::parseCellReference(p[1]);
                     if (!ref)
                         return x->fail();
                     cellRow = ref->row;
@@ -305,7 +305,7 @@ struct ExpatSheet {
             x->wanted = false;
             if (!x->hasValue)
                 return;
-            using tarnby::xls::Cell;
+            using tarnby::Cell;
             Cell cell;
             if (x->type.empty() || x->type == "n") {
                 const char* end = x->value.data() + x->value.size();
@@ -386,9 +386,9 @@ void compareParsers(const QString& folder)
         for (std::size_t i = 0; i < sheets.size(); ++i) {
             const auto result = tarnby::xlsx::readSheetXml(sheets[i].constData(), std::size_t(sheets[i].size()),
                                                            contexts[i], request);
-            for (int r = 0; r < result.sheet.rowCount(); ++r)
-                oursCells += (result.sheet.cell(r, 0).kind != tarnby::xls::Cell::Kind::Empty)
-                             + (result.sheet.cell(r, 1).kind != tarnby::xls::Cell::Kind::Empty);
+            for (int r = 0; r < result.sheet().rowCount(); ++r)
+                oursCells += (result.sheet().cell(r, 0).kind != tarnby::Cell::Kind::Empty)
+                             + (result.sheet().cell(r, 1).kind != tarnby::Cell::Kind::Empty);
         }
     });
     const double expat = medianOf5([&] {

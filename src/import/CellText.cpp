@@ -202,9 +202,9 @@ std::optional<QString> parseDateTimeText(QStringView text)
     return formatted(t);
 }
 
-std::optional<DateTime> timeCellDateTime(const xls::Cell& cell)
+std::optional<DateTime> timeCellDateTime(const Cell& cell)
 {
-    using Kind = xls::Cell::Kind;
+    using Kind = Cell::Kind;
     if (cell.kind == Kind::Number || cell.kind == Kind::DateTime)
         return serialDateTime(cell.number);
     if (cell.kind == Kind::Text)
@@ -236,9 +236,9 @@ QString timeText(const DateTime& at)
     return text;
 }
 
-std::optional<QString> numberCellText(const xls::Cell& cell)
+std::optional<QString> numberCellText(const Cell& cell)
 {
-    using Kind = xls::Cell::Kind;
+    using Kind = Cell::Kind;
     switch (cell.kind) {
     case Kind::Empty:
         return QString();
@@ -258,13 +258,13 @@ std::optional<QString> numberCellText(const xls::Cell& cell)
     return std::nullopt;
 }
 
-std::optional<QString> timeCellText(const xls::Cell& cell, bool* isDateTime)
+std::optional<QString> timeCellText(const Cell& cell, bool* isDateTime)
 {
     const auto t = timeCellDateTime(cell);
     *isDateTime = t.has_value();
     if (t)
         return formatted(t);
-    if (cell.kind == xls::Cell::Kind::Text)
+    if (cell.kind == Cell::Kind::Text)
         return cell.text;
     return numberCellText(cell);
 }

@@ -9,9 +9,9 @@ namespace tarnby::text {
 
 namespace {
 
-xls::ReadResult failure(xls::ReadError error, const QString& why)
+ReadResult failure(ReadError error, const QString& why)
 {
-    xls::ReadResult result;
+    ReadResult result;
     result.error = error;
     result.detail = why;
     return result;
@@ -217,69 +217,86 @@ QString FieldSplitter::value(QStringView field)
     return out.trimmed();
 }
 
-xls::ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request)
+ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request)
 {
+    if (!request.findsSheetsIn(1))
+        return failure(ReadError::Damaged, QStringLiteral("a text export holds one sheet"));
     QString why;
     const auto text = decode(bytes, &why);
     if (!text)
-        return failure(xls::ReadError::Damaged, why);
+        return failure(ReadError::Damaged, why);
 
-    xls::ReadResult result;
+    Sheet sheet;
     FieldSplitter splitter(*text, delimiterOf(*text, flavour));
     std::vector<QStringView> fields;
-    const int lastRow = std::max(request.numberColumn >= 0 ? request.numberRow : -1,
-                                 request.timeColumn >= 0 ? request.timeRow : -1)
-                        + request.maxRows;
+    const int lastRow = request.everyCell ? request.maxRows
+                                          : std::max(request.numberColumn >= 0 ? request.numberRow : -1,
+                                                     request.timeColumn >= 0 ? request.timeRow : -1)
+                                                + request.maxRows;
     // room for every line at once: growing two columns of a hundred thousand
     // cells step by step costs more than reading them
-    result.sheet.reserveRows(int(std::min<qsizetype>(text->count(u'\n') + 1, lastRow)));
+    sheet.reserveRows(int(std::min<qsizetype>(text->count(u'\n') + 1, lastRow)));
     // an export repeats each number row after row: one text serves them all
     QString lastField, lastValue;
+    auto textField = [&](int row, int column, QStringView field) {
+        if (field != lastField) {
+            lastField = field.toString();
+            lastValue = FieldSplitter::value(field);
+        }
+        if (lastValue.isEmpty())
+            return;
+        Cell cell;
+        cell.kind = Cell::Kind::Text;
+        cell.text = lastValue;
+        sheet.set(row, column, std::move(cell));
+    };
+    auto timeField = [&](int row, int column, QStringView field) {
+        Cell cell;
+        if (canonicalDateTime(field, &cell.number)) {
+            cell.kind = Cell::Kind::DateTime;
+        } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
+            cell.kind = Cell::Kind::Number;
+            cell.number = cell.text.toDouble();
+            cell.text.clear();
+        } else if (!cell.text.isEmpty()) {
+            cell.kind = Cell::Kind::Text;
+        }
+        if (cell.kind != Cell::Kind::Empty)
+            sheet.set(row, column, std::move(cell));
+    };
     for (int row = 0; row < lastRow && splitter.next(&fields); ++row) {
-        if (request.wants(row, request.numberColumn) && std::size_t(request.numberColumn) < fields.size()) {
-            xls::Cell cell;
-            const QStringView field = fields[std::size_t(request.numberColumn)];
-            if (field != lastField) {
-                lastField = field.toString();
-                lastValue = FieldSplitter::value(field);
+        if (request.everyCell) {
+            const int columns = int(std::min<std::size_t>(fields.size(), kMaxColumns));
+            for (int column = 0; column < columns; ++column) {
+                if (column == request.timeColumn)
+                    timeField(row, column, fields[std::size_t(column)]);
+                else
+                    textField(row, column, fields[std::size_t(column)]);
             }
-            cell.text = lastValue;
-            if (!cell.text.isEmpty()) {
-                cell.kind = xls::Cell::Kind::Text;
-                result.sheet.set(row, request.numberColumn, std::move(cell));
-            }
+            continue;
         }
-        if (request.wants(row, request.timeColumn) && std::size_t(request.timeColumn) < fields.size()) {
-            xls::Cell cell;
-            const QStringView field = fields[std::size_t(request.timeColumn)];
-            if (canonicalDateTime(field, &cell.number)) {
-                cell.kind = xls::Cell::Kind::DateTime;
-            } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
-                cell.kind = xls::Cell::Kind::Number;
-                cell.number = cell.text.toDouble();
-                cell.text.clear();
-            } else if (!cell.text.isEmpty()) {
-                cell.kind = xls::Cell::Kind::Text;
-            }
-            if (cell.kind != xls::Cell::Kind::Empty)
-                result.sheet.set(row, request.timeColumn, std::move(cell));
-        }
+        if (request.wants(row, request.numberColumn) && std::size_t(request.numberColumn) < fields.size())
+            textField(row, request.numberColumn, fields[std::size_t(request.numberColumn)]);
+        if (request.wants(row, request.timeColumn) && std::size_t(request.timeColumn) < fields.size())
+            timeField(row, request.timeColumn, fields[std::size_t(request.timeColumn)]);
     }
     if (splitter.failed())
-        return failure(xls::ReadError::Damaged, QStringLiteral("a quote is never closed"));
+        return failure(ReadError::Damaged, QStringLiteral("a quote is never closed"));
+    ReadResult result;
+    result.sheets.push_back(std::move(sheet));
     return result;
 }
 
-xls::ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request)
+ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(xls::ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading"));
+        return failure(ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading"));
     if (file.size() > kMaxTextFileSize)
-        return failure(xls::ReadError::Unsupported, QStringLiteral("the file is larger than any export"));
+        return failure(ReadError::Unsupported, QStringLiteral("the file is larger than any export"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure(xls::ReadError::CannotOpen, QStringLiteral("the file cannot be read to its end"));
+        return failure(ReadError::CannotOpen, QStringLiteral("the file cannot be read to its end"));
     return readTextBytes(bytes, flavour, request);
 }
 

@@ -94,7 +94,7 @@ int workbookStreamIndex(GsfInfile* root)
 
 } // namespace
 
-ReadResult readFirstSheetFromBytes(const char* data, std::size_t size)
+ReadResult readWorkbookBytes(const char* data, std::size_t size, const CellRequest& request)
 {
     initialiseGsf();
     if (!data || size == 0)
@@ -130,10 +130,10 @@ ReadResult readFirstSheetFromBytes(const char* data, std::size_t size)
             return failure(ReadError::Damaged, "the workbook stream cannot be read to its end");
         done += step;
     }
-    return readWorkbookStream(bytes.constData(), std::size_t(bytes.size()));
+    return readWorkbookStream(bytes.constData(), std::size_t(bytes.size()), request);
 }
 
-ReadResult readFirstSheet(const QString& path)
+ReadResult readWorkbook(const QString& path, const CellRequest& request)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -147,7 +147,7 @@ ReadResult readFirstSheet(const QString& path)
     const QByteArray all = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return failure(ReadError::CannotOpen, "the file cannot be read to its end");
-    return readFirstSheetFromBytes(all.constData(), std::size_t(all.size()));
+    return readWorkbookBytes(all.constData(), std::size_t(all.size()), request);
 }
 
 } // namespace tarnby::xls

@@ -67,42 +67,6 @@ QString unescapeText(QString text)
     return out;
 }
 
-std::optional<CellRef> parseCellRef(std::string_view ref)
-{
-    std::size_t i = 0;
-    int column = 0;
-    while (i < ref.size() && i < 4) {
-        char c = ref[i];
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        if (c < 'A' || c > 'Z')
-            break;
-        column = column * 26 + (c - 'A' + 1);
-        ++i;
-    }
-    if (i == 0 || column > kMaxColumns)
-        return std::nullopt;
-    const auto row = parseRowNumber(ref.substr(i));
-    if (!row)
-        return std::nullopt;
-    return CellRef{*row, column - 1};
-}
-
-std::optional<int> parseRowNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > 7)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value < 1 || value > kMaxRows)
-        return std::nullopt;
-    return value - 1;
-}
-
 std::optional<double> parseIsoDate(std::string_view s)
 {
     std::optional<std::chrono::sys_days> date;

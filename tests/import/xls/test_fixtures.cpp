@@ -19,10 +19,10 @@
 // readable failure messages for text cells
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
-using Kind = tarnby::xls::Cell::Kind;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
+using Kind = tarnby::Cell::Kind;
 
 namespace {
 
@@ -81,17 +81,17 @@ TEST_P(TimeClock, readsTheValuesBehindTheExpectedPunchTable)
     for (const QJsonValue& name : about.value(QStringLiteral("read_order")).toArray()) {
         if (stopped)
             break;
-        const ReadResult result = tarnby::xls::readFirstSheet(dir.filePath(QStringLiteral("data/") + name.toString()));
+        const ReadResult result = tarnby::xls::readWorkbook(dir.filePath(QStringLiteral("data/") + name.toString()));
         if (name.toString() == errorBook && QString::fromLatin1(GetParam()) == QStringLiteral("encrypted")) {
             EXPECT_EQ(result.error, ReadError::Encrypted) << name.toString().toStdString();
             break;
         }
         ASSERT_TRUE(result.ok()) << name.toString().toStdString() << ": " << result.detail.toStdString();
         for (int k = 0;; ++k) {
-            const Cell& number = result.sheet.cell(numberRow + k, numberColumn);
+            const Cell& number = result.sheet().cell(numberRow + k, numberColumn);
             if (number.kind == Kind::Empty)
                 break;
-            const Cell& time = result.sheet.cell(timeRow + k, timeColumn);
+            const Cell& time = result.sheet().cell(timeRow + k, timeColumn);
             if (time.kind == Kind::Empty) {
                 stopped = true; // the import's read error: a number without a time
                 break;
@@ -132,9 +132,9 @@ TEST(Fixtures, valueNotFormatKeepsTheTimeBehindADateOnlyFormat)
     const QString path = fixtures("timeclock/value-not-format/data/c.xls");
     if (!QFile::exists(path))
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok());
-    const Cell& cell = result.sheet.cell(1, 1);
+    const Cell& cell = result.sheet().cell(1, 1);
     ASSERT_EQ(cell.kind, Kind::DateTime);
     EXPECT_NE(cell.number, std::floor(cell.number)) << "the time of day is kept";
 }
@@ -144,11 +144,11 @@ TEST(Fixtures, biff5WorkbookDecodesGbkText)
     const QString path = fixtures("timeclock/fullwidth-comma-a2b3/data/k1.xls");
     if (!QFile::exists(path))
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     bool fullWidthComma = false;
-    for (int row = 0; row < result.sheet.rowCount(); ++row)
-        fullWidthComma = fullWidthComma || result.sheet.cell(row, 1).text.contains(QChar(0xFF0C));
+    for (int row = 0; row < result.sheet().rowCount(); ++row)
+        fullWidthComma = fullWidthComma || result.sheet().cell(row, 1).text.contains(QChar(0xFF0C));
     EXPECT_TRUE(fullWidthComma);
 }
 
@@ -165,7 +165,7 @@ TEST(Fixtures, everyWorkbookFromTheWildIsReadOrCleanlyRefused)
         if (path.endsWith(QStringLiteral("README.md")))
             continue;
         ++files;
-        const ReadResult result = tarnby::xls::readFirstSheet(path);
+        const ReadResult result = tarnby::xls::readWorkbook(path);
         if (path.contains(QStringLiteral("/encrypted/"))) {
             EXPECT_EQ(result.error, ReadError::Encrypted) << path.toStdString();
             ++encrypted;
@@ -173,14 +173,14 @@ TEST(Fixtures, everyWorkbookFromTheWildIsReadOrCleanlyRefused)
         }
         if (!result.ok()) {
             EXPECT_FALSE(result.detail.isEmpty()) << path.toStdString();
-            EXPECT_EQ(result.sheet.rowCount(), 0) << path.toStdString();
+            EXPECT_EQ(result.sheet().rowCount(), 0) << path.toStdString();
             continue;
         }
         ++read;
         qsizetype characters = 0;
-        for (int column = 0; column < result.sheet.columnCount(); ++column)
-            for (int row = 0; row < result.sheet.rowCount(); ++row)
-                characters += result.sheet.cell(row, column).text.size();
+        for (int column = 0; column < result.sheet().columnCount(); ++column)
+            for (int row = 0; row < result.sheet().rowCount(); ++row)
+                characters += result.sheet().cell(row, column).text.size();
         EXPECT_GE(characters, 0);
     }
     EXPECT_GT(files, 50);
@@ -211,11 +211,11 @@ TEST_P(Wild, knownCells)
     const QString path = wildFile(c.file);
     if (path.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.cell(c.row, c.column).kind, c.kind);
+    EXPECT_EQ(result.sheet().cell(c.row, c.column).kind, c.kind);
     if (c.kind == Kind::Text) {
-        EXPECT_EQ(result.sheet.cell(c.row, c.column).text, c.text);
+        EXPECT_EQ(result.sheet().cell(c.row, c.column).text, c.text);
     }
 }
 
@@ -243,13 +243,13 @@ TEST(Fixtures, the1904WorkbookGivesTheSameDatesAsThe1900One)
     const QString path1904 = wildFile("dates-1904.xls");
     if (path1900.isEmpty() || path1904.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult a = tarnby::xls::readFirstSheet(path1900);
-    const ReadResult b = tarnby::xls::readFirstSheet(path1904);
+    const ReadResult a = tarnby::xls::readWorkbook(path1900);
+    const ReadResult b = tarnby::xls::readWorkbook(path1904);
     ASSERT_TRUE(a.ok() && b.ok());
-    ASSERT_EQ(a.sheet.columnCount(), b.sheet.columnCount());
-    for (int column = 0; column < a.sheet.columnCount(); ++column) {
-        EXPECT_EQ(b.sheet.cell(0, column).kind, Kind::DateTime);
-        EXPECT_DOUBLE_EQ(a.sheet.cell(0, column).number, b.sheet.cell(0, column).number) << column;
+    ASSERT_EQ(a.sheet().columnCount(), b.sheet().columnCount());
+    for (int column = 0; column < a.sheet().columnCount(); ++column) {
+        EXPECT_EQ(b.sheet().cell(0, column).kind, Kind::DateTime);
+        EXPECT_DOUBLE_EQ(a.sheet().cell(0, column).number, b.sheet().cell(0, column).number) << column;
     }
 }
 
@@ -260,7 +260,7 @@ TEST(Fixtures, libgsfComplaintsStayOffTheTerminal)
     if (path.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
     testing::internal::CaptureStderr();
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string());
     EXPECT_FALSE(result.ok());
 }
@@ -270,9 +270,9 @@ TEST(Fixtures, theLargestBiff8SheetReadsToItsLastRow)
     const QString path = wildFile("65536-rows-xls.xls");
     if (path.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.sheet.rowCount(), 65536);
+    EXPECT_EQ(result.sheet().rowCount(), 65536);
 }
 
 } // namespace

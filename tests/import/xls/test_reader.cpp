@@ -15,11 +15,11 @@
 // readable failure messages for text cells
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
 using tarnby::xls::test::TestWorkbook;
-using Kind = tarnby::xls::Cell::Kind;
+using Kind = tarnby::Cell::Kind;
 using NumberAs = TestWorkbook::NumberAs;
 using TextAs = TestWorkbook::TextAs;
 
@@ -40,7 +40,7 @@ ReadResult readSaved(const TestWorkbook& book)
         ADD_FAILURE() << error.toStdString();
         return {};
     }
-    return tarnby::xls::readFirstSheet(path);
+    return tarnby::xls::readWorkbook(path);
 }
 
 const double kMorning = TestWorkbook::serial(2013, 2, 18, 7, 56, 40); // 41323.33101...
@@ -63,14 +63,14 @@ TEST_P(CellKinds, readsTheValueOfEachRecordKind)
     c.build(book);
     const ReadResult result = readStream(book);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    const Cell& cell = result.sheet.cell(2, 1);
+    const Cell& cell = result.sheet().cell(2, 1);
     EXPECT_EQ(cell.kind, c.kind);
     if (c.kind == Kind::Text) {
         EXPECT_EQ(cell.text, c.text);
     } else {
         EXPECT_DOUBLE_EQ(cell.number, c.number);
     }
-    EXPECT_EQ(result.sheet.cell(0, 0).text, QStringLiteral("before"));
+    EXPECT_EQ(result.sheet().cell(0, 0).text, QStringLiteral("before"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -125,9 +125,9 @@ TEST_P(DateFormats, aNumberIsADateTimeExactlyWhenItsFormatShowsOne)
             book.number(1, 1, kMorning, c.format, NumberAs::Number);
         const ReadResult result = readStream(book);
         ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-        EXPECT_EQ(result.sheet.cell(1, 1).kind, c.kind) << (biff == TestWorkbook::Biff::Biff8 ? "BIFF8" : "BIFF5");
+        EXPECT_EQ(result.sheet().cell(1, 1).kind, c.kind) << (biff == TestWorkbook::Biff::Biff8 ? "BIFF8" : "BIFF5");
         // the value, never the display: a date-only format keeps the time of day
-        EXPECT_DOUBLE_EQ(result.sheet.cell(1, 1).number, kMorning);
+        EXPECT_DOUBLE_EQ(result.sheet().cell(1, 1).number, kMorning);
     }
 }
 
@@ -169,9 +169,9 @@ TEST(Reader, the1904DateSystemIsShiftedToThe1900System)
         .number(0, 2, 5, QStringLiteral("0"));
     const ReadResult result = readStream(book);
     ASSERT_TRUE(result.ok());
-    EXPECT_DOUBLE_EQ(result.sheet.cell(0, 0).number, 1462); // 1904-01-01
-    EXPECT_DOUBLE_EQ(result.sheet.cell(0, 1).number, 39861.5 + 1462);
-    EXPECT_DOUBLE_EQ(result.sheet.cell(0, 2).number, 5) << "plain numbers are not dates";
+    EXPECT_DOUBLE_EQ(result.sheet().cell(0, 0).number, 1462); // 1904-01-01
+    EXPECT_DOUBLE_EQ(result.sheet().cell(0, 1).number, 39861.5 + 1462);
+    EXPECT_DOUBLE_EQ(result.sheet().cell(0, 2).number, 5) << "plain numbers are not dates";
 }
 
 struct CodePageCase {
@@ -195,8 +195,8 @@ TEST_P(Biff5Text, decodesBytesByTheWorkbookCodePage)
     const ReadResult result = readSaved(book);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(result.sheet.cell(1, column).text, c.text) << column;
-    EXPECT_EQ(result.sheet.cell(1, 3).kind, Kind::DateTime);
+        EXPECT_EQ(result.sheet().cell(1, column).text, c.text) << column;
+    EXPECT_EQ(result.sheet().cell(1, 3).kind, Kind::DateTime);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -214,7 +214,7 @@ TEST(Reader, gbkFormatTextIsDecodedBeforeItIsClassified)
     book.setCodePage(936).number(0, 0, 12, QStringLiteral("0乨"), NumberAs::Number);
     const ReadResult result = readStream(book);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.sheet.cell(0, 0).kind, Kind::Number);
+    EXPECT_EQ(result.sheet().cell(0, 0).kind, Kind::Number);
 }
 
 struct SstCase {
@@ -241,8 +241,8 @@ TEST_P(SharedStrings, readBackAcrossContinueRecords)
     const ReadResult result = tarnby::xls::readWorkbookStream(stream.constData(), std::size_t(stream.size()));
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     for (std::size_t i = 0; i < c.texts.size(); ++i) {
-        EXPECT_EQ(result.sheet.cell(int(i), 0).text, c.texts[i]) << i;
-        EXPECT_EQ(result.sheet.cell(int(i), 1).text, c.texts[i]) << i;
+        EXPECT_EQ(result.sheet().cell(int(i), 0).text, c.texts[i]) << i;
+        EXPECT_EQ(result.sheet().cell(int(i), 1).text, c.texts[i]) << i;
     }
 }
 
@@ -300,7 +300,7 @@ TEST(Reader, aStringSplitBetweenWidthsChangesWidthAtTheContinue)
         EXPECT_EQ(continueFlags(stream), split.flags);
         const ReadResult result = tarnby::xls::readWorkbookStream(stream.constData(), std::size_t(stream.size()));
         ASSERT_TRUE(result.ok());
-        EXPECT_EQ(result.sheet.cell(0, 0).text, split.text);
+        EXPECT_EQ(result.sheet().cell(0, 0).text, split.text);
     }
 }
 
@@ -314,7 +314,7 @@ TEST(Reader, readsTheFirstSheetBySheetOrderWhateverIsActiveOrWrittenFirst)
     book.setActiveSheet(2).setStreamOrder({2, chart, 0});
     ReadResult result = readStream(book);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.cell(0, 0).text, QStringLiteral("first"));
+    EXPECT_EQ(result.sheet().cell(0, 0).text, QStringLiteral("first"));
 }
 
 TEST(Reader, skipsChartSheetsBeforeTheFirstWorksheet)
@@ -324,8 +324,55 @@ TEST(Reader, skipsChartSheetsBeforeTheFirstWorksheet)
     ASSERT_EQ(book.addChartSheet(QStringLiteral("Chart1"), 0), 0);
     const ReadResult result = readStream(book);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.cell(0, 0).text, QStringLiteral("data"));
+    EXPECT_EQ(result.sheet().cell(0, 0).text, QStringLiteral("data"));
 }
+
+struct RequestCase {
+    const char* name;
+    tarnby::CellRequest request;
+    ReadError error;
+    int sheets;
+    double a1, c1; // of the first sheet read; 0 for an empty cell
+};
+
+class Requests : public testing::TestWithParam<RequestCase> {};
+
+TEST_P(Requests, giveTheWorksheetsAndCellsAskedFor)
+{
+    // two worksheets with a chart sheet between them
+    TestWorkbook book;
+    book.number(0, 0, 1).number(0, 1, 2).number(0, 2, 3);
+    book.addChartSheet(QStringLiteral("Chart"));
+    book.addSheet(QStringLiteral("Second"));
+    book.number(0, 0, 10).number(0, 2, 30);
+    const RequestCase& c = GetParam();
+    const QByteArray stream = book.stream();
+    const ReadResult result = tarnby::xls::readWorkbookStream(stream.constData(), std::size_t(stream.size()), c.request);
+    EXPECT_EQ(result.error, c.error) << result.detail.toStdString();
+    EXPECT_EQ(int(result.sheets.size()), c.sheets);
+    EXPECT_EQ(result.sheet().cell(0, 0).number, c.a1);
+    EXPECT_EQ(result.sheet().cell(0, 2).number, c.c1);
+}
+
+tarnby::CellRequest columnsAAndB()
+{
+    tarnby::CellRequest request;
+    request.numberColumn = 0;
+    request.timeColumn = 1;
+    return request;
+}
+
+using tarnby::CellRequest;
+
+INSTANTIATE_TEST_SUITE_P(
+    Reader, Requests,
+    testing::Values(
+        RequestCase{"configuredColumnsOfTheFirstSheet", columnsAAndB(), ReadError::None, 1, 1, 0},
+        RequestCase{"everyCellOfTheSecondWorksheet", CellRequest::wholeSheet(1), ReadError::None, 1, 10, 30},
+        RequestCase{"everyWorksheetButNoChart", CellRequest::wholeSheet(CellRequest::kEverySheet), ReadError::None,
+                    2, 1, 3},
+        RequestCase{"aSheetPastTheLastIsDamaged", CellRequest::wholeSheet(2), ReadError::Damaged, 0, 0, 0}),
+    [](const testing::TestParamInfo<RequestCase>& p) { return std::string(p.param.name); });
 
 TEST(Reader, aWorkbookWithoutWorksheetIsDamaged)
 {
@@ -364,7 +411,7 @@ TEST(Reader, everyCutOfTheStreamIsDamagedNeverACrash)
             const QByteArray part = whole.left(cut);
             const ReadResult result = tarnby::xls::readWorkbookStream(part.constData(), std::size_t(cut));
             EXPECT_EQ(result.error, ReadError::Damaged) << "cut at " << cut;
-            EXPECT_EQ(result.sheet.rowCount(), 0) << "nothing half read at cut " << cut;
+            EXPECT_EQ(result.sheet().rowCount(), 0) << "nothing half read at cut " << cut;
         }
     }
 }
@@ -412,7 +459,7 @@ TEST_P(Refusals, areReportedByKind)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(c.fileBytes());
     file.close();
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     EXPECT_EQ(result.error, c.error) << result.detail.toStdString();
     EXPECT_FALSE(result.detail.isEmpty());
 }
@@ -469,7 +516,7 @@ TEST(Reader, anUnreadableWorkbookStreamIsDamagedAndLibgsfStaysQuiet)
         const QByteArray file = withBrokenStreamStart(rows);
         ASSERT_FALSE(file.isEmpty());
         testing::internal::CaptureStderr();
-        const ReadResult result = tarnby::xls::readFirstSheetFromBytes(file.constData(), std::size_t(file.size()));
+        const ReadResult result = tarnby::xls::readWorkbookBytes(file.constData(), std::size_t(file.size()));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string()) << rows;
         EXPECT_EQ(result.error, ReadError::Damaged) << rows << ": " << result.detail.toStdString();
     }
@@ -478,18 +525,18 @@ TEST(Reader, anUnreadableWorkbookStreamIsDamagedAndLibgsfStaysQuiet)
 TEST(Reader, aMissingFileCannotBeOpened)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(tarnby::xls::readFirstSheet(dir.filePath(QStringLiteral("none.xls"))).error, ReadError::CannotOpen);
-    EXPECT_EQ(tarnby::xls::readFirstSheet(dir.path()).error, ReadError::CannotOpen);
+    EXPECT_EQ(tarnby::xls::readWorkbook(dir.filePath(QStringLiteral("none.xls"))).error, ReadError::CannotOpen);
+    EXPECT_EQ(tarnby::xls::readWorkbook(dir.path()).error, ReadError::CannotOpen);
 }
 
 TEST(Reader, findsTheStreamNameInAnyCaseAndBiff5Book)
 {
     TestWorkbook book8;
     book8.text(0, 0, QStringLiteral("upper")).setStreamName(QStringLiteral("WORKBOOK"));
-    EXPECT_EQ(readSaved(book8).sheet.cell(0, 0).text, QStringLiteral("upper"));
+    EXPECT_EQ(readSaved(book8).sheet().cell(0, 0).text, QStringLiteral("upper"));
     TestWorkbook book5(TestWorkbook::Biff::Biff5);
     book5.setCodePage(936).text(0, 0, QStringLiteral("五"));
-    EXPECT_EQ(readSaved(book5).sheet.cell(0, 0).text, QStringLiteral("五"));
+    EXPECT_EQ(readSaved(book5).sheet().cell(0, 0).text, QStringLiteral("五"));
 }
 
 TEST(Reader, neverChangesTheFile)
@@ -505,7 +552,7 @@ TEST(Reader, neverChangesTheFile)
     before.close();
     const QDateTime modified = QFileInfo(path).lastModified();
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
-    ASSERT_TRUE(tarnby::xls::readFirstSheet(path).ok());
+    ASSERT_TRUE(tarnby::xls::readWorkbook(path).ok());
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytes);
@@ -533,15 +580,15 @@ TEST(Reader, readsA32000RowExportWholly)
     }
     const ReadResult result = readSaved(book);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.rowCount(), 32001);
-    EXPECT_EQ(result.sheet.columnCount(), 2);
+    EXPECT_EQ(result.sheet().rowCount(), 32001);
+    EXPECT_EQ(result.sheet().columnCount(), 2);
     for (int row : {1, 2, 16000, 31999, 32000}) {
-        EXPECT_EQ(result.sheet.cell(row, 0).number, row % 97);
-        EXPECT_EQ(result.sheet.cell(row, 1).kind, Kind::DateTime);
-        EXPECT_DOUBLE_EQ(result.sheet.cell(row, 1).number, TestWorkbook::serial(2013, 2, 1) + row / 86400.0 * 37);
+        EXPECT_EQ(result.sheet().cell(row, 0).number, row % 97);
+        EXPECT_EQ(result.sheet().cell(row, 1).kind, Kind::DateTime);
+        EXPECT_DOUBLE_EQ(result.sheet().cell(row, 1).number, TestWorkbook::serial(2013, 2, 1) + row / 86400.0 * 37);
     }
-    EXPECT_EQ(result.sheet.cell(0, 0).kind, Kind::Empty);
-    EXPECT_EQ(result.sheet.cell(32001, 0).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().cell(0, 0).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().cell(32001, 0).kind, Kind::Empty);
 }
 
 } // namespace

@@ -14,9 +14,9 @@
 #include <functional>
 
 using tarnby::CellRequest;
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
 using tarnby::xlsx::SheetContext;
 using tarnby::xlsx::test::TestPackage;
 using tarnby::xlsx::test::WorkbookOptions;
@@ -37,7 +37,7 @@ CellRequest columnsAB()
 ReadResult readPackage(const TestPackage& package, const CellRequest& request = columnsAB())
 {
     const QByteArray bytes = package.bytes();
-    return tarnby::xlsx::readFirstSheetFromBytes(bytes.constData(), std::size_t(bytes.size()), request);
+    return tarnby::xlsx::readWorkbookBytes(bytes.constData(), std::size_t(bytes.size()), request);
 }
 
 // --- one cell of column B in row 1, each way a workbook stores a value ---
@@ -63,7 +63,7 @@ TEST_P(XlsxCell, GivesTheValueOfTheXlsReader)
     const QByteArray xml = TestPackage::sheetDocument(("<sheetData><row r=\"1\">" + c.cellXml + "</row></sheetData>").toUtf8());
     const ReadResult result = tarnby::xlsx::readSheetXml(xml.constData(), std::size_t(xml.size()), context, columnsAB());
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    const Cell& cell = result.sheet.cell(0, 1);
+    const Cell& cell = result.sheet().cell(0, 1);
     EXPECT_EQ(cell.kind, c.kind);
     if (c.kind == Kind::Text) {
         EXPECT_EQ(cell.text.toStdString(), c.text.toStdString());
@@ -126,7 +126,7 @@ TEST_P(XlsxBadSheet, IsDamaged)
     const ReadResult result = tarnby::xlsx::readSheetXml(xml.constData(), std::size_t(xml.size()), context, columnsAB());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(result.error, ReadError::Damaged);
-    EXPECT_EQ(result.sheet.rowCount(), 0);
+    EXPECT_EQ(result.sheet().rowCount(), 0);
 }
 
 const QByteArray kBillionLaughs =
@@ -189,11 +189,11 @@ TEST_P(XlsxPackage, FindsTheFirstWorksheetThroughTheRelationships)
 {
     const ReadResult result = readPackage(GetParam().make());
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.cell(1, 0).text.toStdString(), "0015");
-    EXPECT_EQ(result.sheet.cell(1, 1).kind, Kind::DateTime);
-    EXPECT_NEAR(result.sheet.cell(1, 1).number, 41325.33403, 1e-9);
+    EXPECT_EQ(result.sheet().cell(1, 0).text.toStdString(), "0015");
+    EXPECT_EQ(result.sheet().cell(1, 1).kind, Kind::DateTime);
+    EXPECT_NEAR(result.sheet().cell(1, 1).number, 41325.33403, 1e-9);
     // column C is not asked for
-    EXPECT_EQ(result.sheet.cell(1, 2).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().cell(1, 2).kind, Kind::Empty);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -252,9 +252,9 @@ TEST_P(XlsxBadPackage, IsARefusal)
 {
     const QByteArray bytes = GetParam().make();
     const ReadResult result =
-        tarnby::xlsx::readFirstSheetFromBytes(bytes.constData(), std::size_t(bytes.size()), columnsAB());
+        tarnby::xlsx::readWorkbookBytes(bytes.constData(), std::size_t(bytes.size()), columnsAB());
     EXPECT_EQ(result.error, GetParam().error) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.rowCount(), 0);
+    EXPECT_EQ(result.sheet().rowCount(), 0);
 }
 
 QByteArray good()
@@ -378,15 +378,15 @@ TEST(XlsxRequest, KeepsOnlyTheAskedRowsAndColumns)
     request.maxRows = 10;
     const ReadResult result = readPackage(TestPackage::workbook(s), request);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.sheet.columnCount(), 3);
-    EXPECT_EQ(result.sheet.cell(4, 2).number, 5);
-    EXPECT_EQ(result.sheet.cell(13, 2).number, 14);
-    EXPECT_EQ(result.sheet.cell(14, 2).kind, Kind::Empty);
-    EXPECT_EQ(result.sheet.cell(3, 2).kind, Kind::Empty);
-    EXPECT_EQ(result.sheet.cell(9, 0).number, 10);
-    EXPECT_EQ(result.sheet.cell(18, 0).number, 19);
-    EXPECT_EQ(result.sheet.cell(19, 0).kind, Kind::Empty);
-    EXPECT_EQ(result.sheet.cell(10, 1).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().columnCount(), 3);
+    EXPECT_EQ(result.sheet().cell(4, 2).number, 5);
+    EXPECT_EQ(result.sheet().cell(13, 2).number, 14);
+    EXPECT_EQ(result.sheet().cell(14, 2).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().cell(3, 2).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().cell(9, 0).number, 10);
+    EXPECT_EQ(result.sheet().cell(18, 0).number, 19);
+    EXPECT_EQ(result.sheet().cell(19, 0).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet().cell(10, 1).kind, Kind::Empty);
 }
 
 TEST(XlsxFile, ReadsFromDiskAndNamesAMissingFile)
@@ -394,10 +394,10 @@ TEST(XlsxFile, ReadsFromDiskAndNamesAMissingFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.xlsx"));
     ASSERT_TRUE(TestPackage::workbook(punches(), punchOptions()).save(path));
-    const ReadResult result = tarnby::xlsx::readFirstSheet(path, columnsAB());
+    const ReadResult result = tarnby::xlsx::readWorkbook(path, columnsAB());
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet.cell(1, 0).text.toStdString(), "0015");
-    EXPECT_EQ(tarnby::xlsx::readFirstSheet(dir.filePath(QStringLiteral("none.xlsx")), columnsAB()).error,
+    EXPECT_EQ(result.sheet().cell(1, 0).text.toStdString(), "0015");
+    EXPECT_EQ(tarnby::xlsx::readWorkbook(dir.filePath(QStringLiteral("none.xlsx")), columnsAB()).error,
               ReadError::CannotOpen);
 }
 
