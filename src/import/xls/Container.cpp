@@ -122,15 +122,13 @@ ReadResult readWorkbookBytes(const char* data, std::size_t size, const CellReque
     const gsf_off_t length = gsf_input_size(stream.get());
     if (length < 0 || std::uint64_t(length) > size)
         return failure(ReadError::Damaged, "the workbook stream is longer than the file");
-    QByteArray bytes(qsizetype(length), Qt::Uninitialized);
-    constexpr gsf_off_t kChunk = 1 << 16;
-    for (gsf_off_t done = 0; done < length;) {
-        const gsf_off_t step = std::min(kChunk, length - done);
-        if (!gsf_input_read(stream.get(), std::size_t(step), reinterpret_cast<guint8*>(bytes.data() + done)))
-            return failure(ReadError::Damaged, "the workbook stream cannot be read to its end");
-        done += step;
-    }
-    return readWorkbookStream(bytes.constData(), std::size_t(bytes.size()), request);
+    // Read whole without a buffer of our own: libgsf hands over the file's own
+    // bytes when the stream's sectors follow each other, as writers lay them
+    // out, and gathers them into its buffer otherwise.
+    const guint8* bytes = length > 0 ? gsf_input_read(stream.get(), std::size_t(length), nullptr) : nullptr;
+    if (length > 0 && !bytes)
+        return failure(ReadError::Damaged, "the workbook stream cannot be read to its end");
+    return readWorkbookStream(reinterpret_cast<const char*>(bytes), std::size_t(length), request);
 }
 
 ReadResult readWorkbook(const QString& path, const CellRequest& request)
