@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const tarnby::ReadResult result =
         tarnby::xls::readWorkbookBytes(reinterpret_cast<const char*>(data), size);
-    const int rows = result.sheet().rowCount();
+    const int rows = result.sheet.rowCount();
     for (int row = 0; row < rows; ++row)
-        (void)result.sheet().cell(row, 0).text.size();
+        (void)result.sheet.cell(row, 0).text.size();
     return 0;
 }

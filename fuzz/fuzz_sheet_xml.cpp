@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.maxRows = 4096;
     const auto result = tarnby::xlsx::readSheetXml(reinterpret_cast<const char*>(data), size, context, request);
     if (result.ok())
-        (void)result.sheet().rowCount();
+        (void)result.sheet.rowCount();
     return 0;
 }

@@ -20,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     const auto result = tarnby::text::readTextBytes(bytes, flavour, request);
     if (result.ok())
-        (void)result.sheet().rowCount();
+        (void)result.sheet.rowCount();
     return 0;
 }

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // touch every stored cell, as the import would
     double sum = 0;
     qsizetype length = 0;
-    for (const tarnby::Sheet& sheet : result.sheets) {
+    for (int i = 0; i < result.sheetCount(); ++i) {
+        const tarnby::Sheet& sheet = result.sheetAt(i);
         const int rows = sheet.rowCount();
         const int columns = sheet.columnCount();
         for (int column = 0; column < columns && column < 64; ++column) {

@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.timeRow = 1;
     const auto result = tarnby::xlsx::readWorkbookBytes(reinterpret_cast<const char*>(data), size, request);
     if (result.ok())
-        (void)result.sheet().cell(1, 0);
+        (void)result.sheet.cell(1, 0);
     return 0;
 }

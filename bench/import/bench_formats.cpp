@@ -476,9 +476,9 @@ void compareParsers(const QString& folder)
         for (std::size_t i = 0; i < sheets.size(); ++i) {
             const auto result = tarnby::xlsx::readSheetXml(sheets[i].constData(), std::size_t(sheets[i].size()),
                                                            contexts[i], request);
-            for (int r = 0; r < result.sheet().rowCount(); ++r)
-                oursCells += (result.sheet().cell(r, 0).kind != tarnby::Cell::Kind::Empty)
-                             + (result.sheet().cell(r, 1).kind != tarnby::Cell::Kind::Empty);
+            for (int r = 0; r < result.sheet.rowCount(); ++r)
+                oursCells += (result.sheet.cell(r, 0).kind != tarnby::Cell::Kind::Empty)
+                             + (result.sheet.cell(r, 1).kind != tarnby::Cell::Kind::Empty);
         }
     });
     const double expat = medianOf5([&] {

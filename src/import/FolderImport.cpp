@@ -130,7 +130,7 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
     if (!book.ok() || !numberAt)
         return failed();
 
-    const Sheet& sheet = book.sheet();
+    const Sheet& sheet = book.sheet;
     out.punches.reserve(std::max(0, sheet.rowCount() - numberAt->row));
     PunchMaker maker;
     // An export lists each employee's punches together: the same number

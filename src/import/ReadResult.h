@@ -20,18 +20,28 @@ enum class ReadError {
 struct ReadResult {
     ReadError error = ReadError::None;
     QString detail; // why, in words, for logs and tests; the import shows its own message
-    // The worksheets asked for, in workbook order: the one named, or every one.
-    // Empty unless ok(): a damaged workbook gives no half-read cells.
-    std::vector<Sheet> sheets;
+    // The worksheet asked for; asked for every one, the workbook's first, and
+    // the others after it in workbook order. Empty unless ok(): a damaged
+    // workbook gives no half-read cells.
+    Sheet sheet;
+    std::vector<Sheet> laterSheets;
 
     bool ok() const { return error == ReadError::None; }
-    // The first sheet read, which is the one a read of one sheet asked for; an
-    // empty sheet when none was read.
-    const Sheet& sheet() const
+    // The worksheets read, and worksheet i of them (0 the first).
+    int sheetCount() const { return count_; }
+    const Sheet& sheetAt(int i) const { return i == 0 ? sheet : laterSheets.at(std::size_t(i - 1)); }
+
+    // For the readers: the next worksheet read, in workbook order.
+    void add(Sheet read)
     {
-        static const Sheet kNone;
-        return sheets.empty() ? kNone : sheets.front();
+        if (count_++ == 0)
+            sheet = std::move(read);
+        else
+            laterSheets.push_back(std::move(read));
     }
+
+private:
+    int count_ = 0;
 };
 
 } // namespace tarnby

@@ -24,14 +24,4 @@ TEST(PrintedRecords, AreTheRecordTextsOneALineInUtf8)
     EXPECT_TRUE(PunchTable().printedRecords().isEmpty());
 }
 
-TEST(PrintedRecords, RunOnAcrossSegments)
-{
-    PunchTable table;
-    for (int j = 0; j <= PunchTable::kSegmentSize; ++j)
-        table.append({QString::number(j), QStringLiteral("2013-02-20"), QStringLiteral("08:01:00")});
-    const QByteArray printed = table.printedRecords();
-    EXPECT_EQ(printed.count('\n'), PunchTable::kSegmentSize + 1);
-    EXPECT_TRUE(printed.endsWith("\n32000##2013-02-20##08:01:00\n"));
-}
-
 } // namespace

@@ -283,7 +283,7 @@ ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellReq
     if (splitter.failed())
         return failure(ReadError::Damaged, QStringLiteral("a quote is never closed"));
     ReadResult result;
-    result.sheets.push_back(std::move(sheet));
+    result.add(std::move(sheet));
     return result;
 }
 

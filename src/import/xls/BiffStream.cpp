@@ -315,7 +315,7 @@ public:
                 continue;
             if (std::optional<ReadResult> bad = readSheet(sheetOffsets_[i]))
                 return *bad;
-            result.sheets.push_back(std::move(sheet_));
+            result.add(std::move(sheet_));
             sheet_ = Sheet();
         }
         return result;

@@ -294,7 +294,7 @@ ReadResult readPackage(const Package& package, const CellRequest& request)
                 failure->detail = QStringLiteral("%1: %2").arg(part, sheet.error());
             return failed(*failure);
         }
-        result.sheets.push_back(sheet.takeSheet());
+        result.add(sheet.takeSheet());
     }
     return result;
 }

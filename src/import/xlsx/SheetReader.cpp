@@ -265,7 +265,7 @@ ReadResult readSheetXml(const char* data, std::size_t size, const SheetContext& 
         result.detail = reader.error();
         return result;
     }
-    result.sheets.push_back(reader.takeSheet());
+    result.add(reader.takeSheet());
     return result;
 }
 

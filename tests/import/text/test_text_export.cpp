@@ -158,9 +158,9 @@ TEST_P(TextTimeCell, IsANumberOfDaysWhenPlainDecimalElseText)
     const ReadResult result =
         tarnby::text::readTextBytes("工号,时间\n0015," + c.field + "\n", Flavour::Csv, request(0, 1, 1, 1));
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet().cell(1, 0).kind, Kind::Text);
-    EXPECT_EQ(result.sheet().cell(1, 0).text.toStdString(), "0015");
-    const Cell& cell = result.sheet().cell(1, 1);
+    EXPECT_EQ(result.sheet.cell(1, 0).kind, Kind::Text);
+    EXPECT_EQ(result.sheet.cell(1, 0).text.toStdString(), "0015");
+    const Cell& cell = result.sheet.cell(1, 1);
     EXPECT_EQ(cell.kind, c.kind);
     if (c.kind == Kind::Number || c.kind == Kind::DateTime) {
         EXPECT_NEAR(cell.number, c.number, 1e-9);
@@ -192,12 +192,12 @@ TEST(TextCells, PositionAddressesFieldsAndLinesAndKeepsNoOther)
                              "z\t0003\t3\n";
     const ReadResult result = tarnby::text::readTextBytes(bytes, Flavour::Dat, request(1, 1, 2, 2));
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.sheet().cell(1, 1).text.toStdString(), "0001");
-    EXPECT_EQ(result.sheet().cell(3, 1).text.toStdString(), "0003");
-    EXPECT_EQ(result.sheet().cell(0, 1).kind, Kind::Empty);
-    EXPECT_EQ(result.sheet().cell(1, 2).kind, Kind::Empty);
-    EXPECT_EQ(result.sheet().cell(2, 2).number, 2);
-    EXPECT_EQ(result.sheet().cell(1, 0).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet.cell(1, 1).text.toStdString(), "0001");
+    EXPECT_EQ(result.sheet.cell(3, 1).text.toStdString(), "0003");
+    EXPECT_EQ(result.sheet.cell(0, 1).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet.cell(1, 2).kind, Kind::Empty);
+    EXPECT_EQ(result.sheet.cell(2, 2).number, 2);
+    EXPECT_EQ(result.sheet.cell(1, 0).kind, Kind::Empty);
 }
 
 TEST(TextCells, TheWholeSheetKeepsEveryFieldAndTheTimeFieldItsRule)
@@ -205,11 +205,11 @@ TEST(TextCells, TheWholeSheetKeepsEveryFieldAndTheTimeFieldItsRule)
     CellRequest whole = CellRequest::wholeSheet(CellRequest::kEverySheet);
     whole.timeColumn = 1;
     const ReadResult result = tarnby::text::readTextBytes("0015,41325.5,x\n,2,\n", Flavour::Csv, whole);
-    ASSERT_EQ(result.sheets.size(), 1u);
-    EXPECT_EQ(result.sheet().cell(0, 0).text.toStdString(), "0015");
-    EXPECT_EQ(result.sheet().cell(0, 1).number, 41325.5);
-    EXPECT_EQ(result.sheet().cell(0, 2).text.toStdString(), "x");
-    EXPECT_EQ(result.sheet().cell(1, 0).kind, Kind::Empty);
+    ASSERT_EQ(result.sheetCount(), 1);
+    EXPECT_EQ(result.sheet.cell(0, 0).text.toStdString(), "0015");
+    EXPECT_EQ(result.sheet.cell(0, 1).number, 41325.5);
+    EXPECT_EQ(result.sheet.cell(0, 2).text.toStdString(), "x");
+    EXPECT_EQ(result.sheet.cell(1, 0).kind, Kind::Empty);
     EXPECT_EQ(tarnby::text::readTextBytes("1,2\n", Flavour::Csv, CellRequest::wholeSheet(1)).error, ReadError::Damaged);
 }
 
@@ -222,8 +222,8 @@ TEST(TextCells, BadInputIsAReadErrorOrAWellDefinedReading)
     QByteArray longLine = "7," + QByteArray(10 << 20, 'x') + "\n8,41325\n";
     const ReadResult result = tarnby::text::readTextBytes(longLine, Flavour::Csv, request(0, 0, 1, 0));
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.sheet().cell(0, 1).text.size(), 10 << 20);
-    EXPECT_EQ(result.sheet().cell(1, 0).text.toStdString(), "8");
+    EXPECT_EQ(result.sheet.cell(0, 1).text.size(), 10 << 20);
+    EXPECT_EQ(result.sheet.cell(1, 0).text.toStdString(), "8");
 }
 
 } // namespace

@@ -88,10 +88,10 @@ TEST_P(TimeClock, readsTheValuesBehindTheExpectedPunchTable)
         }
         ASSERT_TRUE(result.ok()) << name.toString().toStdString() << ": " << result.detail.toStdString();
         for (int k = 0;; ++k) {
-            const Cell& number = result.sheet().cell(numberRow + k, numberColumn);
+            const Cell& number = result.sheet.cell(numberRow + k, numberColumn);
             if (number.kind == Kind::Empty)
                 break;
-            const Cell& time = result.sheet().cell(timeRow + k, timeColumn);
+            const Cell& time = result.sheet.cell(timeRow + k, timeColumn);
             if (time.kind == Kind::Empty) {
                 stopped = true; // the import's read error: a number without a time
                 break;
@@ -134,7 +134,7 @@ TEST(Fixtures, valueNotFormatKeepsTheTimeBehindADateOnlyFormat)
         GTEST_SKIP() << "shared fixtures absent";
     const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok());
-    const Cell& cell = result.sheet().cell(1, 1);
+    const Cell& cell = result.sheet.cell(1, 1);
     ASSERT_EQ(cell.kind, Kind::DateTime);
     EXPECT_NE(cell.number, std::floor(cell.number)) << "the time of day is kept";
 }
@@ -147,8 +147,8 @@ TEST(Fixtures, biff5WorkbookDecodesGbkText)
     const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     bool fullWidthComma = false;
-    for (int row = 0; row < result.sheet().rowCount(); ++row)
-        fullWidthComma = fullWidthComma || result.sheet().cell(row, 1).text.contains(QChar(0xFF0C));
+    for (int row = 0; row < result.sheet.rowCount(); ++row)
+        fullWidthComma = fullWidthComma || result.sheet.cell(row, 1).text.contains(QChar(0xFF0C));
     EXPECT_TRUE(fullWidthComma);
 }
 
@@ -173,14 +173,14 @@ TEST(Fixtures, everyWorkbookFromTheWildIsReadOrCleanlyRefused)
         }
         if (!result.ok()) {
             EXPECT_FALSE(result.detail.isEmpty()) << path.toStdString();
-            EXPECT_EQ(result.sheet().rowCount(), 0) << path.toStdString();
+            EXPECT_EQ(result.sheet.rowCount(), 0) << path.toStdString();
             continue;
         }
         ++read;
         qsizetype characters = 0;
-        for (int column = 0; column < result.sheet().columnCount(); ++column)
-            for (int row = 0; row < result.sheet().rowCount(); ++row)
-                characters += result.sheet().cell(row, column).text.size();
+        for (int column = 0; column < result.sheet.columnCount(); ++column)
+            for (int row = 0; row < result.sheet.rowCount(); ++row)
+                characters += result.sheet.cell(row, column).text.size();
         EXPECT_GE(characters, 0);
     }
     EXPECT_GT(files, 50);
@@ -213,9 +213,9 @@ TEST_P(Wild, knownCells)
         GTEST_SKIP() << "shared fixtures absent";
     const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
-    EXPECT_EQ(result.sheet().cell(c.row, c.column).kind, c.kind);
+    EXPECT_EQ(result.sheet.cell(c.row, c.column).kind, c.kind);
     if (c.kind == Kind::Text) {
-        EXPECT_EQ(result.sheet().cell(c.row, c.column).text, c.text);
+        EXPECT_EQ(result.sheet.cell(c.row, c.column).text, c.text);
     }
 }
 
@@ -246,10 +246,10 @@ TEST(Fixtures, the1904WorkbookGivesTheSameDatesAsThe1900One)
     const ReadResult a = tarnby::xls::readWorkbook(path1900);
     const ReadResult b = tarnby::xls::readWorkbook(path1904);
     ASSERT_TRUE(a.ok() && b.ok());
-    ASSERT_EQ(a.sheet().columnCount(), b.sheet().columnCount());
-    for (int column = 0; column < a.sheet().columnCount(); ++column) {
-        EXPECT_EQ(b.sheet().cell(0, column).kind, Kind::DateTime);
-        EXPECT_DOUBLE_EQ(a.sheet().cell(0, column).number, b.sheet().cell(0, column).number) << column;
+    ASSERT_EQ(a.sheet.columnCount(), b.sheet.columnCount());
+    for (int column = 0; column < a.sheet.columnCount(); ++column) {
+        EXPECT_EQ(b.sheet.cell(0, column).kind, Kind::DateTime);
+        EXPECT_DOUBLE_EQ(a.sheet.cell(0, column).number, b.sheet.cell(0, column).number) << column;
     }
 }
 
@@ -272,7 +272,7 @@ TEST(Fixtures, theLargestBiff8SheetReadsToItsLastRow)
         GTEST_SKIP() << "shared fixtures absent";
     const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.sheet().rowCount(), 65536);
+    EXPECT_EQ(result.sheet.rowCount(), 65536);
 }
 
 } // namespace
