@@ -354,20 +354,12 @@ TEST_P(Requests, giveTheWorksheetsAndCellsAskedFor)
     EXPECT_EQ(result.sheet.cell(0, 2).number, c.c1);
 }
 
-tarnby::CellRequest columnsAAndB()
-{
-    tarnby::CellRequest request;
-    request.numberColumn = 0;
-    request.timeColumn = 1;
-    return request;
-}
-
 using tarnby::CellRequest;
 
 INSTANTIATE_TEST_SUITE_P(
     Reader, Requests,
     testing::Values(
-        RequestCase{"configuredColumnsOfTheFirstSheet", columnsAAndB(), ReadError::None, 1, 1, 0},
+        RequestCase{"columnsAAndBOfTheFirstSheet", CellRequest{0, false, 0, 0, 1, 0}, ReadError::None, 1, 1, 0},
         RequestCase{"everyCellOfTheSecondWorksheet", CellRequest::wholeSheet(1), ReadError::None, 1, 10, 30},
         RequestCase{"everyWorksheetButNoChart", CellRequest::wholeSheet(CellRequest::kEverySheet), ReadError::None,
                     2, 1, 3},
