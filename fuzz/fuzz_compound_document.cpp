@@ -7,8 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const tarnby::xls::ReadResult result =
-        tarnby::xls::readFirstSheetFromBytes(reinterpret_cast<const char*>(data), size);
+    const tarnby::ReadResult result =
+        tarnby::xls::readWorkbookBytes(reinterpret_cast<const char*>(data), size);
     const int rows = result.sheet.rowCount();
     for (int row = 0; row < rows; ++row)
         (void)result.sheet.cell(row, 0).text.size();

@@ -1,4 +1,5 @@
-// The record walk and cell decoding from the raw bytes of a workbook stream.
+// The record walk and cell decoding from the raw bytes of a workbook stream,
+// every worksheet of it.
 
 #include "import/xls/Workbook.h"
 
@@ -7,18 +8,21 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const tarnby::xls::ReadResult result =
-        tarnby::xls::readWorkbookStream(reinterpret_cast<const char*>(data), size);
+    const tarnby::ReadResult result = tarnby::xls::readWorkbookStream(
+        reinterpret_cast<const char*>(data), size, tarnby::CellRequest::wholeSheet(tarnby::CellRequest::kEverySheet));
     // touch every stored cell, as the import would
     double sum = 0;
     qsizetype length = 0;
-    const int rows = result.sheet.rowCount();
-    const int columns = result.sheet.columnCount();
-    for (int column = 0; column < columns && column < 64; ++column) {
-        for (int row = 0; row < rows; ++row) {
-            const tarnby::xls::Cell& cell = result.sheet.cell(row, column);
-            sum += cell.number;
-            length += cell.text.size();
+    for (int i = 0; i < result.sheetCount(); ++i) {
+        const tarnby::Sheet& sheet = result.sheetAt(i);
+        const int rows = sheet.rowCount();
+        const int columns = sheet.columnCount();
+        for (int column = 0; column < columns && column < 64; ++column) {
+            for (int row = 0; row < rows; ++row) {
+                const tarnby::Cell& cell = sheet.cell(row, column);
+                sum += cell.number;
+                length += cell.text.size();
+            }
         }
     }
     return sum == 0.5 && length == 7 ? 0 : 0;

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.numberRow = 1;
     request.timeColumn = 1;
     request.timeRow = 1;
-    const auto result = tarnby::xlsx::readFirstSheetFromBytes(reinterpret_cast<const char*>(data), size, request);
+    const auto result = tarnby::xlsx::readWorkbookBytes(reinterpret_cast<const char*>(data), size, request);
     if (result.ok())
         (void)result.sheet.cell(1, 0);
     return 0;

@@ -1,15 +1,19 @@
-// Times the import of 96,500 punches in three .xlsx files against openpyxl in
-// read-only mode, and in one UTF-8 .csv against Python's csv module, both
-// applying the import's rules in the same run and checked to give the same
-// table; and times the worksheet XML alone under libxml2 (the reader's
-// parser), expat and QXmlStreamReader, each doing the same work.
+// Times the import of the same 96,500 punches in three .xls files against
+// xlrd, in three .xlsx files against openpyxl in read-only mode and in one
+// UTF-8 .csv against Python's csv module, each reference applying the import's
+// rules and checked to give the same table: inside one process (the folder
+// read and the picker, median of five), and as whole processes, `tarnby-cli
+// import` against a Python script that reads the folder and prints the same
+// records (median of seven, the two taking turns so that a machine shared with
+// other work slows both alike). Then the worksheet XML alone under libxml2
+// (the reader's parser), expat and QXmlStreamReader, each doing the same work.
 //
-//   bench_formats [XLSX_FOLDER CSV_FOLDER]
+//   bench_formats [XLS_FOLDER XLSX_FOLDER CSV_FOLDER]
 // Without folders the exports are generated once under the build folder. Each
-// of the three measurements runs in a fresh process of its own.
+// format is measured in a fresh process of its own.
 
+#include "import/CellName.h"
 #include "import/FolderImport.h"
-#include "import/xlsx/SheetText.h"
 #include "import/xlsx/Xlsx.h"
 #include "BenchHome.h"
 
@@ -21,9 +25,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QXmlStreamReader>
 
 #include <expat.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <charconv>
@@ -97,32 +103,116 @@ bool timeImport(const QString& home, const QString& folder, double* seconds, dou
     return ok;
 }
 
-bool compare(const char* what, const QString& folder, const QString& home, const char* reference, const char* label,
-             double goal)
+// One whole process: its wall-clock and processor seconds and what it printed.
+struct ProcessRun {
+    bool ok = false;
+    double seconds = 0;
+    double processor = 0;
+    QByteArray out;
+};
+
+double processorSeconds(const rusage& u)
 {
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+ProcessRun runProcess(const QString& program, const QStringList& args)
+{
+    ProcessRun run;
+    rusage before{};
+    getrusage(RUSAGE_CHILDREN, &before);
+    QProcess p;
+    p.setStandardErrorFile(QProcess::nullDevice()); // the overflow message
+    QElapsedTimer timer;
+    timer.start();
+    p.start(program, args);
+    const bool finished = p.waitForFinished(-1);
+    run.seconds = timer.nsecsElapsed() / 1e9;
+    rusage after{};
+    getrusage(RUSAGE_CHILDREN, &after);
+    run.processor = processorSeconds(after) - processorSeconds(before);
+    run.out = p.readAllStandardOutput();
+    run.ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return run;
+}
+
+// The punch records a process printed, one a line; `tarnby-cli import` ends
+// them with a "--" line before the picker.
+QByteArray recordsOf(const QByteArray& out)
+{
+    if (out.startsWith("--\n"))
+        return {};
+    const qsizetype end = out.indexOf("\n--\n");
+    return end < 0 ? out : out.left(end + 1);
+}
+
+double loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readLine().split(' ').value(0).toDouble() : -1;
+}
+
+struct Format {
+    const char* key;   // the reference script's name for it
+    const char* what;
+    const char* label; // the reference, as printed
+    double goal;
+};
+
+bool compare(const Format& format, const QString& folder, const QString& home)
+{
+    std::printf("%s (%s)\n", format.what, qPrintable(folder));
+    std::printf("  machine load:    %.1f (one-minute load average on %d cores)\n", loadAverage(),
+                QThread::idealThreadCount());
     double ours = 0, oursCpu = 0, oursBest = 0;
     int records = 0;
     QByteArray sha1;
     if (!timeImport(home, folder, &ours, &oursCpu, &oursBest, &records, &sha1))
         return false;
     QString out;
-    if (!runScript({QString::fromLatin1(reference), folder, kPosition}, &out))
+    if (!runScript({QString::fromLatin1(format.key), folder, kPosition}, &out))
         return false;
     const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
     const double theirs = lines.value(0).toDouble();
     const double theirsCpu = lines.value(3).toDouble();
     const double theirsBest = lines.value(4).toDouble();
-    const bool same = lines.value(1).toInt() == records && lines.value(2).toLatin1() == sha1;
-    std::printf("%s (%s)\n", what, qPrintable(folder));
+    bool same = lines.value(1).toInt() == records && lines.value(2).toLatin1() == sha1;
     std::printf("  records:         %d\n", records);
-    std::printf("  tarnby import:   %.1f ms, processor %.1f ms (median of 5, read + picker)\n", ours * 1e3,
-                oursCpu * 1e3);
-    std::printf("  %-16s %.1f ms, processor %.1f ms (median of 5, same cells, same rules)\n", label, theirs * 1e3,
-                theirsCpu * 1e3);
-    std::printf("  best of 5:       %.1f ms against %.1f ms\n", oursBest * 1e3, theirsBest * 1e3);
-    std::printf("  speed-up:        %.1fx, processor %.1fx, best %.1fx (goal %.0fx)\n", theirs / ours,
-                theirsCpu / oursCpu, theirsBest / oursBest, goal);
+    std::printf("  in one process, median of 5 (read + picker; the same cells by the same rules):\n");
+    std::printf("    tarnby import: %.1f ms, processor %.1f ms\n", ours * 1e3, oursCpu * 1e3);
+    std::printf("    %-14s %.1f ms, processor %.1f ms\n", format.label, theirs * 1e3, theirsCpu * 1e3);
+    std::printf("    speed-up:      %.1fx, processor %.1fx, best of 5 %.1fx (goal %.0fx)\n", theirs / ours,
+                theirsCpu / oursCpu, theirsBest / oursBest, format.goal);
+
+    const QStringList cli{QStringLiteral("import"), QStringLiteral("--home"), home, folder};
+    const QStringList script{QStringLiteral(TARNBY_FORMATS_SCRIPT), QStringLiteral("once"),
+                             QString::fromLatin1(format.key), folder, kPosition};
+    constexpr int kRuns = 7;
+    std::vector<double> cliSeconds, cliProcessor, scriptSeconds, scriptProcessor;
+    for (int i = -1; i < kRuns; ++i) { // a first untimed turn fills the file cache for both
+        const ProcessRun a = runProcess(QStringLiteral(TARNBY_CLI), cli);
+        const ProcessRun b = runProcess(QStringLiteral(TARNBY_PYTHON3), script);
+        if (!a.ok || !b.ok) {
+            std::fprintf(stderr, "a whole-process run failed\n");
+            return false;
+        }
+        same = same && recordsOf(a.out) == b.out;
+        if (i < 0)
+            continue;
+        cliSeconds.push_back(a.seconds);
+        cliProcessor.push_back(a.processor);
+        scriptSeconds.push_back(b.seconds);
+        scriptProcessor.push_back(b.processor);
+    }
+    const double cliWall = median(cliSeconds), scriptWall = median(scriptSeconds);
+    const double cliCpu = median(cliProcessor), scriptCpu = median(scriptProcessor);
+    std::printf("  whole processes, median of %d taking turns (start, read, print, exit):\n", kRuns);
+    std::printf("    tarnby-cli:    %.1f ms, processor %.1f ms\n", cliWall * 1e3, cliCpu * 1e3);
+    std::printf("    %-14s %.1f ms, processor %.1f ms\n", format.label, scriptWall * 1e3, scriptCpu * 1e3);
+    std::printf("    speed-up:      %.1fx, processor %.1fx (goal %.0fx)\n", scriptWall / cliWall, scriptCpu / cliCpu,
+                format.goal);
     std::printf("  same table:      %s\n", same ? "yes" : "NO");
+    std::printf("  machine load:    %.1f at the end\n", loadAverage());
     return same;
 }
 
@@ -151,9 +241,9 @@ bool cellRef(QStringView ref, int* row, int* column)
 // The cells kept, or -1 when the XML is refused.
 int qtSheetCells(const QByteArray& xml, const tarnby::xlsx::SheetContext& context, const tarnby::CellRequest& request)
 {
-    using tarnby::xls::Cell;
+    using tarnby::Cell;
     QXmlStreamReader r(xml);
-    tarnby::xls::Sheet sheet;
+    tarnby::Sheet sheet;
     int row = -1, column = -1, kept = 0;
     bool inData = false;
     while (!r.atEnd()) {
@@ -232,7 +322,7 @@ int qtSheetCells(const QByteArray& xml, const tarnby::xlsx::SheetContext& contex
 struct ExpatSheet {
     const tarnby::xlsx::SheetContext* context;
     const tarnby::CellRequest* request;
-    tarnby::xls::Sheet sheet;
+    tarnby::Sheet sheet;
     int row = -1, column = -1, kept = 0, style = 0;
     bool inData = false, wanted = false, capture = false, hasValue = false, failed = false;
     std::string type, value;
@@ -271,7 +361,7 @@ struct ExpatSheet {
             for (const char** p = a; *p; p += 2) {
                 const std::string_view key(p[0]);
                 if (key == "r") {
-                    const auto ref = tarnby::xlsx::parseCellRef(p[1]);
+                    const auto ref = tarnby::parseCellReference(p[1]);
                     if (!ref)
                         return x->fail();
                     cellRow = ref->row;
@@ -305,7 +395,7 @@ struct ExpatSheet {
             x->wanted = false;
             if (!x->hasValue)
                 return;
-            using tarnby::xls::Cell;
+            using tarnby::Cell;
             Cell cell;
             if (x->type.empty() || x->type == "n") {
                 const char* end = x->value.data() + x->value.size();
@@ -387,8 +477,8 @@ void compareParsers(const QString& folder)
             const auto result = tarnby::xlsx::readSheetXml(sheets[i].constData(), std::size_t(sheets[i].size()),
                                                            contexts[i], request);
             for (int r = 0; r < result.sheet.rowCount(); ++r)
-                oursCells += (result.sheet.cell(r, 0).kind != tarnby::xls::Cell::Kind::Empty)
-                             + (result.sheet.cell(r, 1).kind != tarnby::xls::Cell::Kind::Empty);
+                oursCells += (result.sheet.cell(r, 0).kind != tarnby::Cell::Kind::Empty)
+                             + (result.sheet.cell(r, 1).kind != tarnby::Cell::Kind::Empty);
         }
     });
     const double expat = medianOf5([&] {
@@ -415,15 +505,14 @@ void compareParsers(const QString& folder)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString xlsxFolder = app.arguments().value(1);
-    QString csvFolder = app.arguments().value(2);
-    if (xlsxFolder.isEmpty() || csvFolder.isEmpty()) {
-        xlsxFolder = QStringLiteral(TARNBY_BENCH_DATA "/xlsx");
-        csvFolder = QStringLiteral(TARNBY_BENCH_DATA "/csv");
-        if (tarnby::listWorkbooks(xlsxFolder).isEmpty() || tarnby::listWorkbooks(csvFolder).isEmpty()) {
+    QStringList folders = app.arguments().mid(1);
+    if (folders.size() != 3) {
+        folders = {QStringLiteral(TARNBY_BENCH_DATA "/xls"), QStringLiteral(TARNBY_BENCH_DATA "/xlsx"),
+                   QStringLiteral(TARNBY_BENCH_DATA "/csv")};
+        if (std::any_of(folders.cbegin(), folders.cend(), [](const QString& f) { return tarnby::listWorkbooks(f).isEmpty(); })) {
             std::printf("generating the exports in %s ...\n", TARNBY_BENCH_DATA);
             QString ignored;
-            if (!runScript({QStringLiteral("make"), xlsxFolder, csvFolder}, &ignored))
+            if (!runScript(QStringList{QStringLiteral("make")} + folders, &ignored))
                 return 1;
         }
     }
@@ -436,23 +525,27 @@ int main(int argc, char** argv)
 
     // each measurement in a process of its own, as each reference run is: the
     // heap one large read leaves behind would slow the next one down
+    static const Format kFormats[] = {
+        {"xls", "96,500 punches in three .xls files", "python3 xlrd:", 20},
+        {"xlsx", "96,500 punches in three .xlsx files", "openpyxl (r/o):", 20},
+        {"csv", "96,500 punches in one UTF-8 .csv", "python csv:", 10},
+    };
     const QString mode = qEnvironmentVariable("TARNBY_BENCH_PART");
-    if (mode == QLatin1String("xlsx"))
-        return compare("96,500 punches in three .xlsx files", xlsxFolder, home.path(), "xlsx", "openpyxl (r/o):", 20) ? 0 : 1;
-    if (mode == QLatin1String("csv"))
-        return compare("96,500 punches in one UTF-8 .csv", csvFolder, home.path(), "csv", "python csv:", 10) ? 0 : 1;
+    for (int i = 0; i < 3; ++i)
+        if (mode == QLatin1String(kFormats[i].key))
+            return compare(kFormats[i], folders.at(i), home.path()) ? 0 : 1;
     if (mode == QLatin1String("xml")) {
-        compareParsers(xlsxFolder);
+        compareParsers(folders.at(1));
         return 0;
     }
     bool same = true;
-    for (const char* part : {"xlsx", "csv", "xml"}) {
+    for (const char* part : {"xls", "xlsx", "csv", "xml"}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TARNBY_BENCH_PART"), QString::fromLatin1(part));
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::ForwardedChannels);
-        p.start(app.applicationFilePath(), {xlsxFolder, csvFolder});
+        p.start(app.applicationFilePath(), folders);
         same = p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 && same;
     }
     return same ? 0 : 1;

@@ -1,17 +1,19 @@
 #!/usr/bin/python3
-"""The references for the format benchmark: openpyxl (read-only mode) for .xlsx
-and the csv module for .csv, each applying the import's rules.
+"""The references for the format benchmark: xlrd for .xls, openpyxl (read-only
+mode) for .xlsx and the csv module for .csv, each applying the import's rules.
 
-  formats_reference.py make XLSX_FOLDER CSV_FOLDER   writes 96,500 punches as three .xlsx
-                                                     files and as one UTF-8 .csv, and the
-                                                     worksheet XML of each .xlsx beside them
-  formats_reference.py xlsx FOLDER POSITION          reads the .xlsx files, five times
-  formats_reference.py csv FOLDER POSITION           reads the .csv files, five times
+  formats_reference.py make XLS XLSX CSV     writes 96,500 punches as three .xls files,
+                                             as three .xlsx files (and the worksheet XML
+                                             of each beside them) and as one UTF-8 .csv
+  formats_reference.py FORMAT FOLDER POSITION       reads the folder's files of that
+                                                    format (xls, xlsx or csv), five times
+  formats_reference.py once FORMAT FOLDER POSITION  reads them once and prints the records,
+                                                    one a line, as `tarnby-cli import` does
 
-A read prints the median seconds, the number of records and the SHA-1 of the
-records joined by LF, as xlrd_reference.py does, then the median seconds of
-processor time (which a machine shared with other work disturbs less) and
-the best of the five.
+A read of five prints the median seconds, the number of records and the SHA-1
+of the records joined by LF, as xlrd_reference.py does, then the median
+seconds of processor time (which a machine shared with other work disturbs
+less) and the best of the five.
 """
 import csv
 import datetime
@@ -26,7 +28,7 @@ import time
 import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xlrd_reference import LIMIT, number_text, serial_text, text_time  # noqa: E402
+from xlrd_reference import LIMIT, number_text, read_folder, serial_text, text_time  # noqa: E402
 
 TOTAL = 96500
 EPOCH = datetime.datetime(1899, 12, 30)
@@ -52,13 +54,29 @@ def punches():
     return out[:TOTAL]
 
 
-def make(xlsx_folder, csv_folder):
+def make(xls_folder, xlsx_folder, csv_folder):
     import xlsxwriter
+    import xlwt
 
+    os.makedirs(xls_folder, exist_ok=True)
     os.makedirs(xlsx_folder, exist_ok=True)
     os.makedirs(csv_folder, exist_ok=True)
     rows = punches()
     per_file = (len(rows) + 2) // 3
+    for i in range(3):
+        part = rows[i * per_file:(i + 1) * per_file]
+        book = xlwt.Workbook(encoding="utf-8")
+        sheet = book.add_sheet("考勤记录")
+        stamp = xlwt.easyxf(num_format_str="yyyy-mm-dd hh:mm:ss")
+        sheet.write(0, 0, "工号")
+        sheet.write(0, 1, "打卡时间")
+        sheet.write(0, 2, "设备")
+        for r, (number, moment) in enumerate(part, start=1):
+            sheet.write(r, 0, number if number % 2 else "%04d" % number)
+            delta = moment - EPOCH
+            sheet.write(r, 1, delta.days + delta.seconds / 86400.0, stamp)
+            sheet.write(r, 2, "门禁%d" % (number % 4))
+        book.save(os.path.join(xls_folder, "export-%d.xls" % (i + 1)))
     for i in range(3):
         part = rows[i * per_file:(i + 1) * per_file]
         path = os.path.join(xlsx_folder, "export-%d.xlsx" % (i + 1))
@@ -200,12 +218,19 @@ def read_csv(folder, position):
     return records
 
 
+READERS = {"xls": read_folder, "xlsx": read_xlsx, "csv": read_csv}
+
+
 def main():
-    if len(sys.argv) == 4 and sys.argv[1] == "make":
-        make(sys.argv[2], sys.argv[3])
+    if len(sys.argv) == 5 and sys.argv[1] == "make":
+        make(sys.argv[2], sys.argv[3], sys.argv[4])
         return 0
-    if len(sys.argv) == 4 and sys.argv[1] in ("xlsx", "csv"):
-        reader = read_xlsx if sys.argv[1] == "xlsx" else read_csv
+    if len(sys.argv) == 5 and sys.argv[1] == "once" and sys.argv[2] in READERS:
+        records = READERS[sys.argv[2]](sys.argv[3], sys.argv[4])
+        sys.stdout.write("".join(r + "\n" for r in records))
+        return 0
+    if len(sys.argv) == 4 and sys.argv[1] in READERS:
+        reader = READERS[sys.argv[1]]
         times, cpu = [], []
         reader(sys.argv[2], sys.argv[3])  # one untimed run first, as the benchmark does
         for _ in range(5):

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <cstdio>
+
 namespace tarnby::cli {
 namespace {
 
@@ -35,15 +37,8 @@ int runImport(const QStringList& arguments, const QString& exeDir)
         return kExitUsage;
     }
 
-    QString out;
-    out.reserve(table.size() * 28);
-    for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
-        for (const Punch& punch : table.segment(s)) {
-            out += punch.text();
-            out += u'\n';
-        }
-    }
-    printOut(out);
+    const QByteArray records = table.printedRecords();
+    std::fwrite(records.constData(), 1, std::size_t(records.size()), stdout);
 
     if (read.kind == ImportOutcome::Kind::ReadError) {
         printError(read.text);

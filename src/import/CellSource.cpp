@@ -1,9 +1,9 @@
 #include "import/CellSource.h"
 
-#include "import/CellRequest.h"
-#include "import/FolderImport.h"
+#include "import/CellName.h"
 #include "import/PunchTable.h"
 #include "import/text/TextExport.h"
+#include "import/xls/Workbook.h"
 #include "import/xlsx/Xlsx.h"
 
 #include <QFile>
@@ -28,7 +28,31 @@ Format formatOfName(const QString& name)
     return Format::None;
 }
 
-CellRequest requestFor(const ReadPosition& position)
+ReadResult readCompound(const QString& path, const CellRequest& request)
+{
+    ReadResult result = xls::readWorkbook(path, request);
+    if (result.error != ReadError::NotWorkbook)
+        return result;
+    // no workbook stream: an encrypted package has none either
+    QFile file(path);
+    if (file.size() <= qint64(1) << 30 && file.open(QIODevice::ReadOnly)) {
+        const QByteArray all = file.readAll();
+        if (xlsx::isEncryptedPackage(all.constData(), std::size_t(all.size()))) {
+            result.error = ReadError::Encrypted;
+            result.detail = QStringLiteral("an encrypted package");
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+bool isExportName(const QString& name)
+{
+    return formatOfName(name) != Format::None;
+}
+
+CellRequest configuredRequest(const ReadPosition& position)
 {
     CellRequest request;
     if (const auto at = parseCellName(position.numberCell)) {
@@ -44,36 +68,11 @@ CellRequest requestFor(const ReadPosition& position)
     return request;
 }
 
-xls::ReadResult readCompound(const QString& path)
-{
-    xls::ReadResult result = xls::readFirstSheet(path);
-    if (result.error != xls::ReadError::NotWorkbook)
-        return result;
-    // no workbook stream: an encrypted package has none either
-    QFile file(path);
-    if (file.size() <= qint64(1) << 30 && file.open(QIODevice::ReadOnly)) {
-        const QByteArray all = file.readAll();
-        if (xlsx::isEncryptedPackage(all.constData(), std::size_t(all.size()))) {
-            result.error = xls::ReadError::Encrypted;
-            result.detail = QStringLiteral("an encrypted package");
-        }
-    }
-    return result;
-}
-
-} // namespace
-
-bool isExportName(const QString& name)
-{
-    return formatOfName(name) != Format::None;
-}
-
-xls::ReadResult readExport(const QString& path, const ReadPosition& position)
+ReadResult readExport(const QString& path, const CellRequest& request)
 {
     const Format format = formatOfName(path);
     if (format == Format::Csv || format == Format::Dat)
-        return text::readTextExport(path, format == Format::Csv ? text::Flavour::Csv : text::Flavour::Dat,
-                                    requestFor(position));
+        return text::readTextExport(path, format == Format::Csv ? text::Flavour::Csv : text::Flavour::Dat, request);
 
     QFile file(path);
     QByteArray head;
@@ -81,12 +80,12 @@ xls::ReadResult readExport(const QString& path, const ReadPosition& position)
         head = file.read(8);
     file.close();
     if (head.startsWith("PK\x03\x04"))
-        return xlsx::readFirstSheet(path, requestFor(position));
+        return xlsx::readWorkbook(path, request);
     if (xlsx::isCompoundDocument(head.constData(), std::size_t(head.size())))
-        return readCompound(path);
+        return readCompound(path, request);
     if (format == Format::Xlsx)
-        return xlsx::readFirstSheet(path, requestFor(position));
-    return xls::readFirstSheet(path);
+        return xlsx::readWorkbook(path, request);
+    return xls::readWorkbook(path, request);
 }
 
 } // namespace tarnby

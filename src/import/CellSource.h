@@ -1,8 +1,9 @@
 #pragma once
 // The one door through which the import opens an export, whatever its format:
-// .xls, .xlsx/.xlsm, .csv and .dat give the same cells of the first sheet.
+// .xls, .xlsx/.xlsm, .csv and .dat give the same cells.
 
-#include "import/xls/Workbook.h"
+#include "import/CellRequest.h"
+#include "import/ReadResult.h"
 #include "settings/ConfigFile.h"
 
 #include <QString>
@@ -13,10 +14,14 @@ namespace tarnby {
 // .csv or .dat, in any case.
 bool isExportName(const QString& name);
 
-// The first sheet's cells of the export at path that the position names (the
-// number and time columns from their first rows down; an .xls gives every cell).
-// A workbook is recognised by its content when its name says otherwise: an
-// .xlsx saved with the name .xls reads as the workbook it is.
-xls::ReadResult readExport(const QString& path, const ReadPosition& position);
+// What the configured read asks of an export: the first sheet's number and
+// time columns from the first rows the position names, as many rows as the
+// punch table holds and one more.
+CellRequest configuredRequest(const ReadPosition& position);
+
+// The cells of the export at path that the request asks for. A workbook is
+// recognised by its content when its name says otherwise: an .xlsx saved with
+// the name .xls reads as the workbook it is.
+ReadResult readExport(const QString& path, const CellRequest& request);
 
 } // namespace tarnby

@@ -1,48 +1,14 @@
 #include "import/CellText.h"
 
-#include <algorithm>
+#include "import/SerialDate.h"
+
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace tarnby::cells {
 namespace {
-
-// 9999-12-31 is serial 2958465; the next day is out of reach of the format.
-constexpr double kSerialLimit = 2958466.0;
-constexpr int kSecondsPerDay = 86400;
-
-struct Civil {
-    int year;
-    int month;
-    int day;
-};
-
-// Days since 1970-01-01 to the proleptic Gregorian calendar (H. Hinnant).
-Civil civilFromDays(long long z)
-{
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    const int day = int(doy - (153 * mp + 2) / 5 + 1);
-    const int month = int(mp < 10 ? mp + 3 : mp - 9);
-    const int year = int(yoe + era * 400 + (month <= 2 ? 1 : 0));
-    return {year, month, day};
-}
-
-bool isLeap(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeap(year) ? 29 : kDays[month - 1];
-}
 
 void putDigits(char16_t*& out, int value, int width)
 {
@@ -125,7 +91,7 @@ bool readDate(Scanner& s, int* year, int* month, int* day)
             || !s.take(u'日'))
             return false;
     }
-    return *month >= 1 && *month <= 12 && *day >= 1 && *day <= daysInMonth(*year, *month);
+    return serial::civilDay(*year, *month, *day).has_value();
 }
 
 bool readTime(Scanner& s, int* hour, int* minute, int* second)
@@ -185,23 +151,15 @@ std::optional<QString> numberText(double value)
 
 namespace {
 
-std::optional<DateTime> serialDateTime(double serial)
+std::optional<DateTime> serialDateTime(double days)
 {
-    if (!std::isfinite(serial) || serial < 0 || serial >= kSerialLimit)
+    const auto moment = serial::momentOf(days);
+    if (!moment)
         return std::nullopt;
-    long long days = static_cast<long long>(std::floor(serial));
-    long long seconds = std::llround((serial - double(days)) * kSecondsPerDay);
-    if (seconds >= kSecondsPerDay) {
-        ++days;
-        seconds -= kSecondsPerDay;
-    }
-    if (double(days) >= kSerialLimit)
-        return std::nullopt;
-    // 1899-12-30 is day -25569 counted from 1970-01-01.
-    const long long fromEpoch = (days >= 1 && days < 61) ? days - 25568 : days - 25569;
-    const Civil c = civilFromDays(fromEpoch);
-    const int s = int(seconds);
-    return DateTime{c.year, c.month, c.day, s / 3600, s / 60 % 60, s % 60};
+    const std::chrono::year_month_day date{moment->day};
+    const std::chrono::hh_mm_ss time{moment->time};
+    return DateTime{int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())),
+                    int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count())};
 }
 
 std::optional<DateTime> textDateTime(QStringView text)
@@ -244,9 +202,9 @@ std::optional<QString> parseDateTimeText(QStringView text)
     return formatted(t);
 }
 
-std::optional<DateTime> timeCellDateTime(const xls::Cell& cell)
+std::optional<DateTime> timeCellDateTime(const Cell& cell)
 {
-    using Kind = xls::Cell::Kind;
+    using Kind = Cell::Kind;
     if (cell.kind == Kind::Number || cell.kind == Kind::DateTime)
         return serialDateTime(cell.number);
     if (cell.kind == Kind::Text)
@@ -278,9 +236,9 @@ QString timeText(const DateTime& at)
     return text;
 }
 
-std::optional<QString> numberCellText(const xls::Cell& cell)
+std::optional<QString> numberCellText(const Cell& cell)
 {
-    using Kind = xls::Cell::Kind;
+    using Kind = Cell::Kind;
     switch (cell.kind) {
     case Kind::Empty:
         return QString();
@@ -300,13 +258,13 @@ std::optional<QString> numberCellText(const xls::Cell& cell)
     return std::nullopt;
 }
 
-std::optional<QString> timeCellText(const xls::Cell& cell, bool* isDateTime)
+std::optional<QString> timeCellText(const Cell& cell, bool* isDateTime)
 {
     const auto t = timeCellDateTime(cell);
     *isDateTime = t.has_value();
     if (t)
         return formatted(t);
-    if (cell.kind == xls::Cell::Kind::Text)
+    if (cell.kind == Cell::Kind::Text)
         return cell.text;
     return numberCellText(cell);
 }

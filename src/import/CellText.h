@@ -6,7 +6,7 @@
 // "1.5"). Date-times, plain numbers in the time column (a count of days) and
 // texts that read as a date-time are rewritten as "yyyy-mm-dd HH:NN:SS".
 
-#include "import/xls/Workbook.h"
+#include "import/Sheet.h"
 
 #include <QString>
 #include <QStringView>
@@ -50,7 +50,7 @@ std::optional<QString> parseDateTimeText(QStringView text);
 
 // The date-time a time cell holds or reads as, by the rules above; nullopt
 // when its text has to stand as it is.
-std::optional<DateTime> timeCellDateTime(const xls::Cell& cell);
+std::optional<DateTime> timeCellDateTime(const Cell& cell);
 
 // A punch's date and time texts at a date-time: "yyyy-mm-dd" and "HH:NN:SS",
 // each built in one piece since a folder read makes up to 96,000 of them.
@@ -59,11 +59,11 @@ QString timeText(const DateTime& at);
 
 // The text of a cell read as an employee number: empty for an empty cell.
 // nullopt when the value has no text (an error value, a number that is not finite).
-std::optional<QString> numberCellText(const xls::Cell& cell);
+std::optional<QString> numberCellText(const Cell& cell);
 
 // The text of a cell read as a punch time: a date-time in its canonical form
 // when the value is or reads as one, else the value's text as it stands.
 // `isDateTime` tells which. nullopt when the value has no text.
-std::optional<QString> timeCellText(const xls::Cell& cell, bool* isDateTime);
+std::optional<QString> timeCellText(const Cell& cell, bool* isDateTime);
 
 } // namespace tarnby::cells

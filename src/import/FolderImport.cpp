@@ -2,9 +2,9 @@
 
 #include "base/EmployeeNumber.h"
 #include "base/OrderedWork.h"
+#include "import/CellName.h"
 #include "import/CellSource.h"
 #include "import/CellText.h"
-#include "import/xls/Workbook.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -88,17 +88,6 @@ QStringList listWorkbooks(const QString& folder)
     return names;
 }
 
-std::optional<CellPosition> parseCellName(const QString& name)
-{
-    if (name.size() != 2)
-        return std::nullopt;
-    const char16_t letter = name.at(0).toUpper().unicode();
-    const char16_t digit = name.at(1).unicode();
-    if (letter < u'A' || letter > u'Z' || digit < u'1' || digit > u'9')
-        return std::nullopt;
-    return CellPosition{digit - u'1', letter - u'A'};
-}
-
 namespace {
 
 // What one workbook gives: its punches in row order, and whether its reading
@@ -137,19 +126,19 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
     };
     const auto numberAt = parseCellName(position.numberCell);
     const auto timeAt = parseCellName(position.timeCell);
-    const xls::ReadResult book = readExport(path, position);
+    const ReadResult book = readExport(path, configuredRequest(position));
     if (!book.ok() || !numberAt)
         return failed();
 
-    const xls::Sheet& sheet = book.sheet;
+    const Sheet& sheet = book.sheet;
     out.punches.reserve(std::max(0, sheet.rowCount() - numberAt->row));
     PunchMaker maker;
     // An export lists each employee's punches together: the same number
     // cell value row after row keeps its text.
-    const xls::Cell* previousCell = nullptr;
+    const Cell* previousCell = nullptr;
     QString number;
     for (int k = 0;; ++k) {
-        const xls::Cell& numberCell = sheet.cell(numberAt->row + k, numberAt->column);
+        const Cell& numberCell = sheet.cell(numberAt->row + k, numberAt->column);
         if (!previousCell || numberCell.kind != previousCell->kind || numberCell.number != previousCell->number
             || numberCell.text != previousCell->text) {
             const auto text = cells::numberCellText(numberCell);
@@ -165,7 +154,7 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
         // whose number column is empty.
         if (!timeAt)
             return failed();
-        const xls::Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
+        const Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
         Punch punch;
         if (const auto at = cells::timeCellDateTime(timeCell)) {
             punch = maker.make(number, *at);

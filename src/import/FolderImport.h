@@ -60,20 +60,6 @@ struct ImportOutcome {
 // to case. Names only; sub-folders are not searched.
 QStringList listWorkbooks(const QString& folder);
 
-// The first cells of the number column and of the time column, 0-based.
-struct CellPosition {
-    int row = 0;
-    int column = 0;
-};
-struct DataPosition {
-    CellPosition number;
-    CellPosition time;
-};
-
-// A cell name of the position line ("A2": letter A-Z, row digit 1-9), or
-// nothing when it names no cell.
-std::optional<CellPosition> parseCellName(const QString& name);
-
 // Empties the table and reads every workbook of `folder` into it, taking the
 // data read position from Init.ini in `programDir`. The folder's existence and
 // Init.ini are checked before the table is touched.

@@ -2,6 +2,26 @@
 
 namespace tarnby {
 
+namespace {
+
+// Appends a text in UTF-8; the dates, times and most numbers of a table are ASCII.
+void appendUtf8(QByteArray& out, const QString& text)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* to = out.data() + at;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            out.truncate(at);
+            out += text.toUtf8();
+            return;
+        }
+        *to++ = char(c.unicode());
+    }
+}
+
+} // namespace
+
 bool PunchTable::append(const Punch& punch)
 {
     return append(Punch(punch));
@@ -41,6 +61,23 @@ QList<Punch> PunchTable::records() const
     for (const Segment& s : segments_)
         all.append(s);
     return all;
+}
+
+QByteArray PunchTable::printedRecords() const
+{
+    QByteArray out;
+    out.reserve(qsizetype(size_) * 30);
+    for (const Segment& s : segments_) {
+        for (const Punch& punch : s) {
+            appendUtf8(out, punch.number);
+            out += "##";
+            appendUtf8(out, punch.dateText);
+            out += "##";
+            appendUtf8(out, punch.timeText);
+            out += '\n';
+        }
+    }
+    return out;
 }
 
 } // namespace tarnby

@@ -6,6 +6,7 @@
 
 #include "base/Punch.h"
 
+#include <QByteArray>
 #include <QList>
 #include <array>
 
@@ -33,6 +34,10 @@ public:
     const Segment& segment(int i) const;
     // All punches in reading order (segment 0, then 1, then 2).
     QList<Punch> records() const;
+    // Every punch's text (Punch::text), one a line ended by LF, in reading
+    // order and in UTF-8: what `tarnby-cli import` prints. Written straight
+    // into one buffer, since a full table is some 2.8 MB of lines.
+    QByteArray printedRecords() const;
 
 private:
     std::array<Segment, kSegmentCount> segments_;

@@ -6,7 +6,7 @@
 
 namespace {
 
-using tarnby::xls::Cell;
+using tarnby::Cell;
 namespace cells = tarnby::cells;
 
 struct NumberRow {

@@ -1,5 +1,7 @@
 #include "TextExport.h"
 
+#include "import/SerialDate.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -7,9 +9,9 @@ namespace tarnby::text {
 
 namespace {
 
-xls::ReadResult failure(xls::ReadError error, const QString& why)
+ReadResult failure(ReadError error, const QString& why)
 {
-    xls::ReadResult result;
+    ReadResult result;
     result.error = error;
     result.detail = why;
     return result;
@@ -56,7 +58,7 @@ bool isPlainDecimal(QStringView s)
 // in the 1900 date system: the import would read the text to this very value,
 // and a clock's log holds nothing else, so a hundred thousand texts need not
 // be kept. Years from 1901 on, where that system counts plainly.
-bool canonicalDateTime(QStringView s, double* serial)
+bool canonicalDateTime(QStringView s, double* days)
 {
     if (s.size() != 19 || s[4] != u'-' || s[7] != u'-' || s[10] != u' ' || s[13] != u':' || s[16] != u':')
         return false;
@@ -73,20 +75,12 @@ bool canonicalDateTime(QStringView s, double* serial)
     if (!number(0, 4, &year) || !number(5, 2, &month) || !number(8, 2, &day) || !number(11, 2, &hour)
         || !number(14, 2, &minute) || !number(17, 2, &second))
         return false;
-    if (year < 1901 || month < 1 || month > 12 || day < 1 || hour > 23 || minute > 59 || second > 59)
+    if (year < 1901 || hour > 23 || minute > 59 || second > 59)
         return false;
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (day > (month == 2 && leap ? 29 : kDays[month - 1]))
+    const auto date = serial::civilDay(year, month, day);
+    if (!date)
         return false;
-    // days from 1899-12-30 (H. Hinnant's days from civil, shifted)
-    const int y = year - (month <= 2);
-    const int era = y / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const long long fromEpoch = (long long)era * 146097 + doe - 719468;
-    *serial = double(fromEpoch + 25569) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    *days = serial::serialOf(*date, hour * 3600 + minute * 60 + second);
     return true;
 }
 
@@ -223,69 +217,86 @@ QString FieldSplitter::value(QStringView field)
     return out.trimmed();
 }
 
-xls::ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request)
+ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request)
 {
+    if (!request.findsSheetsIn(1))
+        return failure(ReadError::Damaged, QStringLiteral("a text export holds one sheet"));
     QString why;
     const auto text = decode(bytes, &why);
     if (!text)
-        return failure(xls::ReadError::Damaged, why);
+        return failure(ReadError::Damaged, why);
 
-    xls::ReadResult result;
+    Sheet sheet;
     FieldSplitter splitter(*text, delimiterOf(*text, flavour));
     std::vector<QStringView> fields;
-    const int lastRow = std::max(request.numberColumn >= 0 ? request.numberRow : -1,
-                                 request.timeColumn >= 0 ? request.timeRow : -1)
-                        + request.maxRows;
+    const int lastRow = request.everyCell ? request.maxRows
+                                          : std::max(request.numberColumn >= 0 ? request.numberRow : -1,
+                                                     request.timeColumn >= 0 ? request.timeRow : -1)
+                                                + request.maxRows;
     // room for every line at once: growing two columns of a hundred thousand
     // cells step by step costs more than reading them
-    result.sheet.reserveRows(int(std::min<qsizetype>(text->count(u'\n') + 1, lastRow)));
+    sheet.reserveRows(int(std::min<qsizetype>(text->count(u'\n') + 1, lastRow)));
     // an export repeats each number row after row: one text serves them all
     QString lastField, lastValue;
+    auto textField = [&](int row, int column, QStringView field) {
+        if (field != lastField) {
+            lastField = field.toString();
+            lastValue = FieldSplitter::value(field);
+        }
+        if (lastValue.isEmpty())
+            return;
+        Cell cell;
+        cell.kind = Cell::Kind::Text;
+        cell.text = lastValue;
+        sheet.set(row, column, std::move(cell));
+    };
+    auto timeField = [&](int row, int column, QStringView field) {
+        Cell cell;
+        if (canonicalDateTime(field, &cell.number)) {
+            cell.kind = Cell::Kind::DateTime;
+        } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
+            cell.kind = Cell::Kind::Number;
+            cell.number = cell.text.toDouble();
+            cell.text.clear();
+        } else if (!cell.text.isEmpty()) {
+            cell.kind = Cell::Kind::Text;
+        }
+        if (cell.kind != Cell::Kind::Empty)
+            sheet.set(row, column, std::move(cell));
+    };
     for (int row = 0; row < lastRow && splitter.next(&fields); ++row) {
-        if (request.wants(row, request.numberColumn) && std::size_t(request.numberColumn) < fields.size()) {
-            xls::Cell cell;
-            const QStringView field = fields[std::size_t(request.numberColumn)];
-            if (field != lastField) {
-                lastField = field.toString();
-                lastValue = FieldSplitter::value(field);
+        if (request.everyCell) {
+            const int columns = int(std::min<std::size_t>(fields.size(), kMaxColumns));
+            for (int column = 0; column < columns; ++column) {
+                if (column == request.timeColumn)
+                    timeField(row, column, fields[std::size_t(column)]);
+                else
+                    textField(row, column, fields[std::size_t(column)]);
             }
-            cell.text = lastValue;
-            if (!cell.text.isEmpty()) {
-                cell.kind = xls::Cell::Kind::Text;
-                result.sheet.set(row, request.numberColumn, std::move(cell));
-            }
+            continue;
         }
-        if (request.wants(row, request.timeColumn) && std::size_t(request.timeColumn) < fields.size()) {
-            xls::Cell cell;
-            const QStringView field = fields[std::size_t(request.timeColumn)];
-            if (canonicalDateTime(field, &cell.number)) {
-                cell.kind = xls::Cell::Kind::DateTime;
-            } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
-                cell.kind = xls::Cell::Kind::Number;
-                cell.number = cell.text.toDouble();
-                cell.text.clear();
-            } else if (!cell.text.isEmpty()) {
-                cell.kind = xls::Cell::Kind::Text;
-            }
-            if (cell.kind != xls::Cell::Kind::Empty)
-                result.sheet.set(row, request.timeColumn, std::move(cell));
-        }
+        if (request.wants(row, request.numberColumn) && std::size_t(request.numberColumn) < fields.size())
+            textField(row, request.numberColumn, fields[std::size_t(request.numberColumn)]);
+        if (request.wants(row, request.timeColumn) && std::size_t(request.timeColumn) < fields.size())
+            timeField(row, request.timeColumn, fields[std::size_t(request.timeColumn)]);
     }
     if (splitter.failed())
-        return failure(xls::ReadError::Damaged, QStringLiteral("a quote is never closed"));
+        return failure(ReadError::Damaged, QStringLiteral("a quote is never closed"));
+    ReadResult result;
+    result.add(std::move(sheet));
     return result;
 }
 
-xls::ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request)
+ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(xls::ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading"));
+        return failure(ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading"));
     if (file.size() > kMaxTextFileSize)
-        return failure(xls::ReadError::Unsupported, QStringLiteral("the file is larger than any export"));
+        return failure(ReadError::Unsupported, QStringLiteral("the file is larger than any export"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure(xls::ReadError::CannotOpen, QStringLiteral("the file cannot be read to its end"));
+        return failure(ReadError::CannotOpen, QStringLiteral("the file cannot be read to its end"));
     return readTextBytes(bytes, flavour, request);
 }
 

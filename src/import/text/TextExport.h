@@ -5,7 +5,7 @@
 // a record being a row and a field a column.
 
 #include "import/CellRequest.h"
-#include "import/xls/Workbook.h"
+#include "import/ReadResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -52,11 +52,11 @@ private:
     bool failed_ = false;
 };
 
-// The cells of a text export the import asks for: the number field as text
-// (an empty field is an empty cell), the time field as a number of days when
-// it is a plain decimal number, else as text.
-xls::ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request);
-xls::ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request);
+// The cells of a text export the request asks for: the time field as days
+// when it is a date-time in the import's own form or a plain decimal number,
+// else as text; every other field as text (an empty field is an empty cell).
+ReadResult readTextExport(const QString& path, Flavour flavour, const CellRequest& request);
+ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellRequest& request);
 
 // The largest text export read; a file beyond is no export of a time clock.
 inline constexpr qint64 kMaxTextFileSize = qint64(256) << 20;

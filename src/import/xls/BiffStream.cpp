@@ -1,10 +1,11 @@
 // The record layer: a bounds-checked walk over the BIFF5/BIFF8 records of the
-// workbook globals and of the first worksheet, and the cells they hold.
+// workbook globals and of the worksheets asked for, and the cells they hold.
 
 #include "Workbook.h"
 
 #include "CodePage.h"
 #include "NumberFormat.h"
+#include "import/SerialDate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,7 +44,6 @@ constexpr std::uint16_t Formula = 0x0006;
 constexpr std::uint16_t String = 0x0207;
 } // namespace rec
 
-constexpr double kDays1904To1900 = 1462; // 1904-01-01 is day 1462 of the 1900 system
 constexpr std::size_t kSmallestCellRecord = 10; // header, row, column, XF
 
 inline std::uint16_t u16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
@@ -296,16 +296,28 @@ ReadResult failure(ReadError error, const char* detail)
 
 class StreamReader {
 public:
-    StreamReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    StreamReader(const std::uint8_t* data, std::size_t size, const CellRequest& request)
+        : data_(data), size_(size), request_(request)
+    {
+    }
 
     ReadResult read()
     {
         if (std::optional<ReadResult> bad = readGlobals())
             return *bad;
-        if (std::optional<ReadResult> bad = readSheet())
-            return *bad;
+        if (sheetOffsets_.empty())
+            return failure(ReadError::Damaged, "the workbook has no worksheet");
+        if (!request_.findsSheetsIn(int(sheetOffsets_.size())))
+            return failure(ReadError::Damaged, "the workbook has fewer worksheets than asked for");
         ReadResult result;
-        result.sheet = std::move(sheet_);
+        for (std::size_t i = 0; i < sheetOffsets_.size(); ++i) {
+            if (!request_.readsSheet(int(i)))
+                continue;
+            if (std::optional<ReadResult> bad = readSheet(sheetOffsets_[i]))
+                return *bad;
+            result.add(std::move(sheet_));
+            sheet_ = Sheet();
+        }
         return result;
     }
 
@@ -367,8 +379,8 @@ private:
                 if (r.size < 6)
                     return failure(ReadError::Damaged, "a BOUNDSHEET record is too short");
                 // the high byte of the options is the sheet type: 0 worksheet, 1 macro, 2 chart, 6 module
-                if (!sheetOffset_ && r.data[5] == 0)
-                    sheetOffset_ = u32(r.data);
+                if (r.data[5] == 0)
+                    sheetOffsets_.push_back(u32(r.data));
                 break;
             case rec::Sst:
                 if (biff8_ && !readSst(cursor, r))
@@ -413,16 +425,14 @@ private:
         return true;
     }
 
-    std::optional<ReadResult> readSheet()
+    std::optional<ReadResult> readSheet(std::uint32_t offset)
     {
-        if (!sheetOffset_)
-            return failure(ReadError::Damaged, "the workbook has no worksheet");
-        if (*sheetOffset_ >= size_)
-            return failure(ReadError::Damaged, "the first worksheet lies outside the stream");
-        RecordCursor cursor(data_, size_, *sheetOffset_);
+        if (offset >= size_)
+            return failure(ReadError::Damaged, "a worksheet lies outside the stream");
+        RecordCursor cursor(data_, size_, offset);
         Record r;
         if (!cursor.next(r) || r.id != rec::Bof)
-            return failure(ReadError::Damaged, "the first worksheet does not begin with BOF");
+            return failure(ReadError::Damaged, "a worksheet does not begin with BOF");
 
         CodePageDecoder decoder(codePage_);
         int depth = 1; // embedded charts bring their own BOF and EOF
@@ -578,7 +588,7 @@ private:
         if (damage)
             return failure(ReadError::Damaged, damage);
         if (depth != 0)
-            return failure(ReadError::Damaged, "the first worksheet ends early");
+            return failure(ReadError::Damaged, "a worksheet ends early");
         return std::nullopt;
     }
 
@@ -611,12 +621,14 @@ private:
 
     void setNumber(int row, int column, int xf, double value)
     {
+        if (!request_.wants(row, column))
+            return;
         Cell cell;
         cell.number = value;
         if (std::size_t(xf) < xfIsDate_.size() && xfIsDate_[std::size_t(xf)]) {
             cell.kind = Cell::Kind::DateTime;
             if (date1904_)
-                cell.number += kDays1904To1900;
+                cell.number = serial::from1904(cell.number);
         } else {
             cell.kind = Cell::Kind::Number;
         }
@@ -625,6 +637,8 @@ private:
 
     void setText(int row, int column, QString text)
     {
+        if (!request_.wants(row, column))
+            return;
         Cell cell;
         cell.kind = Cell::Kind::Text;
         cell.text = std::move(text);
@@ -633,6 +647,8 @@ private:
 
     void setBoolErr(int row, int column, std::uint8_t value, bool isError)
     {
+        if (!request_.wants(row, column))
+            return;
         Cell cell;
         cell.kind = isError ? Cell::Kind::Error : Cell::Kind::Boolean;
         cell.number = isError ? value : (value ? 1 : 0);
@@ -641,6 +657,7 @@ private:
 
     const std::uint8_t* data_;
     std::size_t size_;
+    const CellRequest& request_;
     bool biff8_ = true;
     int codePage_ = 1252;
     bool date1904_ = false;
@@ -648,17 +665,17 @@ private:
     std::map<int, bool> formatIsDate_;
     std::vector<bool> xfIsDate_;
     std::vector<QString> sst_;
-    std::optional<std::uint32_t> sheetOffset_;
+    std::vector<std::uint32_t> sheetOffsets_; // the worksheets', in workbook order
     Sheet sheet_;
 };
 
 } // namespace
 
-ReadResult readWorkbookStream(const char* data, std::size_t size)
+ReadResult readWorkbookStream(const char* data, std::size_t size, const CellRequest& request)
 {
     if (!data)
         size = 0;
-    return StreamReader(reinterpret_cast<const std::uint8_t*>(data), size).read();
+    return StreamReader(reinterpret_cast<const std::uint8_t*>(data), size, request).read();
 }
 
 } // namespace tarnby::xls

@@ -94,7 +94,7 @@ int workbookStreamIndex(GsfInfile* root)
 
 } // namespace
 
-ReadResult readFirstSheetFromBytes(const char* data, std::size_t size)
+ReadResult readWorkbookBytes(const char* data, std::size_t size, const CellRequest& request)
 {
     initialiseGsf();
     if (!data || size == 0)
@@ -122,18 +122,16 @@ ReadResult readFirstSheetFromBytes(const char* data, std::size_t size)
     const gsf_off_t length = gsf_input_size(stream.get());
     if (length < 0 || std::uint64_t(length) > size)
         return failure(ReadError::Damaged, "the workbook stream is longer than the file");
-    QByteArray bytes(qsizetype(length), Qt::Uninitialized);
-    constexpr gsf_off_t kChunk = 1 << 16;
-    for (gsf_off_t done = 0; done < length;) {
-        const gsf_off_t step = std::min(kChunk, length - done);
-        if (!gsf_input_read(stream.get(), std::size_t(step), reinterpret_cast<guint8*>(bytes.data() + done)))
-            return failure(ReadError::Damaged, "the workbook stream cannot be read to its end");
-        done += step;
-    }
-    return readWorkbookStream(bytes.constData(), std::size_t(bytes.size()));
+    // Read whole without a buffer of our own: libgsf hands over the file's own
+    // bytes when the stream's sectors follow each other, as writers lay them
+    // out, and gathers them into its buffer otherwise.
+    const guint8* bytes = length > 0 ? gsf_input_read(stream.get(), std::size_t(length), nullptr) : nullptr;
+    if (length > 0 && !bytes)
+        return failure(ReadError::Damaged, "the workbook stream cannot be read to its end");
+    return readWorkbookStream(reinterpret_cast<const char*>(bytes), std::size_t(length), request);
 }
 
-ReadResult readFirstSheet(const QString& path)
+ReadResult readWorkbook(const QString& path, const CellRequest& request)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -147,7 +145,7 @@ ReadResult readFirstSheet(const QString& path)
     const QByteArray all = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return failure(ReadError::CannotOpen, "the file cannot be read to its end");
-    return readFirstSheetFromBytes(all.constData(), std::size_t(all.size()));
+    return readWorkbookBytes(all.constData(), std::size_t(all.size()), request);
 }
 
 } // namespace tarnby::xls

@@ -12,7 +12,7 @@ namespace {
 
 Failure damaged(const QString& why)
 {
-    return Failure{xls::ReadError::Damaged, why};
+    return Failure{ReadError::Damaged, why};
 }
 
 } // namespace
@@ -29,11 +29,11 @@ std::optional<Failure> Package::opened(int zipError)
         return std::nullopt;
     switch (zipError) {
     case ZIP_ER_NOZIP:
-        return Failure{xls::ReadError::NotWorkbook, QStringLiteral("not a zip package")};
+        return Failure{ReadError::NotWorkbook, QStringLiteral("not a zip package")};
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
     case ZIP_ER_NOENT:
-        return Failure{xls::ReadError::CannotOpen, QStringLiteral("the file cannot be read")};
+        return Failure{ReadError::CannotOpen, QStringLiteral("the file cannot be read")};
     default:
         break;
     }
@@ -105,9 +105,9 @@ std::optional<Failure> Package::read(const QString& name, const Reader& reader) 
     if (!file) {
         const int code = zip_error_code_zip(zip_get_error(zip_));
         if (code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP)
-            return Failure{xls::ReadError::Encrypted, QStringLiteral("part %1 is encrypted").arg(name)};
+            return Failure{ReadError::Encrypted, QStringLiteral("part %1 is encrypted").arg(name)};
         if (code == ZIP_ER_COMPNOTSUPP)
-            return Failure{xls::ReadError::Unsupported, QStringLiteral("part %1 is compressed in an unknown way").arg(name)};
+            return Failure{ReadError::Unsupported, QStringLiteral("part %1 is compressed in an unknown way").arg(name)};
         return damaged(QStringLiteral("part %1 cannot be opened").arg(name));
     }
     std::optional<Failure> failure;

@@ -3,7 +3,7 @@
 // pieces, never inflated whole into memory. A part's sizes are checked before
 // it is inflated and again while it is.
 
-#include "import/xls/Workbook.h"
+#include "import/ReadResult.h"
 
 #include <QString>
 #include <cstddef>
@@ -16,7 +16,7 @@ struct zip;
 namespace tarnby::xlsx {
 
 struct Failure {
-    xls::ReadError error = xls::ReadError::Damaged;
+    ReadError error = ReadError::Damaged;
     QString detail;
 };
 

@@ -1,6 +1,6 @@
 // The package walk: the root relationships name the workbook, the workbook and
-// its relationships name the first worksheet, the shared strings and the
-// styles; every part is found through them, never by a fixed name.
+// its relationships name the worksheets, the shared strings and the styles;
+// every part is found through them, never by a fixed name.
 
 #include "Package.h"
 #include "SheetReader.h"
@@ -27,9 +27,9 @@ namespace tarnby::xlsx {
 
 namespace {
 
-xls::ReadResult failed(const Failure& f)
+ReadResult failed(const Failure& f)
 {
-    xls::ReadResult result;
+    ReadResult result;
     result.error = f.error;
     result.detail = f.detail;
     return result;
@@ -217,19 +217,19 @@ private:
 // --- compound documents ---
 
 // Which of the three packages a compound document's bytes hold.
-xls::ReadResult compoundFailure(const char* data, std::size_t size)
+ReadResult compoundFailure(const char* data, std::size_t size)
 {
     if (isEncryptedPackage(data, size))
-        return failed({xls::ReadError::Encrypted, QStringLiteral("an encrypted package")});
-    return failed({xls::ReadError::NotWorkbook, QStringLiteral("a compound document, not a zip package")});
+        return failed({ReadError::Encrypted, QStringLiteral("an encrypted package")});
+    return failed({ReadError::NotWorkbook, QStringLiteral("a compound document, not a zip package")});
 }
 
-xls::ReadResult readPackage(const Package& package, const CellRequest& request)
+ReadResult readPackage(const Package& package, const CellRequest& request)
 {
     // the workbook, named by the package's root relationships
     RelationshipsHandler root(QString{});
     if (!package.has(QStringLiteral("_rels/.rels")))
-        return failed({xls::ReadError::NotWorkbook, QStringLiteral("the package has no relationships")});
+        return failed({ReadError::NotWorkbook, QStringLiteral("the package has no relationships")});
     if (auto f = parsePart(package, QStringLiteral("_rels/.rels"), root))
         return failed(*f);
     QString workbookPart;
@@ -239,29 +239,29 @@ xls::ReadResult readPackage(const Package& package, const CellRequest& request)
             break;
         }
     if (workbookPart.isEmpty())
-        return failed({xls::ReadError::NotWorkbook, QStringLiteral("the package names no workbook")});
+        return failed({ReadError::NotWorkbook, QStringLiteral("the package names no workbook")});
 
     WorkbookHandler workbook;
     if (auto f = parsePart(package, workbookPart, workbook))
         return failed(*f);
     if (!workbook.isWorkbook)
-        return failed({xls::ReadError::NotWorkbook, QStringLiteral("the package's document is no workbook")});
+        return failed({ReadError::NotWorkbook, QStringLiteral("the package's document is no workbook")});
 
     RelationshipsHandler links(workbookPart);
     if (auto f = parsePart(package, relationshipsOf(workbookPart), links))
         return failed(*f);
 
-    // the first worksheet in workbook order; chart and dialog sheets are passed over
-    QString sheetPart;
+    // the worksheets in workbook order; chart and dialog sheets are passed over
+    QStringList sheetParts;
     for (const QString& id : workbook.sheetIds) {
         const auto it = links.byId.constFind(id);
-        if (it != links.byId.cend() && endsWith(it->type, QLatin1String("/worksheet")) && !it->target.isEmpty()) {
-            sheetPart = it->target;
-            break;
-        }
+        if (it != links.byId.cend() && endsWith(it->type, QLatin1String("/worksheet")) && !it->target.isEmpty())
+            sheetParts.append(it->target);
     }
-    if (sheetPart.isEmpty())
-        return failed({xls::ReadError::Damaged, QStringLiteral("the workbook has no worksheet")});
+    if (sheetParts.isEmpty())
+        return failed({ReadError::Damaged, QStringLiteral("the workbook has no worksheet")});
+    if (!request.findsSheetsIn(int(sheetParts.size())))
+        return failed({ReadError::Damaged, QStringLiteral("the workbook has fewer worksheets than asked for")});
 
     SheetContext context;
     context.date1904 = workbook.date1904;
@@ -282,15 +282,20 @@ xls::ReadResult readPackage(const Package& package, const CellRequest& request)
         }
     }
 
-    SheetReader sheet(context, request);
-    auto failure = package.read(sheetPart, [&sheet](const Package::Pull& pull) { return sheet.parse(pull); });
-    if (failure) {
-        if (failure->detail.isEmpty())
-            failure->detail = QStringLiteral("%1: %2").arg(sheetPart, sheet.error());
-        return failed(*failure);
+    ReadResult result;
+    for (int i = 0; i < sheetParts.size(); ++i) {
+        if (!request.readsSheet(i))
+            continue;
+        const QString& part = sheetParts.at(i);
+        SheetReader sheet(context, request);
+        auto failure = package.read(part, [&sheet](const Package::Pull& pull) { return sheet.parse(pull); });
+        if (failure) {
+            if (failure->detail.isEmpty())
+                failure->detail = QStringLiteral("%1: %2").arg(part, sheet.error());
+            return failed(*failure);
+        }
+        result.add(sheet.takeSheet());
     }
-    xls::ReadResult result;
-    result.sheet = sheet.takeSheet();
     return result;
 }
 
@@ -329,10 +334,10 @@ bool isEncryptedPackage(const char* data, std::size_t size)
     return encrypted;
 }
 
-xls::ReadResult readFirstSheetFromBytes(const char* data, std::size_t size, const CellRequest& request)
+ReadResult readWorkbookBytes(const char* data, std::size_t size, const CellRequest& request)
 {
     if (!data || size == 0)
-        return failed({xls::ReadError::NotWorkbook, QStringLiteral("the file is empty")});
+        return failed({ReadError::NotWorkbook, QStringLiteral("the file is empty")});
     if (isCompoundDocument(data, size))
         return compoundFailure(data, size);
     Package package;
@@ -341,16 +346,16 @@ xls::ReadResult readFirstSheetFromBytes(const char* data, std::size_t size, cons
     return readPackage(package, request);
 }
 
-xls::ReadResult readFirstSheet(const QString& path, const CellRequest& request)
+ReadResult readWorkbook(const QString& path, const CellRequest& request)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed({xls::ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading")});
+        return failed({ReadError::CannotOpen, QStringLiteral("the file cannot be opened for reading")});
     const QByteArray head = file.read(8);
     if (isCompoundDocument(head.constData(), std::size_t(head.size()))) {
         // an encrypted package is a compound document; the whole of it is needed to tell
         if (file.size() > qint64(Package::kMaxPartSize))
-            return failed({xls::ReadError::NotWorkbook, QStringLiteral("a compound document larger than 1 GiB")});
+            return failed({ReadError::NotWorkbook, QStringLiteral("a compound document larger than 1 GiB")});
         file.seek(0);
         const QByteArray all = file.readAll();
         return compoundFailure(all.constData(), std::size_t(all.size()));

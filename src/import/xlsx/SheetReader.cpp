@@ -1,6 +1,8 @@
 #include "SheetReader.h"
 
 #include "SheetText.h"
+#include "import/CellName.h"
+#include "import/SerialDate.h"
 
 #include <charconv>
 #include <algorithm>
@@ -9,7 +11,6 @@ namespace tarnby::xlsx {
 
 namespace {
 
-constexpr double kDays1904To1900 = 1462; // 1904-01-01 is day 1462 of the 1900 system
 
 bool parseDouble(const std::string& text, double* value)
 {
@@ -92,7 +93,7 @@ void SheetReader::reserveFor(std::optional<std::string_view> dimension)
     if (!dimension)
         return;
     const auto colon = dimension->find(':');
-    const auto last = parseCellRef(colon == std::string_view::npos ? *dimension : dimension->substr(colon + 1));
+    const auto last = parseCellReference(colon == std::string_view::npos ? *dimension : dimension->substr(colon + 1));
     if (last)
         sheet_.reserveRows(std::min(last->row + 1, request_.maxRows));
 }
@@ -109,7 +110,7 @@ void SheetReader::startCell(const Attributes& attributes)
             continue;
         const std::string_view value = attributes.value(i);
         if (key[0] == 'r') {
-            const auto ref = parseCellRef(value);
+            const auto ref = parseCellReference(value);
             if (!ref)
                 return fail(QStringLiteral("a cell reference that is none: %1").arg(text(value)));
             if (ref->row != row_)
@@ -191,11 +192,11 @@ void SheetReader::characters(const char* text, int length)
 
 void SheetReader::endCell()
 {
-    xls::Cell cell;
+    Cell cell;
     if (!hasValue_) {
         // a formatted blank; an inline string with no text is an empty text
         if (type_ == Type::Inline) {
-            cell.kind = xls::Cell::Kind::Text;
+            cell.kind = Cell::Kind::Text;
             sheet_.set(row_, column_, std::move(cell));
         }
         return;
@@ -207,9 +208,9 @@ void SheetReader::endCell()
         if (!parseDouble(value_, &cell.number))
             return fail(QStringLiteral("a number cell holds %1").arg(QString::fromStdString(value_)));
         const bool date = style_ < int(context_.dateStyles.size()) && context_.dateStyles[std::size_t(style_)];
-        cell.kind = date ? xls::Cell::Kind::DateTime : xls::Cell::Kind::Number;
+        cell.kind = date ? Cell::Kind::DateTime : Cell::Kind::Number;
         if (date && context_.date1904)
-            cell.number += kDays1904To1900;
+            cell.number = serial::from1904(cell.number);
         break;
     }
     case Type::Shared: {
@@ -219,17 +220,17 @@ void SheetReader::endCell()
         if (!parseDouble(value_, &index) || index < 0 || index >= double(context_.sharedStrings.size())
             || index != double(qint64(index)))
             return fail(QStringLiteral("a shared string that is not there: %1").arg(QString::fromStdString(value_)));
-        cell.kind = xls::Cell::Kind::Text;
+        cell.kind = Cell::Kind::Text;
         cell.text = context_.sharedStrings[std::size_t(index)];
         break;
     }
     case Type::String:
     case Type::Inline:
-        cell.kind = xls::Cell::Kind::Text;
+        cell.kind = Cell::Kind::Text;
         cell.text = unescapeText(QString::fromUtf8(value_));
         break;
     case Type::Boolean:
-        cell.kind = xls::Cell::Kind::Boolean;
+        cell.kind = Cell::Kind::Boolean;
         if (value_ == "1" || value_ == "true")
             cell.number = 1;
         else if (value_ == "0" || value_ == "false")
@@ -238,15 +239,15 @@ void SheetReader::endCell()
             return fail(QStringLiteral("a boolean cell holds %1").arg(QString::fromStdString(value_)));
         break;
     case Type::Error:
-        cell.kind = xls::Cell::Kind::Error;
+        cell.kind = Cell::Kind::Error;
         break;
     case Type::Date:
         if (const auto serial = parseIsoDate(value_)) {
-            cell.kind = xls::Cell::Kind::DateTime;
+            cell.kind = Cell::Kind::DateTime;
             cell.number = *serial;
         } else {
             // not an ISO date the reader knows: the import reads its text as a workbook text
-            cell.kind = xls::Cell::Kind::Text;
+            cell.kind = Cell::Kind::Text;
             cell.text = QString::fromUtf8(value_);
         }
         break;
@@ -254,17 +255,17 @@ void SheetReader::endCell()
     sheet_.set(row_, column_, std::move(cell));
 }
 
-xls::ReadResult readSheetXml(const char* data, std::size_t size, const SheetContext& context,
+ReadResult readSheetXml(const char* data, std::size_t size, const SheetContext& context,
                              const CellRequest& request)
 {
     SheetReader reader(context, request);
-    xls::ReadResult result;
+    ReadResult result;
     if (!reader.parse(data, size)) {
-        result.error = xls::ReadError::Damaged;
+        result.error = ReadError::Damaged;
         result.detail = reader.error();
         return result;
     }
-    result.sheet = reader.takeSheet();
+    result.add(reader.takeSheet());
     return result;
 }
 

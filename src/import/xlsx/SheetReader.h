@@ -17,7 +17,7 @@ public:
     bool parse(const char* data, std::size_t size) { return parser_.parse(data, size); }
     const QString& error() const { return parser_.error(); }
     // The cells kept; call once the part has been parsed.
-    xls::Sheet takeSheet() { return std::move(sheet_); }
+    Sheet takeSheet() { return std::move(sheet_); }
 
 private:
     enum class Type : std::uint8_t { Number, Shared, String, Inline, Boolean, Error, Date };
@@ -32,7 +32,7 @@ private:
     const SheetContext& context_;
     const CellRequest& request_;
     XmlParser parser_;
-    xls::Sheet sheet_;
+    Sheet sheet_;
 
     bool inSheetData_ = false;
     bool inRow_ = false;

@@ -1,5 +1,7 @@
 #include "SheetText.h"
 
+#include "import/SerialDate.h"
+
 #include <charconv>
 
 namespace tarnby::xlsx {
@@ -30,22 +32,6 @@ bool digits(std::string_view& s, int count, int* value)
     s.remove_prefix(std::size_t(count));
     *value = v;
     return true;
-}
-
-bool isLeap(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-// Days from 1970-01-01 (H. Hinnant).
-long long daysFromCivil(int y, int m, int d)
-{
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
 }
 
 } // namespace
@@ -81,47 +67,11 @@ QString unescapeText(QString text)
     return out;
 }
 
-std::optional<CellRef> parseCellRef(std::string_view ref)
-{
-    std::size_t i = 0;
-    int column = 0;
-    while (i < ref.size() && i < 4) {
-        char c = ref[i];
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        if (c < 'A' || c > 'Z')
-            break;
-        column = column * 26 + (c - 'A' + 1);
-        ++i;
-    }
-    if (i == 0 || column > kMaxColumns)
-        return std::nullopt;
-    const auto row = parseRowNumber(ref.substr(i));
-    if (!row)
-        return std::nullopt;
-    return CellRef{*row, column - 1};
-}
-
-std::optional<int> parseRowNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > 7)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value < 1 || value > kMaxRows)
-        return std::nullopt;
-    return value - 1;
-}
-
 std::optional<double> parseIsoDate(std::string_view s)
 {
-    int year = 1899, month = 12, day = 30;
-    bool hasDate = false;
+    std::optional<std::chrono::sys_days> date;
     if (!s.empty() && s[0] != 'T') {
+        int year = 0, month = 0, day = 0;
         if (!digits(s, 4, &year) || s.empty() || s[0] != '-')
             return std::nullopt;
         s.remove_prefix(1);
@@ -130,10 +80,9 @@ std::optional<double> parseIsoDate(std::string_view s)
         s.remove_prefix(1);
         if (!digits(s, 2, &day))
             return std::nullopt;
-        static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        if (month < 1 || month > 12 || day < 1 || day > (month == 2 && isLeap(year) ? 29 : kDays[month - 1]))
+        date = serial::civilDay(year, month, day);
+        if (!date)
             return std::nullopt;
-        hasDate = true;
     }
     double seconds = 0;
     if (!s.empty()) {
@@ -172,14 +121,12 @@ std::optional<double> parseIsoDate(std::string_view s)
     }
     if (!s.empty())
         return std::nullopt;
-    // days since 1899-12-30; before 1900-03-01 the 1900 system counts one day
-    // less, since it holds a 1900-02-29 that never was
-    double days = double(daysFromCivil(year, month, day) - daysFromCivil(1899, 12, 30));
-    if (hasDate && days < 61)
-        days -= 1;
-    if (days < 0)
+    // a time alone is a time of day 0
+    if (!date)
+        return seconds / serial::kSecondsPerDay;
+    if (serial::serialDayOf(*date) < 0)
         return std::nullopt;
-    return days + seconds / 86400.0;
+    return serial::serialOf(*date, seconds);
 }
 
 } // namespace tarnby::xlsx

@@ -1,8 +1,9 @@
 #pragma once
-// The read-only .xlsx/.xlsm reader: libzip opens the package, expat streams its
-// parts. It gives the same cell values as the .xls reader (see xls/Workbook.h):
-// numbers, date-times in the 1900 date system whatever the workbook's, texts,
-// booleans and error values; and it keeps only the cells the import asks for.
+// The read-only .xlsx/.xlsm reader: libzip opens the package, libxml2 streams
+// its parts. It gives the same cell values as the .xls reader (see
+// import/Sheet.h): numbers, date-times in the 1900 date system whatever the
+// workbook's, texts, booleans and error values; and it keeps only the cells
+// the request asks for.
 //
 // A hostile file is a read error, never a hang, a crash or memory exhaustion:
 // an encrypted package, a damaged zip, a part larger than 1 GiB or inflating to
@@ -10,7 +11,7 @@
 // missing part, a cell reference out of order.
 
 #include "import/CellRequest.h"
-#include "import/xls/Workbook.h"
+#include "import/ReadResult.h"
 
 #include <QString>
 #include <cstddef>
@@ -18,11 +19,11 @@
 
 namespace tarnby::xlsx {
 
-// The first worksheet, in workbook order, of the package at path.
-xls::ReadResult readFirstSheet(const QString& path, const CellRequest& request);
+// The worksheets the request names, in workbook order, of the package at path.
+ReadResult readWorkbook(const QString& path, const CellRequest& request);
 
 // The same from the whole file held in memory.
-xls::ReadResult readFirstSheetFromBytes(const char* data, std::size_t size, const CellRequest& request);
+ReadResult readWorkbookBytes(const char* data, std::size_t size, const CellRequest& request);
 
 // What a worksheet's cells are read against: the workbook's shared strings,
 // which cell formats show dates, and its date system.
@@ -33,8 +34,8 @@ struct SheetContext {
 };
 
 // One worksheet part's XML, as the package reader streams it; for tests and fuzzing.
-xls::ReadResult readSheetXml(const char* data, std::size_t size, const SheetContext& context,
-                             const CellRequest& request);
+ReadResult readSheetXml(const char* data, std::size_t size, const SheetContext& context,
+                        const CellRequest& request);
 
 // Whether the bytes begin like a compound document (the container of .xls files
 // and of encrypted packages).

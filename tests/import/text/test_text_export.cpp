@@ -12,9 +12,9 @@
 using tarnby::CellRequest;
 using tarnby::text::FieldSplitter;
 using tarnby::text::Flavour;
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
 using Kind = Cell::Kind;
 
 namespace {
@@ -198,6 +198,19 @@ TEST(TextCells, PositionAddressesFieldsAndLinesAndKeepsNoOther)
     EXPECT_EQ(result.sheet.cell(1, 2).kind, Kind::Empty);
     EXPECT_EQ(result.sheet.cell(2, 2).number, 2);
     EXPECT_EQ(result.sheet.cell(1, 0).kind, Kind::Empty);
+}
+
+TEST(TextCells, TheWholeSheetKeepsEveryFieldAndTheTimeFieldItsRule)
+{
+    CellRequest whole = CellRequest::wholeSheet(CellRequest::kEverySheet);
+    whole.timeColumn = 1;
+    const ReadResult result = tarnby::text::readTextBytes("0015,41325.5,x\n,2,\n", Flavour::Csv, whole);
+    ASSERT_EQ(result.sheetCount(), 1);
+    EXPECT_EQ(result.sheet.cell(0, 0).text.toStdString(), "0015");
+    EXPECT_EQ(result.sheet.cell(0, 1).number, 41325.5);
+    EXPECT_EQ(result.sheet.cell(0, 2).text.toStdString(), "x");
+    EXPECT_EQ(result.sheet.cell(1, 0).kind, Kind::Empty);
+    EXPECT_EQ(tarnby::text::readTextBytes("1,2\n", Flavour::Csv, CellRequest::wholeSheet(1)).error, ReadError::Damaged);
 }
 
 TEST(TextCells, BadInputIsAReadErrorOrAWellDefinedReading)

@@ -19,10 +19,10 @@
 // readable failure messages for text cells
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
-using Kind = tarnby::xls::Cell::Kind;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
+using Kind = tarnby::Cell::Kind;
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST_P(TimeClock, readsTheValuesBehindTheExpectedPunchTable)
     for (const QJsonValue& name : about.value(QStringLiteral("read_order")).toArray()) {
         if (stopped)
             break;
-        const ReadResult result = tarnby::xls::readFirstSheet(dir.filePath(QStringLiteral("data/") + name.toString()));
+        const ReadResult result = tarnby::xls::readWorkbook(dir.filePath(QStringLiteral("data/") + name.toString()));
         if (name.toString() == errorBook && QString::fromLatin1(GetParam()) == QStringLiteral("encrypted")) {
             EXPECT_EQ(result.error, ReadError::Encrypted) << name.toString().toStdString();
             break;
@@ -132,7 +132,7 @@ TEST(Fixtures, valueNotFormatKeepsTheTimeBehindADateOnlyFormat)
     const QString path = fixtures("timeclock/value-not-format/data/c.xls");
     if (!QFile::exists(path))
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok());
     const Cell& cell = result.sheet.cell(1, 1);
     ASSERT_EQ(cell.kind, Kind::DateTime);
@@ -144,7 +144,7 @@ TEST(Fixtures, biff5WorkbookDecodesGbkText)
     const QString path = fixtures("timeclock/fullwidth-comma-a2b3/data/k1.xls");
     if (!QFile::exists(path))
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     bool fullWidthComma = false;
     for (int row = 0; row < result.sheet.rowCount(); ++row)
@@ -165,7 +165,7 @@ TEST(Fixtures, everyWorkbookFromTheWildIsReadOrCleanlyRefused)
         if (path.endsWith(QStringLiteral("README.md")))
             continue;
         ++files;
-        const ReadResult result = tarnby::xls::readFirstSheet(path);
+        const ReadResult result = tarnby::xls::readWorkbook(path);
         if (path.contains(QStringLiteral("/encrypted/"))) {
             EXPECT_EQ(result.error, ReadError::Encrypted) << path.toStdString();
             ++encrypted;
@@ -211,7 +211,7 @@ TEST_P(Wild, knownCells)
     const QString path = wildFile(c.file);
     if (path.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     EXPECT_EQ(result.sheet.cell(c.row, c.column).kind, c.kind);
     if (c.kind == Kind::Text) {
@@ -243,8 +243,8 @@ TEST(Fixtures, the1904WorkbookGivesTheSameDatesAsThe1900One)
     const QString path1904 = wildFile("dates-1904.xls");
     if (path1900.isEmpty() || path1904.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult a = tarnby::xls::readFirstSheet(path1900);
-    const ReadResult b = tarnby::xls::readFirstSheet(path1904);
+    const ReadResult a = tarnby::xls::readWorkbook(path1900);
+    const ReadResult b = tarnby::xls::readWorkbook(path1904);
     ASSERT_TRUE(a.ok() && b.ok());
     ASSERT_EQ(a.sheet.columnCount(), b.sheet.columnCount());
     for (int column = 0; column < a.sheet.columnCount(); ++column) {
@@ -260,7 +260,7 @@ TEST(Fixtures, libgsfComplaintsStayOffTheTerminal)
     if (path.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
     testing::internal::CaptureStderr();
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string());
     EXPECT_FALSE(result.ok());
 }
@@ -270,7 +270,7 @@ TEST(Fixtures, theLargestBiff8SheetReadsToItsLastRow)
     const QString path = wildFile("65536-rows-xls.xls");
     if (path.isEmpty())
         GTEST_SKIP() << "shared fixtures absent";
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.sheet.rowCount(), 65536);
 }

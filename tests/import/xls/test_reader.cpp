@@ -15,11 +15,11 @@
 // readable failure messages for text cells
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
 using tarnby::xls::test::TestWorkbook;
-using Kind = tarnby::xls::Cell::Kind;
+using Kind = tarnby::Cell::Kind;
 using NumberAs = TestWorkbook::NumberAs;
 using TextAs = TestWorkbook::TextAs;
 
@@ -40,7 +40,7 @@ ReadResult readSaved(const TestWorkbook& book)
         ADD_FAILURE() << error.toStdString();
         return {};
     }
-    return tarnby::xls::readFirstSheet(path);
+    return tarnby::xls::readWorkbook(path);
 }
 
 const double kMorning = TestWorkbook::serial(2013, 2, 18, 7, 56, 40); // 41323.33101...
@@ -327,6 +327,45 @@ TEST(Reader, skipsChartSheetsBeforeTheFirstWorksheet)
     EXPECT_EQ(result.sheet.cell(0, 0).text, QStringLiteral("data"));
 }
 
+struct RequestCase {
+    const char* name;
+    tarnby::CellRequest request;
+    ReadError error;
+    int sheets;
+    double a1, c1; // of the first sheet read; 0 for an empty cell
+};
+
+class Requests : public testing::TestWithParam<RequestCase> {};
+
+TEST_P(Requests, giveTheWorksheetsAndCellsAskedFor)
+{
+    // two worksheets with a chart sheet between them
+    TestWorkbook book;
+    book.number(0, 0, 1).number(0, 1, 2).number(0, 2, 3);
+    book.addChartSheet(QStringLiteral("Chart"));
+    book.addSheet(QStringLiteral("Second"));
+    book.number(0, 0, 10).number(0, 2, 30);
+    const RequestCase& c = GetParam();
+    const QByteArray stream = book.stream();
+    const ReadResult result = tarnby::xls::readWorkbookStream(stream.constData(), std::size_t(stream.size()), c.request);
+    EXPECT_EQ(result.error, c.error) << result.detail.toStdString();
+    EXPECT_EQ(result.sheetCount(), c.sheets);
+    EXPECT_EQ(result.sheet.cell(0, 0).number, c.a1);
+    EXPECT_EQ(result.sheet.cell(0, 2).number, c.c1);
+}
+
+using tarnby::CellRequest;
+
+INSTANTIATE_TEST_SUITE_P(
+    Reader, Requests,
+    testing::Values(
+        RequestCase{"columnsAAndBOfTheFirstSheet", CellRequest{0, false, 0, 0, 1, 0}, ReadError::None, 1, 1, 0},
+        RequestCase{"everyCellOfTheSecondWorksheet", CellRequest::wholeSheet(1), ReadError::None, 1, 10, 30},
+        RequestCase{"everyWorksheetButNoChart", CellRequest::wholeSheet(CellRequest::kEverySheet), ReadError::None,
+                    2, 1, 3},
+        RequestCase{"aSheetPastTheLastIsDamaged", CellRequest::wholeSheet(2), ReadError::Damaged, 0, 0, 0}),
+    [](const testing::TestParamInfo<RequestCase>& p) { return std::string(p.param.name); });
+
 TEST(Reader, aWorkbookWithoutWorksheetIsDamaged)
 {
     TestWorkbook book;
@@ -412,7 +451,7 @@ TEST_P(Refusals, areReportedByKind)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(c.fileBytes());
     file.close();
-    const ReadResult result = tarnby::xls::readFirstSheet(path);
+    const ReadResult result = tarnby::xls::readWorkbook(path);
     EXPECT_EQ(result.error, c.error) << result.detail.toStdString();
     EXPECT_FALSE(result.detail.isEmpty());
 }
@@ -469,7 +508,7 @@ TEST(Reader, anUnreadableWorkbookStreamIsDamagedAndLibgsfStaysQuiet)
         const QByteArray file = withBrokenStreamStart(rows);
         ASSERT_FALSE(file.isEmpty());
         testing::internal::CaptureStderr();
-        const ReadResult result = tarnby::xls::readFirstSheetFromBytes(file.constData(), std::size_t(file.size()));
+        const ReadResult result = tarnby::xls::readWorkbookBytes(file.constData(), std::size_t(file.size()));
         EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string()) << rows;
         EXPECT_EQ(result.error, ReadError::Damaged) << rows << ": " << result.detail.toStdString();
     }
@@ -478,8 +517,8 @@ TEST(Reader, anUnreadableWorkbookStreamIsDamagedAndLibgsfStaysQuiet)
 TEST(Reader, aMissingFileCannotBeOpened)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(tarnby::xls::readFirstSheet(dir.filePath(QStringLiteral("none.xls"))).error, ReadError::CannotOpen);
-    EXPECT_EQ(tarnby::xls::readFirstSheet(dir.path()).error, ReadError::CannotOpen);
+    EXPECT_EQ(tarnby::xls::readWorkbook(dir.filePath(QStringLiteral("none.xls"))).error, ReadError::CannotOpen);
+    EXPECT_EQ(tarnby::xls::readWorkbook(dir.path()).error, ReadError::CannotOpen);
 }
 
 TEST(Reader, findsTheStreamNameInAnyCaseAndBiff5Book)
@@ -505,7 +544,7 @@ TEST(Reader, neverChangesTheFile)
     before.close();
     const QDateTime modified = QFileInfo(path).lastModified();
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
-    ASSERT_TRUE(tarnby::xls::readFirstSheet(path).ok());
+    ASSERT_TRUE(tarnby::xls::readWorkbook(path).ok());
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytes);

@@ -1,14 +1,14 @@
 // The sheet's storage: cells by place, replacing and removing, counts.
 
-#include "import/xls/Workbook.h"
+#include "import/Sheet.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-using tarnby::xls::Cell;
-using tarnby::xls::Sheet;
-using Kind = tarnby::xls::Cell::Kind;
+using tarnby::Cell;
+using tarnby::Sheet;
+using Kind = tarnby::Cell::Kind;
 
 namespace {
 

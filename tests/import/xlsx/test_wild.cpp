@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-using tarnby::xls::ReadError;
+using tarnby::ReadError;
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST(WildWorkbooks, EachIsReadOrRefusedAndEncryptedOnesAreRefused)
             if (!tarnby::isExportName(path) || path.endsWith(QLatin1String(".csv")))
                 continue;
             ++files;
-            const auto result = tarnby::readExport(path, {QStringLiteral("A1"), QStringLiteral("B1")});
+            const auto result = tarnby::readExport(path, tarnby::configuredRequest({QStringLiteral("A1"), QStringLiteral("B1")}));
             result.ok() ? ++read : ++refused;
             const QString name = it.fileName();
             if (encrypted.contains(name) || path.contains(QLatin1String("/encrypted/"))) {

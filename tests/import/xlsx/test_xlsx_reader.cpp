@@ -14,9 +14,9 @@
 #include <functional>
 
 using tarnby::CellRequest;
-using tarnby::xls::Cell;
-using tarnby::xls::ReadError;
-using tarnby::xls::ReadResult;
+using tarnby::Cell;
+using tarnby::ReadError;
+using tarnby::ReadResult;
 using tarnby::xlsx::SheetContext;
 using tarnby::xlsx::test::TestPackage;
 using tarnby::xlsx::test::WorkbookOptions;
@@ -37,7 +37,7 @@ CellRequest columnsAB()
 ReadResult readPackage(const TestPackage& package, const CellRequest& request = columnsAB())
 {
     const QByteArray bytes = package.bytes();
-    return tarnby::xlsx::readFirstSheetFromBytes(bytes.constData(), std::size_t(bytes.size()), request);
+    return tarnby::xlsx::readWorkbookBytes(bytes.constData(), std::size_t(bytes.size()), request);
 }
 
 // --- one cell of column B in row 1, each way a workbook stores a value ---
@@ -252,7 +252,7 @@ TEST_P(XlsxBadPackage, IsARefusal)
 {
     const QByteArray bytes = GetParam().make();
     const ReadResult result =
-        tarnby::xlsx::readFirstSheetFromBytes(bytes.constData(), std::size_t(bytes.size()), columnsAB());
+        tarnby::xlsx::readWorkbookBytes(bytes.constData(), std::size_t(bytes.size()), columnsAB());
     EXPECT_EQ(result.error, GetParam().error) << result.detail.toStdString();
     EXPECT_EQ(result.sheet.rowCount(), 0);
 }
@@ -394,10 +394,10 @@ TEST(XlsxFile, ReadsFromDiskAndNamesAMissingFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.xlsx"));
     ASSERT_TRUE(TestPackage::workbook(punches(), punchOptions()).save(path));
-    const ReadResult result = tarnby::xlsx::readFirstSheet(path, columnsAB());
+    const ReadResult result = tarnby::xlsx::readWorkbook(path, columnsAB());
     ASSERT_TRUE(result.ok()) << result.detail.toStdString();
     EXPECT_EQ(result.sheet.cell(1, 0).text.toStdString(), "0015");
-    EXPECT_EQ(tarnby::xlsx::readFirstSheet(dir.filePath(QStringLiteral("none.xlsx")), columnsAB()).error,
+    EXPECT_EQ(tarnby::xlsx::readWorkbook(dir.filePath(QStringLiteral("none.xlsx")), columnsAB()).error,
               ReadError::CannotOpen);
 }
 

@@ -1,8 +1,8 @@
-#include "Workbook.h"
+#include "import/Sheet.h"
 
 #include <algorithm>
 
-namespace tarnby::xls {
+namespace tarnby {
 
 namespace {
 const Cell kEmpty;
@@ -77,4 +77,4 @@ void Sheet::set(int row, int column, Cell cell)
     }
 }
 
-} // namespace tarnby::xls
+} // namespace tarnby
