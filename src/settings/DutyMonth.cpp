@@ -44,6 +44,7 @@ std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<Mo
     for (int d = 1; d <= daysInMonth(month->year, month->month); ++d) {
         DayCell& cell = grid[std::size_t(offset + d - 1)];
         cell.caption = QString::number(d);
+        cell.date = QDate(month->year, month->month, d);
         cell.enabled = true;
         const QString number = roster.entry(d);
         if (number == kNobodyOnDuty)

@@ -16,7 +16,6 @@
 Q_DECLARE_METATYPE(tarnby::Outcome)
 
 using namespace tarnby::ui;
-using tarnby::ClickButton;
 using tarnby::Outcome;
 
 namespace {
@@ -53,8 +52,6 @@ class TestWidgets : public QObject {
 private slots:
     void outcomeMessage_data();
     void outcomeMessage();
-    void dayClickButtons_data();
-    void dayClickButtons();
     void dropDownPictureStaysOverTheArrow();
     void dropDownPictureFollowsTheFocus();
     void dropDownPictureGoesWithTheList();
@@ -92,23 +89,6 @@ void TestWidgets::outcomeMessage()
     QCOMPARE(recorder.messages[0].text, outcome.text);
     QCOMPARE(int(recorder.messages[0].icon), icon);
     QCOMPARE(recorder.messages[0].buttons, MessageButtons::Ok);
-}
-
-void TestWidgets::dayClickButtons_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("left marks") << int(Qt::LeftButton) << int(ClickButton::Left);
-    QTest::newRow("right unmarks") << int(Qt::RightButton) << int(ClickButton::Right);
-    QTest::newRow("middle does nothing") << int(Qt::MiddleButton) << int(ClickButton::Other);
-    QTest::newRow("a side button does nothing") << int(Qt::BackButton) << int(ClickButton::Other);
-}
-
-void TestWidgets::dayClickButtons()
-{
-    QFETCH(int, button);
-    QFETCH(int, expected);
-    QCOMPARE(int(dayClickButton(Qt::MouseButton(button))), expected);
 }
 
 void TestWidgets::dropDownPictureStaysOverTheArrow()
