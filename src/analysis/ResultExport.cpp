@@ -1,5 +1,7 @@
 #include "analysis/ResultExport.h"
 
+#include "analysis/ResultList.h"
+
 namespace tarnby {
 namespace {
 
@@ -154,11 +156,10 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses)
         }
     }
     out += QStringLiteral("\r\n");
-    out += csvLine({QStringLiteral("员工"), QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
-                    QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"),
-                    QStringLiteral("上班迟到60分钟内"), QStringLiteral("漏打"), QStringLiteral("病假"),
-                    QStringLiteral("事假"), QStringLiteral("旷工"), QStringLiteral("加班一档"),
-                    QStringLiteral("加班二档"), QStringLiteral("休息日"), QStringLiteral("全勤")});
+    QStringList statistics{QStringLiteral("员工")};
+    for (const StatisticName& s : statisticNames())
+        statistics.append(QString::fromUtf16(s.name));
+    out += csvLine(statistics);
     for (const EmployeeAnalysis& a : analyses) {
         QStringList fields{a.employee};
         for (const QString& caption : a.result.stats)

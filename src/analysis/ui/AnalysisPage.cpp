@@ -315,33 +315,38 @@ void AnalysisPage::buildStatisticsPart()
     textLabel(QStringLiteral("考勤统计："), frame, QRect(8, 4, 100, 18), 13, true);
 
     struct Slot {
-        int label;
-        const char* caption;
+        Statistic label;
         int row;
         int column;
     };
-    // Where each count stands: four rows under their group headings, three slots a row.
-    static const std::array<const char*, 4> kGroups = {"值日迟到：", "上班迟到：", "请假：", "加班："};
-    static const std::array<Slot, 12> kSlots = {{
-        {0, "10分钟内：", 0, 0}, {1, "30分钟内：", 0, 1}, {5, "漏打：", 0, 2},
-        {2, "10分钟内：", 1, 0}, {3, "30分钟内：", 1, 1}, {4, "60分钟内：", 1, 2},
-        {6, "病假：", 2, 0},     {7, "事假：", 2, 1},     {8, "旷工：", 2, 2},
-        {9, "一档：", 3, 0},     {10, "二档：", 3, 1},    {11, "休息日：", 3, 2},
+    // Where each count stands: four rows under the headings of their first
+    // slots, three slots a row.
+    static constexpr std::array<Slot, 12> kSlots = {{
+        {StatDutyLate10, 0, 0}, {StatDutyLateOver10, 0, 1}, {StatMissed, 0, 2},
+        {StatLate10, 1, 0},     {StatLate30, 1, 1},         {StatLate60, 1, 2},
+        {StatSick, 2, 0},       {StatPersonal, 2, 1},       {StatAbsent, 2, 2},
+        {StatOvertime1, 3, 0},  {StatOvertime2, 3, 1},      {StatRest, 3, 2},
     }};
+    const auto captionOf = [](const char16_t* text) { return QString::fromUtf16(text) + u'：'; };
     constexpr int kTop = 26, kRowStep = 25, kGroupWidth = 66, kSlotWidth = 104, kCaptionWidth = 62;
-    for (int row = 0; row < 4; ++row)
-        textLabel(QString::fromUtf8(kGroups[row]), frame, QRect(8, kTop + row * kRowStep, kGroupWidth, 20));
+    for (const Slot& slot : kSlots) {
+        if (slot.column == 0)
+            textLabel(captionOf(statisticNames()[slot.label].group), frame,
+                      QRect(8, kTop + slot.row * kRowStep, kGroupWidth, 20));
+    }
     for (const Slot& slot : kSlots) {
         const int left = 8 + kGroupWidth + slot.column * kSlotWidth;
         const int top = kTop + slot.row * kRowStep;
-        auto caption = textLabel(QString::fromUtf8(slot.caption), frame, QRect(left, top, kCaptionWidth, 20));
+        auto caption = textLabel(captionOf(statisticNames()[slot.label].caption), frame,
+                                 QRect(left, top, kCaptionWidth, 20));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto value = textLabel(QString(), frame, QRect(left + kCaptionWidth + 2, top, kSlotWidth - kCaptionWidth - 6, 20));
-        value->setObjectName(QStringLiteral("ckLab(%1)").arg(slot.label));
+        value->setObjectName(QStringLiteral("ckLab(%1)").arg(int(slot.label)));
         value->setStyleSheet(QStringLiteral("QLabel { color: #b03c28; font-weight: bold; }"));
         ckLab[slot.label] = value;
     }
-    textLabel(QStringLiteral("全勤："), frame, QRect(400, 30, 76, 20), 13, true)->setAlignment(Qt::AlignCenter);
+    textLabel(captionOf(statisticNames()[StatFullAttendance].caption), frame, QRect(400, 30, 76, 20), 13, true)
+        ->setAlignment(Qt::AlignCenter);
     ckLab[12] = textLabel(QString(), frame, QRect(400, 54, 76, 50), 30, true);
     ckLab[12]->setObjectName(QStringLiteral("ckLab(12)"));
     ckLab[12]->setAlignment(Qt::AlignCenter);
