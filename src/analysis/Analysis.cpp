@@ -14,9 +14,6 @@
 namespace tarnby {
 namespace {
 
-// The employee picker's placeholder "====请选择====" begins so.
-const QString kPlaceholderStart = QStringLiteral("==");
-
 // Each calendar month's duty table is read once per run, and its days are
 // matched against the employee once.
 class DutyDays {
@@ -60,7 +57,7 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     ResultList list(mode);
     list.ResetResultList();
     const WorkTimes times = workTimesOf(request.timeFields);
-    const QString employee = pickerNumber(request.pickerText);
+    const QString& employee = request.employee.number;
 
     CollectedDays collected(request.days.size());
     JudgedDays judged(request.days.size());
@@ -109,20 +106,15 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     }
     result.rows = list.rows();
     result.stats = list.captions();
-    result.registrations = ShowEmployeeRegistrations(request.registrations, request.pickerText);
+    result.registrations = ShowEmployeeRegistrations(request.registrations, request.employee);
     return result;
 }
 
 } // namespace
 
-bool isPickerPlaceholder(const QString& pickerText)
-{
-    return pickerText.startsWith(kPlaceholderStart);
-}
-
 Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request)
 {
-    if (isPickerPlaceholder(request.pickerText))
+    if (request.employee.isPlaceholder())
         return AnalysisResult{};
     if (request.timeMode == TimeMode::NineToFive)
         return AnalyseTimeMode2(request);
@@ -131,7 +123,7 @@ Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request)
 
 Result<AnalysisResult> AnalyseTimeMode2(const AnalysisRequest& request)
 {
-    if (isPickerPlaceholder(request.pickerText))
+    if (request.employee.isPlaceholder())
         return AnalysisResult{};
     return run(request, TimeMode::NineToFive);
 }
@@ -140,7 +132,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
                                       const AnalysisSetting& setting)
 {
     AnalysisRequest request;
-    request.pickerText = setting.pickerText;
+    request.employee = setting.employee;
     request.timeMode = setting.timeMode;
     request.punches = &punches;
     request.punchIndex = std::make_shared<const PunchIndex>(punches);
@@ -173,7 +165,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
 Result<AnalysisResult> AnalyseTimeMode1(const QString& programDir, const PunchTable& punches,
                                         const AnalysisSetting& setting)
 {
-    if (isPickerPlaceholder(setting.pickerText))
+    if (setting.employee.isPlaceholder())
         return AnalysisResult{};
     Result<AnalysisRequest> request = gatherRequest(programDir, punches, setting);
     if (!request)

@@ -81,7 +81,7 @@ QString jsonObject(const EmployeeAnalysis& a)
     QStringList registrations;
     for (const EmployeeRegistrationRow& r : a.result.registrations)
         registrations.append(jsonStrings(r.cells()));
-    QString out = QStringLiteral("{\"employee\": ") + jsonString(a.employee) + QStringLiteral(",\n");
+    QString out = QStringLiteral("{\"employee\": ") + jsonString(a.employee.text()) + QStringLiteral(",\n");
     out += QStringLiteral(" \"rows\": [");
     if (!rows.isEmpty())
         out += u'\n' + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n ");
@@ -148,7 +148,7 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses)
                            QStringLiteral("备注"), QStringLiteral("颜色")});
     for (const EmployeeAnalysis& a : analyses) {
         for (const ResultRow& row : a.result.rows) {
-            QStringList fields{a.employee};
+            QStringList fields{a.employee.text()};
             for (const QString& cell : row.cells)
                 fields.append(cell);
             fields.append(csvColors(row));
@@ -161,7 +161,7 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses)
         statistics.append(QString::fromUtf16(s.name));
     out += csvLine(statistics);
     for (const EmployeeAnalysis& a : analyses) {
-        QStringList fields{a.employee};
+        QStringList fields{a.employee.text()};
         for (const QString& caption : a.result.stats)
             fields.append(caption);
         out += csvLine(fields);
@@ -171,7 +171,7 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses)
                     QStringLiteral("处理方式")});
     for (const EmployeeAnalysis& a : analyses) {
         for (const EmployeeRegistrationRow& r : a.result.registrations)
-            out += csvLine(QStringList{a.employee} + r.cells());
+            out += csvLine(QStringList{a.employee.text()} + r.cells());
     }
     return out;
 }

@@ -6,6 +6,7 @@
 // thread as long as nobody changes the punch table or the program folder's
 // files meanwhile; progress is reported on that thread.
 
+#include "base/PickerEntry.h"
 #include "report/ReportModel.h"
 
 #include <QString>
@@ -38,11 +39,11 @@ struct ReportBuild {
 // entries are passed over). `cancel` is polled between employees; when it is
 // set the build stops and returns Cancelled. Fails with the analysis's message
 // when Init.ini's time line, a registration file or a duty roster cannot be read.
-ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
+ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QList<PickerEntry>& pickerEntries,
                         const ReportSetting& setting, const ReportProgressFn& progress = {},
                         const std::atomic<bool>* cancel = nullptr);
 
 // The entries a report covers: picker order, each once, no placeholder.
-QStringList reportEntries(const QStringList& pickerEntries);
+QList<PickerEntry> reportEntries(const QList<PickerEntry>& pickerEntries);
 
 } // namespace tarnby::report

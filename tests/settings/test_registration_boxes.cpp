@@ -115,7 +115,8 @@ TEST(RegistrationBoxRulesTest, AnEmployeeWhoseNumberOrNameWouldMoveTheFieldsIsRe
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.picked);
-        EXPECT_EQ(pickedEmployeeError(QString::fromUtf8(row.picked)), QString::fromUtf8(row.message));
+        const PickerEntry picked = PickerEntry::fromText(QString::fromUtf8(row.picked));
+        EXPECT_EQ(pickedEmployeeError(picked), QString::fromUtf8(row.message));
     }
 }
 

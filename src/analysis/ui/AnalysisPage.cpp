@@ -250,7 +250,7 @@ void AnalysisPage::buildEmployeePart()
 
     textLabel(QStringLiteral("5、选择员工"), frame, QRect(6, 50, 80, 20));
     addPicker(6, frame, QRect(88, 49, 182, 22));
-    dCmb[6]->addItem(kPickerPlaceholder);
+    dCmb[6]->addItem(PickerEntry::placeholder().text());
     connect(dCmb[6], &QComboBox::activated, this, [this] { Refresh(); });
 
     textLabel(QStringLiteral("刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -523,7 +523,7 @@ void AnalysisPage::readFinished(const ImportOutcome& outcome)
     switch (outcome.kind) {
     case ImportOutcome::Kind::Empty:
         dCmb[6]->clear();
-        dCmb[6]->addItem(kPickerPlaceholder);
+        dCmb[6]->addItem(PickerEntry::placeholder().text());
         dCmb[6]->setCurrentIndex(0);
         cLV->clear();
         break;
@@ -538,13 +538,13 @@ void AnalysisPage::readFinished(const ImportOutcome& outcome)
 
 void AnalysisPage::FillAnalysisPicker()
 {
-    const Result<QStringList> entries = tarnby::FillAnalysisPicker(programDir_, punches_);
+    const Result<QList<PickerEntry>> entries = tarnby::FillAnalysisPicker(programDir_, punches_);
     if (!entries) {
         showMessage(window(), {kTitleError, entries.error(), MessageIcon::Critical});
         return;
     }
     dCmb[6]->clear();
-    dCmb[6]->addItems(entries.value());
+    dCmb[6]->addItems(pickerTexts(entries.value()));
     dCmb[6]->setCurrentIndex(0);
     Analyse(dCmb[6]->currentText());
 }
@@ -566,13 +566,14 @@ std::optional<SettlementPeriod> AnalysisPage::chosenPeriod()
 
 void AnalysisPage::Analyse(const QString& pickerText)
 {
-    if (isPickerPlaceholder(pickerText))
+    const PickerEntry employee = PickerEntry::fromText(pickerText);
+    if (employee.isPlaceholder())
         return;
     const std::optional<SettlementPeriod> period = chosenPeriod();
     if (!period)
         return;
     AnalysisSetting setting;
-    setting.pickerText = pickerText;
+    setting.employee = employee;
     setting.timeMode = TimeMode(timeMode_);
     setting.period = *period;
     setting.restDays = calendar_.restDayFlags();
@@ -626,9 +627,9 @@ void AnalysisPage::showResult(const AnalysisResult& result)
 
 void AnalysisPage::OpenSummary()
 {
-    QStringList entries;
+    QList<PickerEntry> entries;
     for (int i = 0; i < dCmb[6]->count(); ++i)
-        entries.append(dCmb[6]->itemText(i));
+        entries.append(PickerEntry::fromText(dCmb[6]->itemText(i)));
     if (punches_.isEmpty() || report::reportEntries(entries).isEmpty()) {
         showMessage(window(), {kProgramTitle, QStringLiteral("还没有读取考勤记录，请先点击“读取”读入考勤数据，再查看汇总。"),
                                MessageIcon::Information});
