@@ -115,8 +115,7 @@ TEST(RegistrationBoxRulesTest, AnEmployeeWhoseNumberOrNameWouldMoveTheFieldsIsRe
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.picked);
-        const PickerEntry picked = PickerEntry::fromText(QString::fromUtf8(row.picked));
-        EXPECT_EQ(pickedEmployeeError(picked), QString::fromUtf8(row.message));
+        EXPECT_EQ(pickedEmployeeError(PickerEntry::fromText(QString::fromUtf8(row.picked))), QString::fromUtf8(row.message));
     }
 }
 

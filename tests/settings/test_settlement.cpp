@@ -150,22 +150,6 @@ TEST(SettlementCalendarTest, ClicksMarkAndUnmarkRestDays)
     EXPECT_EQ(calendar.clickDay(84, ClickButton::Left), std::nullopt);
 }
 
-TEST(SettlementCalendarTest, OnlyLeftAndRightClicksDoAnything)
-{
-    const struct {
-        const char* name;
-        Qt::MouseButton button;
-        ClickButton expected;
-    } rows[] = {
-        {"left marks", Qt::LeftButton, ClickButton::Left},
-        {"right unmarks", Qt::RightButton, ClickButton::Right},
-        {"middle does nothing", Qt::MiddleButton, ClickButton::Other},
-        {"a side button does nothing", Qt::BackButton, ClickButton::Other},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(dayClickButton(row.button), row.expected) << row.name;
-}
-
 TEST(SettlementCalendarTest, RedrawingClearsEveryMark)
 {
     SettlementCalendar calendar;

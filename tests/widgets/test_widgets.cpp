@@ -1,3 +1,4 @@
+#include "settings/DayCell.h"
 #include "widgets/Calculator.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ImageList.h"
@@ -16,6 +17,8 @@
 Q_DECLARE_METATYPE(tarnby::Outcome)
 
 using namespace tarnby::ui;
+using tarnby::ClickButton;
+using tarnby::dayClickButton;
 using tarnby::Outcome;
 
 namespace {
@@ -52,6 +55,8 @@ class TestWidgets : public QObject {
 private slots:
     void outcomeMessage_data();
     void outcomeMessage();
+    void dayClickButtons_data();
+    void dayClickButtons();
     void dropDownPictureStaysOverTheArrow();
     void dropDownPictureFollowsTheFocus();
     void dropDownPictureGoesWithTheList();
@@ -89,6 +94,23 @@ void TestWidgets::outcomeMessage()
     QCOMPARE(recorder.messages[0].text, outcome.text);
     QCOMPARE(int(recorder.messages[0].icon), icon);
     QCOMPARE(recorder.messages[0].buttons, MessageButtons::Ok);
+}
+
+void TestWidgets::dayClickButtons_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("left marks") << int(Qt::LeftButton) << int(ClickButton::Left);
+    QTest::newRow("right unmarks") << int(Qt::RightButton) << int(ClickButton::Right);
+    QTest::newRow("middle does nothing") << int(Qt::MiddleButton) << int(ClickButton::Other);
+    QTest::newRow("a side button does nothing") << int(Qt::BackButton) << int(ClickButton::Other);
+}
+
+void TestWidgets::dayClickButtons()
+{
+    QFETCH(int, button);
+    QFETCH(int, expected);
+    QCOMPARE(int(dayClickButton(Qt::MouseButton(button))), expected);
 }
 
 void TestWidgets::dropDownPictureStaysOverTheArrow()
