@@ -146,7 +146,7 @@ struct AnalysisTimes {
 };
 
 // The --all run `runs` times over: the request gathered, every picker entry analysed.
-bool timeAnalysis(const QString& home, const tarnby::PunchTable& table, const QStringList& picker,
+bool timeAnalysis(const QString& home, const tarnby::PunchTable& table, const QList<tarnby::PickerEntry>& picker,
                   const tarnby::AnalysisSetting& setting, AnalysisTimes* times, int runs = 5)
 {
     std::vector<double> analysisSeconds;
@@ -163,10 +163,10 @@ bool timeAnalysis(const QString& home, const tarnby::PunchTable& table, const QS
         }
         times->rows = 0;
         qint64 slowest = 0;
-        for (const QString& entry : picker) {
+        for (const tarnby::PickerEntry& entry : picker) {
             const qint64 start = timer.nsecsElapsed();
             tarnby::AnalysisRequest one = request.value();
-            one.pickerText = entry;
+            one.employee = entry;
             const auto result = tarnby::AnalyseTimeMode1(one);
             if (!result) {
                 std::fprintf(stderr, "%s\n", qPrintable(result.error()));
@@ -311,7 +311,7 @@ int main(int argc, char** argv)
     }
 
     tarnby::PunchTable table;
-    QStringList picker;
+    QList<tarnby::PickerEntry> picker;
     std::vector<double> importSeconds;
     for (int run = 0; run < 5; ++run) {
         table.clear();

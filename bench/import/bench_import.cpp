@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     std::size_t tableBytes = 0;
     long rssPeak = 0;
     tarnby::PunchTable table;
-    QStringList picker;
+    QList<tarnby::PickerEntry> picker;
     for (int run = 0; run < 5; ++run) {
         table.clear();
         const std::size_t heapBefore = heapInUse();

@@ -59,7 +59,7 @@ struct Figures {
 Figures measure(const QString& home, const tarnby::PunchTable& table, int runs)
 {
     using namespace tarnby;
-    const QStringList entries = FillAnalysisPicker(home, table).value();
+    const QList<PickerEntry> entries = FillAnalysisPicker(home, table).value();
     report::ReportSetting setting;
     setting.period.style = kMonthStartStyle;
     setting.period.start = MonthKey{kYear, kMonth};

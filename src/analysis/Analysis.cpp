@@ -15,9 +15,6 @@
 namespace tarnby {
 namespace {
 
-// The employee picker's placeholder "====请选择====" begins so.
-const QString kPlaceholderStart = QStringLiteral("==");
-
 // Each calendar month's duty table is read once per run, and its days are
 // matched against the employee once.
 class DutyDays {
@@ -73,7 +70,7 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     ResultList list(mode);
     list.ResetResultList();
     const WorkTimes times = workTimesOf(request.timeFields);
-    const QString employee = pickerNumber(request.pickerText);
+    const QString& employee = request.employee.number;
 
     const ShiftPlan plan(request.days, mode, times, request.shifts.get(), employee);
     // The new rules speak only where the new figures are wanted.
@@ -138,20 +135,15 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     }
     result.rows = list.rows();
     result.stats = list.captions();
-    result.registrations = ShowEmployeeRegistrations(request.registrations, request.pickerText);
+    result.registrations = ShowEmployeeRegistrations(request.registrations, request.employee);
     return result;
 }
 
 } // namespace
 
-bool isPickerPlaceholder(const QString& pickerText)
-{
-    return pickerText.startsWith(kPlaceholderStart);
-}
-
 Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request)
 {
-    if (isPickerPlaceholder(request.pickerText))
+    if (request.employee.isPlaceholder())
         return AnalysisResult{};
     if (request.timeMode == TimeMode::NineToFive)
         return AnalyseTimeMode2(request);
@@ -160,7 +152,7 @@ Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request)
 
 Result<AnalysisResult> AnalyseTimeMode2(const AnalysisRequest& request)
 {
-    if (isPickerPlaceholder(request.pickerText))
+    if (request.employee.isPlaceholder())
         return AnalysisResult{};
     return run(request, TimeMode::NineToFive);
 }
@@ -169,7 +161,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
                                       const AnalysisSetting& setting)
 {
     AnalysisRequest request;
-    request.pickerText = setting.pickerText;
+    request.employee = setting.employee;
     request.timeMode = setting.timeMode;
     request.punches = &punches;
     request.punchIndex = std::make_shared<const PunchIndex>(punches);
@@ -206,7 +198,7 @@ Result<AnalysisRequest> gatherRequest(const QString& programDir, const PunchTabl
 Result<AnalysisResult> AnalyseTimeMode1(const QString& programDir, const PunchTable& punches,
                                         const AnalysisSetting& setting)
 {
-    if (isPickerPlaceholder(setting.pickerText))
+    if (setting.employee.isPlaceholder())
         return AnalysisResult{};
     Result<AnalysisRequest> request = gatherRequest(programDir, punches, setting);
     if (!request)

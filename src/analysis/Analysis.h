@@ -13,11 +13,7 @@ namespace tarnby {
 
 class PunchTable;
 
-// Whether a picker text is the employee picker's placeholder ("====请选择====",
-// or any text beginning "=="), for which there is nobody to analyse.
-bool isPickerPlaceholder(const QString& pickerText);
-
-// The whole analysis. A picker placeholder gives a result that did not
+// The whole analysis. The picker's placeholder gives a result that did not
 // run; time mode 2 hands over to AnalyseTimeMode2. Fails only when a duty
 // roster cannot be read.
 Result<AnalysisResult> AnalyseTimeMode1(const AnalysisRequest& request);
@@ -26,7 +22,7 @@ Result<AnalysisResult> AnalyseTimeMode2(const AnalysisRequest& request);
 
 // What the window holds when it asks for an analysis.
 struct AnalysisSetting {
-    QString pickerText;      // dCmb(6)
+    PickerEntry employee;    // dCmb(6)
     TimeMode timeMode = TimeMode::Administrative; // cnLab(4)
     SettlementPeriod period; // style, start year and month
     RestDayFlags restDays{}; // the settlement calendar's flags
@@ -37,7 +33,7 @@ struct AnalysisSetting {
 // Reads Init.ini's time line and the period's registrations from the program
 // folder, indexes the punch table, and names the duty rosters to read there,
 // month by month, during the run. One request serves any number of runs (set
-// pickerText for each) while the table and the files stay as they are. Errors
+// the employee for each) while the table and the files stay as they are. Errors
 // carry the text for an "错误" message: a missing Init.ini or time line, a
 // malformed registration file, a malformed Schedules.json, roster or (when
 // shifts are used) Holidays.txt.

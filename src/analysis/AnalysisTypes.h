@@ -4,6 +4,7 @@
 // every rule of the judgement can be tried on hand-made punch records.
 
 #include "base/Outcome.h"
+#include "base/PickerEntry.h"
 #include "settings/ConfigFile.h"
 #include "settings/DutyRoster.h"
 #include "settings/EmployeeRegistrations.h"
@@ -38,7 +39,7 @@ using DutyTable = std::array<QString, DutyRoster::kEntryCount>;
 using DutyProvider = std::function<Result<DutyTable>(int year, int month)>;
 
 struct AnalysisRequest {
-    QString pickerText;          // an entry of the employee picker, or a bare number
+    PickerEntry employee;        // an entry of the employee picker, or a bare number
     TimeMode timeMode = TimeMode::Administrative;
     const PunchTable* punches = nullptr;
     std::shared_ptr<const PunchIndex> punchIndex; // optional; built from `punches` as they are

@@ -1,5 +1,7 @@
 #include "analysis/ResultExport.h"
 
+#include "analysis/ResultList.h"
+
 namespace tarnby {
 namespace {
 
@@ -106,7 +108,7 @@ QString jsonObject(const EmployeeAnalysis& a, bool extended)
     QStringList registrations;
     for (const EmployeeRegistrationRow& r : a.result.registrations)
         registrations.append(jsonStrings(r.cells()));
-    QString out = QStringLiteral("{\"employee\": ") + jsonString(a.employee) + QStringLiteral(",\n");
+    QString out = QStringLiteral("{\"employee\": ") + jsonString(a.employee.text()) + QStringLiteral(",\n");
     out += QStringLiteral(" \"rows\": [");
     if (!rows.isEmpty())
         out += u'\n' + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n ");
@@ -186,7 +188,7 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses, bool extended)
     for (const EmployeeAnalysis& a : analyses) {
         for (qsizetype i = 0; i < a.result.rows.size(); ++i) {
             const ResultRow& row = a.result.rows.at(i);
-            QStringList fields{a.employee};
+            QStringList fields{a.employee.text()};
             for (const QString& cell : row.cells)
                 fields.append(cell);
             fields.append(csvColors(row));
@@ -200,16 +202,14 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses, bool extended)
         }
     }
     out += QStringLiteral("\r\n");
-    QStringList statsHeader = {QStringLiteral("员工"), QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
-                               QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"),
-                               QStringLiteral("上班迟到60分钟内"), QStringLiteral("漏打"), QStringLiteral("病假"),
-                               QStringLiteral("事假"), QStringLiteral("旷工"), QStringLiteral("加班一档"),
-                               QStringLiteral("加班二档"), QStringLiteral("休息日"), QStringLiteral("全勤")};
+    QStringList statsHeader{QStringLiteral("员工")};
+    for (const StatisticName& s : statisticNames())
+        statsHeader.append(QString::fromUtf16(s.name));
     if (extended)
         statsHeader += kExtendedStatsColumns;
     out += csvLine(statsHeader);
     for (const EmployeeAnalysis& a : analyses) {
-        QStringList fields{a.employee};
+        QStringList fields{a.employee.text()};
         for (const QString& caption : a.result.stats)
             fields.append(caption);
         if (extended) {
@@ -225,7 +225,7 @@ QString toCsv(const QList<EmployeeAnalysis>& analyses, bool extended)
                     QStringLiteral("处理方式")});
     for (const EmployeeAnalysis& a : analyses) {
         for (const EmployeeRegistrationRow& r : a.result.registrations)
-            out += csvLine(QStringList{a.employee} + r.cells());
+            out += csvLine(QStringList{a.employee.text()} + r.cells());
     }
     return out;
 }

@@ -10,7 +10,7 @@
 namespace tarnby {
 
 struct EmployeeAnalysis {
-    QString employee; // the picker text the run was for
+    PickerEntry employee; // the picker entry the run was for
     AnalysisResult result;
 };
 

@@ -25,9 +25,29 @@ void appendWord(QString& remark, const QString& word)
 
 } // namespace
 
+const std::array<StatisticName, kStatisticsCount>& statisticNames()
+{
+    static constexpr std::array<StatisticName, kStatisticsCount> names = {{
+        {u"值日迟到", u"10分钟内", u"值日迟到10分钟内", false},
+        {u"值日迟到", u"30分钟内", u"值日迟到30分钟内", false},
+        {u"上班迟到", u"10分钟内", u"上班迟到10分钟内", false},
+        {u"上班迟到", u"30分钟内", u"上班迟到30分钟内", false},
+        {u"上班迟到", u"60分钟内", u"上班迟到60分钟内", false},
+        {u"", u"漏打", u"漏打", false},
+        {u"请假", u"病假", u"病假", true},
+        {u"请假", u"事假", u"事假", true},
+        {u"", u"旷工", u"旷工", true},
+        {u"加班", u"一档", u"加班一档", false},
+        {u"加班", u"二档", u"加班二档", false},
+        {u"", u"休息日", u"休息日", true},
+        {u"", u"全勤", u"全勤", false},
+    }};
+    return names;
+}
+
 bool isDayValued(Statistic s)
 {
-    return s == StatSick || s == StatPersonal || s == StatAbsent || s == StatRest;
+    return statisticNames()[std::size_t(s)].dayValued;
 }
 
 StatisticsCaptions initialStatisticsCaptions()

@@ -22,7 +22,17 @@ enum Statistic {
     StatSick, StatPersonal, StatAbsent, StatOvertime1, StatOvertime2, StatRest, StatFullAttendance,
 };
 
-// The four statistics counted in days ("1.5天") rather than in occurrences.
+// What the page, the exports and the report call each statistic.
+struct StatisticName {
+    const char16_t* group;   // the heading it stands under on the page ("值日迟到"); empty when none
+    const char16_t* caption; // beside its label on the page ("10分钟内")
+    const char16_t* name;    // standing alone, as a column or a line of a report ("值日迟到10分钟内")
+    bool dayValued;          // counted in days ("1.5天") rather than in occurrences
+};
+// In Statistic order.
+const std::array<StatisticName, kStatisticsCount>& statisticNames();
+
+// The four statistics counted in days rather than in occurrences.
 bool isDayValued(Statistic s);
 
 // The captions before any analysis: every count "0" (the day-valued ones

@@ -47,12 +47,6 @@ FormattedParts formattedParts(QStringView number)
 
 } // namespace
 
-QString pickerNumber(const QString& pickerText)
-{
-    const qsizetype space = pickerText.indexOf(u' ');
-    return space < 0 ? pickerText : pickerText.left(space);
-}
-
 QString pickerKey(QStringView number)
 {
     // Padding with zeros makes two numbers equal exactly when their parts after
@@ -116,9 +110,9 @@ bool isOnDuty(const QString& dutyEntry, const QString& employeeNumber)
     return dutyEntry != kNobodyOnDuty && sameRegistrationNumber(dutyEntry, employeeNumber);
 }
 
-bool sameDutyEntry(const QString& dutyEntry, const QString& pickerEntryNumber)
+bool sameDutyEntry(const QString& dutyEntry, const PickerEntry& pickerEntry)
 {
-    return dutyEntry == pickerEntryNumber;
+    return dutyEntry == pickerEntry.number;
 }
 
 } // namespace tarnby

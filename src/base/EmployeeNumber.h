@@ -5,6 +5,8 @@
 // place has always given, so a number that the picker pairs with a roster
 // entry is not necessarily one a registration concerns.
 
+#include "base/PickerEntry.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -13,10 +15,6 @@ namespace tarnby {
 // In a registration: every employee. In the duty table: nobody.
 inline const QString kAllEmployeesNumber = QStringLiteral("0000");
 inline const QString kNobodyOnDuty = QStringLiteral("0000");
-
-// The employee number of a picker text: the text before its first space (the
-// whole text when it holds none).
-QString pickerNumber(const QString& pickerText);
 
 // The picker's padding rule, pairing a record's number with a roster entry:
 // both, left-padded with zeros to a common length, are equal once upper-cased
@@ -49,6 +47,6 @@ bool registrationConcerns(const QString& registrationNumber, const QString& empl
 bool isOnDuty(const QString& dutyEntry, const QString& employeeNumber);
 // The duty page's rule: a day shows a picker entry's colour only when the
 // stored entry is that entry's number exactly as the picker spells it.
-bool sameDutyEntry(const QString& dutyEntry, const QString& pickerEntryNumber);
+bool sameDutyEntry(const QString& dutyEntry, const PickerEntry& pickerEntry);
 
 } // namespace tarnby

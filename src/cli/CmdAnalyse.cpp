@@ -95,9 +95,9 @@ int analyse(QStringList args, const QString& exeDir)
     if (const int status = setUpCalendar(o.period, home, calendar); status != kExitOk)
         return status;
 
-    QStringList employees;
+    QList<PickerEntry> employees;
     if (o.all) {
-        const Result<QStringList> picker = FillAnalysisPicker(home, table);
+        const Result<QList<PickerEntry>> picker = FillAnalysisPicker(home, table);
         if (!picker) {
             printError(picker.error());
             return kExitUsage;
@@ -105,18 +105,18 @@ int analyse(QStringList args, const QString& exeDir)
         employees = picker.value();
     } else {
         // A bare number is reported under its picker entry, as the window shows it.
-        QString text = *o.employee;
-        if (!text.contains(u' ')) {
-            if (const Result<QStringList> picker = FillAnalysisPicker(home, table); picker) {
-                for (const QString& entry : picker.value()) {
-                    if (entry.section(u' ', 0, 0) == text) {
-                        text = entry;
+        PickerEntry employee = PickerEntry::fromText(*o.employee);
+        if (!employee.name) {
+            if (const Result<QList<PickerEntry>> picker = FillAnalysisPicker(home, table); picker) {
+                for (const PickerEntry& entry : picker.value()) {
+                    if (entry.number == employee.number) {
+                        employee = entry;
                         break;
                     }
                 }
             }
         }
-        employees = {text};
+        employees = {employee};
     }
 
     AnalysisSetting setting;
@@ -134,9 +134,9 @@ int analyse(QStringList args, const QString& exeDir)
     }
 
     QList<EmployeeAnalysis> analyses;
-    for (const QString& employee : employees) {
+    for (const PickerEntry& employee : employees) {
         AnalysisRequest one = request.value();
-        one.pickerText = employee;
+        one.employee = employee;
         Result<AnalysisResult> result = AnalyseTimeMode1(one);
         if (!result) {
             printError(result.error());
@@ -146,7 +146,7 @@ int analyse(QStringList args, const QString& exeDir)
             // The picker's placeholder: there is nobody to analyse.
             if (o.all)
                 continue;
-            printError(QStringLiteral("“%1”不是员工，请指定员工编号。").arg(employee));
+            printError(QStringLiteral("“%1”不是员工，请指定员工编号。").arg(employee.text()));
             return kExitUsage;
         }
         analyses.append({employee, result.value()});

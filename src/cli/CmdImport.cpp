@@ -47,7 +47,7 @@ int runImport(const QStringList& arguments, const QString& exeDir)
     if (read.overflow)
         printError(read.text);
 
-    QStringList picker{kPickerPlaceholder};
+    QList<PickerEntry> picker{PickerEntry::placeholder()};
     if (read.fillsPicker()) {
         const auto entries = FillAnalysisPicker(home, table);
         if (!entries) {
@@ -56,7 +56,7 @@ int runImport(const QStringList& arguments, const QString& exeDir)
         }
         picker = *entries;
     }
-    printOut(QStringLiteral("--\n") + picker.join(u'\n') + u'\n');
+    printOut(QStringLiteral("--\n") + pickerTexts(picker).join(u'\n') + u'\n');
     return kExitOk;
 }
 

@@ -70,7 +70,7 @@ int reportCommand(QStringList args, const QString& exeDir)
     SettlementCalendar calendar;
     if (const int status = setUpCalendar(o.period, home, calendar); status != kExitOk)
         return status;
-    const Result<QStringList> picker = FillAnalysisPicker(home, table);
+    const Result<QList<PickerEntry>> picker = FillAnalysisPicker(home, table);
     if (!picker) {
         printError(picker.error());
         return kExitUsage;

@@ -16,6 +16,9 @@ namespace {
 
 constexpr int kProgressEvery = 512;
 
+// The name the picker gives a number the roster does not know.
+const QString kUnregisteredName = QStringLiteral("未登记");
+
 QString readErrorText(const QString& path)
 {
     return QDir::toNativeSeparators(path) + u'\n' + kReadErrorLine2 + u'\n' + kReadErrorLine3;
@@ -249,22 +252,22 @@ ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder
     return readWorkbooks(folder, names, *position, table, progress);
 }
 
-QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table)
+QList<PickerEntry> pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table)
 {
     // The roster lookup list holds "NUMBER##name"; an entry's number is the text
     // before its first "##" and a match shows the entry with every "##" made a
     // space, so a number or name holding "##" reads as that list makes it.
-    QHash<QString, QString> byKey;
+    QHash<QString, PickerEntry> byKey;
     byKey.reserve(roster.size());
     for (const RosterEntry& person : roster) {
         QString entry = person.number + QLatin1String("##") + person.name;
         const QString key = pickerKey(QStringView(entry).left(entry.indexOf(QLatin1String("##"))));
         if (!byKey.contains(key))
-            byKey.insert(key, entry.replace(QLatin1String("##"), QLatin1String(" ")));
+            byKey.insert(key, PickerEntry::fromText(entry.replace(QLatin1String("##"), QLatin1String(" "))));
     }
 
-    QStringList entries;
-    QHash<QString, QString> found;
+    QList<PickerEntry> entries;
+    QHash<QString, PickerEntry> found;
     QString previous;
     for (int s = 0; s < PunchTable::kSegmentCount; ++s) {
         for (const Punch& punch : table.segment(s)) {
@@ -274,22 +277,24 @@ QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& ta
             auto known = found.constFind(previous);
             if (known == found.cend()) {
                 const auto at = byKey.constFind(pickerKey(previous));
-                const QString entry = at == byKey.cend() ? previous + kUnregisteredSuffix : *at;
+                // as the picker's text reads, even for a number holding a blank
+                const PickerEntry entry =
+                    at == byKey.cend() ? PickerEntry::fromText(previous + u' ' + kUnregisteredName) : *at;
                 known = found.insert(previous, entry);
             }
             entries.append(*known);
         }
     }
     if (entries.isEmpty())
-        entries.append(kPickerPlaceholder);
+        entries.append(PickerEntry::placeholder());
     return entries;
 }
 
-Result<QStringList> FillAnalysisPicker(const QString& programDir, const PunchTable& table)
+Result<QList<PickerEntry>> FillAnalysisPicker(const QString& programDir, const PunchTable& table)
 {
     const auto roster = config::readRoster(programDir);
     if (!roster)
-        return Result<QStringList>::failure(roster.error());
+        return Result<QList<PickerEntry>>::failure(roster.error());
     return pickerEntries(*roster, table);
 }
 

@@ -7,6 +7,7 @@
 // through a callback so that the window can keep painting during a long read.
 
 #include "base/Outcome.h"
+#include "base/PickerEntry.h"
 #include "import/PunchTable.h"
 #include "settings/ConfigFile.h"
 
@@ -18,8 +19,6 @@
 
 namespace tarnby {
 
-inline const QString kPickerPlaceholder = QStringLiteral("====请选择====");
-inline const QString kUnregisteredSuffix = QStringLiteral(" 未登记");
 inline const QString kOverflowMessage = QStringLiteral("考勤记录总数益出！");
 inline const QString kReadErrorLine2 = QStringLiteral("文件读取错误，请检查是否含有密码，");
 inline const QString kReadErrorLine3 = QStringLiteral("或数据所在位置设定不正确！");
@@ -71,13 +70,13 @@ ImportOutcome readFolder(const QString& folder, const ReadPosition& position, Pu
                          const ImportProgressFn& progress = {});
 
 // The employee picker: one entry per run of records with the same number,
-// "NUMBER name" from the roster or "<number> 未登记"; the single entry
-// "====请选择====" when the table is empty. A record number matches a roster
-// number by the picker's padding rule (samePickerNumber: 15, 015 and 0015
-// match 0015; 15x matches 15X); the first roster entry that matches wins.
-QStringList pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table);
+// shown "NUMBER name" from the roster or "<number> 未登记"; the placeholder
+// alone when the table is empty. A record number matches a roster number by
+// the picker's padding rule (samePickerNumber: 15, 015 and 0015 match 0015;
+// 15x matches 15X); the first roster entry that matches wins.
+QList<PickerEntry> pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table);
 
 // pickerEntries with the roster of Init.ini in `programDir`.
-Result<QStringList> FillAnalysisPicker(const QString& programDir, const PunchTable& table);
+Result<QList<PickerEntry>> FillAnalysisPicker(const QString& programDir, const PunchTable& table);
 
 } // namespace tarnby

@@ -1,19 +1,18 @@
 #include "report/ReportAnalysis.h"
 
 #include "analysis/Analysis.h"
-#include "import/FolderImport.h"
 
 #include <QSet>
 
 namespace tarnby::report {
 
-QStringList reportEntries(const QStringList& pickerEntries)
+QList<PickerEntry> reportEntries(const QList<PickerEntry>& pickerEntries)
 {
-    QStringList out;
-    QSet<QString> seen;
-    for (const QString& entry : pickerEntries) {
+    QList<PickerEntry> out;
+    QSet<PickerEntry> seen;
+    for (const PickerEntry& entry : pickerEntries) {
         // An export that lists one employee in two runs gives the entry twice.
-        if (entry == kPickerPlaceholder || seen.contains(entry))
+        if (entry.isPlaceholder() || seen.contains(entry))
             continue;
         seen.insert(entry);
         out.append(entry);
@@ -21,7 +20,7 @@ QStringList reportEntries(const QStringList& pickerEntries)
     return out;
 }
 
-ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
+ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QList<PickerEntry>& pickerEntries,
                         const ReportSetting& setting, const ReportRun& run)
 {
     ReportBuild build;
@@ -47,7 +46,7 @@ ReportBuild buildReport(const QString& programDir, const PunchTable& punches, co
             report.restDates.append(day.date);
     }
 
-    const QStringList entries = reportEntries(pickerEntries);
+    const QList<PickerEntry> entries = reportEntries(pickerEntries);
     AnalysisRequest one = request.value();
     report.employees.reserve(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -55,16 +54,16 @@ ReportBuild buildReport(const QString& programDir, const PunchTable& punches, co
             build.status = ReportBuild::Status::Cancelled;
             return build;
         }
-        one.pickerText = entries.at(i);
+        one.employee = entries.at(i);
         const Result<AnalysisResult> result = AnalyseTimeMode1(one);
         if (!result) {
             build.error = result.error();
             return build;
         }
         if (result->ran)
-            report.employees.append(employeeReport(entries.at(i), result.value(), dates));
+            report.employees.append(employeeReport(entries.at(i).text(), result.value(), dates));
         if (run.progress)
-            run.progress({int(i + 1), int(entries.size()), entries.at(i)});
+            run.progress({int(i + 1), int(entries.size()), entries.at(i).text()});
     }
     build.status = ReportBuild::Status::Done;
     return build;

@@ -7,6 +7,7 @@
 // files meanwhile; progress is reported on that thread.
 
 #include "base/Clock.h"
+#include "base/PickerEntry.h"
 #include "report/ReportModel.h"
 
 #include <QString>
@@ -46,10 +47,10 @@ struct ReportRun {
 // entries are passed over). When `cancelled` answers true the build stops and
 // returns Cancelled. Fails with the analysis's message when Init.ini's time
 // line, a registration file or a duty roster cannot be read.
-ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
+ReportBuild buildReport(const QString& programDir, const PunchTable& punches, const QList<PickerEntry>& pickerEntries,
                         const ReportSetting& setting, const ReportRun& run = {});
 
 // The entries a report covers: picker order, each once, no placeholder.
-QStringList reportEntries(const QStringList& pickerEntries);
+QList<PickerEntry> reportEntries(const QList<PickerEntry>& pickerEntries);
 
 } // namespace tarnby::report

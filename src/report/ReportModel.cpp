@@ -1,5 +1,7 @@
 #include "report/ReportModel.h"
 
+#include "analysis/ResultList.h"
+
 #include <QDir>
 
 namespace tarnby::report {
@@ -30,8 +32,7 @@ QString dateText(const QDate& date)
 
 bool EmployeeReport::isDayValued(int index)
 {
-    // 病假, 事假, 旷工 and 休息日 are in days; the others count occurrences.
-    return index == 6 || index == 7 || index == 8 || index == 11;
+    return tarnby::isDayValued(Statistic(index));
 }
 
 double EmployeeReport::lateness() const
@@ -113,13 +114,13 @@ Fen Report::fineTotal() const
 
 const QStringList& summaryHeaders()
 {
-    static const QStringList headers = {
-        QStringLiteral("员工"),           QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"),
-        QStringLiteral("上班迟到10分钟内"), QStringLiteral("上班迟到30分钟内"), QStringLiteral("上班迟到60分钟内"),
-        QStringLiteral("漏打"),           QStringLiteral("病假(天)"),        QStringLiteral("事假(天)"),
-        QStringLiteral("旷工(天)"),       QStringLiteral("加班一档"),         QStringLiteral("加班二档"),
-        QStringLiteral("休息日(天)"),     QStringLiteral("全勤"),             QStringLiteral("罚款(元)"),
-    };
+    static const QStringList headers = [] {
+        QStringList out{QStringLiteral("员工")};
+        for (const StatisticName& s : statisticNames())
+            out.append(QString::fromUtf16(s.name) + (s.dayValued ? QStringLiteral("(天)") : QString()));
+        out.append(QStringLiteral("罚款(元)"));
+        return out;
+    }();
     return headers;
 }
 

@@ -138,14 +138,14 @@ Result<QList<RosterEntry>> readRoster(const QString& programDir)
     return rosterOf(layout.value());
 }
 
-Result<QStringList> LoadRosterList(const QString& programDir)
+Result<QList<PickerEntry>> LoadRosterList(const QString& programDir)
 {
     auto roster = readRoster(programDir);
     if (!roster)
-        return Result<QStringList>::failure(roster.error());
-    QStringList list;
+        return Result<QList<PickerEntry>>::failure(roster.error());
+    QList<PickerEntry> list;
     for (const RosterEntry& e : roster.value())
-        list.append(e.number + u' ' + e.name);
+        list.append({e.number, e.name});
     return list;
 }
 
@@ -186,13 +186,8 @@ Outcome SaveSettings(const QString& programDir, ConfigSection section, const Set
         if (auto roster = rosterOf(layout); !roster)
             return roster.outcome();
         out = layout.lines.mid(0, layout.rosterStart + 1);
-        for (const QString& entry : page.rosterList) {
-            // Only the first space separates number and name, so a name is never cut.
-            const qsizetype space = entry.indexOf(u' ');
-            const QString number = space < 0 ? entry : entry.left(space);
-            const QString name = space < 0 ? QString() : entry.mid(space + 1);
-            out.append(number + u',' + name);
-        }
+        for (const PickerEntry& entry : page.rosterList)
+            out.append(entry.number + u',' + entry.name.value_or(QString()));
         out += layout.lines.mid(layout.rosterEnd);
         done = QStringLiteral("员工编号保存成功！");
         break;

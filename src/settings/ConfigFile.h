@@ -5,6 +5,7 @@
 // written back as it stood.
 
 #include "base/Outcome.h"
+#include "base/PickerEntry.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,10 +37,10 @@ using TimeFields = std::array<QString, 18>;
 
 // What the settings page holds when one of its save buttons is pressed.
 struct SettingsPageData {
-    QStringList rosterList;  // entries "NUMBER name", in list order
-    TimeFields timeFields;   // the boxes sTxt(2)..sTxt(19)
-    QString numberCell;      // sTxt(20)
-    QString timeCell;        // sTxt(21)
+    QList<PickerEntry> rosterList; // sList, in list order
+    TimeFields timeFields;         // the boxes sTxt(2)..sTxt(19)
+    QString numberCell;            // sTxt(20)
+    QString timeCell;              // sTxt(21)
 };
 
 namespace config {
@@ -56,8 +57,8 @@ QString filePath(const QString& programDir);
 
 // The roster in file order.
 Result<QList<RosterEntry>> readRoster(const QString& programDir);
-// The roster as the settings page lists it: "NUMBER name".
-Result<QStringList> LoadRosterList(const QString& programDir);
+// The roster as the settings page lists it.
+Result<QList<PickerEntry>> LoadRosterList(const QString& programDir);
 // The time line's fields (the last line of the time section, as every line there
 // overwrites the boxes in turn).
 Result<TimeFields> LoadWorkTimes(const QString& programDir);

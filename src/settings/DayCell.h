@@ -2,7 +2,9 @@
 // What a day label of a month grid shows. The core lays grids out as data; the
 // window only copies caption, state and colour onto its labels.
 
+#include <QDate>
 #include <QString>
+#include <QtCore/qnamespace.h>
 
 namespace tarnby {
 
@@ -21,10 +23,21 @@ struct DayCell {
     QString caption;            // the day number without leading zero, or empty
     bool enabled = false;       // only days the user may click
     Rgb colour = kPlainDayColour;
+    QDate date;                 // the day the caption shows; invalid when it shows none
     friend bool operator==(const DayCell&, const DayCell&) = default;
 };
 
 // The mouse button of a click on a day label; only left and right do anything.
 enum class ClickButton { Left, Right, Other };
+
+// The pages' clicks as the grids take them.
+constexpr ClickButton dayClickButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return ClickButton::Left;
+    case Qt::RightButton: return ClickButton::Right;
+    default: return ClickButton::Other;
+    }
+}
 
 } // namespace tarnby

@@ -29,13 +29,13 @@ Rgb dutyColourForPosition(int position)
     return dutyLegendColours()[std::size_t(position % kLegendCount)];
 }
 
-QString dutyPickerEntry(const QString& number, const QString& name, int position)
+PickerEntry dutyPickerEntry(const QString& number, const QString& name, int position)
 {
-    return QStringLiteral("%1 %2(%3)").arg(number.toUpper(), name, QString::number(position));
+    return {number.toUpper(), name + u'(' + QString::number(position) + u')'};
 }
 
 std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<MonthKey> month,
-                                      const QStringList& pickerEntries)
+                                      const QList<PickerEntry>& pickerEntries)
 {
     if (!month || !month->valid())
         return std::nullopt;
@@ -44,13 +44,14 @@ std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<Mo
     for (int d = 1; d <= daysInMonth(month->year, month->month); ++d) {
         DayCell& cell = grid[std::size_t(offset + d - 1)];
         cell.caption = QString::number(d);
+        cell.date = QDate(month->year, month->month, d);
         cell.enabled = true;
         const QString number = roster.entry(d);
         if (number == kNobodyOnDuty)
             continue;
         // duplicates in the roster: the later picker entry decides the colour
         for (int j = 0; j < pickerEntries.size(); ++j) {
-            if (sameDutyEntry(number, pickerNumber(pickerEntries.at(j))))
+            if (sameDutyEntry(number, pickerEntries.at(j)))
                 cell.colour = dutyColourForPosition(j);
         }
     }
@@ -58,7 +59,7 @@ std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<Mo
 }
 
 Result<std::optional<Rgb>> clickDutyDay(DutyRoster& roster, int day, ClickButton button,
-                                        const QStringList& pickerEntries, int selectedIndex)
+                                        const QList<PickerEntry>& pickerEntries, int selectedIndex)
 {
     using Click = Result<std::optional<Rgb>>;
     if (day < 1 || day > DutyRoster::kLineCount)
@@ -67,10 +68,11 @@ Result<std::optional<Rgb>> clickDutyDay(DutyRoster& roster, int day, ClickButton
     case ClickButton::Left: {
         if (selectedIndex < 0 || selectedIndex >= pickerEntries.size())
             return Click::failure(kNoDutyEmployeeMessage);
-        const QString& entry = pickerEntries.at(selectedIndex);
-        if (!entry.contains(u' '))
-            return Click::failure(QStringLiteral("值日员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(entry));
-        roster.setEntry(day, pickerNumber(entry));
+        const PickerEntry& entry = pickerEntries.at(selectedIndex);
+        if (!entry.name)
+            return Click::failure(
+                QStringLiteral("值日员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(entry.text()));
+        roster.setEntry(day, entry.number);
         return Click(std::optional<Rgb>(dutyColourForPosition(selectedIndex)));
     }
     case ClickButton::Right:

@@ -5,6 +5,7 @@
 #include "DayCell.h"
 #include "DutyRoster.h"
 #include "base/Outcome.h"
+#include "base/PickerEntry.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,8 @@ Rgb dutyColourForPosition(int position);
 
 inline const QString kNoDutyEmployeeMessage = QStringLiteral("请先选择值日员工！");
 
-// The picker entry dCmb(1) for a roster employee: "NUMBER name(position)".
-QString dutyPickerEntry(const QString& number, const QString& name, int position);
+// The picker entry dCmb(1) for a roster employee, shown "NUMBER name(position)".
+PickerEntry dutyPickerEntry(const QString& number, const QString& name, int position);
 
 using DutyGrid = std::array<DayCell, kDutyGridCells>;
 
@@ -35,14 +36,14 @@ using DutyGrid = std::array<DayCell, kDutyGridCells>;
 // match wins) gets legend colour j mod 18, other days grey. Nothing when there
 // is no month on show (the grid stays as it is).
 std::optional<DutyGrid> DrawDutyMonth(const DutyRoster& roster, std::optional<MonthKey> month,
-                                      const QStringList& pickerEntries);
+                                      const QList<PickerEntry>& pickerEntries);
 
 // A click on the day label showing `day`. Left: the selected picker entry goes
-// on duty and the label takes its colour; with no entry selected (or a picker
-// text without a space) it is an error and nothing changes. Right: nobody on
+// on duty and the label takes its colour; with no entry selected (or one
+// without a name) it is an error and nothing changes. Right: nobody on
 // duty, grey. Other buttons do nothing (quiet, no colour). The colour returned
 // is the label's new background.
 Result<std::optional<Rgb>> clickDutyDay(DutyRoster& roster, int day, ClickButton button,
-                                        const QStringList& pickerEntries, int selectedIndex);
+                                        const QList<PickerEntry>& pickerEntries, int selectedIndex);
 
 } // namespace tarnby

@@ -44,12 +44,11 @@ const QList<EmployeeRegistrationColumn>& employeeRegistrationColumns()
 }
 
 QList<EmployeeRegistrationRow> ShowEmployeeRegistrations(const QList<Registration>& workList,
-                                                         const QString& pickerText)
+                                                         const PickerEntry& employee)
 {
     QList<EmployeeRegistrationRow> rows;
-    const QString employee = pickerNumber(pickerText);
     for (const Registration& r : workList) {
-        if (!registrationConcerns(r.number, employee))
+        if (!registrationConcerns(r.number, employee.number))
             continue;
         rows.append({QStringLiteral("%1").arg(rows.size() + 1, 2, 10, QLatin1Char('0')), r.date, r.reason,
                      r.appliedMethod()});

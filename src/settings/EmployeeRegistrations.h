@@ -4,6 +4,7 @@
 
 #include "Registration.h"
 #include "base/Outcome.h"
+#include "base/PickerEntry.h"
 #include "SettlementPeriod.h"
 
 #include <QList>
@@ -38,9 +39,9 @@ struct EmployeeRegistrationColumn {
 // "序号" (35), "日期" (75), "登记事由" (240), "处理方式" (110).
 const QList<EmployeeRegistrationColumn>& employeeRegistrationColumns();
 
-// The rows of cxLV for the employee of the picker text dCmb(6), in work-list
-// order: date, reason and the method the analysis applies.
+// The rows of cxLV for the employee picked in dCmb(6), in work-list order:
+// date, reason and the method the analysis applies.
 QList<EmployeeRegistrationRow> ShowEmployeeRegistrations(const QList<Registration>& workList,
-                                                         const QString& pickerText);
+                                                         const PickerEntry& employee);
 
 } // namespace tarnby

@@ -89,14 +89,13 @@ BoxCheck checkRegistrationBox(RegistrationBox box, const RegistrationBoxTexts& t
     return check;
 }
 
-QString pickedEmployeeError(const QString& pickerText)
+QString pickedEmployeeError(const PickerEntry& employee)
 {
-    const qsizetype space = pickerText.indexOf(u' ');
-    if (space < 0)
+    if (!employee.name)
         return {};
-    if (const QString error = fieldError(QStringLiteral("员工编号"), pickerText.left(space)); !error.isEmpty())
+    if (const QString error = fieldError(QStringLiteral("员工编号"), employee.number); !error.isEmpty())
         return error;
-    return fieldError(QStringLiteral("员工姓名"), pickerText.mid(space + 1));
+    return fieldError(QStringLiteral("员工姓名"), *employee.name);
 }
 
 bool confirmsMonth(const QString& yearText, const QString& monthText)

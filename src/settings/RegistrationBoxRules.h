@@ -4,6 +4,8 @@
 // and copies back what comes out, then shows the message (title "错误") and
 // returns the focus to the box when there is one.
 
+#include "base/PickerEntry.h"
+
 #include <QDate>
 #include <QString>
 #include <array>
@@ -44,10 +46,10 @@ QString hashInFieldMessage(const QString& what);
 // would split the stored line elsewhere on reading.
 BoxCheck checkRegistrationBox(RegistrationBox box, const RegistrationBoxTexts& texts, const QDate& workDate);
 
-// The error for the employee picked in dCmb(0) ("number name"), whose number
-// and name become fields of the line; empty when both can be stored. A text
-// without a space is left to the list, which reports it itself.
-QString pickedEmployeeError(const QString& pickerText);
+// The error for the employee picked in dCmb(0), whose number and name become
+// fields of the line; empty when both can be stored. An entry without a name
+// is left to the list, which reports it itself.
+QString pickedEmployeeError(const PickerEntry& employee);
 
 // Enter in the year or month box reloads the month only for a year in
 // 1901-2100 and a month in 1-12.

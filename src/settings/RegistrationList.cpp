@@ -61,16 +61,16 @@ Outcome RegistrationList::SaveRegistrations(const QString& programDir, MonthKey 
     return registrationfile::save(programDir, month, registrations());
 }
 
-Outcome RegistrationList::AddRegistration(const QString& pickerText, const QString& monthText,
+Outcome RegistrationList::AddRegistration(const PickerEntry& employee, const QString& monthText,
                                           const QString& dayText, const QString& reason, const QString& method)
 {
-    const qsizetype space = pickerText.indexOf(u' ');
-    if (space < 0)
-        return Outcome::error(QStringLiteral("登记员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(pickerText));
+    if (!employee.name)
+        return Outcome::error(
+            QStringLiteral("登记员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(employee.text()));
     Registration r;
-    r.number = pickerText.left(space);
+    r.number = employee.number;
     r.date = monthText + QStringLiteral("月") + dayText + QStringLiteral("日");
-    r.name = pickerText.mid(space + 1);
+    r.name = *employee.name;
     r.reason = reason;
     r.method = method;
     const QList<std::pair<QString, QString>> checks = {

@@ -4,6 +4,7 @@
 // LoadRegistrations and SaveRegistrations touch the month file.
 
 #include "base/Outcome.h"
+#include "base/PickerEntry.h"
 #include "Registration.h"
 
 #include <QList>
@@ -47,12 +48,12 @@ public:
     // A missing SrDate folder or a failed write are errors and change nothing.
     Outcome SaveRegistrations(const QString& programDir, MonthKey month) const;
 
-    // Appends a row from the registration picker text ("number name"), the
-    // month and day boxes, the reason and the handling method. The picker text
-    // must hold a space; no field may hold "##" or a line break, and every
+    // Appends a row from the employee picked in the registration picker, the
+    // month and day boxes, the reason and the handling method. The entry must
+    // carry a name; no field may hold "##" or a line break, and every
     // character must be storable in GBK. On an error nothing is added. While a
     // sort is in force the row goes to its sorted place (after equal rows).
-    Outcome AddRegistration(const QString& pickerText, const QString& monthText, const QString& dayText,
+    Outcome AddRegistration(const PickerEntry& employee, const QString& monthText, const QString& dayText,
                             const QString& reason, const QString& method);
 
     // Removes every checked row; returns how many went.

@@ -53,21 +53,9 @@ void showMarks(SettlementCalendar& calendar, const QList<QDate>& days)
 
 QDate cellDate(const SettlementCalendar& calendar, int index)
 {
-    const auto period = calendar.period();
-    if (!period || index < 0 || index >= SettlementCalendar::kCellCount)
+    if (index < 0 || index >= SettlementCalendar::kCellCount)
         return {};
-    bool ok = false;
-    const int d = calendar.drawing().cells.at(std::size_t(index)).caption.toInt(&ok);
-    if (!ok)
-        return {};
-    MonthKey month = period->start;
-    constexpr int kGridCells = SettlementCalendar::kCellCount / 2;
-    if (index >= kGridCells) {
-        month = period->secondMonth();
-        if (month.year > monthfile::kLastYear) // the end of the calendar repeats December 2100
-            month = period->start;
-    }
-    return QDate(month.year, month.month, d);
+    return calendar.drawing().cells.at(std::size_t(index)).date;
 }
 
 QList<QDate> unite(const QList<QDate>& a, const QList<QDate>& b)

@@ -52,8 +52,6 @@ bool SettlementCalendar::isRestDay(int flagIndex) const
 const SettlementCalendar::Drawing& SettlementCalendar::DrawSettlementCalendar(std::optional<MonthKey> start)
 {
     drawing_ = Drawing{};
-    cellFlag_.fill(0);
-    cellDate_.fill(QDate());
     period_.reset();
 
     if (!start || !start->valid())
@@ -80,24 +78,20 @@ const SettlementCalendar::Drawing& SettlementCalendar::DrawSettlementCalendar(st
     }
     drawing_.secondMonthCaption = caption(second.year, second.month);
 
-    const auto layOut = [this](MonthKey month, int firstCell, auto enabledDay, int flagBase) {
+    const auto layOut = [this](MonthKey month, int firstCell, auto enabledDay) {
         const int offset = firstDayOffset(month.year, month.month);
         for (int d = 1; d <= daysInMonth(month.year, month.month); ++d) {
-            const auto i = std::size_t(firstCell + offset + d - 1);
-            drawing_.cells[i].caption = QString::number(d);
-            if (enabledDay(d)) {
-                drawing_.cells[i].enabled = true;
-                cellFlag_[i] = flagBase + d;
-                cellDate_[i] = QDate(month.year, month.month, d);
-            }
+            DayCell& cell = drawing_.cells[std::size_t(firstCell + offset + d - 1)];
+            cell.caption = QString::number(d);
+            cell.date = QDate(month.year, month.month, d);
+            cell.enabled = enabledDay(d);
         }
     };
     const bool monthStart = style_ == kMonthStartStyle;
-    layOut(MonthKey{y, m}, 0, [monthStart](int d) { return monthStart || d >= 16; }, 0);
+    layOut(MonthKey{y, m}, 0, [monthStart](int d) { return monthStart || d >= 16; });
     // At the end of the calendar the second grid repeats December 2100; its
     // days would stand for January 2101, so none of them can be marked.
-    layOut(second, kGridCells, [monthStart, endOfCalendar](int d) { return !monthStart && !endOfCalendar && d <= 15; },
-           31);
+    layOut(second, kGridCells, [monthStart, endOfCalendar](int d) { return !monthStart && !endOfCalendar && d <= 15; });
 
     flags_.fill(false);
     drawing_.flagsCleared = true;
@@ -109,15 +103,16 @@ std::optional<Rgb> SettlementCalendar::clickDay(int index, ClickButton button)
 {
     if (index < 0 || index >= kCellCount || !drawing_.cells[std::size_t(index)].enabled)
         return std::nullopt;
-    const int flag = cellFlag_[std::size_t(index)];
     DayCell& cell = drawing_.cells[std::size_t(index)];
+    // an enabled label lies in the period drawn
+    const auto flag = std::size_t(period_->restFlagIndex(cell.date));
     switch (button) {
     case ClickButton::Left:
-        flags_[std::size_t(flag)] = true;
+        flags_[flag] = true;
         cell.colour = kRestDayColour;
         return cell.colour;
     case ClickButton::Right:
-        flags_[std::size_t(flag)] = false;
+        flags_[flag] = false;
         cell.colour = kPlainDayColour;
         return cell.colour;
     case ClickButton::Other:
@@ -129,7 +124,8 @@ std::optional<Rgb> SettlementCalendar::clickDay(int index, ClickButton button)
 Outcome SettlementCalendar::markRestDate(const QDate& date)
 {
     for (int i = 0; i < kCellCount; ++i) {
-        if (cellDate_[std::size_t(i)].isValid() && cellDate_[std::size_t(i)] == date) {
+        const DayCell& cell = drawing_.cells[std::size_t(i)];
+        if (cell.enabled && cell.date == date) {
             clickDay(i, ClickButton::Left);
             return Outcome::quiet();
         }

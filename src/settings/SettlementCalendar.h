@@ -84,8 +84,6 @@ private:
     Drawing drawing_;
     RestDayFlags flags_{};
     std::optional<SettlementPeriod> period_;
-    std::array<int, kCellCount> cellFlag_{}; // flag index of each enabled cell, else 0
-    std::array<QDate, kCellCount> cellDate_{};
 };
 
 } // namespace tarnby

@@ -25,13 +25,4 @@ void ClickLabel::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
-ClickButton dayClickButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return ClickButton::Left;
-    case Qt::RightButton: return ClickButton::Right;
-    default: return ClickButton::Other;
-    }
-}
-
 } // namespace tarnby::ui

@@ -1,9 +1,7 @@
 #pragma once
 // A label that answers clicks: the option labels, the day cells of the month
 // grids and the small text buttons of the pages. Which mouse button was used
-// matters (left marks, right unmarks), so it travels with the signal.
-
-#include "settings/DayCell.h"
+// travels with the signal: a page may give each button a meaning of its own.
 
 #include <QLabel>
 
@@ -28,8 +26,5 @@ protected:
 private:
     QColor background_;
 };
-
-// The button of a click on a day label as the month grids of the core take it.
-ClickButton dayClickButton(Qt::MouseButton button);
 
 } // namespace tarnby::ui

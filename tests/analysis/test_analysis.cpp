@@ -27,7 +27,7 @@ AnalysisRequest requestFor(const PunchTable& table, const QString& picker, int s
                            const RestDayFlags& flags = {})
 {
     AnalysisRequest r;
-    r.pickerText = picker;
+    r.employee = PickerEntry::fromText(picker);
     r.punches = &table;
     r.timeFields = sampleTimeFields();
     r.days = periodDays(style, year, month, flags);
@@ -437,7 +437,7 @@ protected:
     AnalysisSetting setting() const
     {
         AnalysisSetting s;
-        s.pickerText = QStringLiteral("0001 张三");
+        s.employee = PickerEntry::fromText(QStringLiteral("0001 张三"));
         s.period.style = kMonthStartStyle;
         s.period.start = MonthKey{2013, 3};
         return s;
@@ -462,7 +462,7 @@ TEST_F(AnalysisFromFiles, AMissingConfigurationFileIsAnError)
 TEST_F(AnalysisFromFiles, ThePlaceholderReadsNoFile)
 {
     AnalysisSetting s = setting();
-    s.pickerText = QStringLiteral("====请选择====");
+    s.employee = PickerEntry::fromText(QStringLiteral("====请选择===="));
     const Result<AnalysisResult> result = AnalyseTimeMode1(dir.path(), table, s);
     ASSERT_TRUE(result.ok());
     EXPECT_FALSE(result->ran);

@@ -12,7 +12,7 @@ namespace {
 EmployeeAnalysis analysisOf(const QString& employee, const QString& cell)
 {
     EmployeeAnalysis a;
-    a.employee = employee;
+    a.employee = PickerEntry::fromText(employee);
     ResultRow row;
     row.cells[ColRemark] = cell;
     a.result.rows.append(row);

@@ -96,7 +96,7 @@ constexpr std::uint32_t B = kColorRegistered;
 AnalysisResult analysedBy(const char* employee, const PunchTable& table)
 {
     AnalysisRequest request;
-    request.pickerText = QString::fromUtf8(employee);
+    request.employee = PickerEntry::fromText(QString::fromUtf8(employee));
     request.punches = &table;
     request.timeFields = sampleTimeFields();
     request.days = periodDays(kMonthStartStyle, 2026, 11);

@@ -49,7 +49,7 @@ TEST(EmployeeNumberRules, SideBySide)
         EXPECT_EQ(sameRegistrationNumber(a, b), row.registration);
         EXPECT_EQ(registrationConcerns(a, b), row.concerns);
         EXPECT_EQ(isOnDuty(a, b), row.onDuty);
-        EXPECT_EQ(sameDutyEntry(a, b), row.dutyEntry);
+        EXPECT_EQ(sameDutyEntry(a, PickerEntry{b, {}}), row.dutyEntry);
         // the keys stand for their rules in the lookups built on them
         EXPECT_EQ(pickerKey(a) == pickerKey(b), row.picker);
         EXPECT_EQ(scanKey(a) == scanKey(b), row.scan);
@@ -65,8 +65,8 @@ TEST(EmployeeNumberRules, FormattingAndPickerTexts)
     EXPECT_EQ(formatEmployeeNumber("1"), QStringLiteral("000000001"));
     EXPECT_EQ(formatEmployeeNumber("0000"), QStringLiteral("000000000"));
     EXPECT_EQ(formatEmployeeNumber("a1"), QStringLiteral("a1"));
-    EXPECT_EQ(pickerNumber(QStringLiteral("0001 张 三")), QStringLiteral("0001"));
-    EXPECT_EQ(pickerNumber(QStringLiteral("0001")), QStringLiteral("0001"));
+    EXPECT_EQ(PickerEntry::fromText(QStringLiteral("0001 张 三")).number, QStringLiteral("0001"));
+    EXPECT_EQ(PickerEntry::fromText(QStringLiteral("0001")).number, QStringLiteral("0001"));
 }
 
 // The registration rule compares without building the padded texts; it must

@@ -472,7 +472,7 @@ TEST_F(Folders, PickerUsesTheRosterOfInit)
     table.append(tarnby::Punch::fromText(QStringLiteral("9##2013-02-20##08:00:00")));
     const auto picker = tarnby::FillAnalysisPicker(home_, table);
     ASSERT_TRUE(picker.ok()) << picker.error().toStdString();
-    EXPECT_EQ(*picker, (QStringList{QStringLiteral("0015 张三"), QStringLiteral("15X 李四"),
+    EXPECT_EQ(tarnby::pickerTexts(*picker), (QStringList{QStringLiteral("0015 张三"), QStringLiteral("15X 李四"),
                                     QStringLiteral("9 未登记")}));
 }
 

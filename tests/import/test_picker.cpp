@@ -53,7 +53,7 @@ TEST_P(Picker, MatchesTheRosterIgnoringCaseAndLeadingZeros)
     int minute = 0;
     for (const QString& number : GetParam().numbers)
         table.append(record(number, minute++ % 60));
-    EXPECT_EQ(tarnby::pickerEntries(roster, table), GetParam().entries);
+    EXPECT_EQ(tarnby::pickerTexts(tarnby::pickerEntries(roster, table)), GetParam().entries);
 }
 
 const QStringList kRoster{QStringLiteral("0015,张三"), QStringLiteral("15X,李四"), QStringLiteral("0002,王五")};
@@ -81,7 +81,7 @@ TEST(PickerRuns, ContinueAcrossSegmentBoundaries)
     PunchTable table;
     for (int j = 0; j < PunchTable::kSegmentSize + 10; ++j)
         table.append(record(j < PunchTable::kSegmentSize - 5 ? QStringLiteral("1") : QStringLiteral("2")));
-    const QStringList entries = tarnby::pickerEntries({}, table);
+    const QStringList entries = tarnby::pickerTexts(tarnby::pickerEntries({}, table));
     EXPECT_EQ(entries, (QStringList{QStringLiteral("1 未登记"), QStringLiteral("2 未登记")}));
 }
 
@@ -127,7 +127,7 @@ TEST_P(PickerLookup, AgreesWithThePaddingRule)
     PunchTable table;
     table.append(record(QStringLiteral("~")));
     table.append(record(GetParam().number));
-    const QStringList entries = tarnby::pickerEntries(roster, table);
+    const QStringList entries = tarnby::pickerTexts(tarnby::pickerEntries(roster, table));
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries.last().toStdString(), paddingRuleEntry(roster, GetParam().number).toStdString());
 }

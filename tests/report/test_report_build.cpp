@@ -14,6 +14,14 @@ using namespace tarnby::report;
 
 namespace {
 
+QList<PickerEntry> entriesOf(const QStringList& texts)
+{
+    QList<PickerEntry> entries;
+    for (const QString& text : texts)
+        entries.append(PickerEntry::fromText(text));
+    return entries;
+}
+
 TEST(ReportEntries, PickerOrderEachOnceWithoutThePlaceholder)
 {
     const struct {
@@ -27,7 +35,7 @@ TEST(ReportEntries, PickerOrderEachOnceWithoutThePlaceholder)
         {{}, {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(reportEntries(c.picker), c.covered) << c.picker.join(u'|').toStdString();
+        EXPECT_EQ(pickerTexts(reportEntries(entriesOf(c.picker))), c.covered) << c.picker.join(u'|').toStdString();
 }
 
 class Build : public ::testing::Test {
@@ -52,7 +60,7 @@ protected:
     QTemporaryDir home;
     PunchTable table;
     ReportSetting setting;
-    const QStringList picker = {"0001 张三", "0002 李四", "0001 张三"};
+    const QList<PickerEntry> picker = entriesOf({"0001 张三", "0002 李四", "0001 张三"});
 };
 
 TEST_F(Build, EveryEmployeeOnceWithProgressAndThePeriodsDays)

@@ -50,7 +50,7 @@ protected:
     SettingsPageData page() const
     {
         SettingsPageData p;
-        p.rosterList = {QStringLiteral("0001 张三"), QStringLiteral("15X 李四")};
+        p.rosterList = {{"0001", "张三"}, {"15X", "李四"}};
         p.timeFields = config::kDefaultTimeFields;
         p.numberCell = QStringLiteral("A1");
         p.timeCell = QStringLiteral("B2");
@@ -67,7 +67,7 @@ TEST_F(ConfigFileTest, ReadersTakeTheirSectionAndUpperCaseNumbers)
     write(kWellFormed);
     auto roster = config::LoadRosterList(home());
     ASSERT_TRUE(roster.ok()) << roster.error().toStdString();
-    EXPECT_EQ(roster.value(), (QStringList{QStringLiteral("0001 张三"), QStringLiteral("15X 李四")}));
+    EXPECT_EQ(pickerTexts(roster.value()), (QStringList{QStringLiteral("0001 张三"), QStringLiteral("15X 李四")}));
     auto pos = config::LoadReadPosition(home());
     ASSERT_TRUE(pos.ok());
     EXPECT_EQ(pos->numberCell, QStringLiteral("A1"));
@@ -109,7 +109,7 @@ TEST_F(ConfigFileTest, EachSaveRewritesOnlyItsOwnPart)
         std::function<QStringList()> expected;
     };
     const Row rows[] = {
-        {"roster", kRoster, [](SettingsPageData& p) { p.rosterList = {QStringLiteral("0009 王 五")}; },
+        {"roster", kRoster, [](SettingsPageData& p) { p.rosterList = {{"0009", "王 五"}}; },
          QStringLiteral("员工编号保存成功！"),
          [] {
              QStringList l = kWellFormed;
@@ -190,7 +190,7 @@ TEST_F(ConfigFileTest, SectionsMayStandInEitherOrder)
                            QStringLiteral(";+"), QStringLiteral("7,赵六"), QStringLiteral(";#"), QStringLiteral(";;")};
     write(l);
     SettingsPageData p = page();
-    p.rosterList = {QStringLiteral("8 钱七")};
+    p.rosterList = {{"8", "钱七"}};
     ASSERT_TRUE(config::SaveSettings(home(), kRoster, p).ok());
     QStringList expected = l;
     expected[5] = QStringLiteral("8,钱七");

@@ -26,9 +26,9 @@ QByteArray linesOf(const QStringList& lines)
     return out;
 }
 
-QStringList picker(int count)
+QList<PickerEntry> picker(int count)
 {
-    QStringList entries;
+    QList<PickerEntry> entries;
     for (int i = 1; i <= count; ++i)
         entries.append(dutyPickerEntry(QStringLiteral("S%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("员工"), i));
     return entries;
@@ -48,7 +48,7 @@ TEST(DutyMonthTest, PickerEntriesShowRosterTextsAsTheyStand)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(dutyPickerEntry(QString::fromUtf8(row.number), QString::fromUtf8(row.name), row.position),
+        EXPECT_EQ(dutyPickerEntry(QString::fromUtf8(row.number), QString::fromUtf8(row.name), row.position).text(),
                   QString::fromUtf8(row.entry));
     }
 }
@@ -218,7 +218,7 @@ TEST(DutyMonthTest, BoxesNamingNoMonthLeaveTheGridAlone)
 TEST(DutyMonthTest, DaysTakeTheColourOfTheirEmployeesPickerPosition)
 {
     DutyRoster roster;
-    const QStringList entries = picker(20) << dutyPickerEntry("S02", QStringLiteral("重复"), 21);
+    const QList<PickerEntry> entries = picker(20) << dutyPickerEntry("S02", QStringLiteral("重复"), 21);
     roster.setEntry(1, "S01");  // 2013-09-01 on cell 0
     roster.setEntry(2, "S19");  // the 19th employee wraps to the first colour
     roster.setEntry(3, "S02");  // listed twice: the later entry (position 20) wins
@@ -239,13 +239,13 @@ TEST(DutyMonthTest, ClicksSetAndClearTheDay)
     struct Row {
         const char* name;
         ClickButton button;
-        QStringList entries;
+        QList<PickerEntry> entries;
         int selected;
         bool ok;
         std::optional<Rgb> colour;
         QString entryAfter;
     };
-    const QStringList entries = picker(19);
+    const QList<PickerEntry> entries = picker(19);
     const Row rows[] = {
         {"left puts the selected employee on duty", ClickButton::Left, entries, 1, true, Rgb{0, 128, 0}, "S02"},
         {"left with the 19th employee uses the first colour", ClickButton::Left, entries, 18, true, Rgb{128, 0, 128},
@@ -255,8 +255,8 @@ TEST(DutyMonthTest, ClicksSetAndClearTheDay)
         {"other buttons do nothing", ClickButton::Other, entries, 1, true, std::nullopt, "OLD"},
         {"left with an empty picker is an error", ClickButton::Left, {}, -1, false, std::nullopt, "OLD"},
         {"left with nothing selected is an error", ClickButton::Left, entries, -1, false, std::nullopt, "OLD"},
-        {"left with a picker text without a space is an error", ClickButton::Left, {"S01"}, 0, false, std::nullopt,
-         "OLD"},
+        {"left with a picker text without a space is an error", ClickButton::Left, {{"S01", {}}}, 0, false,
+         std::nullopt, "OLD"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -30,15 +30,15 @@ TEST(EmployeeRegistrationsTest, DetailRowsForTheEmployeeAndForEveryone)
         QStringLiteral("坏行"),
         QStringLiteral("A1##02月23日##王五##x##处罚5元"),
     });
-    const auto mine = ShowEmployeeRegistrations(work, QStringLiteral("0001 张三"));
+    const auto mine = ShowEmployeeRegistrations(work, {"0001", "张三"});
     ASSERT_EQ(mine.size(), 2);
     EXPECT_EQ(mine.at(0), (EmployeeRegistrationRow{"01", QStringLiteral("02月20日"), QStringLiteral("忘记打卡"),
                                                    QStringLiteral("不计漏打1次")}));
     EXPECT_EQ(mine.at(1).serial, QStringLiteral("02"));
     EXPECT_EQ(mine.at(1).reason, QStringLiteral("停电"));
 
-    EXPECT_EQ(ShowEmployeeRegistrations(work, QStringLiteral("a1 某人")).size(), 1); // only 0000
-    EXPECT_TRUE(ShowEmployeeRegistrations({}, QStringLiteral("0001 张三")).isEmpty());
+    EXPECT_EQ(ShowEmployeeRegistrations(work, {"a1", "某人"}).size(), 1); // only 0000
+    EXPECT_TRUE(ShowEmployeeRegistrations({}, {"0001", "张三"}).isEmpty());
 }
 
 TEST(EmployeeRegistrationsTest, TheMethodColumnShowsTheFifthFieldAlone)
@@ -56,7 +56,7 @@ TEST(EmployeeRegistrationsTest, TheMethodColumnShowsTheFifthFieldAlone)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto shown = ShowEmployeeRegistrations(registrationsOf({row.line}), QStringLiteral("0001 张三"));
+        const auto shown = ShowEmployeeRegistrations(registrationsOf({row.line}), {"0001", "张三"});
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown.at(0).date, QStringLiteral("02月20日"));
         EXPECT_EQ(shown.at(0).method, row.method);
@@ -69,7 +69,7 @@ TEST(EmployeeRegistrationsTest, SerialNumbersKeepTwoDigitsAndGrowBeyond)
     for (int i = 0; i < 101; ++i)
         lines.append(QStringLiteral("0000##02月01日##全体员工##r##m"));
     const QList<Registration> work = registrationsOf(lines);
-    const auto rows = ShowEmployeeRegistrations(work, QStringLiteral("7 x"));
+    const auto rows = ShowEmployeeRegistrations(work, {"7", "x"});
     ASSERT_EQ(rows.size(), 101);
     EXPECT_EQ(rows.at(8).serial, QStringLiteral("09"));
     EXPECT_EQ(rows.at(100).serial, QStringLiteral("101"));

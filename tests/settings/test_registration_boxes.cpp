@@ -115,7 +115,7 @@ TEST(RegistrationBoxRulesTest, AnEmployeeWhoseNumberOrNameWouldMoveTheFieldsIsRe
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.picked);
-        EXPECT_EQ(pickedEmployeeError(QString::fromUtf8(row.picked)), QString::fromUtf8(row.message));
+        EXPECT_EQ(pickedEmployeeError(PickerEntry::fromText(QString::fromUtf8(row.picked))), QString::fromUtf8(row.message));
     }
 }
 

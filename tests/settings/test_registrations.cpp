@@ -216,7 +216,7 @@ TEST_F(RegistrationFileTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 TEST_F(RegistrationFileTest, SavingAfterChangingTheMonthBoxWritesTheOtherMonth)
 {
     RegistrationList list;
-    ASSERT_TRUE(list.AddRegistration(QStringLiteral("0001 张三"), "02", "05", QStringLiteral("迟到"),
+    ASSERT_TRUE(list.AddRegistration({"0001", "张三"}, "02", "05", QStringLiteral("迟到"),
                                      QStringLiteral("不计迟到1次"))
                     .ok());
     ASSERT_TRUE(saveFromBoxes(list, folder.path(), QStringLiteral("2013"), QStringLiteral("3")).ok());
@@ -249,10 +249,10 @@ TEST(FileMessagesTest, AFolderNameHoldingPercentSignsIsNamedAsItIs)
 TEST(RegistrationListTest, AddSplitsThePickerTextAtItsFirstSpace)
 {
     RegistrationList list;
-    ASSERT_TRUE(list.AddRegistration(QStringLiteral("0000 全体员工"), "02", "28", QStringLiteral("年会"),
+    ASSERT_TRUE(list.AddRegistration(PickerEntry::fromText(QStringLiteral("0000 全体员工")), "02", "28", "年会",
                                      QStringLiteral("不计旷工1天"))
                     .ok());
-    ASSERT_TRUE(list.AddRegistration(QStringLiteral("S01 欧阳 小明"), "03", "01", "a", "b").ok());
+    ASSERT_TRUE(list.AddRegistration(PickerEntry::fromText(QStringLiteral("S01 欧阳 小明")), "03", "01", "a", "b").ok());
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list.row(0).registration,
               (Registration{"0000", QStringLiteral("02月28日"), QStringLiteral("全体员工"), QStringLiteral("年会"),
@@ -276,7 +276,8 @@ TEST(RegistrationListTest, RefusedAdditionsLeaveTheListUnchanged)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         RegistrationList list;
-        const Outcome outcome = list.AddRegistration(row.picker, "02", "01", row.reason, QStringLiteral("不计迟到1次"));
+        const Outcome outcome =
+            list.AddRegistration(PickerEntry::fromText(row.picker), "02", "01", row.reason, QStringLiteral("不计迟到1次"));
         EXPECT_FALSE(outcome.ok());
         EXPECT_EQ(outcome.title(), kTitleError);
         EXPECT_TRUE(list.isEmpty());
@@ -287,7 +288,7 @@ TEST(RegistrationListTest, RemovesOnlyCheckedRowsAndDoubleToggleRestores)
 {
     RegistrationList list;
     for (int i = 1; i <= 4; ++i)
-        list.AddRegistration(QStringLiteral("%1 员工").arg(i), "02", QStringLiteral("0%1").arg(i), "r", "m");
+        list.AddRegistration({QString::number(i), "员工"}, "02", QStringLiteral("0%1").arg(i), "r", "m");
     EXPECT_EQ(list.RemoveCheckedRegistrations(), 0);
     EXPECT_EQ(list.size(), 4);
 
@@ -326,7 +327,7 @@ TEST(RegistrationListTest, HeaderClicksSortByTheColumnAndFlipTheOrder)
     EXPECT_TRUE(list.sortAscending());
     EXPECT_EQ(numbers(), (QStringList{"2", "0001", "10"}));
 
-    list.AddRegistration(QStringLiteral("7 陈六"), "02", "09", "d", "m"); // 陈 (chen) sorts first
+    list.AddRegistration({"7", "陈六"}, "02", "09", "d", "m"); // 陈 (chen) sorts first
     EXPECT_EQ(numbers(), (QStringList{"7", "2", "0001", "10"}));
     EXPECT_EQ(list.registrations().first().name, QStringLiteral("陈六"));
 }

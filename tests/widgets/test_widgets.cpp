@@ -1,3 +1,4 @@
+#include "settings/DayCell.h"
 #include "widgets/Calculator.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ImageList.h"
@@ -17,6 +18,7 @@ Q_DECLARE_METATYPE(tarnby::Outcome)
 
 using namespace tarnby::ui;
 using tarnby::ClickButton;
+using tarnby::dayClickButton;
 using tarnby::Outcome;
 
 namespace {

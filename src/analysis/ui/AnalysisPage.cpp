@@ -250,7 +250,7 @@ void AnalysisPage::buildEmployeePart()
 
     textLabel(QStringLiteral("5、选择员工"), frame, QRect(6, 50, 80, 20));
     addPicker(6, frame, QRect(88, 49, 182, 22));
-    dCmb[6]->addItem(kPickerPlaceholder);
+    dCmb[6]->addItem(PickerEntry::placeholder().text());
     connect(dCmb[6], &QComboBox::activated, this, [this] { Refresh(); });
 
     textLabel(QStringLiteral("刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -315,33 +315,38 @@ void AnalysisPage::buildStatisticsPart()
     textLabel(QStringLiteral("考勤统计："), frame, QRect(8, 4, 100, 18), 13, true);
 
     struct Slot {
-        int label;
-        const char* caption;
+        Statistic label;
         int row;
         int column;
     };
-    // Where each count stands: four rows under their group headings, three slots a row.
-    static const std::array<const char*, 4> kGroups = {"值日迟到：", "上班迟到：", "请假：", "加班："};
-    static const std::array<Slot, 12> kSlots = {{
-        {0, "10分钟内：", 0, 0}, {1, "30分钟内：", 0, 1}, {5, "漏打：", 0, 2},
-        {2, "10分钟内：", 1, 0}, {3, "30分钟内：", 1, 1}, {4, "60分钟内：", 1, 2},
-        {6, "病假：", 2, 0},     {7, "事假：", 2, 1},     {8, "旷工：", 2, 2},
-        {9, "一档：", 3, 0},     {10, "二档：", 3, 1},    {11, "休息日：", 3, 2},
+    // Where each count stands: four rows under the headings of their first
+    // slots, three slots a row.
+    static constexpr std::array<Slot, 12> kSlots = {{
+        {StatDutyLate10, 0, 0}, {StatDutyLateOver10, 0, 1}, {StatMissed, 0, 2},
+        {StatLate10, 1, 0},     {StatLate30, 1, 1},         {StatLate60, 1, 2},
+        {StatSick, 2, 0},       {StatPersonal, 2, 1},       {StatAbsent, 2, 2},
+        {StatOvertime1, 3, 0},  {StatOvertime2, 3, 1},      {StatRest, 3, 2},
     }};
+    const auto captionOf = [](const char16_t* text) { return QString::fromUtf16(text) + u'：'; };
     constexpr int kTop = 26, kRowStep = 25, kGroupWidth = 66, kSlotWidth = 104, kCaptionWidth = 62;
-    for (int row = 0; row < 4; ++row)
-        textLabel(QString::fromUtf8(kGroups[row]), frame, QRect(8, kTop + row * kRowStep, kGroupWidth, 20));
+    for (const Slot& slot : kSlots) {
+        if (slot.column == 0)
+            textLabel(captionOf(statisticNames()[slot.label].group), frame,
+                      QRect(8, kTop + slot.row * kRowStep, kGroupWidth, 20));
+    }
     for (const Slot& slot : kSlots) {
         const int left = 8 + kGroupWidth + slot.column * kSlotWidth;
         const int top = kTop + slot.row * kRowStep;
-        auto caption = textLabel(QString::fromUtf8(slot.caption), frame, QRect(left, top, kCaptionWidth, 20));
+        auto caption = textLabel(captionOf(statisticNames()[slot.label].caption), frame,
+                                 QRect(left, top, kCaptionWidth, 20));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto value = textLabel(QString(), frame, QRect(left + kCaptionWidth + 2, top, kSlotWidth - kCaptionWidth - 6, 20));
-        value->setObjectName(QStringLiteral("ckLab(%1)").arg(slot.label));
+        value->setObjectName(QStringLiteral("ckLab(%1)").arg(int(slot.label)));
         value->setStyleSheet(QStringLiteral("QLabel { color: #b03c28; font-weight: bold; }"));
         ckLab[slot.label] = value;
     }
-    textLabel(QStringLiteral("全勤："), frame, QRect(400, 30, 76, 20), 13, true)->setAlignment(Qt::AlignCenter);
+    textLabel(captionOf(statisticNames()[StatFullAttendance].caption), frame, QRect(400, 30, 76, 20), 13, true)
+        ->setAlignment(Qt::AlignCenter);
     ckLab[12] = textLabel(QString(), frame, QRect(400, 54, 76, 50), 30, true);
     ckLab[12]->setObjectName(QStringLiteral("ckLab(12)"));
     ckLab[12]->setAlignment(Qt::AlignCenter);
@@ -518,7 +523,7 @@ void AnalysisPage::readFinished(const ImportOutcome& outcome)
     switch (outcome.kind) {
     case ImportOutcome::Kind::Empty:
         dCmb[6]->clear();
-        dCmb[6]->addItem(kPickerPlaceholder);
+        dCmb[6]->addItem(PickerEntry::placeholder().text());
         dCmb[6]->setCurrentIndex(0);
         cLV->clear();
         break;
@@ -533,13 +538,13 @@ void AnalysisPage::readFinished(const ImportOutcome& outcome)
 
 void AnalysisPage::FillAnalysisPicker()
 {
-    const Result<QStringList> entries = tarnby::FillAnalysisPicker(programDir_, punches_);
+    const Result<QList<PickerEntry>> entries = tarnby::FillAnalysisPicker(programDir_, punches_);
     if (!entries) {
         showMessage(window(), {kTitleError, entries.error(), MessageIcon::Critical});
         return;
     }
     dCmb[6]->clear();
-    dCmb[6]->addItems(entries.value());
+    dCmb[6]->addItems(pickerTexts(entries.value()));
     dCmb[6]->setCurrentIndex(0);
     Analyse(dCmb[6]->currentText());
 }
@@ -561,13 +566,14 @@ std::optional<SettlementPeriod> AnalysisPage::chosenPeriod()
 
 void AnalysisPage::Analyse(const QString& pickerText)
 {
-    if (isPickerPlaceholder(pickerText))
+    const PickerEntry employee = PickerEntry::fromText(pickerText);
+    if (employee.isPlaceholder())
         return;
     const std::optional<SettlementPeriod> period = chosenPeriod();
     if (!period)
         return;
     AnalysisSetting setting;
-    setting.pickerText = pickerText;
+    setting.employee = employee;
     setting.timeMode = TimeMode(timeMode_);
     setting.period = *period;
     setting.restDays = calendar_.restDayFlags();
@@ -621,9 +627,9 @@ void AnalysisPage::showResult(const AnalysisResult& result)
 
 void AnalysisPage::OpenSummary()
 {
-    QStringList entries;
+    QList<PickerEntry> entries;
     for (int i = 0; i < dCmb[6]->count(); ++i)
-        entries.append(dCmb[6]->itemText(i));
+        entries.append(PickerEntry::fromText(dCmb[6]->itemText(i)));
     if (punches_.isEmpty() || report::reportEntries(entries).isEmpty()) {
         showMessage(window(), {kProgramTitle, QStringLiteral("还没有读取考勤记录，请先点击“读取”读入考勤数据，再查看汇总。"),
                                MessageIcon::Information});

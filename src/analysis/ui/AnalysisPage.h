@@ -56,7 +56,7 @@ public:
     void FillAnalysisPicker();
     // bnPic(10) and a choice in dCmb(6): the employee whose text stands in dCmb(6).
     void Refresh();
-    // The analysis of one picker text; a placeholder ("==…") does nothing.
+    // The analysis of the entry a picker text shows; the placeholder does nothing.
     void Analyse(const QString& pickerText);
 
     // "汇总": every employee of the picker for the current period, style, time

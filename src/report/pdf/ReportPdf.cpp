@@ -4,6 +4,7 @@
 
 #include "report/pdf/ReportPdf.h"
 
+#include "analysis/ResultList.h"
 #include "report/ReportFile.h"
 
 #include <QFont>
@@ -33,14 +34,6 @@ QString reportFontFamily()
     }();
     return family;
 }
-
-const QStringList kStatisticLabels = {
-    QStringLiteral("值日迟到10分钟内"), QStringLiteral("值日迟到30分钟内"), QStringLiteral("上班迟到10分钟内"),
-    QStringLiteral("上班迟到30分钟内"), QStringLiteral("上班迟到60分钟内"), QStringLiteral("漏打"),
-    QStringLiteral("病假"),             QStringLiteral("事假"),             QStringLiteral("旷工"),
-    QStringLiteral("加班一档"),         QStringLiteral("加班二档"),         QStringLiteral("休息日"),
-    QStringLiteral("全勤"),
-};
 
 // Geometry in millimetres, turned into device units by the page.
 struct Page {
@@ -296,7 +289,7 @@ private:
             for (int s = 0; s < kStatisticsCount; ++s) {
                 const double x = kMargin + cell * (s % 4);
                 const double rowY = y + 5.5 * (s / 4);
-                textAt(mm(x, rowY, cell * 0.68, 5.5), kStatisticLabels.at(s) + QStringLiteral("："));
+                textAt(mm(x, rowY, cell * 0.68, 5.5), QString::fromUtf16(statisticNames()[size_t(s)].name) + u'：');
                 textAt(mm(x + cell * 0.62, rowY, cell * 0.38, 5.5), e.captions[size_t(s)], Qt::AlignLeft | Qt::AlignVCenter,
                        QColor(0x80, 0, 0x80));
             }

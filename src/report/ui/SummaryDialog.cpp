@@ -217,7 +217,7 @@ const report::Report& SummaryDialog::report() const
     return model->report();
 }
 
-void SummaryDialog::start(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
+void SummaryDialog::start(const QString& programDir, const PunchTable& punches, const QList<PickerEntry>& pickerEntries,
                           const report::ReportSetting& setting)
 {
     cancelBuild();

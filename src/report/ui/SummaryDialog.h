@@ -43,7 +43,7 @@ public:
 
     // Builds the summary of every picker entry for the setting and shows it as
     // soon as it is complete; a build under way is cancelled first.
-    void start(const QString& programDir, const PunchTable& punches, const QStringList& pickerEntries,
+    void start(const QString& programDir, const PunchTable& punches, const QList<PickerEntry>& pickerEntries,
                const report::ReportSetting& setting);
 
     bool isBuilding() const { return build_ != nullptr; }

@@ -53,9 +53,9 @@ DutyGridView::DutyGridView(QWidget* parent)
                          kCellHeight);
         day->setEnabled(false);
         paintLabel(day, kPlainDayColour);
-        connect(day, &ClickLabel::clicked, this, [this, day](Qt::MouseButton button) {
+        connect(day, &ClickLabel::clicked, this, [this, i](Qt::MouseButton button) {
             // Disabled labels see no mouse, so a click always has a day.
-            emit dayClicked(day->text().toInt(), button);
+            emit dayClicked(grid_[std::size_t(i)].date.day(), button);
         });
         dzLab[i] = day;
     }
@@ -75,6 +75,7 @@ DutyGridView::DutyGridView(QWidget* parent)
 
 void DutyGridView::showGrid(const DutyGrid& grid)
 {
+    grid_ = grid;
     for (int i = 0; i < kDutyGridCells; ++i) {
         dzLab[i]->setText(grid[i].caption);
         dzLab[i]->setEnabled(grid[i].enabled);
@@ -84,10 +85,9 @@ void DutyGridView::showGrid(const DutyGrid& grid)
 
 void DutyGridView::colourDay(int day, const Rgb& colour)
 {
-    const QString caption = QString::number(day);
-    for (ClickLabel* label : dzLab) {
-        if (label->isEnabled() && label->text() == caption) {
-            paintLabel(label, colour);
+    for (int i = 0; i < kDutyGridCells; ++i) {
+        if (grid_[std::size_t(i)].enabled && grid_[std::size_t(i)].date.day() == day) {
+            paintLabel(dzLab[i], colour);
             return;
         }
     }

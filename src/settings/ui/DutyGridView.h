@@ -34,6 +34,7 @@ signals:
 private:
     std::array<ClickLabel*, kDutyGridCells> dzLab{};
     std::array<ClickLabel*, kLegendCount> dcLab{};
+    DutyGrid grid_{}; // as shown last
 };
 
 QColor toColor(const Rgb& rgb);

@@ -238,7 +238,7 @@ void RegistrationDutyPage::prepare(QDate workDate)
 void RegistrationDutyPage::FillEmployeePickers()
 {
     dCmb[0]->clear();
-    dCmb[0]->addItem(kAllEmployeesNumber + u' ' + kAllEmployeesName);
+    dCmb[0]->addItem(PickerEntry{kAllEmployeesNumber, kAllEmployeesName}.text());
     dCmb[1]->clear();
     const auto roster = config::readRoster(programDir_);
     if (!roster) {
@@ -246,8 +246,8 @@ void RegistrationDutyPage::FillEmployeePickers()
     } else {
         int position = 0;
         for (const RosterEntry& e : roster.value()) {
-            dCmb[0]->addItem(e.number + u' ' + e.name);
-            dCmb[1]->addItem(dutyPickerEntry(e.number, e.name, ++position));
+            dCmb[0]->addItem(PickerEntry{e.number, e.name}.text());
+            dCmb[1]->addItem(dutyPickerEntry(e.number, e.name, ++position).text());
         }
     }
     dCmb[0]->setCurrentIndex(0);
@@ -327,14 +327,14 @@ void RegistrationDutyPage::AddRegistration()
         if (!checkBox(int(box)))
             return;
     }
-    if (const QString error = pickedEmployeeError(dCmb[0]->currentText()); !error.isEmpty()) {
+    const PickerEntry employee = PickerEntry::fromText(dCmb[0]->currentText());
+    if (const QString error = pickedEmployeeError(employee); !error.isEmpty()) {
         showOutcome(this, Outcome::error(error));
         return;
     }
     const QString method =
         handlingMethod(dLab12->text(), dCmb[2]->currentText(), dCmb[3]->currentText(), dbLab->text());
-    const Outcome added = list_.AddRegistration(dCmb[0]->currentText(), dTxt[0]->text(), dTxt[1]->text(),
-                                                dTxt[2]->text(), method);
+    const Outcome added = list_.AddRegistration(employee, dTxt[0]->text(), dTxt[1]->text(), dTxt[2]->text(), method);
     if (!added.ok()) {
         showOutcome(this, added);
         return;
@@ -419,11 +419,11 @@ void RegistrationDutyPage::confirmMonth()
     LoadRegistrations();
 }
 
-QStringList RegistrationDutyPage::dutyPickerEntries() const
+QList<PickerEntry> RegistrationDutyPage::dutyPickerEntries() const
 {
-    QStringList entries;
+    QList<PickerEntry> entries;
     for (int i = 0; i < dCmb[1]->count(); ++i)
-        entries.append(dCmb[1]->itemText(i));
+        entries.append(PickerEntry::fromText(dCmb[1]->itemText(i)));
     return entries;
 }
 

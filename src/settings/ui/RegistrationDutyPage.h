@@ -71,7 +71,7 @@ private:
     // Buttons and labels take no focus, so the box being typed in has not
     // been left when one is clicked: its rules run first, as on leaving it.
     bool commitFocusedBox();
-    QStringList dutyPickerEntries() const;
+    QList<PickerEntry> dutyPickerEntries() const;
 
     QString programDir_;
     QDate workDate_;

@@ -246,7 +246,7 @@ void SettingsPage::prepare()
     // What cannot be read shows the defaults, never what the page held before.
     sList->clear();
     if (auto roster = config::LoadRosterList(programDir_))
-        sList->addItems(roster.value());
+        sList->addItems(pickerTexts(roster.value()));
     else
         note(roster.error());
     if (auto times = config::LoadWorkTimes(programDir_)) {
@@ -305,7 +305,7 @@ void SettingsPage::SaveRoster()
         return;
     SettingsPageData values;
     for (int i = 0; i < sList->count(); ++i)
-        values.rosterList.append(sList->item(i)->text());
+        values.rosterList.append(PickerEntry::fromText(sList->item(i)->text()));
     const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::Roster, values);
     showOutcome(this, outcome);
 }
@@ -322,7 +322,7 @@ void SettingsPage::AddRosterEntry()
         refuse(check.box, check.message);
         return;
     }
-    sList->addItem(number + u' ' + name);
+    sList->addItem(PickerEntry{number, name}.text());
     sTxt[0]->clear();
     sTxt[1]->clear();
 }

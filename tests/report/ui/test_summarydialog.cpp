@@ -445,10 +445,10 @@ void TestSummaryDialog::closingDuringTheBuildCancelsIt()
     QDir(home.path()).mkdir(QStringLiteral("SrDate"));
     QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), QDir(home.path()).filePath(QStringLiteral("Init.ini")));
     PunchTable punches;
-    QStringList entries;
+    QList<PickerEntry> entries;
     for (int n = 1; n <= 3000; ++n) {
         const QString number = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-        entries.append(number + QStringLiteral(" 员工"));
+        entries.append({number, QStringLiteral("员工")});
         for (int day = 1; day <= 28; day += 3)
             punches.append(Punch{number, QStringLiteral("2026-11-%1").arg(day, 2, 10, QLatin1Char('0')), "08:20:00"});
     }
