@@ -160,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Import, ReadReport, testing::Values(
     ReportRow{"headerlessLogFromRow2HintsAtRow1", "A2B2", "1,2024-10-16 08:00:00\n1,2024-10-16 17:00:00\n", "configured", 1, 0, {}},
     ReportRow{"headerUnderDefaultCellsA1B2", "A1B2", "工号,日期时间\n1,2024-10-16 08:00:00\n2,2024-10-16 08:05:00\n", "header", 2, -1, {}},
     ReportRow{"blankStartRowAboveAHeaderTable", "A2B2", "考勤表\n\n\n工号,打卡时间\n1,2024-10-16 08:00:00\n", "header", 1, -1, {}},
+    ReportRow{"dateTextUnderTheTimeCellIsNoPunch", "A2B2", "工号,日期,签到,签退\n1,2024/10/16,08:01,17:30\n", "header", 2, -1, {}},
     ReportRow{"headerWithoutRowsGivesNothing", "A2B2", "工号,日期时间\n", "header", 0, -1, {}},
     ReportRow{"noLayoutReadsAsConfigured", "A2B2", "备注\n\n", "none", 0, -1, {}},
     ReportRow{"logTakesAYearAheadAndSkipsBeyond", "A5B5", "1,2027-12-09 08:00:00\n1,2027-12-10 08:00:00\n,2024-10-16 08:00:00\n",

@@ -191,9 +191,7 @@ bool holdsPunchData(const Cell& number, const Cell& time)
     case Cell::Kind::Number:
         return true;
     case Cell::Kind::Text: {
-        // a text that reads as a date-time is first rewritten "yyyy-mm-dd HH:NN:SS"
-        if (cells::timeCellDateTime(time))
-            return true;
+        // a text of a date alone is no punch: it is the date column of a table
         QStringView date, clock;
         return firstTwoPieces(time.text, &date, &clock) && parseDateText(date) && parseTimeText(clock);
     }
