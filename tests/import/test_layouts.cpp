@@ -8,6 +8,9 @@
 #include "import/FolderImport.h"
 #include "import/layout/CellReading.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -208,6 +211,35 @@ TEST(FolderReadReport, NamesTheNumbersTheRosterLacks)
         unregistered << QStringLiteral("%1 %2 %3").arg(u.number, u.name).arg(u.records);
     // 0102 is the roster's 102; the others punched 2, 3, 2 and 3 times on the four days
     EXPECT_EQ(unregistered, (QStringList{"0101 员工101 10", "0103 员工103 10"}));
+}
+
+TEST(DetectCommand, SaysHowEachFileIsReadAndFailsForAnUnreadableOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(importtest::writeInit(dir.path(), QStringLiteral("A2B2"), {}));
+    const Punches days = month(101, QDate(2024, 12, 16), QDate(2024, 12, 31), 4);
+    write(grid(days, QDate(2024, 12, 16), QDate(2025, 1, 15)), Format::Xls, dir.filePath(QStringLiteral("grid.xls")));
+    ASSERT_TRUE(importtest::writeFile(dir.filePath(QStringLiteral("bad.xls")), "no workbook"));
+    QProcess cli;
+    cli.start(QStringLiteral(TARNBY_CLI), {"detect", "--home", dir.path(), "--format", "json", dir.filePath("grid.xls"),
+                                           dir.filePath("bad.xls")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QJsonArray files = QJsonDocument::fromJson(cli.readAllStandardOutput()).array();
+    ASSERT_EQ(files.size(), 2);
+    const QJsonObject grid = files[0].toObject();
+    EXPECT_EQ(grid[u"layout"].toString(), QStringLiteral("grid"));
+    EXPECT_EQ(grid[u"sheet"].toInt(), 3);
+    EXPECT_EQ(grid[u"sheetName"].toString(), QStringLiteral("刷卡记录"));
+    EXPECT_EQ(grid[u"headerRow"].toInt(), 4);
+    EXPECT_EQ(grid[u"period"][u"last"].toString(), QStringLiteral("2025-01-15"));
+    int punches = 0;
+    for (const DayPunches& d : days)
+        punches += int(d.times.size());
+    EXPECT_EQ(grid[u"records"].toInt(), punches);
+    EXPECT_EQ(grid[u"skipped"].toArray().size(), 2);
+    EXPECT_FALSE(files[1].toObject()[u"read"].toBool());
+    EXPECT_FALSE(files[1].toObject()[u"error"].toString().isEmpty());
 }
 
 } // namespace
