@@ -6,6 +6,7 @@
 #include "LayoutTwins.h"
 
 #include "import/FolderImport.h"
+#include "import/layout/ExportPreview.h"
 #include "import/layout/CellReading.h"
 
 #include <QJsonArray>
@@ -211,6 +212,21 @@ TEST(FolderReadReport, NamesTheNumbersTheRosterLacks)
         unregistered << QStringLiteral("%1 %2 %3").arg(u.number, u.name).arg(u.records);
     // 0102 is the roster's 102; the others punched 2, 3, 2 and 3 times on the four days
     EXPECT_EQ(unregistered, (QStringList{"0101 员工101 10", "0103 员工103 10"}));
+}
+
+TEST(ExportPreview, ShowsTheFirstRowsOfTheWorksheetRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("grid.xls"));
+    Punches days = month(101, QDate(2024, 10, 16), QDate(2024, 10, 31), 3);
+    days[1].times = {QTime(7, 24)};
+    write(grid(days, QDate(2024, 10, 16), QDate(2024, 11, 15)), Format::Xls, path);
+    const tarnby::ExportPreview preview = tarnby::previewExport(path, kA2B2, kToday, 7);
+    EXPECT_EQ(preview.read.report.layout, tarnby::ExportLayout::Grid);
+    EXPECT_EQ(preview.sheet.name(), QStringLiteral("刷卡记录"));
+    EXPECT_EQ(preview.sheet.rowCount(), 7);
+    EXPECT_EQ(tarnby::previewText(preview.sheet.cell(2, 2)), QStringLiteral("2024-10-16 ~ 2024-11-15（总公司）"));
+    EXPECT_EQ(tarnby::previewText(preview.sheet.cell(6, 1)), QStringLiteral("07:24:00")) << "a lone time keeps its cell";
 }
 
 TEST(DetectCommand, SaysHowEachFileIsReadAndFailsForAnUnreadableOne)
