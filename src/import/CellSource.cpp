@@ -52,19 +52,26 @@ bool isExportName(const QString& name)
     return formatOfName(name) != Format::None;
 }
 
+bool isTextExportName(const QString& name)
+{
+    const Format format = formatOfName(name);
+    return format == Format::Csv || format == Format::Dat;
+}
+
 CellRequest configuredRequest(const ReadPosition& position)
 {
     CellRequest request;
+    int firstRow = 0;
     if (const auto at = parseCellName(position.numberCell)) {
         request.numberColumn = at->column;
-        request.numberRow = at->row;
+        firstRow = at->row;
     }
     if (const auto at = parseCellName(position.timeCell)) {
         request.timeColumn = at->column;
-        request.timeRow = at->row;
+        firstRow = std::max(firstRow, at->row);
     }
     // one record more than the table holds, so that an overfull file still overflows
-    request.maxRows = PunchTable::kMaxRecords + 1;
+    request.maxRows = firstRow + PunchTable::kMaxRecords + 1;
     return request;
 }
 

@@ -14,9 +14,13 @@ namespace tarnby {
 // .csv or .dat, in any case.
 bool isExportName(const QString& name);
 
+// Whether the import reads a file of this name as a text export (.csv, .dat).
+bool isTextExportName(const QString& name);
+
 // What the configured read asks of an export: the first sheet's number and
-// time columns from the first rows the position names, as many rows as the
-// punch table holds and one more.
+// time columns down to as many rows below the first rows the position names
+// as the punch table holds and one more. The rows above the first rows come
+// too: the read report tells when one of them holds a punch.
 CellRequest configuredRequest(const ReadPosition& position);
 
 // The cells of the export at path that the request asks for. A workbook is

@@ -5,6 +5,7 @@
 #include "import/CellName.h"
 #include "import/CellSource.h"
 #include "import/CellText.h"
+#include "import/layout/Layouts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -98,6 +99,7 @@ namespace {
 struct WorkbookPunches {
     QList<Punch> punches;
     bool failed = false;
+    FileReadReport report;
 };
 
 // A clock lists an employee's punches of a day together: consecutive punches
@@ -120,20 +122,72 @@ private:
     QString date_;
 };
 
-WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& position)
+// The file's worksheets read whole and tried against the layouts. A file whose
+// worksheets cannot all be read (a damaged sheet after the first) fits none.
+std::optional<layout::SheetPunches> readByLayout(const QString& path, const QDate& today)
+{
+    CellRequest request = CellRequest::wholeSheet(CellRequest::kEverySheet);
+    // room for a table that overflows the punch table, and for its blank and unusable rows
+    request.maxRows = 2 * PunchTable::kMaxRecords;
+    const ReadResult whole = readExport(path, request);
+    if (!whole.ok())
+        return std::nullopt;
+    return layout::readFirstLayout(whole, {today, isTextExportName(path)});
+}
+
+// The configured read's part of the report: its cells, and a row above the
+// start that holds punch data (a headerless log read from row 2).
+void describeConfigured(FileReadReport& report, const Sheet& sheet, CellPosition number,
+                        const std::optional<CellPosition>& time)
+{
+    report.sheetName = sheet.name();
+    report.firstRow = number.row;
+    report.columns.append({number.column, ColumnRole::Number, {}, {}});
+    if (!time)
+        return;
+    report.columns.append({time->column, ColumnRole::DateTime, {}, {}});
+    if (time->column < number.column)
+        std::swap(report.columns.first(), report.columns.last());
+    for (int k = 1; k <= std::min(number.row, time->row); ++k) {
+        if (layout::holdsPunchData(sheet.cell(number.row - k, number.column), sheet.cell(time->row - k, time->column))) {
+            report.punchAboveStart = number.row - k;
+            break;
+        }
+    }
+}
+
+WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& position, const QDate& today)
 {
     WorkbookPunches out;
-    auto failed = [&out] {
+    out.report.path = path;
+    auto failed = [&out](ReadError error = ReadError::None, int row = -1) {
         out.failed = true;
+        out.report.failed = true;
+        out.report.readError = error;
+        out.report.failedRow = row;
         return out;
     };
     const auto numberAt = parseCellName(position.numberCell);
     const auto timeAt = parseCellName(position.timeCell);
     const ReadResult book = readExport(path, configuredRequest(position));
-    if (!book.ok() || !numberAt)
+    if (!book.ok())
+        return failed(book.error);
+    if (!numberAt)
         return failed();
 
     const Sheet& sheet = book.sheet;
+    out.report.layout = ExportLayout::Configured;
+    if (timeAt
+        && !layout::holdsPunchData(sheet.cell(numberAt->row, numberAt->column), sheet.cell(timeAt->row, timeAt->column))) {
+        if (auto found = readByLayout(path, today)) {
+            out.punches = std::move(found->punches);
+            found->report.path = path;
+            out.report = std::move(found->report);
+            return out;
+        }
+        out.report.layout = ExportLayout::None;
+    }
+    describeConfigured(out.report, sheet, *numberAt, timeAt);
     out.punches.reserve(std::max(0, sheet.rowCount() - numberAt->row));
     PunchMaker maker;
     // An export lists each employee's punches together: the same number
@@ -146,7 +200,7 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
             || numberCell.text != previousCell->text) {
             const auto text = cells::numberCellText(numberCell);
             if (!text)
-                return failed();
+                return failed(ReadError::None, numberAt->row + k);
             number = *text;
         }
         previousCell = &numberCell;
@@ -156,7 +210,7 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
         // bad time position fails at the first record, not at a workbook
         // whose number column is empty.
         if (!timeAt)
-            return failed();
+            return failed(ReadError::None, numberAt->row + k);
         const Cell& timeCell = sheet.cell(timeAt->row + k, timeAt->column);
         Punch punch;
         if (const auto at = cells::timeCellDateTime(timeCell)) {
@@ -165,14 +219,14 @@ WorkbookPunches readWorkbookPunches(const QString& path, const ReadPosition& pos
             bool isDateTime = false;
             const auto time = cells::timeCellText(timeCell, &isDateTime);
             if (!time || !makePunch(number, *time, &punch))
-                return failed();
+                return failed(ReadError::None, timeAt->row + k);
         }
         out.punches.append(std::move(punch));
     }
 }
 
 ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, const ReadPosition& position,
-                            PunchTable& table, const ImportProgressFn& progress)
+                            PunchTable& table, const ImportProgressFn& progress, const QDate& today)
 {
     ImportOutcome out;
     out.workbookCount = int(names.size());
@@ -189,8 +243,9 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
     // Each workbook is read and turned into punches on its own; the table
     // takes them in name order, so the outcome is the one a read of one
     // workbook after the other gives.
-    OrderedWork<WorkbookPunches> reads(int(paths.size()),
-                                       [&paths, &position](int i) { return readWorkbookPunches(paths.at(i), position); });
+    OrderedWork<WorkbookPunches> reads(int(paths.size()), [&paths, &position, &today](int i) {
+        return readWorkbookPunches(paths.at(i), position, today);
+    });
 
     ImportProgress report;
     report.workbookCount = out.workbookCount;
@@ -203,6 +258,8 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
             progress(report);
         }
         WorkbookPunches book = reads.take(i);
+        book.report.records = int(book.punches.size());
+        out.report.files.append(std::move(book.report));
         for (Punch& punch : book.punches) {
             if (!table.append(std::move(punch))) {
                 out.overflow = true;
@@ -228,15 +285,22 @@ ImportOutcome readWorkbooks(const QString& folder, const QStringList& names, con
 } // namespace
 
 ImportOutcome readFolder(const QString& folder, const ReadPosition& position, PunchTable& table,
-                         const ImportProgressFn& progress)
+                         const ImportProgressFn& progress, const Clock& clock)
 {
     if (const QString problem = folderProblem(folder); !problem.isEmpty())
         return setupError(problem);
-    return readWorkbooks(folder, listWorkbooks(folder), position, table, progress);
+    return readWorkbooks(folder, listWorkbooks(folder), position, table, progress, clock().date());
+}
+
+ExportRead readExportFile(const QString& path, const ReadPosition& position, const QDate& today)
+{
+    WorkbookPunches book = readWorkbookPunches(path, position, today);
+    book.report.records = int(book.punches.size());
+    return {std::move(book.punches), std::move(book.report)};
 }
 
 ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder, PunchTable& table,
-                                const ImportProgressFn& progress)
+                                const ImportProgressFn& progress, const Clock& clock)
 {
     if (const QString problem = folderProblem(folder); !problem.isEmpty())
         return setupError(problem);
@@ -249,7 +313,11 @@ ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder
     const auto position = config::LoadReadPosition(programDir);
     if (!position)
         return setupError(position.error());
-    return readWorkbooks(folder, names, *position, table, progress);
+    ImportOutcome out = readWorkbooks(folder, names, *position, table, progress, clock().date());
+    // an unreadable roster is the picker's to report
+    if (const auto roster = config::readRoster(programDir))
+        out.report.unregistered = unregisteredNumbers(*roster, table, out.report.files);
+    return out;
 }
 
 QList<PickerEntry> pickerEntries(const QList<RosterEntry>& roster, const PunchTable& table)

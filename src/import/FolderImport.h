@@ -6,9 +6,11 @@
 // and the kind, and the window decides how to show them. Progress is reported
 // through a callback so that the window can keep painting during a long read.
 
+#include "base/Clock.h"
 #include "base/Outcome.h"
 #include "base/PickerEntry.h"
 #include "import/PunchTable.h"
+#include "import/layout/ReadReport.h"
 #include "settings/ConfigFile.h"
 
 #include <QList>
@@ -47,6 +49,9 @@ struct ImportOutcome {
     bool overflow = false;  // more than PunchTable::kMaxRecords were found
     QString failedWorkbook; // full path of the workbook that failed (ReadError)
     int workbookCount = 0;  // workbooks the folder holds
+    // Per file read (up to the one that failed): its layout, records and skipped
+    // rows; and, after ReadFolderRecords, the punched numbers the roster lacks.
+    FolderReadReport report;
 
     bool hasMessage() const { return !text.isEmpty(); }
     bool isError() const { return kind == Kind::ReadError || kind == Kind::SetupError; }
@@ -61,13 +66,32 @@ QStringList listWorkbooks(const QString& folder);
 
 // Empties the table and reads every workbook of `folder` into it, taking the
 // data read position from Init.ini in `programDir`. The folder's existence and
-// Init.ini are checked before the table is touched.
+// Init.ini are checked before the table is touched. Each file is read as
+// readExportFile reads it; `clock` says what today is (a punch dated more than
+// a year after it is a clock's wrong date). The outcome's report lists every
+// file read and the punched numbers that Init.ini's roster does not know.
 ImportOutcome ReadFolderRecords(const QString& programDir, const QString& folder, PunchTable& table,
-                                const ImportProgressFn& progress = {});
+                                const ImportProgressFn& progress = {}, const Clock& clock = systemClock());
 
-// The same read with the position given, for callers that hold it already.
+// The same read with the position given, for callers that hold it already;
+// its report lists the files but not the unregistered numbers.
 ImportOutcome readFolder(const QString& folder, const ReadPosition& position, PunchTable& table,
-                         const ImportProgressFn& progress = {});
+                         const ImportProgressFn& progress = {}, const Clock& clock = systemClock());
+
+// What one export gives the folder read: its punches in reading order and its
+// part of the read report (report.failed: it takes the read-error path).
+struct ExportRead {
+    QList<Punch> punches;
+    FileReadReport report;
+};
+
+// One export read as the folder read reads it: at the configured cells, byte
+// for byte as ever, when at the start row they hold punch data; otherwise by
+// the first layout that fits one of its worksheets (import/layout/Layouts.h);
+// when none fits, at the configured cells all the same (report.layout None).
+// A position that names no cell is read as it always was: a read error at
+// the first record.
+ExportRead readExportFile(const QString& path, const ReadPosition& position, const QDate& today);
 
 // The employee picker: one entry per run of records with the same number,
 // shown "NUMBER name" from the roster or "<number> 未登记"; the placeholder

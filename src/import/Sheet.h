@@ -36,6 +36,18 @@ public:
     int rowCount() const;
     // One past the last column that holds a stored cell.
     int columnCount() const;
+    // Every stored cell, column by column, each column from the top: a scan
+    // that costs what the sheet holds, however far apart its cells lie.
+    template <typename Visit> // void(int row, int column, const Cell&)
+    void forEachCell(Visit&& visit) const
+    {
+        for (std::size_t column = 0; column < columns_.size(); ++column)
+            for (const Entry& entry : columns_[column])
+                visit(entry.row, int(column), entry.cell);
+    }
+    // The name on the worksheet's tab; empty for a text export.
+    const QString& name() const { return name_; }
+    void setName(const QString& name) { name_ = name; }
 
     // For the reader: stores a cell, replacing any earlier one at that place
     // (an Empty cell removes it). Row in [0, 1048575] (the rows of an .xlsx
@@ -55,6 +67,7 @@ private:
     std::vector<std::vector<Entry>> columns_;
     int rows_ = 0;
     int reserveRows_ = 0;
+    QString name_;
 };
 
 } // namespace tarnby

@@ -315,6 +315,7 @@ public:
                 continue;
             if (std::optional<ReadResult> bad = readSheet(sheetOffsets_[i]))
                 return *bad;
+            sheet_.setName(sheetNames_[i]);
             result.add(std::move(sheet_));
             sheet_ = Sheet();
         }
@@ -339,6 +340,7 @@ private:
         }
 
         std::map<int, QByteArray> formats5; // BIFF5 format texts, decoded once the code page is known
+        std::vector<QByteArray> nameBytes;  // the worksheets' names likewise
         bool ended = false;
         while (!ended && cursor.next(r)) {
             switch (r.id) {
@@ -379,8 +381,10 @@ private:
                 if (r.size < 6)
                     return failure(ReadError::Damaged, "a BOUNDSHEET record is too short");
                 // the high byte of the options is the sheet type: 0 worksheet, 1 macro, 2 chart, 6 module
-                if (r.data[5] == 0)
+                if (r.data[5] == 0) {
                     sheetOffsets_.push_back(u32(r.data));
+                    nameBytes.emplace_back(reinterpret_cast<const char*>(r.data + 6), qsizetype(r.size - 6));
+                }
                 break;
             case rec::Sst:
                 if (biff8_ && !readSst(cursor, r))
@@ -397,6 +401,8 @@ private:
             return failure(ReadError::Damaged, "the workbook globals end early");
 
         CodePageDecoder decoder(codePage_);
+        for (const QByteArray& bytes : nameBytes)
+            sheetNames_.push_back(sheetName(bytes, decoder));
         for (const auto& [id, bytes] : formats5)
             formatIsDate_[id] = isDateFormatText(decoder.decode(bytes));
         xfIsDate_.resize(xfFormats_.size());
@@ -405,6 +411,18 @@ private:
             xfIsDate_[i] = it != formatIsDate_.end() ? it->second : isBuiltinDateFormat(xfFormats_[i]);
         }
         return std::nullopt;
+    }
+
+    // A worksheet's tab name from the rest of its BOUNDSHEET record; empty
+    // when the bytes hold none (the name only labels the sheet for the user).
+    QString sheetName(const QByteArray& raw, CodePageDecoder& decoder) const
+    {
+        Pieces in(reinterpret_cast<const std::uint8_t*>(raw.constData()), std::size_t(raw.size()));
+        QString name;
+        if (biff8_)
+            return readUnicodeString(in, true, name) ? name : QString();
+        QByteArray bytes;
+        return readByteString(in, true, bytes) ? decoder.decode(bytes) : QString();
     }
 
     bool readSst(RecordCursor& cursor, const Record& r)
@@ -666,6 +684,7 @@ private:
     std::vector<bool> xfIsDate_;
     std::vector<QString> sst_;
     std::vector<std::uint32_t> sheetOffsets_; // the worksheets', in workbook order
+    std::vector<QString> sheetNames_;         // their tab names
     Sheet sheet_;
 };
 

@@ -94,6 +94,7 @@ public:
     bool isWorkbook = false;
     bool date1904 = false;
     QStringList sheetIds; // in workbook order
+    QStringList sheetNames; // their tab names likewise
 
     void startElement(std::string_view name, const Attributes& a) override
     {
@@ -107,6 +108,8 @@ public:
         } else if (name == "sheet") {
             const auto id = a.prefixed("id");
             sheetIds.append(id ? text(*id) : QString());
+            const auto tab = a.value("name");
+            sheetNames.append(tab ? text(*tab) : QString());
         }
     }
     void endElement(std::string_view) override {}
@@ -252,11 +255,13 @@ ReadResult readPackage(const Package& package, const CellRequest& request)
         return failed(*f);
 
     // the worksheets in workbook order; chart and dialog sheets are passed over
-    QStringList sheetParts;
-    for (const QString& id : workbook.sheetIds) {
-        const auto it = links.byId.constFind(id);
-        if (it != links.byId.cend() && endsWith(it->type, QLatin1String("/worksheet")) && !it->target.isEmpty())
+    QStringList sheetParts, sheetNames;
+    for (int i = 0; i < workbook.sheetIds.size(); ++i) {
+        const auto it = links.byId.constFind(workbook.sheetIds.at(i));
+        if (it != links.byId.cend() && endsWith(it->type, QLatin1String("/worksheet")) && !it->target.isEmpty()) {
             sheetParts.append(it->target);
+            sheetNames.append(workbook.sheetNames.at(i));
+        }
     }
     if (sheetParts.isEmpty())
         return failed({ReadError::Damaged, QStringLiteral("the workbook has no worksheet")});
@@ -294,7 +299,9 @@ ReadResult readPackage(const Package& package, const CellRequest& request)
                 failure->detail = QStringLiteral("%1: %2").arg(part, sheet.error());
             return failed(*failure);
         }
-        result.add(sheet.takeSheet());
+        Sheet read = sheet.takeSheet();
+        read.setName(sheetNames.at(i));
+        result.add(std::move(read));
     }
     return result;
 }

@@ -161,6 +161,12 @@ TestPackage TestPackage::workbookWithSheetXml(const QByteArray& sheetXml, const 
     QString sheets;
     if (o.chartSheetFirst)
         sheets += QStringLiteral("<sheet name=\"图表\" sheetId=\"2\" r:id=\"rId9\"/>");
+    QList<QStringList> rels;
+    for (int i = 0; i < o.sheetsBefore.size(); ++i) {
+        sheets += QStringLiteral("<sheet name=\"表%1\" sheetId=\"%2\" r:id=\"rIdB%1\"/>").arg(i).arg(10 + i);
+        rels.append({QStringLiteral("rIdB%1").arg(i), relType(o, "worksheet"), QStringLiteral("worksheets/b%1.xml").arg(i)});
+        p.part(QStringLiteral("xl/worksheets/b%1.xml").arg(i), sheetDocument(o.sheetsBefore[i], o));
+    }
     sheets += QStringLiteral("<sheet name=\"考勤记录\" sheetId=\"1\" r:id=\"rId5\"/><sheet name=\"其他\" sheetId=\"3\" r:id=\"rId6\"/>");
     p.part(QStringLiteral("xl/workbook.xml"),
            document(o, QStringLiteral("workbook"),
@@ -169,12 +175,12 @@ TestPackage TestPackage::workbookWithSheetXml(const QByteArray& sheetXml, const 
 
     // the worksheet named second in the relationships, and a decoy at sheet1.xml
     const QString target = u'/' + o.sheetPart;
-    p.part(QStringLiteral("xl/_rels/workbook.xml.rels"),
-           relationships({{QStringLiteral("rId6"), relType(o, "worksheet"), QStringLiteral("worksheets/sheet1.xml")},
-                          {QStringLiteral("rId5"), relType(o, "worksheet"), target},
-                          {QStringLiteral("rId9"), relType(o, "chartsheet"), QStringLiteral("chartsheets/sheet1.xml")},
-                          {QStringLiteral("rId7"), relType(o, "styles"), QStringLiteral("styles.xml")},
-                          {QStringLiteral("rId8"), relType(o, "sharedStrings"), QStringLiteral("sharedStrings.xml")}}));
+    rels += {{QStringLiteral("rId6"), relType(o, "worksheet"), QStringLiteral("worksheets/sheet1.xml")},
+             {QStringLiteral("rId5"), relType(o, "worksheet"), target},
+             {QStringLiteral("rId9"), relType(o, "chartsheet"), QStringLiteral("chartsheets/sheet1.xml")},
+             {QStringLiteral("rId7"), relType(o, "styles"), QStringLiteral("styles.xml")},
+             {QStringLiteral("rId8"), relType(o, "sharedStrings"), QStringLiteral("sharedStrings.xml")}};
+    p.part(QStringLiteral("xl/_rels/workbook.xml.rels"), relationships(rels));
     p.part(o.sheetPart, sheetXml);
     p.part(QStringLiteral("xl/worksheets/sheet1.xml"),
            sheetDocument(XlsxSheet().row(1).inlineText(QStringLiteral("A"), QStringLiteral("decoy")).xml(), o));

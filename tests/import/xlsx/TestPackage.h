@@ -51,6 +51,7 @@ struct WorkbookOptions {
     QStringList sharedStrings;     // <si> bodies (XML inside <si>)
     QStringList customFormats;     // formats 164, 165, ... (format codes)
     QList<int> cellFormats = {0};  // the cell formats' numFmtId, by style index
+    QList<QByteArray> sheetsBefore; // sheetData (XlsxSheet::xml) of worksheets before the one given
 };
 
 class TestPackage {
