@@ -1,5 +1,5 @@
 #include "base/ProgramFolder.h"
-#include "Unprivileged.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "settings/ConfigFile.h"
 #include "base/TextFile.h"
-#include "Unprivileged.h"
+#include "support/TestPaths.h"
+#include "support/Unprivileged.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -256,7 +257,7 @@ TEST_F(ConfigFileTest, SaveIntoAReadOnlyFolderReportsAnErrorAndKeepsTheFile)
 
 TEST_F(ConfigFileTest, ShippedFileReadsWithItsSampleRoster)
 {
-    const QString shipped = QStringLiteral(TARNBY_DIST_DIR "/Init.ini");
+    const QString shipped = testsupport::distPath(QStringLiteral("Init.ini"));
     ASSERT_TRUE(QFile::copy(shipped, path()));
     auto roster = config::LoadRosterList(home());
     ASSERT_TRUE(roster.ok()) << roster.error().toStdString();

@@ -1,7 +1,8 @@
 // Holidays.txt and the weekends-and-holidays marking, against hand-made files
 // and against the schedule shipped in dist/.
 
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
 #include "settings/Holidays.h"
 #include "settings/RestDays.h"
 
@@ -28,7 +29,7 @@ void writeHolidays(const testsupport::ProgramFolder& folder, const QByteArray& b
 
 HolidayCalendar shipped()
 {
-    const HolidayFile file = holidays::read(QStringLiteral(TARNBY_DIST_DIR));
+    const HolidayFile file = holidays::read(testsupport::distPath({}));
     EXPECT_TRUE(file.ok()) << file.message.toStdString();
     return file.calendar;
 }

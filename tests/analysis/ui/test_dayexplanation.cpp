@@ -5,27 +5,26 @@
 
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/DayExplanationPanel.h"
-#include "base/TextFile.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "shell/Form1.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/WindowSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QHelpEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -34,15 +33,8 @@ using namespace tarnby::ui;
 
 namespace {
 
-QString sampleFolder()
-{
-    return QStringLiteral(TARNBY_DIST_DIR "/Source");
-}
-
-void leftClick(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4));
-}
+using testsupport::leftClick;
+using testsupport::sampleFolder;
 
 } // namespace
 
@@ -54,21 +46,13 @@ private slots:
 
 void TestDayExplanation::rowsExplainThemselvesAsTheCommandLineDoes()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     setMessageHandler([](QWidget*, const Message& m) {
         qWarning("message: %s", qPrintable(m.text));
         return MessageAnswer::Ok;
     });
-    QTemporaryDir program;
-    const QDir root(program.path());
-    root.mkdir(QStringLiteral("SrDate"));
-    QFile::link(QStringLiteral(TARNBY_PROGRAM_DIR "/plugins"), root.filePath(QStringLiteral("plugins")));
-    QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), root.filePath(QStringLiteral("Init.ini")));
-    QVERIFY(tarnby::textfile::writeLines(root.filePath(QStringLiteral("SrDate/202611.ydj")),
-                                         {QStringLiteral("0002##11月17日##李四##外出办事##事假0.5天"),
-                                          QStringLiteral("2##11月25日##李四##忘带工牌##处罚5元")})
-                .ok());
+    testsupport::WindowFolder program;
+    QVERIFY(program.writeMonth(QStringLiteral("202611.ydj"), {QStringLiteral("0002##11月17日##李四##外出办事##事假0.5天"),
+                                                              QStringLiteral("2##11月25日##李四##忘带工牌##处罚5元")}));
 
     Form1 window(program.path(), [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); });
     window.show();
@@ -86,13 +70,11 @@ void TestDayExplanation::rowsExplainThemselvesAsTheCommandLineDoes()
     QTreeWidget* list = page->cLV;
     QVERIFY(list->topLevelItemCount() > 0);
 
-    QProcess cli;
-    cli.start(QStringLiteral(TARNBY_CLI),
-              {"analyse", "--home", program.path(), "--folder", sampleFolder(), "--year", "2026", "--month", "11",
-               "--mode", "2", "--employee", "0002 李四", "--explain"});
-    QVERIFY(cli.waitForFinished(60000));
-    QCOMPARE(cli.exitCode(), 0);
-    const QJsonArray rows = QJsonDocument::fromJson(cli.readAllStandardOutput()).object().value("rows").toArray();
+    const testsupport::CliRun cli = testsupport::runCli(
+        {"analyse", "--home", program.path(), "--folder", sampleFolder(), "--year", "2026", "--month", "11", "--mode",
+         "2", "--employee", "0002 李四", "--explain"});
+    QCOMPARE(cli.status, 0);
+    const QJsonArray rows = QJsonDocument::fromJson(cli.out).object().value("rows").toArray();
     QCOMPARE(list->topLevelItemCount(), rows.size());
     int shotRow = -1;
     for (int r = 0; r < rows.size(); ++r) {

@@ -6,6 +6,9 @@
 #include "shell/Form1.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/WindowSupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -30,35 +33,9 @@ using tarnby::xls::test::TestWorkbook;
 
 namespace {
 
-const QString kFixtures = QStringLiteral("/work/shared/fixtures/timeclock");
-
-// A program folder with the shipped Init.ini (read position A2B2).
-struct ProgramFolder {
-    ProgramFolder()
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("SrDate"));
-        QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), QDir(dir.path()).filePath(QStringLiteral("Init.ini")));
-    }
-    QString path() const { return dir.path(); }
-    QTemporaryDir dir;
-};
-
-struct Recorder {
-    Recorder()
-    {
-        setMessageHandler([this](QWidget*, const Message& m) {
-            messages.append(m);
-            return MessageAnswer::Ok;
-        });
-    }
-    ~Recorder() { setMessageHandler({}); }
-    QList<Message> messages;
-};
-
-QString sampleFolder()
-{
-    return QStringLiteral(TARNBY_DIST_DIR "/Source");
-}
+using ProgramFolder = testsupport::WindowFolder;
+using Recorder = testsupport::MessageRecorder;
+using testsupport::sampleFolder;
 
 // Big enough that a read is still running when the test acts on it.
 constexpr int kBigWorkbooks = 3;
@@ -213,8 +190,6 @@ void TestDataFolderPanel::thePanelNamesTheFormatsItReadsWithoutOverlap()
 
 void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     Recorder recorder;
     ProgramFolder program;
     AnalysisPage page(program.path());
@@ -253,8 +228,6 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
 
 void TestDataFolderPanel::readFillsThePickerAndAnalysesItsFirstEntry()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     Recorder recorder;
     ProgramFolder program;
     AnalysisPage page(program.path());
@@ -274,8 +247,6 @@ void TestDataFolderPanel::readFillsThePickerAndAnalysesItsFirstEntry()
 
 void TestDataFolderPanel::emptyFolderLeavesThePlaceholderWithoutMessage()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     Recorder recorder;
     ProgramFolder program;
     QTemporaryDir empty;
@@ -298,9 +269,9 @@ void TestDataFolderPanel::emptyFolderLeavesThePlaceholderWithoutMessage()
 
 void TestDataFolderPanel::readErrorNamesTheWorkbookAndKeepsThePicker()
 {
-    const QString folder = kFixtures + QStringLiteral("/error-missing-time/data");
-    if (!QFileInfo(folder).isDir() || !QFileInfo(sampleFolder()).isDir())
-        QSKIP("the shared fixtures or the samples are absent");
+    const QString folder = testsupport::sharedPath(QStringLiteral("fixtures/timeclock/error-missing-time/data"));
+    if (folder.isEmpty())
+        QSKIP("no ../shared beside the repository");
     Recorder recorder;
     ProgramFolder program;
     AnalysisPage page(program.path());
