@@ -19,12 +19,14 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <atomic>
 #include <memory>
 #include <set>
 
@@ -361,14 +363,25 @@ void TestDataFolderPanel::deletingThePageDuringAReadWaitsForTheWorker()
     page->show();
     page->OpenDataFolderPanel();
     page->cxPic->cTxt->setText(big);
+    // The worker is held at its first progress report, before it has read a
+    // punch, however fast the machine.
+    QSemaphore reported, resume;
+    std::atomic_bool held = false;
+    connect(page->cxPic, &DataFolderPanel::progressReported, page->cxPic, [&](const tarnby::ImportProgress&) {
+        if (!held.exchange(true)) {
+            reported.release();
+            resume.acquire();
+        }
+    }, Qt::DirectConnection);
     page->cxPic->ReadFolderRecords();
     QVERIFY(page->cxPic->isReading());
-    // The worker has begun once its first progress report arrived.
-    QTRY_VERIFY_WITH_TIMEOUT(!page->cxPic->cxStatus->text().isEmpty() || !page->cxPic->isReading(), 60000);
-    // The worker writes into the panel's memory and reports to it: the sanitiser
-    // catches any use after this.
+    QVERIFY(reported.tryAcquire(1, 60000));
+    // Let go with no event handled in between, the read cannot end on the page:
+    // the worker goes on writing into the panel's memory and reporting to it
+    // while the page is deleted, and the sanitiser catches any use after that.
+    resume.release();
     page.reset();
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     QVERIFY(recorder.messages.isEmpty());
 }
 
