@@ -54,9 +54,7 @@ protected:
 
     void write(const QString& relative, const QByteArray& bytes)
     {
-        QFile f(home.file(relative));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(testsupport::writeBytes(home.file(relative), bytes));
     }
 
     using Run = testsupport::CliRun;

@@ -156,7 +156,8 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
-        GTEST_SKIP() << "LibreOffice Calc is not installed (scripts/install-deps installs it): nothing reads the workbook back";
+        GTEST_SKIP() << "LibreOffice Calc is not installed (scripts/install-deps installs it): "
+                        "nothing reads the workbook back";
     const QString book = out.filePath("report.xlsx");
     const CliRun report = runCli(QStringList{"report"} + period() + QStringList{"--output", book});
     ASSERT_EQ(report.status, 0) << report.err.toStdString();

@@ -1,5 +1,6 @@
 #include "settings/ConfigFile.h"
 #include "base/TextFile.h"
+#include "support/ProgramFolder.h"
 #include "support/TestPaths.h"
 #include "support/Unprivileged.h"
 
@@ -33,18 +34,9 @@ const QStringList kWellFormed = {
 class ConfigFileTest : public ::testing::Test {
 protected:
     void write(const QStringList& lines) { ASSERT_TRUE(textfile::writeLines(path(), lines).ok()); }
-    void writeRaw(const QByteArray& bytes)
-    {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void writeRaw(const QByteArray& bytes) { ASSERT_TRUE(testsupport::writeBytes(path(), bytes)); }
     QStringList lines() const { return textfile::readLines(path()).value(); }
-    QByteArray raw() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray raw() const { return testsupport::bytesOf(path()); }
     QString path() const { return config::filePath(dir.path()); }
     QString home() const { return dir.path(); }
 

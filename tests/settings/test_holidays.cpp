@@ -22,9 +22,7 @@ QDate day(int y, int m, int d)
 
 void writeHolidays(const testsupport::ProgramFolder& folder, const QByteArray& bytes)
 {
-    QFile f(holidays::filePath(folder.path()));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(testsupport::writeBytes(holidays::filePath(folder.path()), bytes));
 }
 
 HolidayCalendar shipped()

@@ -3,35 +3,20 @@
 #include "base/TextFile.h"
 #include "support/TestPaths.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace testsupport {
 
-ProgramFolder::ProgramFolder()
+QByteArray bytesOf(const QString& path)
 {
-    QDir(dir_.path()).mkdir(QStringLiteral("SrDate"));
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString ProgramFolder::file(const QString& relative) const
+bool writeBytes(const QString& path, const QByteArray& bytes)
 {
-    return QDir(dir_.path()).filePath(relative);
-}
-
-bool ProgramFolder::mkpath(const QString& relative) const
-{
-    return QDir(dir_.path()).mkpath(relative);
-}
-
-QString ProgramFolder::srDate(const QString& name) const
-{
-    const QString folder = file(QStringLiteral("SrDate"));
-    return name.isEmpty() ? folder : QDir(folder).filePath(name);
-}
-
-void ProgramFolder::removeSrDate() const
-{
-    QDir(srDate()).removeRecursively();
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 bool ProgramFolder::copyShipped(const QString& name) const
@@ -54,23 +39,6 @@ QStringList ProgramFolder::initText() const
     return tarnby::textfile::readLines(init()).value();
 }
 
-void ProgramFolder::write(const QString& name, const QByteArray& bytes) const
-{
-    QFile f(srDate(name));
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
-QByteArray ProgramFolder::read(const QString& name) const
-{
-    return bytes(srDate(name));
-}
-
-bool ProgramFolder::exists(const QString& name) const
-{
-    return QFile::exists(srDate(name));
-}
-
 bool ProgramFolder::writeMonth(const QString& name, const QStringList& lines) const
 {
     return tarnby::textfile::writeLines(srDate(name), lines).ok();
@@ -80,12 +48,6 @@ QStringList ProgramFolder::monthLines(const QString& name) const
 {
     const auto lines = tarnby::textfile::readLines(srDate(name));
     return lines ? lines.value() : QStringList();
-}
-
-QByteArray ProgramFolder::bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 WindowFolder::WindowFolder(bool plugins)

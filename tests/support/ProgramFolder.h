@@ -5,24 +5,33 @@
 // file alone.
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 namespace testsupport {
 
+// A whole file's bytes (empty when it cannot be read), and a whole file written.
+QByteArray bytesOf(const QString& path);
+bool writeBytes(const QString& path, const QByteArray& bytes);
+
 class ProgramFolder {
 public:
-    ProgramFolder();
+    ProgramFolder() { QDir(dir_.path()).mkdir(QStringLiteral("SrDate")); }
 
     bool valid() const { return dir_.isValid(); }
     QString path() const { return dir_.path(); }
     // A path inside the program folder.
-    QString file(const QString& relative) const;
-    bool mkpath(const QString& relative) const;
+    QString file(const QString& relative) const { return QDir(dir_.path()).filePath(relative); }
+    bool mkpath(const QString& relative) const { return QDir(dir_.path()).mkpath(relative); }
     // SrDate/ itself, or a month file in it.
-    QString srDate(const QString& name = {}) const;
-    void removeSrDate() const;
+    QString srDate(const QString& name = {}) const
+    {
+        return file(name.isEmpty() ? QStringLiteral("SrDate") : QStringLiteral("SrDate/") + name);
+    }
+    void removeSrDate() const { QDir(srDate()).removeRecursively(); }
 
     // The copy the repository ships in dist/ ("Init.ini", "Holidays.txt").
     bool copyShipped(const QString& name) const;
@@ -34,14 +43,11 @@ public:
     QStringList initText() const;
 
     // Month files in SrDate/: raw bytes, or lines as the program stores them (GBK, CR LF).
-    void write(const QString& name, const QByteArray& bytes) const;
-    QByteArray read(const QString& name) const;
-    bool exists(const QString& name) const;
+    void write(const QString& name, const QByteArray& bytes) const { writeBytes(srDate(name), bytes); }
+    QByteArray read(const QString& name) const { return bytesOf(srDate(name)); }
+    bool exists(const QString& name) const { return QFileInfo::exists(srDate(name)); }
     bool writeMonth(const QString& name, const QStringList& lines) const;
     QStringList monthLines(const QString& name) const;
-
-    // Any file's bytes; empty when it cannot be read.
-    static QByteArray bytes(const QString& path);
 
 private:
     QTemporaryDir dir_;

@@ -194,9 +194,10 @@ private slots:
         f.press(f.page->restDays()->markButton);
         QCOMPARE(f.shown(), QStringLiteral("11.1 11.7 11.8 11.11 11.15 11.21 11.22 11.28 11.29"));
         auto analyse = [&](const QStringList& rest) {
-            const testsupport::CliRun run = testsupport::runCli(
-                QStringList{"analyse", "--home", f.dir.path(), "--folder", testsupport::sampleFolder(), "--year", "2026",
-                            "--month", "11", "--style", "1", "--employee", "0002"} + rest);
+            const testsupport::CliRun run =
+                testsupport::runCli(QStringList{"analyse", "--home", f.dir.path(), "--folder", testsupport::sampleFolder(),
+                                                "--year", "2026", "--month", "11", "--style", "1", "--employee", "0002"}
+                                    + rest);
             return run.status == 0 ? run.out : QByteArray();
         };
         const QByteArray saved = analyse({"--rest-saved"}), none = analyse({});
