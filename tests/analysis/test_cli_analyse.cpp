@@ -5,7 +5,8 @@
 // output; check every changed row against the rules before committing them.
 
 #include "TestWorkbook.h"
-#include "base/TextFile.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
 
 #include <QDate>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -54,27 +54,15 @@ class CliAnalyse : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home.isValid() && folder.isValid());
-        ASSERT_TRUE(QFileInfo(QStringLiteral(TARNBY_CLI)).isExecutable());
+        ASSERT_TRUE(home.valid() && folder.isValid());
         writeProgramFolder();
         writeWorkbooks();
     }
 
     void writeProgramFolder()
     {
-        const QStringList init = {"[A2B2] 数据读取位置",
-                                  ";+ 员工编号,姓名",
-                                  "0001,张三",
-                                  "0002,李四",
-                                  "0003,王五",
-                                  ";# 员工编号结束",
-                                  ";= 时间模式[1]、时间模式[2]",
-                                  "083012001400170020302230090017002130",
-                                  ";* 时间结束",
-                                  ";; 文件结束"};
-        ASSERT_TRUE(tarnby::textfile::writeLines(QDir(home.path()).filePath("Init.ini"), init).ok());
-        ASSERT_TRUE(QDir(home.path()).mkpath("SrDate"));
-        write("SrDate/201312.ydj",
+        ASSERT_TRUE(home.writeInit(testsupport::initLines("A2B2", {"0001,张三", "0002,李四", "0003,王五"})));
+        write("201312.ydj",
               {"0001##12月10日##张三##早于结算期##病假1天",
                "0001##12月17日##张三##上午堵车##不计迟到1次",
                "0001##12月18日##张三##忘打卡##不计漏打1次",
@@ -90,7 +78,7 @@ protected:
                "0002##12月26日##李四##发烧##病假1天",
                "0002##12月27日##李四##家事##事假0.5天",
                "0002##12月30日##李四##忘打卡##不计漏打1次"});
-        write("SrDate/201401.ydj",
+        write("201401.ydj",
               {"0001##01月02日##张三##下午开会##不计迟到1次",
                "0001##01月03日##张三##看病##病假0.5天",
                "0001##01月07日##张三##家事##事假1天",
@@ -101,8 +89,8 @@ protected:
                "0002##01月02日##李四##迟到##处罚20元",
                "0002##01月06日##李四##家事##事假1天",
                "0002##01月08日##李四##停电##不计旷工1天"});
-        write("SrDate/201312.zra", dutyLines({{18, "0002"}, {23, "0001"}}));
-        write("SrDate/201401.zra", dutyLines({{6, "1"}, {7, "0002"}}));
+        write("201312.zra", dutyLines({{18, "0002"}, {23, "0001"}}));
+        write("201401.zra", dutyLines({{6, "1"}, {7, "0002"}}));
     }
 
     static QStringList dutyLines(const std::map<int, const char*>& onDuty)
@@ -115,10 +103,7 @@ protected:
         return lines;
     }
 
-    void write(const char* relative, const QStringList& lines)
-    {
-        ASSERT_TRUE(tarnby::textfile::writeLines(QDir(home.path()).filePath(relative), lines).ok());
-    }
+    void write(const char* month, const QStringList& lines) { ASSERT_TRUE(home.writeMonth(month, lines)); }
 
     void writeWorkbooks()
     {
@@ -196,20 +181,11 @@ protected:
         ASSERT_TRUE(book.save(QDir(folder.path()).filePath(name), &error)) << error.toStdString();
     }
 
-    struct Run {
-        int status = -1;
-        QByteArray out;
-        QString err;
-    };
+    using Run = testsupport::CliRun;
 
     Run run(const QStringList& options)
     {
-        QProcess p;
-        p.start(QStringLiteral(TARNBY_CLI),
-                QStringList{"analyse", "--home", home.path(), "--folder", folder.path()} + options);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-                QString::fromUtf8(p.readAllStandardError())};
+        return testsupport::runCli(QStringList{"analyse", "--home", home.path(), "--folder", folder.path()} + options);
     }
 
     // The period and rest days of both golden files.
@@ -248,7 +224,7 @@ protected:
                                                           << QJsonDocument(gotRows.at(i).toObject()).toJson().toStdString();
     }
 
-    QTemporaryDir home;
+    testsupport::ProgramFolder home;
     QTemporaryDir folder;
     std::vector<Punch> written; // every punch of the workbooks
 };
@@ -338,47 +314,50 @@ TEST_F(CliAnalyse, SetUpErrorsEndWithStatusTwo)
 
 TEST_F(CliAnalyse, AMissingFolderOrConfigurationEndsWithStatusTwo)
 {
-    QProcess p;
-    p.start(QStringLiteral(TARNBY_CLI), {"analyse", "--home", home.path(), "--folder", home.filePath("nowhere"),
-                                         "--year", "2013", "--month", "12", "--all"});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_EQ(testsupport::runCli({"analyse", "--home", home.path(), "--folder", home.file("nowhere"), "--year", "2013",
+                                   "--month", "12", "--all"})
+                  .status,
+              2);
 
-    ASSERT_TRUE(QFile::remove(home.filePath("Init.ini")));
+    ASSERT_TRUE(QFile::remove(home.file("Init.ini")));
     const Run r = run(period() + QStringList{"--all"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Init.ini"))) << r.err.toStdString();
 }
 
+// The runs --explain is tried on: both golden scenarios and everybody.
+const std::vector<QStringList> kExplainedRuns = {
+    {"--employee", "0001 张三"},
+    {"--mode", "2", "--employee", "0002 李四"},
+    {"--all"},
+};
+
+// One employee's object, or the array of all, as an array.
+QJsonArray employeesIn(const QByteArray& out)
+{
+    const QJsonDocument doc = QJsonDocument::fromJson(out);
+    return doc.isArray() ? doc.array() : QJsonArray{doc.object()};
+}
+
 // --explain over the golden scenarios: each row's punches are exactly the
 // employee's records of that date, each shown time has one punch behind it,
-// each remark a rule, and the rest of the output is what it is without.
-TEST_F(CliAnalyse, ExplainAccountsForEveryRowAndChangesNothingElse)
+// each remark a rule.
+TEST_F(CliAnalyse, ExplainAccountsForEveryRow)
 {
-    const std::vector<QStringList> runs = {
-        {"--employee", "0001 张三"},
-        {"--mode", "2", "--employee", "0002 李四"},
-        {"--all"},
-    };
-    for (const QStringList& options : runs) {
+    for (const QStringList& options : kExplainedRuns) {
         SCOPED_TRACE(options.join(u' ').toStdString());
-        const Run plain = run(period() + options);
         const Run explained = run(period() + options + QStringList{"--explain"});
         ASSERT_EQ(explained.status, 0) << explained.err.toStdString();
         QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(explained.out, &error);
+        QJsonDocument::fromJson(explained.out, &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-        const QJsonArray objects = doc.isArray() ? doc.array() : QJsonArray{doc.object()};
-        QJsonArray stripped;
-        for (const QJsonValue& value : objects) {
-            QJsonObject object = value.toObject();
+        for (const QJsonValue& value : employeesIn(explained.out)) {
+            const QJsonObject object = value.toObject();
             const int number = object.value("employee").toString().section(u' ', 0, 0).toInt();
-            QJsonArray rows;
-            for (const QJsonValue& rowValue : object.value("rows").toArray()) {
-                QJsonObject row = rowValue.toObject();
-                const QJsonArray cells = row.value("cells").toArray();
+            for (const QJsonValue& row : object.value("rows").toArray()) {
+                const QJsonArray cells = row.toObject().value("cells").toArray();
                 SCOPED_TRACE(cells.at(0).toString().toStdString());
-                const QJsonObject explain = row.take("explain").toObject();
+                const QJsonObject explain = row.toObject().value("explain").toObject();
                 QStringList records;
                 for (const Punch& p : written) {
                     if (p.number.toInt() == number && p.date.toString(QStringLiteral("MM月dd日")) == cells.at(0).toString())
@@ -401,13 +380,29 @@ TEST_F(CliAnalyse, ExplainAccountsForEveryRowAndChangesNothingElse)
                 if (!cells.at(6).toString().isEmpty()) {
                     EXPECT_FALSE(explain.value("rules").toArray().isEmpty()) << cells.at(6).toString().toStdString();
                 }
-                rows.append(row);
+            }
+        }
+    }
+}
+
+// Without its explanations, the output is what it is without --explain.
+TEST_F(CliAnalyse, ExplainChangesNothingElse)
+{
+    for (const QStringList& options : kExplainedRuns) {
+        SCOPED_TRACE(options.join(u' ').toStdString());
+        QJsonArray stripped;
+        for (const QJsonValue& value : employeesIn(run(period() + options + QStringList{"--explain"}).out)) {
+            QJsonObject object = value.toObject();
+            QJsonArray rows;
+            for (const QJsonValue& row : object.value("rows").toArray()) {
+                QJsonObject plain = row.toObject();
+                plain.remove("explain");
+                rows.append(plain);
             }
             object.insert("rows", rows);
             stripped.append(object);
         }
-        const QJsonDocument without = QJsonDocument::fromJson(plain.out);
-        EXPECT_EQ(stripped, without.isArray() ? without.array() : QJsonArray{without.object()});
+        EXPECT_EQ(stripped, employeesIn(run(period() + options).out));
     }
 }
 

@@ -3,13 +3,14 @@
 // file stops the run naming the file and the line.
 
 #include "TestWorkbook.h"
-#include "base/TextFile.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
@@ -22,18 +23,9 @@ class CliRest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home.isValid() && folder.isValid());
-        const QStringList init = {"[A2B2] 数据读取位置",
-                                  ";+ 员工编号,姓名",
-                                  "0001,张三",
-                                  ";# 员工编号结束",
-                                  ";= 时间模式[1]、时间模式[2]",
-                                  "083012001400170020302230090017002130",
-                                  ";* 时间结束",
-                                  ";; 文件结束"};
-        ASSERT_TRUE(tarnby::textfile::writeLines(home.filePath("Init.ini"), init).ok());
-        ASSERT_TRUE(QDir(home.path()).mkpath("SrDate"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Holidays.txt"), home.filePath("Holidays.txt")));
+        ASSERT_TRUE(home.valid() && folder.isValid());
+        ASSERT_TRUE(home.writeInit(testsupport::initLines("A2B2", {"0001,张三"})));
+        ASSERT_TRUE(home.copyShipped("Holidays.txt"));
 
         // Worked on every weekday outside the holidays, and on the make-up
         // days 2025-09-28, 2025-10-11, 2026-02-14 and 2026-02-28.
@@ -62,29 +54,18 @@ protected:
 
     void write(const QString& relative, const QByteArray& bytes)
     {
-        QFile f(home.filePath(relative));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(testsupport::writeBytes(home.file(relative), bytes));
     }
 
-    struct Run {
-        int status = -1;
-        QByteArray out;
-        QString err;
-    };
+    using Run = testsupport::CliRun;
 
     Run run(const QStringList& options)
     {
-        QProcess p;
-        p.start(QStringLiteral(TARNBY_CLI), QStringList{"analyse", "--home", home.path(), "--folder", folder.path(),
-                                                        "--employee", "0001"}
-                                                + options);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-                QString::fromUtf8(p.readAllStandardError())};
+        return testsupport::runCli(
+            QStringList{"analyse", "--home", home.path(), "--folder", folder.path(), "--employee", "0001"} + options);
     }
 
-    QTemporaryDir home;
+    testsupport::ProgramFolder home;
     QTemporaryDir folder;
 };
 
@@ -150,7 +131,7 @@ TEST_F(CliRest, ABadFileStopsTheRunNamingFileAndLine)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = home.filePath(QString::fromUtf8(row.file));
+        const QString path = home.file(QString::fromUtf8(row.file));
         QFile::remove(path);
         if (!row.bytes.isEmpty())
             write(QString::fromUtf8(row.file), row.bytes);
@@ -166,8 +147,8 @@ TEST_F(CliRest, ABadFileStopsTheRunNamingFileAndLine)
 
 TEST_F(CliRest, TheBuildLaysTheScheduleBesideTheProgram)
 {
-    QFile beside(QFileInfo(QStringLiteral(TARNBY_CLI)).dir().filePath("Holidays.txt"));
-    QFile shipped(QStringLiteral(TARNBY_DIST_DIR "/Holidays.txt"));
+    QFile beside(QFileInfo(testsupport::cliPath()).dir().filePath("Holidays.txt"));
+    QFile shipped(testsupport::distPath("Holidays.txt"));
     ASSERT_TRUE(beside.open(QIODevice::ReadOnly));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     EXPECT_EQ(beside.readAll(), shipped.readAll());

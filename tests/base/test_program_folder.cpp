@@ -1,5 +1,6 @@
 #include "base/ProgramFolder.h"
-#include "Unprivileged.h"
+#include "support/ProgramFolder.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,17 +14,8 @@ using namespace tarnby;
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using testsupport::bytesOf;
+using testsupport::writeBytes;
 
 // GBK bytes and CR LF, as the shipped Init.ini has them: the copy must keep them.
 const QByteArray kDefaultInit("[\xcf\xb5\xcd\xb3]\r\nA=1\r\n");

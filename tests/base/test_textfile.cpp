@@ -1,5 +1,6 @@
 #include "base/TextFile.h"
-#include "Unprivileged.h"
+#include "support/ProgramFolder.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,8 @@ using namespace tarnby;
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using testsupport::bytesOf;
+using testsupport::writeBytes;
 
 } // namespace
 
@@ -56,7 +47,7 @@ TEST(TextFile, LineEndsOfEveryKindSplitLines)
     QTemporaryDir dir;
     for (const Row& row : rows) {
         const QString path = dir.filePath("f.txt");
-        writeBytes(path, row.bytes);
+        ASSERT_TRUE(writeBytes(path, row.bytes));
         auto read = textfile::readLines(path);
         ASSERT_TRUE(read.ok()) << row.name;
         EXPECT_EQ(read.value(), row.lines) << row.name;
@@ -129,7 +120,7 @@ TEST(TextFile, TheProgramsOwnFilesAreUtf8WithCrLfAndAcceptABom)
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.value(), lines);
 
-    writeBytes(path, "\xEF\xBB\xBF" "a\nb");
+    ASSERT_TRUE(writeBytes(path, "\xEF\xBB\xBF" "a\nb"));
     back = textfile::readUtf8Lines(path);
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.value(), (QStringList{"a", "b"}));

@@ -2,7 +2,9 @@
 // silence on success, and the workbook as a spreadsheet program reads it back
 // (LibreOffice Calc, headless) against what `analyse --all` gives.
 
-#include "base/TextFile.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,22 +20,9 @@
 
 namespace {
 
-const QString kSampleFolder = QStringLiteral(TARNBY_SOURCE_DIR "/dist/Source");
-
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun cli(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TARNBY_CLI), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
+using testsupport::CliRun;
+using testsupport::runCli;
+using testsupport::sampleFolder;
 
 // CSV as LibreOffice writes it: commas, quotes doubled, LF or CR LF.
 QList<QStringList> parseCsv(const QString& text)
@@ -87,28 +76,23 @@ class CliReport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home.isValid() && out.isValid());
-        if (!QFileInfo(kSampleFolder).isDir())
-            GTEST_SKIP() << "the sample month is not there";
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TARNBY_SOURCE_DIR "/dist/Init.ini"), home.filePath("Init.ini")));
-        ASSERT_TRUE(QDir(home.path()).mkpath("SrDate"));
+        ASSERT_TRUE(home.valid() && out.isValid());
+        ASSERT_TRUE(home.copyShipped("Init.ini"));
         // Fines in Arabic digits, a Chinese numeral and an amount nobody can read.
-        ASSERT_TRUE(tarnby::textfile::writeLines(home.filePath("SrDate/202611.ydj"),
-                                                 {"0001##11月05日##张三##迟到较多##处罚50元",
-                                                  "0001##11月12日##张三##屡次迟到##处罚 5 元",
-                                                  "0002##11月06日##李四##屡次迟到##处罚一百二十元",
-                                                  "0003##11月09日##王五##迟到##处罚若干元",
-                                                  "0001##11月10日##张三##看病##病假1天"})
-                        .ok());
+        ASSERT_TRUE(home.writeMonth("202611.ydj", {"0001##11月05日##张三##迟到较多##处罚50元",
+                                                   "0001##11月12日##张三##屡次迟到##处罚 5 元",
+                                                   "0002##11月06日##李四##屡次迟到##处罚一百二十元",
+                                                   "0003##11月09日##王五##迟到##处罚若干元",
+                                                   "0001##11月10日##张三##看病##病假1天"}));
     }
 
     QStringList period() const
     {
-        return {"--home",  home.path(), "--folder", kSampleFolder, "--year", "2026", "--month", "11",
+        return {"--home",  home.path(), "--folder", sampleFolder(), "--year", "2026", "--month", "11",
                 "--style", "1",         "--rest",   "2026-11-07,2026-11-08,2026-11-14,2026-11-15"};
     }
 
-    QTemporaryDir home;
+    testsupport::ProgramFolder home;
     QTemporaryDir out;
 };
 
@@ -135,8 +119,8 @@ TEST_F(CliReport, StatusesAndSilence)
         {period() + QStringList{"--output", out.filePath("nowhere/b.csv")}, 2},
         {period() + QStringList{"--output", out.filePath("b.csv"), "--rest", "2026-12-01"}, 2},
         {period() + QStringList{"--output", out.filePath("b.csv"), "--style", "3"}, 2},
-        {{"--home", home.path(), "--folder", kSampleFolder, "--output", out.filePath("b.csv")}, 2},
-        {{"--home", out.filePath("none"), "--folder", kSampleFolder, "--year", "2026", "--month", "11", "--output",
+        {{"--home", home.path(), "--folder", sampleFolder(), "--output", out.filePath("b.csv")}, 2},
+        {{"--home", out.filePath("none"), "--folder", sampleFolder(), "--year", "2026", "--month", "11", "--output",
           out.filePath("b.csv")}, 2},
         {{"--home", home.path(), "--folder", out.filePath("none"), "--year", "2026", "--month", "11", "--output",
           out.filePath("b.csv")}, 2},
@@ -144,7 +128,7 @@ TEST_F(CliReport, StatusesAndSilence)
           "--year", "2026", "--month", "11", "--output", out.filePath("b.csv")}, 1},
     };
     for (const auto& c : cases) {
-        const CliRun run = cli(QStringList{"report"} + c.args);
+        const CliRun run = runCli(QStringList{"report"} + c.args);
         const std::string what = c.args.join(u' ').toStdString();
         EXPECT_EQ(run.status, c.status) << what << "\n" << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << what;
@@ -160,9 +144,9 @@ TEST_F(CliReport, StatusesAndSilence)
     // a failed run keeps the file it would have replaced
     const QString lock = out.filePath(".~lock.kept.xlsx#");
     QFile(lock).open(QIODevice::WriteOnly);
-    const CliRun locked = cli(QStringList{"report"} + period() + QStringList{"--output", existing});
+    const CliRun locked = runCli(QStringList{"report"} + period() + QStringList{"--output", existing});
     EXPECT_EQ(locked.status, 2);
-    EXPECT_TRUE(QString::fromUtf8(locked.err).contains(QStringLiteral("原有文件保持不变")));
+    EXPECT_TRUE(locked.err.contains(QStringLiteral("原有文件保持不变")));
     QFile f(existing);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("old"));
@@ -192,11 +176,12 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
-        GTEST_SKIP() << "LibreOffice is not installed";
+        GTEST_SKIP() << "LibreOffice Calc is not installed (scripts/install-deps installs it): "
+                        "nothing reads the workbook back";
     const QString book = out.filePath("report.xlsx");
-    const CliRun report = cli(QStringList{"report"} + period() + QStringList{"--output", book});
+    const CliRun report = runCli(QStringList{"report"} + period() + QStringList{"--output", book});
     ASSERT_EQ(report.status, 0) << report.err.toStdString();
-    const CliRun analysed = cli(QStringList{"analyse"} + period() + QStringList{"--all"});
+    const CliRun analysed = runCli(QStringList{"analyse"} + period() + QStringList{"--all"});
     ASSERT_EQ(analysed.status, 0);
     const QJsonArray employees = QJsonDocument::fromJson(analysed.out).array();
     ASSERT_FALSE(employees.isEmpty());

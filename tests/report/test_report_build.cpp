@@ -3,10 +3,11 @@
 
 #include "import/PunchTable.h"
 #include "report/ReportAnalysis.h"
-#include "base/TextFile.h"
+#include "support/ProgramFolder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
+#include <QFile>
+#include <atomic>
 #include <gtest/gtest.h>
 
 using namespace tarnby;
@@ -42,13 +43,7 @@ class Build : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(home.isValid());
-        ASSERT_TRUE(textfile::writeLines(QDir(home.path()).filePath("Init.ini"),
-                                         {"[A2B2] 数据读取位置", ";+ 员工编号,姓名", "0001,张三", "0002,李四",
-                                          ";# 员工编号结束", ";= 时间", "083012001400170020302230090017002130",
-                                          ";* 时间结束", ";; 文件结束"})
-                        .ok());
-        ASSERT_TRUE(QDir(home.path()).mkpath("SrDate"));
+        ASSERT_TRUE(home.writeInit(testsupport::initLines("A2B2", {"0001,张三", "0002,李四"})));
         for (const char* number : {"0001", "0002", "0001"})
             for (const char* time : {"08:20:00", "12:01:00", "13:50:00", "17:05:00"})
                 table.append(tarnby::Punch{QString::fromLatin1(number), QStringLiteral("2026-11-02"), QString::fromLatin1(time)});
@@ -57,7 +52,7 @@ protected:
         setting.restDays[7] = true;
     }
 
-    QTemporaryDir home;
+    testsupport::ProgramFolder home;
     PunchTable table;
     ReportSetting setting;
     const QList<PickerEntry> picker = entriesOf({"0001 张三", "0002 李四", "0001 张三"});
@@ -102,7 +97,7 @@ TEST_F(Build, StopsWhenCancelled)
 
 TEST_F(Build, AnUnreadableProgramFolderFailsWithItsMessage)
 {
-    QFile::remove(QDir(home.path()).filePath("Init.ini"));
+    QFile::remove(home.init());
     const ReportBuild build = buildReport(home.path(), table, picker, setting);
     EXPECT_EQ(build.status, ReportBuild::Status::Failed);
     EXPECT_FALSE(build.error.isEmpty());

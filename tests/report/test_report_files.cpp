@@ -3,7 +3,7 @@
 
 #include "ReportTestSupport.h"
 #include "XlsxReadBack.h"
-#include "settings/Unprivileged.h"
+#include "support/Unprivileged.h"
 
 #include "report/ReportFile.h"
 #include "report/ReportWriters.h"

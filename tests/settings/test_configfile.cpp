@@ -1,6 +1,8 @@
 #include "settings/ConfigFile.h"
 #include "base/TextFile.h"
-#include "Unprivileged.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/Unprivileged.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -32,18 +34,9 @@ const QStringList kWellFormed = {
 class ConfigFileTest : public ::testing::Test {
 protected:
     void write(const QStringList& lines) { ASSERT_TRUE(textfile::writeLines(path(), lines).ok()); }
-    void writeRaw(const QByteArray& bytes)
-    {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void writeRaw(const QByteArray& bytes) { ASSERT_TRUE(testsupport::writeBytes(path(), bytes)); }
     QStringList lines() const { return textfile::readLines(path()).value(); }
-    QByteArray raw() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray raw() const { return testsupport::bytesOf(path()); }
     QString path() const { return config::filePath(dir.path()); }
     QString home() const { return dir.path(); }
 
@@ -256,7 +249,7 @@ TEST_F(ConfigFileTest, SaveIntoAReadOnlyFolderReportsAnErrorAndKeepsTheFile)
 
 TEST_F(ConfigFileTest, ShippedFileReadsWithItsSampleRoster)
 {
-    const QString shipped = QStringLiteral(TARNBY_DIST_DIR "/Init.ini");
+    const QString shipped = testsupport::distPath(QStringLiteral("Init.ini"));
     ASSERT_TRUE(QFile::copy(shipped, path()));
     auto roster = config::LoadRosterList(home());
     ASSERT_TRUE(roster.ok()) << roster.error().toStdString();

@@ -1,7 +1,7 @@
 #include "settings/DutyMonth.h"
 #include "settings/DutyRoster.h"
-#include "ProgramFolder.h"
-#include "Unprivileged.h"
+#include "support/ProgramFolder.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -163,7 +163,7 @@ TEST_F(DutyFileTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
                                              | QFile::ExeOther);
     QFile::setPermissions(folder.srDate(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    QFile::setPermissions(folder.file(QStringLiteral("201303.zra")), QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(folder.srDate(QStringLiteral("201303.zra")), QFile::ReadOwner | QFile::ReadOther);
     const QString dir = folder.path();
     const bool failed = testsupport::asUnprivilegedUser([&] {
         const Outcome out = DutyRoster().SaveDutyRoster(dir, MonthKey{2013, 3});

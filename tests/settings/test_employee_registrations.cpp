@@ -1,5 +1,5 @@
 #include "settings/EmployeeRegistrations.h"
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // Holidays.txt and the weekends-and-holidays marking, against hand-made files
 // and against the schedule shipped in dist/.
 
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
 #include "settings/Holidays.h"
 #include "settings/RestDays.h"
 
@@ -21,14 +22,12 @@ QDate day(int y, int m, int d)
 
 void writeHolidays(const testsupport::ProgramFolder& folder, const QByteArray& bytes)
 {
-    QFile f(holidays::filePath(folder.path()));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(testsupport::writeBytes(holidays::filePath(folder.path()), bytes));
 }
 
 HolidayCalendar shipped()
 {
-    const HolidayFile file = holidays::read(QStringLiteral(TARNBY_DIST_DIR));
+    const HolidayFile file = holidays::read(testsupport::distPath({}));
     EXPECT_TRUE(file.ok()) << file.message.toStdString();
     return file.calendar;
 }

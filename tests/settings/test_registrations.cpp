@@ -3,8 +3,8 @@
 #include "settings/Registration.h"
 #include "settings/RegistrationList.h"
 #include "settings/TextCollation.h"
-#include "ProgramFolder.h"
-#include "Unprivileged.h"
+#include "support/ProgramFolder.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -202,7 +202,7 @@ TEST_F(RegistrationFileTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
                                              | QFile::ExeOther);
     QFile::setPermissions(folder.srDate(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    QFile::setPermissions(folder.file(QStringLiteral("201302.ydj")), QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(folder.srDate(QStringLiteral("201302.ydj")), QFile::ReadOwner | QFile::ReadOther);
     const QString dir = folder.path();
     const bool failed = testsupport::asUnprivilegedUser([&] {
         const Outcome out = registrationfile::save(dir, MonthKey{2013, 2}, {sample("2", QStringLiteral("02月02日"), "x")});

@@ -1,8 +1,8 @@
 // The saved rest-day marks, SrDate/yyyymm.rest: what is read, what is written,
 // and that a failure never costs a saved mark.
 
-#include "ProgramFolder.h"
-#include "Unprivileged.h"
+#include "support/ProgramFolder.h"
+#include "support/Unprivileged.h"
 #include "settings/RestMarks.h"
 
 #include <QFile>
@@ -72,7 +72,7 @@ TEST(RestMarks, ALineThatIsNoDateOfTheMonthMakesTheFileAnError)
         folder.write(QStringLiteral("202509.rest"), row.bytes);
         const auto read = restmarks::readMonth(folder.path(), kSeptember);
         ASSERT_FALSE(read.ok());
-        EXPECT_TRUE(read.error().contains(folder.file(QStringLiteral("202509.rest")))) << read.error().toStdString();
+        EXPECT_TRUE(read.error().contains(folder.srDate(QStringLiteral("202509.rest")))) << read.error().toStdString();
         EXPECT_TRUE(read.error().contains(QString::fromUtf8(row.line))) << read.error().toStdString();
         // the period containing the month is not read either, and saving it would
         // overwrite the user's text: refused, file as it was
@@ -163,7 +163,7 @@ TEST(RestMarks, AReadOnlySrDateIsAnErrorNamingTheFileAndNothingIsLost)
     // readable by everyone (the check may run as another user), writable by none
     const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
     QFile::setPermissions(folder.path(), readable | QFile::WriteOwner);
-    QFile::setPermissions(folder.file(QStringLiteral("202509.rest")), QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(folder.srDate(QStringLiteral("202509.rest")), QFile::ReadOwner | QFile::ReadOther);
     QFile::setPermissions(folder.srDate(), readable);
     Outcome click;
     Outcome period1;

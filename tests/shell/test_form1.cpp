@@ -1,5 +1,3 @@
-#include "ShellTestSupport.h"
-
 #include "analysis/ui/AnalysisPage.h"
 #include "import/ui/DataFolderPanel.h"
 #include "shell/Form1.h"
@@ -11,6 +9,8 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/ImageList.h"
 #include "widgets/PictureButton.h"
+#include "support/ProgramFolder.h"
+#include "support/WindowSupport.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -25,8 +25,8 @@
 #include <optional>
 
 using namespace tarnby::ui;
-using shelltest::MessageRecorder;
-using shelltest::ProgramFolder;
+using testsupport::MessageRecorder;
+using ProgramFolder = testsupport::WindowFolder;
 
 namespace {
 
@@ -144,7 +144,7 @@ void TestForm1::startUpShowsPageZeroWithItsTabSelected()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     QCOMPARE(window.windowTitle(), QStringLiteral("Tarnby考勤助手2.0"));
     QCOMPARE(window.currentPage(), 0);
     QCOMPARE(window.MbtPic[0]->image(), kTabSelected);
@@ -164,11 +164,9 @@ void TestForm1::startUpShowsPageZeroWithItsTabSelected()
 
 void TestForm1::startUpWritesTheBannerAndSetsThePicker()
 {
-    if (!shelltest::pluginBuilt())
-        QSKIP("the date-picker plugin is not built");
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     QCOMPARE(window.todayPage->DtLab0->text(), QStringLiteral("2013年2月20日 星期三 [农历癸巳年一月十一]"));
     QCOMPARE(window.lundar().value(), QDate(2013, 2, 20));
     QCOMPARE(window.workDate(), QDate(2013, 2, 20));
@@ -190,13 +188,11 @@ void TestForm1::banner_data()
 
 void TestForm1::banner()
 {
-    if (!shelltest::pluginBuilt())
-        QSKIP("the date-picker plugin is not built");
     QFETCH(QDate, date);
     QFETCH(QString, expected);
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     // "置为当前" takes the picker's date as the new work date.
     window.lundar().setValue(date);
     window.TakeWorkDateFromPicker();
@@ -222,13 +218,11 @@ void TestForm1::almanacFollowsThePickerNotTheBanner_data()
 
 void TestForm1::almanacFollowsThePickerNotTheBanner()
 {
-    if (!shelltest::pluginBuilt())
-        QSKIP("the date-picker plugin is not built");
     QFETCH(int, month);
     QFETCH(QStringList, lines);
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     const QString banner = window.todayPage->DtLab0->text();
     window.lundar().setValue(QDate(2013, month, 10));
     window.todayPage->tick();
@@ -241,7 +235,7 @@ void TestForm1::clockTicksEvery300ms()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20), QTime(7, 5, 9)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20), QTime(7, 5, 9)));
     QCOMPARE(window.todayPage->Timer1->interval(), 300);
     QVERIFY(window.todayPage->Timer1->isActive());
     QCOMPARE(window.todayPage->MbLab->text(), QStringLiteral("07:05:09"));
@@ -251,7 +245,7 @@ void TestForm1::pageSwitchShowsOnePageAndDisablesItsTab()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     for (int i : {2, 4, 1, 3, 0}) {
         clickLeft(window.MbtPic[i]);
@@ -268,7 +262,7 @@ void TestForm1::clickingTheTabOnShowDoesNothing()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     window.SwitchPage(2);
     QSignalSpy spy(window.MbtPic[2], &PictureButton::released);
@@ -282,7 +276,7 @@ void TestForm1::tabHoverAndLeave()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     PictureButton* tab = window.MbtPic[3];
     hover(tab);
@@ -299,7 +293,7 @@ void TestForm1::actionButtonPressReleaseAndRightButton()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     window.SwitchPage(2);
     PictureButton* button = window.bnPic[11];
@@ -326,7 +320,7 @@ void TestForm1::leavingWithTheButtonHeldRestoresTheNormalPicture()
 {
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     window.SwitchPage(2);
     PictureButton* button = window.bnPic[10];
@@ -359,7 +353,7 @@ void TestForm1::movingWithTheButtonHeld()
     QFETCH(bool, runs);
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     window.SwitchPage(2);
     PictureButton* button = window.bnPic[11];
@@ -384,7 +378,7 @@ void TestForm1::skinFilesReplaceBuiltInPictures()
     QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1001.jpg")), QColor(0, 0, 255)));
     QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1003.jpg")), QColor(0, 255, 0)));
     QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1004.jpg")), QColor(255, 255, 0)));
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     QVERIFY(qBlue(pixelOf(window.PicM1)) > 200 && qRed(pixelOf(window.PicM1)) < 40);
     QVERIFY(qGreen(pixelOf(window.Pic_bk)) > 200 && qRed(pixelOf(window.Pic_bk)) < 40);
     QVERIFY(qRed(pixelOf(window.infoPage->qImg0)) > 200 && qBlue(pixelOf(window.infoPage->qImg0)) < 40);
@@ -401,7 +395,7 @@ void TestForm1::gifWinsOverJpegForTheEmblem()
     QVERIFY(gif.open(QIODevice::WriteOnly));
     gif.write(redGif());
     gif.close();
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     const QRgb pixel = pixelOf(window.ImgPt2);
     QCOMPARE(qRed(pixel), 255);
     QCOMPARE(qBlue(pixel), 0);
@@ -416,7 +410,7 @@ void TestForm1::unreadableSkinFileKeepsTheBuiltInPicture()
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     QCOMPARE(window.PicM1->pixmap().size(), QSize(800, 600));
 }
 
@@ -424,7 +418,7 @@ void TestForm1::cancellingTheExitKeepsWindowAndValues()
 {
     MessageRecorder recorder(MessageAnswer::Cancel);
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     window.SwitchPage(2);
     window.analysisPage->chooseTimeMode(2);
@@ -447,7 +441,7 @@ void TestForm1::confirmingTheExitCloses()
 {
     MessageRecorder recorder(MessageAnswer::Ok);
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
@@ -457,7 +451,7 @@ void TestForm1::missingPluginStillStartsWithGregorianBanner()
 {
     MessageRecorder recorder;
     ProgramFolder folder(false);
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     QCOMPARE(window.todayPage->DtLab0->text(), QStringLiteral("2013年2月20日 星期三"));
     QVERIFY(window.todayPage->Lundar1 == nullptr);
     // The almanac falls back to the work date's month.
@@ -474,11 +468,9 @@ void TestForm1::missingPluginStillStartsWithGregorianBanner()
 
 void TestForm1::todayButtonMovesThePickerToTheWorkDate()
 {
-    if (!shelltest::pluginBuilt())
-        QSKIP("the date-picker plugin is not built");
     MessageRecorder recorder;
     ProgramFolder folder;
-    Form1 window(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 window(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     window.show();
     window.lundar().setValue(QDate(2015, 7, 1));
     window.SwitchPage(2);
@@ -528,7 +520,7 @@ void TestForm1::titlesAsShown()
     ProgramFolder folder;
     // Whatever the start-up has to say is not the question here.
     std::optional<MessageRecorder> startUp(std::in_place);
-    Form1 form(folder.path(), shelltest::fixedClock(QDate(2013, 2, 20)));
+    Form1 form(folder.path(), testsupport::fixedClock(QDate(2013, 2, 20)));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCoreApplication::processEvents();

@@ -1,8 +1,9 @@
 // Where the window finds the date picker, and the program-folder line of page 4.
 
-#include "ShellTestSupport.h"
 #include "shell/InfoPage.h"
 #include "shell/LundarHost.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -38,9 +39,7 @@ void TestLundarHost::searchOrder()
 {
     QFETCH(QString, folders);
     QFETCH(bool, found);
-    if (found && !shelltest::pluginBuilt())
-        QSKIP("the date-picker plugin is not built");
-    const QString built = QDir(shelltest::builtProgramDir()).filePath(QStringLiteral("plugins"));
+    const QString built = testsupport::builtPlugins();
     QTemporaryDir scratch;
     QStringList paths;
     for (qsizetype i = 0; i < folders.size(); ++i) {
@@ -53,7 +52,7 @@ void TestLundarHost::searchOrder()
     }
     LundarHost::setSearchFolders(paths);
     // The program folder holds the plugin too: it counts only when nothing is set.
-    shelltest::ProgramFolder programFolder(folders.isEmpty());
+    testsupport::WindowFolder programFolder(folders.isEmpty());
     LundarHost host(programFolder.path());
     QWidget parent;
     QWidget* control = host.create(&parent);

@@ -4,6 +4,7 @@
 #include "widgets/ImageList.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureComboBox.h"
+#include "support/WindowSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,25 +24,7 @@ using tarnby::Outcome;
 
 namespace {
 
-// Answers every message with OK and keeps what was asked.
-class MessageRecorder {
-public:
-    MessageRecorder()
-    {
-        previous_ = setMessageHandler([this](QWidget*, const Message& m) {
-            messages.append(m);
-            return MessageAnswer::Ok;
-        });
-    }
-    ~MessageRecorder() { setMessageHandler(std::move(previous_)); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    QList<Message> messages;
-
-private:
-    MessageHandler previous_;
-};
+using testsupport::MessageRecorder;
 
 QImage pictureOf(const PictureComboBox* combo)
 {

@@ -1,13 +1,16 @@
 #include "analysis/ui/AnalysisPage.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
-#include "base/TextFile.h"
 #include "shell/Form1.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ImageList.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/WindowSupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +19,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -30,56 +32,9 @@ const QColor kPlain(224, 224, 224);
 const QColor kChosen(128, 0, 128);
 const QColor kOther(128, 128, 128);
 
-QString sampleFolder()
-{
-    return QStringLiteral(TARNBY_DIST_DIR "/Source");
-}
-
-// A program folder with the shipped Init.ini and November 2026's registrations
-// and duty roster, so the journey meets every kind of remark.
-struct ProgramFolder {
-    ProgramFolder()
-    {
-        const QDir root(dir.path());
-        root.mkdir(QStringLiteral("SrDate"));
-        // The date picker comes from the build; without it the window says so.
-        QFile::link(QStringLiteral(TARNBY_PROGRAM_DIR "/plugins"), root.filePath(QStringLiteral("plugins")));
-        QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), root.filePath(QStringLiteral("Init.ini")));
-        tarnby::textfile::writeLines(root.filePath(QStringLiteral("SrDate/202611.ydj")),
-                                     {QStringLiteral("0002##11月17日##李四##外出办事##事假0.5天"),
-                                      QStringLiteral("0000##11月20日##全体员工##停电##不计迟到1次"),
-                                      QStringLiteral("2##11月25日##李四##忘带工牌##处罚5元"),
-                                      QStringLiteral("0003##11月18日##王五##病##病假1天")});
-        QStringList duty;
-        for (int day = 1; day <= 31; ++day)
-            duty.append(QStringLiteral("%1%2").arg(day, 2, 10, QLatin1Char('0')).arg(day == 24 ? "0002" : "0000"));
-        tarnby::textfile::writeLines(root.filePath(QStringLiteral("SrDate/202611.zra")), duty);
-    }
-    QString path() const { return dir.path(); }
-    QTemporaryDir dir;
-};
-
-struct Recorder {
-    Recorder()
-    {
-        setMessageHandler([this](QWidget*, const Message& m) {
-            messages.append(m);
-            return MessageAnswer::Ok;
-        });
-    }
-    ~Recorder() { setMessageHandler({}); }
-    QList<Message> messages;
-};
-
-tarnby::Clock fixedClock(const QDate& date)
-{
-    return [date] { return QDateTime(date, QTime(9, 0)); };
-}
-
-void leftClick(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4));
-}
+using Recorder = testsupport::MessageRecorder;
+using testsupport::leftClick;
+using testsupport::sampleFolder;
 
 // The enabled day label of a grid (0 first month, 1 second) showing `day`.
 ClickLabel* dayLabel(AnalysisPage* page, int grid, int day)
@@ -136,15 +91,9 @@ void TestAnalysisPage::journeyMatchesTheCommandLine()
     QFETCH(int, style);
     QFETCH(int, mode);
     QFETCH(QList<QDate>, rest);
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
-    const QString cli = QStringLiteral(TARNBY_CLI);
-    if (!QFileInfo(cli).isExecutable())
-        QSKIP("tarnby-cli is not built");
-
     Recorder recorder;
-    ProgramFolder program;
-    Form1 window(program.path(), fixedClock(QDate(2026, 12, 9)));
+    testsupport::SampleMonthFolder program;
+    Form1 window(program.path(), testsupport::fixedClock(QDate(2026, 12, 9), QTime(9, 0)));
     window.show();
     AnalysisPage* page = window.analysisPage;
 
@@ -184,11 +133,9 @@ void TestAnalysisPage::journeyMatchesTheCommandLine()
                      QString::number(mode), QStringLiteral("--employee"), employee};
     if (!restArgs.isEmpty())
         args << QStringLiteral("--rest") << restArgs.join(u',');
-    QProcess process;
-    process.start(cli, args);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    const QJsonObject expected = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const testsupport::CliRun cli = testsupport::runCli(args);
+    QCOMPARE(cli.status, 0);
+    const QJsonObject expected = QJsonDocument::fromJson(cli.out).object();
     QVERIFY(!expected.isEmpty());
 
     const QJsonArray rows = expected.value(QStringLiteral("rows")).toArray();
@@ -262,8 +209,7 @@ void TestAnalysisPage::restDayClicks()
     QFETCH(int, day);
     QFETCH(int, button);
     QFETCH(QColor, colour);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("SrDate")); // where a mark is saved
+    testsupport::ProgramFolder dir; // SrDate/ is where a mark is saved
     AnalysisPage page(dir.path());
     page.show();
     page.FillPeriodPickers(QDate(2013, 3, 5));
@@ -281,8 +227,7 @@ void TestAnalysisPage::restDayClicks()
 
 void TestAnalysisPage::changingTheStyleShowsTheSavedMarksOfTheNewPeriod()
 {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("SrDate"));
+    testsupport::ProgramFolder dir;
     AnalysisPage page(dir.path());
     page.show();
     page.FillPeriodPickers(QDate(2013, 3, 5));

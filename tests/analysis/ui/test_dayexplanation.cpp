@@ -5,116 +5,115 @@
 
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/DayExplanationPanel.h"
-#include "base/TextFile.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "shell/Form1.h"
-#include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/WindowSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QHelpEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <memory>
 
 using namespace tarnby::ui;
+using testsupport::leftClick;
+using testsupport::sampleFolder;
 
-namespace {
-
-QString sampleFolder()
-{
-    return QStringLiteral(TARNBY_DIST_DIR "/Source");
-}
-
-void leftClick(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, 4));
-}
-
-} // namespace
-
+// The window on the sample month, read once for all cases: mid-month from
+// November, nine to five, 0002 李四, and tarnby-cli's --explain of the same.
 class TestDayExplanation : public QObject {
     Q_OBJECT
 private slots:
-    void rowsExplainThemselvesAsTheCommandLineDoes();
+    void initTestCase();
+    void everyRowsTooltipHoldsTheCommandLinesExplanation();
+    void enterOpensThePanelAndItsTextCopiesWhole();
+    void hoveringARowShowsItsTooltip();
+    void cleanupTestCase();
+
+private:
+    QTreeWidgetItem* row(const QString& date) const
+    {
+        const QList<QTreeWidgetItem*> found = list->findItems(date, Qt::MatchExactly, 0);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+
+    std::unique_ptr<testsupport::MessageRecorder> recorder;
+    std::unique_ptr<testsupport::SampleMonthFolder> program;
+    std::unique_ptr<Form1> window;
+    QTreeWidget* list = nullptr;
+    QJsonArray explained;
 };
 
-void TestDayExplanation::rowsExplainThemselvesAsTheCommandLineDoes()
+void TestDayExplanation::initTestCase()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
-    setMessageHandler([](QWidget*, const Message& m) {
-        qWarning("message: %s", qPrintable(m.text));
-        return MessageAnswer::Ok;
-    });
-    QTemporaryDir program;
-    const QDir root(program.path());
-    root.mkdir(QStringLiteral("SrDate"));
-    QFile::link(QStringLiteral(TARNBY_PROGRAM_DIR "/plugins"), root.filePath(QStringLiteral("plugins")));
-    QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), root.filePath(QStringLiteral("Init.ini")));
-    QVERIFY(tarnby::textfile::writeLines(root.filePath(QStringLiteral("SrDate/202611.ydj")),
-                                         {QStringLiteral("0002##11月17日##李四##外出办事##事假0.5天"),
-                                          QStringLiteral("2##11月25日##李四##忘带工牌##处罚5元")})
-                .ok());
-
-    Form1 window(program.path(), [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); });
-    window.show();
-    AnalysisPage* page = window.analysisPage;
-    leftClick(window.MbtPic[2]);
-    leftClick(window.bnPic[11]);
+    recorder = std::make_unique<testsupport::MessageRecorder>();
+    program = std::make_unique<testsupport::SampleMonthFolder>();
+    window = std::make_unique<Form1>(program->path(), testsupport::fixedClock(QDate(2026, 12, 9), QTime(9, 0)));
+    window->show();
+    AnalysisPage* page = window->analysisPage;
+    leftClick(window->MbtPic[2]);
+    leftClick(window->bnPic[11]);
     page->cxPic->cTxt->setText(sampleFolder());
-    leftClick(window.bnPic[13]);
+    leftClick(window->bnPic[13]);
     QTRY_VERIFY_WITH_TIMEOUT(!page->cxPic->isReading(), 60000);
-    leftClick(window.bnPic[14]);
+    leftClick(window->bnPic[14]);
     leftClick(page->cnLab[1]); // mid-month
     leftClick(page->cnLab[6]); // nine to five: the midday punches fall outside both windows
     page->dCmb[6]->setCurrentIndex(page->dCmb[6]->findText(QStringLiteral("0002 李四")));
-    leftClick(window.bnPic[10]);
-    QTreeWidget* list = page->cLV;
+    leftClick(window->bnPic[10]);
+    list = page->cLV;
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->lastText()));
     QVERIFY(list->topLevelItemCount() > 0);
 
-    QProcess cli;
-    cli.start(QStringLiteral(TARNBY_CLI),
-              {"analyse", "--home", program.path(), "--folder", sampleFolder(), "--year", "2026", "--month", "11",
-               "--mode", "2", "--employee", "0002 李四", "--explain"});
-    QVERIFY(cli.waitForFinished(60000));
-    QCOMPARE(cli.exitCode(), 0);
-    const QJsonArray rows = QJsonDocument::fromJson(cli.readAllStandardOutput()).object().value("rows").toArray();
-    QCOMPARE(list->topLevelItemCount(), rows.size());
-    int shotRow = -1;
-    for (int r = 0; r < rows.size(); ++r) {
-        const QJsonObject row = rows[r].toObject();
+    const testsupport::CliRun cli = testsupport::runCli(
+        {"analyse", "--home", program->path(), "--folder", sampleFolder(), "--year", "2026", "--month", "11", "--mode",
+         "2", "--employee", "0002 李四", "--explain"});
+    QCOMPARE(cli.status, 0);
+    explained = QJsonDocument::fromJson(cli.out).object().value("rows").toArray();
+}
+
+void TestDayExplanation::cleanupTestCase()
+{
+    window.reset();
+    recorder.reset();
+}
+
+void TestDayExplanation::everyRowsTooltipHoldsTheCommandLinesExplanation()
+{
+    QCOMPARE(list->topLevelItemCount(), explained.size());
+    for (int r = 0; r < explained.size(); ++r) {
         QTreeWidgetItem* item = list->topLevelItem(r);
         const QString tip = item->toolTip(0);
         for (int c = 0; c < 7; ++c)
             QCOMPARE(item->toolTip(c), tip);
-        const QJsonObject explain = row.value("explain").toObject();
+        const QJsonObject explain = explained[r].toObject().value("explain").toObject();
         for (const QJsonValue& p : explain.value("punches").toArray()) {
             const QString line = p.toObject().value("time").toString();
             QVERIFY2(tip.contains(line) && tip.contains(p.toObject().value("why").toString()), qPrintable(tip));
         }
         for (const QJsonValue& rule : explain.value("rules").toArray())
             QVERIFY2(tip.contains(rule.toString()), qPrintable(tip));
-        if (item->text(0) == QStringLiteral("11月25日"))
-            shotRow = r;
     }
-    QVERIFY(shotRow >= 0);
+}
 
-    // Enter on the current row opens the panel; its text can be copied whole.
-    QTreeWidgetItem* day = list->topLevelItem(shotRow);
+void TestDayExplanation::enterOpensThePanelAndItsTextCopiesWhole()
+{
+    QTreeWidgetItem* day = row(QStringLiteral("11月25日"));
+    QVERIFY(day);
     list->setFocus();
     list->setCurrentItem(day);
     QTest::keyClick(list->viewport(), Qt::Key_Return);
@@ -126,8 +125,12 @@ void TestDayExplanation::rowsExplainThemselvesAsTheCommandLineDoes()
     panel->findChild<QPushButton*>(QStringLiteral("copyButton"))->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), day->toolTip(0));
     panel->hide();
+}
 
-    // Hovering the row shows the tooltip.
+void TestDayExplanation::hoveringARowShowsItsTooltip()
+{
+    QTreeWidgetItem* day = row(QStringLiteral("11月25日"));
+    QVERIFY(day);
     list->scrollToItem(day);
     const QPoint at = list->visualItemRect(day).center();
     QHelpEvent hover(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
@@ -143,14 +146,13 @@ void TestDayExplanation::rowsExplainThemselvesAsTheCommandLineDoes()
                 tip = w;
         }
         QVERIFY(tip);
-        QPixmap picture = window.grab();
+        QPixmap picture = window->grab();
         {
             QPainter painter(&picture);
-            painter.drawPixmap(tip->pos() - window.mapToGlobal(QPoint(0, 0)), tip->grab());
+            painter.drawPixmap(tip->pos() - window->mapToGlobal(QPoint(0, 0)), tip->grab());
         }
         QVERIFY(picture.save(shot));
     }
-    setMessageHandler({});
 }
 
 QTEST_MAIN(TestDayExplanation)

@@ -2,7 +2,6 @@
 // window and a style change, the weekends-and-holidays marking, a save that
 // fails, and the command line reading what the window saved.
 
-#include "../../settings/Unprivileged.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/RestDayControls.h"
 #include "base/TextFile.h"
@@ -12,11 +11,13 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
+#include "support/Cli.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/Unprivileged.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <tuple>
@@ -39,16 +40,12 @@ QString text(const QList<QDate>& days)
 // missing when empty; the window on it as started on 20 November 2026, on
 // page 2, so that the period runs from 16 October to 15 November.
 struct Fixture {
-    explicit Fixture(const QString& holidays = QStringLiteral(TARNBY_DIST_DIR "/Holidays.txt"))
+    explicit Fixture(const QString& holidays = testsupport::distPath(QStringLiteral("Holidays.txt")))
     {
-        const QDir root(dir.path());
-        root.mkdir(QStringLiteral("SrDate"));
-        QFile::link(QStringLiteral(TARNBY_PROGRAM_DIR "/plugins"), root.filePath(QStringLiteral("plugins")));
-        QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), root.filePath(QStringLiteral("Init.ini")));
         if (QFileInfo(holidays).isFile())
-            QFile::copy(holidays, root.filePath(QStringLiteral("Holidays.txt")));
+            QFile::copy(holidays, dir.file(QStringLiteral("Holidays.txt")));
         else if (!holidays.isEmpty())
-            textfile::writeUtf8Lines(root.filePath(QStringLiteral("Holidays.txt")), holidays.split(u'\n'));
+            textfile::writeUtf8Lines(dir.file(QStringLiteral("Holidays.txt")), holidays.split(u'\n'));
         setMessageHandler([this](QWidget*, const Message& m) {
             messages.append(m.title + u':' + m.text);
             return MessageAnswer::Ok;
@@ -93,7 +90,7 @@ struct Fixture {
     }
     QString saved(int yyyymm) const { return text(restmarks::readMonth(dir.path(), {yyyymm / 100, yyyymm % 100}).value()); }
 
-    QTemporaryDir dir;
+    testsupport::WindowFolder dir;
     std::unique_ptr<Form1> window;
     AnalysisPage* page = nullptr;
     QStringList messages;
@@ -117,11 +114,11 @@ private slots:
         QCOMPARE(f.shown(), QStringLiteral("10.24 11.3"));
         QVERIFY(f.messages.isEmpty());
         // A file the user broke hides its own marks only, and is never overwritten.
-        textfile::writeUtf8Lines(f.dir.filePath(QStringLiteral("SrDate/202611.rest")), {"2026-11-03", "2026-12-01"});
+        textfile::writeUtf8Lines(f.dir.file(QStringLiteral("SrDate/202611.rest")), {"2026-11-03", "2026-12-01"});
         f.press(f.page->cnLab[1]);
         f.click(11, 4);
         QCOMPARE(f.shown(), QStringLiteral("10.24"));
-        QCOMPARE(textfile::readUtf8Lines(f.dir.filePath(QStringLiteral("SrDate/202611.rest"))).value().size(), 2);
+        QCOMPARE(textfile::readUtf8Lines(f.dir.file(QStringLiteral("SrDate/202611.rest"))).value().size(), 2);
         QCOMPARE(f.messages.filter(QStringLiteral("错误:")).size(), 2);
         QVERIFY(f.messages[0].contains(QStringLiteral("202611.rest 第2行")) && f.messages[1].contains(QStringLiteral("未保存")));
     }
@@ -133,7 +130,7 @@ private slots:
         QTest::addColumn<QList<int>>("clicked");
         QTest::addColumn<QString>("marked");
         QTest::addColumn<QString>("told");
-        const QString shipped = QStringLiteral(TARNBY_DIST_DIR "/Holidays.txt");
+        const QString shipped = testsupport::distPath(QStringLiteral("Holidays.txt"));
         QTest::newRow("National Day: the worked Saturday is unmarked, the user's Wednesday stays")
             << shipped << 202610 << QList<int>{10, 14}
             << "10.1 10.2 10.3 10.4 10.5 10.6 10.7 10.11 10.14 10.17 10.18 10.24 10.25 10.31" << QString();
@@ -175,7 +172,7 @@ private slots:
         Fixture f;
         f.show(202610, 1);
         f.click(10, 24);
-        const QString srDate = f.dir.filePath(QStringLiteral("SrDate"));
+        const QString srDate = f.dir.file(QStringLiteral("SrDate"));
         QFile::setPermissions(f.dir.path(), QFile::permissions(f.dir.path()) | QFile::ReadOther | QFile::ExeOther);
         QFile::setPermissions(srDate, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         const bool kept = testsupport::asUnprivilegedUser([&] {
@@ -192,18 +189,16 @@ private slots:
 
     void theCommandLineAnalysesWhatTheWindowMarked()
     {
-        const QString cli = QStringLiteral(TARNBY_CLI), source = QStringLiteral(TARNBY_DIST_DIR "/Source");
-        if (!QFileInfo(cli).isExecutable() || !QFileInfo(source).isDir())
-            QSKIP("needs tarnby-cli and the sample workbooks");
         Fixture f(QStringLiteral("2026-11-11 公司庆典\n2026-11-14 上班"));
         f.show(202611, 1);
         f.press(f.page->restDays()->markButton);
         QCOMPARE(f.shown(), QStringLiteral("11.1 11.7 11.8 11.11 11.15 11.21 11.22 11.28 11.29"));
         auto analyse = [&](const QStringList& rest) {
-            QProcess p;
-            p.start(cli, QStringList{"analyse", "--home", f.dir.path(), "--folder", source, "--year", "2026", "--month",
-                                     "11", "--style", "1", "--employee", "0002"} + rest);
-            return p.waitForFinished(60000) && p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+            const testsupport::CliRun run =
+                testsupport::runCli(QStringList{"analyse", "--home", f.dir.path(), "--folder", testsupport::sampleFolder(),
+                                                "--year", "2026", "--month", "11", "--style", "1", "--employee", "0002"}
+                                    + rest);
+            return run.status == 0 ? run.out : QByteArray();
         };
         const QByteArray saved = analyse({"--rest-saved"}), none = analyse({});
         QVERIFY(saved.contains("\"stats\"") && none.contains("\"stats\""));

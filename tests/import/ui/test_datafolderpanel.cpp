@@ -6,6 +6,9 @@
 #include "shell/Form1.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
+#include "support/ProgramFolder.h"
+#include "support/TestPaths.h"
+#include "support/WindowSupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,12 +19,14 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <atomic>
 #include <memory>
 #include <set>
 
@@ -30,35 +35,9 @@ using tarnby::xls::test::TestWorkbook;
 
 namespace {
 
-const QString kFixtures = QStringLiteral("/work/shared/fixtures/timeclock");
-
-// A program folder with the shipped Init.ini (read position A2B2).
-struct ProgramFolder {
-    ProgramFolder()
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("SrDate"));
-        QFile::copy(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"), QDir(dir.path()).filePath(QStringLiteral("Init.ini")));
-    }
-    QString path() const { return dir.path(); }
-    QTemporaryDir dir;
-};
-
-struct Recorder {
-    Recorder()
-    {
-        setMessageHandler([this](QWidget*, const Message& m) {
-            messages.append(m);
-            return MessageAnswer::Ok;
-        });
-    }
-    ~Recorder() { setMessageHandler({}); }
-    QList<Message> messages;
-};
-
-QString sampleFolder()
-{
-    return QStringLiteral(TARNBY_DIST_DIR "/Source");
-}
+using ProgramFolder = testsupport::WindowFolder;
+using Recorder = testsupport::MessageRecorder;
+using testsupport::sampleFolder;
 
 // Big enough that a read is still running when the test acts on it.
 constexpr int kBigWorkbooks = 3;
@@ -213,8 +192,6 @@ void TestDataFolderPanel::thePanelNamesTheFormatsItReadsWithoutOverlap()
 
 void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     Recorder recorder;
     ProgramFolder program;
     AnalysisPage page(program.path());
@@ -253,8 +230,6 @@ void TestDataFolderPanel::readShowsTheReadingStateThenIdle()
 
 void TestDataFolderPanel::readFillsThePickerAndAnalysesItsFirstEntry()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     Recorder recorder;
     ProgramFolder program;
     AnalysisPage page(program.path());
@@ -274,8 +249,6 @@ void TestDataFolderPanel::readFillsThePickerAndAnalysesItsFirstEntry()
 
 void TestDataFolderPanel::emptyFolderLeavesThePlaceholderWithoutMessage()
 {
-    if (!QFileInfo(sampleFolder()).isDir())
-        QSKIP("no sample workbooks in dist/Source");
     Recorder recorder;
     ProgramFolder program;
     QTemporaryDir empty;
@@ -298,9 +271,9 @@ void TestDataFolderPanel::emptyFolderLeavesThePlaceholderWithoutMessage()
 
 void TestDataFolderPanel::readErrorNamesTheWorkbookAndKeepsThePicker()
 {
-    const QString folder = kFixtures + QStringLiteral("/error-missing-time/data");
-    if (!QFileInfo(folder).isDir() || !QFileInfo(sampleFolder()).isDir())
-        QSKIP("the shared fixtures or the samples are absent");
+    const QString folder = testsupport::sharedPath(QStringLiteral("fixtures/timeclock/error-missing-time/data"));
+    if (folder.isEmpty())
+        QSKIP("no ../shared beside the repository");
     Recorder recorder;
     ProgramFolder program;
     AnalysisPage page(program.path());
@@ -390,14 +363,25 @@ void TestDataFolderPanel::deletingThePageDuringAReadWaitsForTheWorker()
     page->show();
     page->OpenDataFolderPanel();
     page->cxPic->cTxt->setText(big);
+    // The worker is held at its first progress report, before it has read a
+    // punch, however fast the machine.
+    QSemaphore reported, resume;
+    std::atomic_bool held = false;
+    connect(page->cxPic, &DataFolderPanel::progressReported, page->cxPic, [&](const tarnby::ImportProgress&) {
+        if (!held.exchange(true)) {
+            reported.release();
+            resume.acquire();
+        }
+    }, Qt::DirectConnection);
     page->cxPic->ReadFolderRecords();
     QVERIFY(page->cxPic->isReading());
-    // The worker has begun once its first progress report arrived.
-    QTRY_VERIFY_WITH_TIMEOUT(!page->cxPic->cxStatus->text().isEmpty() || !page->cxPic->isReading(), 60000);
-    // The worker writes into the panel's memory and reports to it: the sanitiser
-    // catches any use after this.
+    QVERIFY(reported.tryAcquire(1, 60000));
+    // Let go with no event handled in between, the read cannot end on the page:
+    // the worker goes on writing into the panel's memory and reporting to it
+    // while the page is deleted, and the sanitiser catches any use after that.
+    resume.release();
     page.reset();
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     QVERIFY(recorder.messages.isEmpty());
 }
 

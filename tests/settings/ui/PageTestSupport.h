@@ -2,14 +2,10 @@
 // What the page tests share: a scratch program folder with Init.ini and
 // SrDate, and a message seam that records instead of asking a person.
 
-#include "base/TextFile.h"
-#include "widgets/MessageSeam.h"
+#include "support/ProgramFolder.h"
+#include "support/WindowSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -27,69 +23,15 @@ inline QStringList initLines(const QStringList& roster)
     return lines;
 }
 
-class ProgramFolder {
-public:
+// A program folder whose Init.ini holds the given roster.
+struct ProgramFolder : testsupport::ProgramFolder {
     explicit ProgramFolder(const QStringList& roster = {QStringLiteral("0001,张三"), QStringLiteral("a2，李四")})
     {
-        QDir(dir_.path()).mkdir(QStringLiteral("SrDate"));
         writeInit(initLines(roster));
     }
-    QString path() const { return dir_.path(); }
-    QString init() const { return QDir(dir_.path()).filePath(QStringLiteral("Init.ini")); }
-    QString srDate(const QString& name) const
-    {
-        return QDir(dir_.path()).filePath(QStringLiteral("SrDate/") + name);
-    }
-    void writeInit(const QStringList& lines) const { tarnby::textfile::writeLines(init(), lines); }
-    QStringList initText() const { return tarnby::textfile::readLines(init()).value(); }
-    void writeMonth(const QString& name, const QStringList& lines) const
-    {
-        tarnby::textfile::writeLines(srDate(name), lines);
-    }
-    QByteArray bytes(const QString& file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QStringList monthLines(const QString& name) const
-    {
-        auto lines = tarnby::textfile::readLines(srDate(name));
-        return lines ? lines.value() : QStringList();
-    }
-
-private:
-    QTemporaryDir dir_;
 };
 
-// Records every message box instead of showing it; each answers OK.
-class MessageLog {
-public:
-    MessageLog()
-    {
-        previous_ = tarnby::ui::setMessageHandler([this](QWidget*, const tarnby::ui::Message& m) {
-            messages.append(m);
-            return tarnby::ui::MessageAnswer::Ok;
-        });
-    }
-    ~MessageLog() { tarnby::ui::setMessageHandler(previous_); }
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
-
-    QStringList texts() const
-    {
-        QStringList out;
-        for (const auto& m : messages)
-            out.append(m.text);
-        return out;
-    }
-    QString lastTitle() const { return messages.isEmpty() ? QString() : messages.last().title; }
-    QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }
-
-    QList<tarnby::ui::Message> messages;
-
-private:
-    tarnby::ui::MessageHandler previous_;
-};
+using MessageLog = testsupport::MessageRecorder;
 
 // Shows the page as its own window and waits until it can take the focus.
 inline bool showActive(QWidget& page)

@@ -2,6 +2,7 @@
 // duty day on page 1, and both seen in the remarks of the analysis on page 2.
 
 #include "PageTestSupport.h"
+#include "support/TestPaths.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "import/ui/DataFolderPanel.h"
 #include "settings/ui/PageTextBox.h"
@@ -66,7 +67,7 @@ private slots:
         folder.writeInit(init);
         QDir program(folder.path());
         program.mkdir(QStringLiteral("Source"));
-        const QDir samples(QStringLiteral(TARNBY_DIST_DIR "/Source"));
+        const QDir samples(testsupport::sampleFolder());
         for (const QString& name : samples.entryList({QStringLiteral("*.xls"), QStringLiteral("*.xlsx"), QStringLiteral("*.csv")}, QDir::Files))
             QVERIFY(QFile::copy(samples.filePath(name), program.filePath(QStringLiteral("Source/") + name)));
 

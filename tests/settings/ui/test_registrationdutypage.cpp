@@ -333,7 +333,7 @@ private slots:
         RegistrationDutyPage page(folder.path());
         page.prepare(kWorkDate);
         press(page, 9);
-        QCOMPARE(folder.bytes(folder.srDate("202404.ydj")), QByteArray("\r\n"));
+        QCOMPARE(testsupport::bytesOf(folder.srDate("202404.ydj")), QByteArray("\r\n"));
         page.prepare(kWorkDate);
         QCOMPARE(dLV(page)->topLevelItemCount(), 0);
         QCOMPARE(log.texts(), QStringList{"登记信息保存成功！"});
@@ -562,7 +562,7 @@ private slots:
         folder.writeMonth("202403.ydj", {registrationLine("0001", "03月01日", "张三")});
         folder.writeMonth("202403.zra", {"010001"});
         folder.writeMonth(file, {line});
-        const QByteArray before = folder.bytes(folder.srDate(file));
+        const QByteArray before = testsupport::bytesOf(folder.srDate(file));
         pagetest::MessageLog log;
         RegistrationDutyPage page(folder.path());
         page.prepare(QDate(2024, 3, 1));
@@ -589,7 +589,7 @@ private slots:
         press(page, button);
         QCOMPARE(log.messages.size(), 2);
         QCOMPARE(log.lastTitle(), QStringLiteral("错误"));
-        QCOMPARE(folder.bytes(folder.srDate(file)), before);
+        QCOMPARE(testsupport::bytesOf(folder.srDate(file)), before);
     }
 
     void choosingTheSameTypeAgainStartsItsAmountsAfresh_data()

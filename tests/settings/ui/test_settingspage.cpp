@@ -301,14 +301,14 @@ private slots:
         SettingsPage page(folder.path());
         page.prepare();
         QVERIFY(pagetest::showActive(page));
-        const QByteArray before = folder.bytes(folder.init());
+        const QByteArray before = testsupport::bytesOf(folder.init());
         box(page, index)->setFocus();
         box(page, index)->selectAll();
         QTest::keyClicks(box(page, index), typed);
         press(page, button);
         if (timeLine.isEmpty()) {
             QCOMPARE(log.texts(), QStringList{kWrongTime});
-            QCOMPARE(folder.bytes(folder.init()), before);
+            QCOMPARE(testsupport::bytesOf(folder.init()), before);
             QVERIFY(box(page, index)->hasFocus());
         } else {
             QCOMPARE(log.lastTitle(), QStringLiteral("完成"));
@@ -329,11 +329,11 @@ private slots:
         // the user clicks the list, which leaves the box without its rules again
         box(page, 0)->setFocus();
         QCoreApplication::processEvents();
-        const QByteArray before = folder.bytes(folder.init());
+        const QByteArray before = testsupport::bytesOf(folder.init());
         log.messages.clear();
         press(page, 3);
         QCOMPARE(log.texts(), QStringList{kWrongTime});
-        QCOMPARE(folder.bytes(folder.init()), before);
+        QCOMPARE(testsupport::bytesOf(folder.init()), before);
         QTRY_VERIFY(box(page, 9)->hasFocus());
         // once corrected, the same save goes through
         box(page, 9)->selectAll();
@@ -363,14 +363,14 @@ private slots:
         pagetest::MessageLog log;
         SettingsPage page(folder.path());
         page.prepare();
-        const QByteArray before = folder.bytes(folder.init());
+        const QByteArray before = testsupport::bytesOf(folder.init());
         box(page, 20)->setText(numberCell);
         box(page, 21)->setText(timeCell);
         press(page, 5);
         if (firstLine.isEmpty()) {
             QCOMPARE(log.lastTitle(), QStringLiteral("错误"));
             QCOMPARE(log.lastText(), QStringLiteral("请输入正确的单元格名称（列字母加一位行号，如D2）！"));
-            QCOMPARE(folder.bytes(folder.init()), before);
+            QCOMPARE(testsupport::bytesOf(folder.init()), before);
         } else {
             QCOMPARE(log.lastText(), QStringLiteral("数据读取位置保存成功！"));
             QCOMPARE(folder.initText().first(), firstLine);
@@ -386,11 +386,11 @@ private slots:
         QStringList broken = pagetest::initLines({QStringLiteral("0001,张三")});
         broken.removeAt(broken.indexOf(QStringLiteral(";* 时间结束")));
         folder.writeInit(broken);
-        const QByteArray before = folder.bytes(folder.init());
+        const QByteArray before = testsupport::bytesOf(folder.init());
         press(page, 3);
         QCOMPARE(log.lastTitle(), QStringLiteral("错误"));
         QVERIFY(log.lastText().contains(QStringLiteral(";*")));
-        QCOMPARE(folder.bytes(folder.init()), before);
+        QCOMPARE(testsupport::bytesOf(folder.init()), before);
     }
 };
 

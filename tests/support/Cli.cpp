@@ -1,0 +1,23 @@
+#include "support/Cli.h"
+
+#include "support/TestPaths.h"
+
+#include <QProcess>
+
+namespace testsupport {
+
+CliRun runCli(const QStringList& args)
+{
+    QProcess p;
+    p.start(cliPath(), args);
+    // A sanitised build on a busy machine takes its time over a month of punches.
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace testsupport

@@ -1,0 +1,36 @@
+#pragma once
+// What the window's tests share: the message seam answered and recorded
+// instead of a person, a clock that stands still, and a plain click.
+
+#include "base/Clock.h"
+#include "widgets/MessageSeam.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace testsupport {
+
+// Answers every message with `answer` and keeps what was asked, until it goes.
+class MessageRecorder {
+public:
+    explicit MessageRecorder(tarnby::ui::MessageAnswer answer = tarnby::ui::MessageAnswer::Ok);
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    QStringList texts() const;
+    QString lastTitle() const { return messages.isEmpty() ? QString() : messages.last().title; }
+    QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }
+
+    QList<tarnby::ui::Message> messages;
+
+private:
+    tarnby::ui::MessageHandler previous_;
+};
+
+tarnby::Clock fixedClock(const QDate& date, const QTime& time = QTime(8, 30, 5));
+
+// The left button pressed and released a little inside the widget's corner.
+void leftClick(QWidget* widget);
+
+} // namespace testsupport
