@@ -5,6 +5,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
+#include "widgets/SaveQuestion.h"
 
 #include <QDir>
 #include <QWidget>
@@ -79,11 +80,14 @@ void RestDayControls::periodDrawn()
     const QList<QDate> clickable = restdays::clickableDays(*period);
     QList<QDate> marks;
     for (const MonthKey month : restmarks::monthsOf(clickable)) {
+        const QString file = restmarks::path(programDir_, month);
         const Result<QList<QDate>> saved = restmarks::readMonth(programDir_, month);
         if (!saved) {
-            showOutcome(messageParent(), saved.outcome());
+            if (notices_.firstTime(file))
+                showOutcome(messageParent(), saved.outcome());
             continue;
         }
+        notices_.clear(file);
         for (const QDate& date : saved.value()) {
             if (clickable.contains(date))
                 marks.append(date);
@@ -107,7 +111,15 @@ bool RestDayControls::saveClick(int index, ClickButton button)
     const bool rest = button == ClickButton::Left;
     if (calendar_.isRestDay(period->restFlagIndex(date)) == rest)
         return true;
-    const Outcome saved = restmarks::saveMark(programDir_, date, rest);
+    // The period's marks as shown, with this click: the same as saving the one
+    // day while the file is what the calendar loaded, and what "overwrite"
+    // means when another program changed it.
+    QList<QDate> marks = restdays::markedDays(calendar_);
+    marks.removeAll(date);
+    if (rest)
+        marks.append(date);
+    const Outcome saved = saveAsking(
+        messageParent(), [&] { return restmarks::savePeriod(programDir_, *period, marks); }, [this] { periodDrawn(); });
     if (!saved.ok()) {
         showOutcome(messageParent(), saved);
         return false;
@@ -174,7 +186,9 @@ void RestDayControls::clearPeriod()
 
 bool RestDayControls::savePeriodMarks(const QList<QDate>& marks)
 {
-    const Outcome saved = restmarks::savePeriod(programDir_, *calendar_.period(), marks);
+    const Outcome saved = saveAsking(
+        messageParent(), [&] { return restmarks::savePeriod(programDir_, *calendar_.period(), marks); },
+        [this] { periodDrawn(); });
     if (!saved.ok()) {
         showOutcome(messageParent(), saved);
         return false;
