@@ -320,7 +320,10 @@ void setIdentity(const Identity& who)
 {
     Registry& r = registry();
     const QMutexLocker lock(&r.mutex);
-    r.identity = who;
+    if (who.user.isEmpty() && who.machine.isEmpty())
+        r.identity.reset();
+    else
+        r.identity = who;
 }
 
 QDateTime now()

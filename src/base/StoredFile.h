@@ -88,7 +88,7 @@ struct Identity {
     QString machine;
 };
 Identity identity();
-void setIdentity(const Identity& who);
+void setIdentity(const Identity& who); // {} for the process's own
 QDateTime now();
 void setClock(std::function<QDateTime()> clock); // {} for the system clock
 

@@ -19,22 +19,19 @@ using namespace tarnby;
 TEST(StoredSaves, ASaveMeetingAFileChangedSinceItWasLoadedIsAConflictAndOverwritesOnlyWhenTold)
 {
     constexpr MonthKey kMarch{2026, 3};
-    using Load = std::function<void(const QString&)>;
-    using Save = std::function<Outcome(const QString&)>;
     struct Row {
         const char* name;
-        const char* file; // in SrDate/, or Init.ini
+        QString file; // in SrDate/
         std::optional<QByteArray> loaded;
         QByteArray changed; // what the other program wrote
-        Load load;
-        Save save;
+        std::function<void(const QString&)> load;
+        std::function<Outcome(const QString&)> save;
     };
     QFile shipped(QStringLiteral(TARNBY_DIST_DIR "/Init.ini"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray init = shipped.readAll();
     const Row rows[] = {
-        {"the roster of Init.ini", "Init.ini", init, init + "\r\n",
-         [](const QString& dir) { config::LoadRosterList(dir); },
+        {"the roster of Init.ini", "../Init.ini", init, init + "\r\n", [](const QString& dir) { config::LoadRosterList(dir); },
          [](const QString& dir) { return config::SaveSettings(dir, ConfigSection::Roster, {{QStringLiteral("0001 张三")}, {}, {}, {}}); }},
         {"a month's registrations", "202603.ydj", "0001##03月02日##a##b##病假1天\r\n", "0002##03月05日##c##d##事假1天\r\n",
          [&](const QString& dir) { registrationfile::load(dir, kMarch); },
@@ -51,23 +48,15 @@ TEST(StoredSaves, ASaveMeetingAFileChangedSinceItWasLoadedIsAConflictAndOverwrit
     };
     for (const Row& row : rows) {
         testsupport::ProgramFolder folder;
-        const QString file = row.file == QByteArray("Init.ini") ? folder.path() + QStringLiteral("/Init.ini")
-                                                                : folder.file(QString::fromLatin1(row.file));
-        auto write = [&file](const QByteArray& bytes) {
-            QFile f(file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
-        };
         if (row.loaded)
-            write(*row.loaded);
+            folder.write(row.file, *row.loaded);
         row.load(folder.path());
-        write(row.changed);
+        folder.write(row.file, row.changed);
         const Outcome refused = row.save(folder.path());
         EXPECT_EQ(refused.kind, Outcome::Kind::Conflict) << row.name << ": " << refused.text.toStdString();
-        EXPECT_EQ(refused.file, QFileInfo(file).absoluteFilePath()) << row.name;
-        QFile now(file);
-        EXPECT_TRUE(now.open(QIODevice::ReadOnly) && now.readAll() == row.changed) << row.name;
-        storedfile::takeAsLoaded(file);
+        EXPECT_EQ(refused.file, QDir::cleanPath(folder.file(row.file))) << row.name;
+        EXPECT_EQ(folder.read(row.file), row.changed) << row.name;
+        storedfile::takeAsLoaded(folder.file(row.file));
         EXPECT_TRUE(row.save(folder.path()).ok()) << row.name;
     }
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
+#include <csignal>
 #include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,19 +23,13 @@ inline pid_t forkChild(const std::function<int()>& body)
     return child;
 }
 
-struct Ended {
-    bool killed = false; // by SIGKILL
-    int status = -1;     // the exit status otherwise
-};
-
-inline Ended waitFor(pid_t child)
+// The child's exit status, or -1 when a SIGKILL ended it.
+inline int waitFor(pid_t child)
 {
     int status = 0;
     if (child <= 0 || ::waitpid(child, &status, 0) != child)
-        return {};
-    if (WIFSIGNALED(status))
-        return {WTERMSIG(status) == SIGKILL, -1};
-    return {false, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+        return -2;
+    return WIFSIGNALED(status) ? (WTERMSIG(status) == SIGKILL ? -1 : -2) : WEXITSTATUS(status);
 }
 
 // A memory file system when there is one (fsync costs nothing there).
