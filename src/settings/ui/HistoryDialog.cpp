@@ -35,7 +35,7 @@ HistoryDialog::HistoryDialog(const QString& programDir, MonthKey month, QWidget*
 {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(kTitle);
-    resize(760, 520);
+    resize(800, 520);
 
     hCaption = new QLabel(this);
     hCaption->setObjectName(QStringLiteral("hCaption"));
@@ -108,6 +108,11 @@ void HistoryDialog::reload()
         auto* item = new QTreeWidgetItem(hLV, {c.time.toString(kTimeFormat), c.user, c.machine, c.file,
                                                QString::number(c.added), QString::number(c.removed), c.note});
         item->setToolTip(6, c.note);
+    }
+    // Wide enough for what they hold; the note takes the rest.
+    for (int k = 0; k + 1 < int(std::size(kColumns)); ++k) {
+        hLV->resizeColumnToContents(k);
+        hLV->setColumnWidth(k, std::max(kColumns[k].width, hLV->columnWidth(k) + 8));
     }
     choose(0);
 }
