@@ -39,7 +39,6 @@ TEST(CliHistory, PrintsTheLogOfTheFolderWhileAWindowHoldsIt)
          "2026-03-02 09:02:00\tzhangli\tPC1\tSrDate/202603.ydj\t+1\t-1\t\n"},
         {"one file by its name alone", {"--file", "202603.zra"}, 0,
          "2026-03-02 09:01:00\tzhangli\tPC1\tSrDate/202603.zra\t+1\t-0\t\n"},
-        {"a file with no saves", {"--file", "Init.ini"}, 0, ""},
         {"an unknown format", {"--format", "xml"}, 2, ""},
     };
     for (const Row& row : rows) {

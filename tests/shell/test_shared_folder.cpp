@@ -57,10 +57,11 @@ private slots:
 void TestSharedFolder::aStartUpFileErrorIsSaidOnceTheWindowIsUpAndAgainOnlyWhenTheFileChanged()
 {
     ProgramFolder folder;
-    QFile rest(folder.file(QStringLiteral("SrDate/201301.rest")));
-    QVERIFY(rest.open(QIODevice::WriteOnly));
-    rest.write("2013-01-19\r\n2013-01-40\r\n");
-    rest.close();
+    auto writeRest = [&folder](const QByteArray& bytes) {
+        QFile rest(folder.file(QStringLiteral("SrDate/201301.rest")));
+        return rest.open(QIODevice::WriteOnly) && rest.write(bytes) == bytes.size();
+    };
+    QVERIFY(writeRest("2013-01-19\r\n2013-01-40\r\n"));
     MessageRecorder recorder;
     Form1 window(folder.path(), shelltest::fixedClock(kWorkDate));
     QVERIFY(recorder.messages.isEmpty()); // nothing before the window is up
@@ -70,9 +71,7 @@ void TestSharedFolder::aStartUpFileErrorIsSaidOnceTheWindowIsUpAndAgainOnlyWhenT
     window.analysisPage->chooseStyle(2);
     window.analysisPage->DrawSettlementCalendar();
     QCOMPARE(recorder.messages.size(), 1);
-    QVERIFY(rest.open(QIODevice::WriteOnly));
-    rest.write("2013-01-40\r\n");
-    rest.close();
+    QVERIFY(writeRest("2013-01-40\r\n"));
     window.analysisPage->DrawSettlementCalendar();
     QCOMPARE(recorder.messages.size(), 2);
     QVERIFY(recorder.messages[1].text.contains(QStringLiteral("第1行")));
@@ -91,9 +90,7 @@ void TestSharedFolder::aSecondProgramShowsTheReadOnlyTitleAndRefusesASave()
              kProgramTitle);
 
     QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TARNBY_HOME"), folder.path());
-    second.setProcessEnvironment(env);
+    qputenv("TARNBY_HOME", QFile::encodeName(folder.path()));
     second.start(QDir(shelltest::builtProgramDir()).filePath(QStringLiteral("tarnby")), {});
     const QString window = windowOf(second.processId(), kReadOnlyTitle);
     QVERIFY2(!window.isEmpty(), "the second program shows no read-only window");

@@ -41,22 +41,17 @@ int rowsOf(RegistrationDutyPage& page)
 }
 
 // Answers the save question with `answer`, every other message with OK.
-class Answers {
-public:
+struct Answers {
     explicit Answers(MessageAnswer answer)
-    {
-        previous_ = setMessageHandler([this, answer](QWidget*, const Message& m) {
+        : previous(setMessageHandler([this, answer](QWidget*, const Message& m) {
             messages.append(m);
             return m.buttons == MessageButtons::ReloadOverwriteCancel ? answer : MessageAnswer::Ok;
-        });
+        }))
+    {
     }
-    ~Answers() { setMessageHandler(previous_); }
-    Answers(const Answers&) = delete;
-    Answers& operator=(const Answers&) = delete;
+    ~Answers() { setMessageHandler(previous); }
     QList<Message> messages;
-
-private:
-    MessageHandler previous_;
+    MessageHandler previous;
 };
 
 } // namespace
