@@ -20,12 +20,11 @@ TEST(CliHistory, PrintsTheLogOfTheFolderWhileAWindowHoldsIt)
     QDateTime at(QDate(2026, 3, 2), QTime(9, 0, 0));
     storedfile::setClock([&at] { return at; });
     storedfile::setIdentity({QStringLiteral("zhangli"), QStringLiteral("PC1")});
-    const QString month = home.filePath(QStringLiteral("SrDate/202603.ydj"));
-    storedfile::write(month, "a\r\nb\r\n");
-    at = at.addSecs(60);
-    storedfile::write(home.filePath(QStringLiteral("SrDate/202603.zra")), "010001\r\n");
-    at = at.addSecs(60);
-    storedfile::write(month, "a\r\nxb\r\n"); // a line changed whose end stays: one added, one removed
+    // the last: a line changed whose end stays, one added and one removed
+    for (const auto& [file, bytes] : {std::pair{"202603.ydj", "a\r\nb\r\n"}, {"202603.zra", "010001\r\n"}, {"202603.ydj", "a\r\nxb\r\n"}}) {
+        storedfile::write(home.filePath(QStringLiteral("SrDate/") + file), bytes);
+        at = at.addSecs(60);
+    }
     storedfile::setClock({});
     storedfile::setIdentity({});
     const FolderLock window(home.path());

@@ -5,7 +5,6 @@
 #include "base/History.h"
 #include "base/StoredFile.h"
 #include "base/TextFile.h"
-#include "support/ForkedChild.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -16,18 +15,40 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 using namespace tarnby;
-using testsupport::forkChild;
-using testsupport::waitFor;
 
 namespace {
 
+// Part of a test in a forked child: killed in the middle of a save, two savers
+// side by side, a file-size limit, a user without root's rights.
+pid_t forkChild(const std::function<int()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(body());
+    return child;
+}
+
+// The child's exit status, or -1 when a SIGKILL ended it.
+int waitFor(pid_t child)
+{
+    int status = 0;
+    if (child <= 0 || ::waitpid(child, &status, 0) != child || (WIFSIGNALED(status) && WTERMSIG(status) != SIGKILL))
+        return -2;
+    return WIFSIGNALED(status) ? -1 : WEXITSTATUS(status);
+}
+
+// A program folder on a memory file system when there is one: a thousand
+// synced saves take memory's time there, not the disk's.
 struct Folder {
-    QTemporaryDir dir{testsupport::scratchParent() + QStringLiteral("/tarnby-history-XXXXXX")};
+    QTemporaryDir dir{(QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+                      + QStringLiteral("/tarnby-history-XXXXXX")};
     Folder() { QDir(dir.path()).mkdir(QStringLiteral("SrDate")); }
     QString path(const QString& name = {}) const { return name.isEmpty() ? dir.path() : dir.filePath(name); }
 };
@@ -76,12 +97,8 @@ TEST(StoredFile, KilledAtAnyStepOfAThousandSavesFilesStayWholeAndTheLogNamesOnly
     Folder folder;
     const QStringList files{"Init.ini", "SrDate/202603.ydj", "SrDate/202603.zra", "SrDate/202603.rest"};
     auto fileOf = [&](int i) { return folder.path(files.at(i % files.size())); };
-    auto contentOf = [](int i) { // saves differ in length and in every line
-        QByteArray bytes;
-        for (int k = 0; k < i % 7 + 3; ++k)
-            bytes += QByteArray::number(i * 31 + k) + "\r\n";
-        return bytes;
-    };
+    // saves differ in length and in every line
+    auto contentOf = [](int i) { return (QByteArray::number(i) + "\r\n").repeated(i % 7 + 3); };
     constexpr int kSaves = 1000;
     constexpr int kBatch = 40;
     QMap<QString, QByteArray> expected; // each file after its last finished save

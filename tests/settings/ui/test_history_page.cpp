@@ -90,8 +90,7 @@ void TestHistoryPage::aMonthSavedMeanwhileIsReloadedOverwrittenOrLeftAsTheUserSa
     page.prepare(kWorkDate);
     addRow(page, QStringLiteral("开会"));
     QFile other(folder.srDate(QStringLiteral("202404.ydj"))); // another program saves the month meanwhile
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.write(tarnby::textfile::encodeGbk(line("0003", "王五") + QStringLiteral("\r\n")));
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write(tarnby::textfile::encodeGbk(line("0003", "王五") + "\r\n")) > 0);
     other.close();
 
     page.SaveRegistrations();
@@ -137,7 +136,6 @@ void TestHistoryPage::theDialogListsTheMonthsSavesAndPutsAVersionBack()
     QCOMPARE(dialog->hLV->topLevelItemCount(), 4);
     QVERIFY(dialog->hLV->topLevelItem(0)->text(6).startsWith(QStringLiteral("恢复为")));
     QCOMPARE(dialog->hLV->topLevelItem(0)->text(5), QStringLiteral("1"));
-    dialog->close();
 }
 
 QTEST_MAIN(TestHistoryPage)
