@@ -23,7 +23,8 @@ constexpr int kPruneSlack = 10;
 // yyyyMMdd-HHmmss-<sequence>-<first 12 hex digits of the SHA-1>: the time it
 // was kept, its place in the file's order, and what it holds. Nothing else is
 // ever read as a version (QSaveFile's leftovers of a killed save are not).
-// Checked by hand: a folder of a hundred versions is listed at every save.
+// Checked without a regular expression: a file's hundred versions are listed
+// at every save.
 std::optional<qint64> sequenceOf(QStringView id)
 {
     auto digits = [](QStringView text) {

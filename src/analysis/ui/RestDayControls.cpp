@@ -111,19 +111,15 @@ bool RestDayControls::saveClick(int index, ClickButton button)
     const bool rest = button == ClickButton::Left;
     if (calendar_.isRestDay(period->restFlagIndex(date)) == rest)
         return true;
-    // The period's marks as shown, with this click: the same as saving the one
-    // day while the file is what the calendar loaded, and what "overwrite"
-    // means when another program changed it.
-    QList<QDate> marks = restdays::markedDays(calendar_);
-    marks.removeAll(date);
-    if (rest)
-        marks.append(date);
     const Outcome saved = saveAsking(
-        messageParent(), [&] { return restmarks::savePeriod(programDir_, *period, marks); }, [this] { periodDrawn(); });
+        messageParent(), [&] { return restmarks::saveMark(programDir_, date, rest); }, [this] { periodDrawn(); });
     if (!saved.ok()) {
         showOutcome(messageParent(), saved);
         return false;
     }
+    // After "overwrite" the click went onto the file as another program left
+    // it: the calendar shows the file again, so that it shows what is saved.
+    periodDrawn();
     return true;
 }
 
