@@ -12,17 +12,21 @@ inline const QString kTitleDone = QStringLiteral("完成");
 inline const QString kTitleError = QStringLiteral("错误");
 
 // The result of an operation that ends with a message (or, when quiet, with none).
+// A conflict is a save refused because another program changed the file since
+// it was loaded: the window asks the user what to do, and `file` names it.
 struct Outcome {
-    enum class Kind { Quiet, Success, Error };
+    enum class Kind { Quiet, Success, Error, Conflict };
     Kind kind = Kind::Quiet;
     QString text;
+    QString file;
 
     static Outcome quiet() { return {}; }
     static Outcome success(QString t) { return {Kind::Success, std::move(t)}; }
     static Outcome error(QString t) { return {Kind::Error, std::move(t)}; }
+    static Outcome conflict(QString t, QString path) { return {Kind::Conflict, std::move(t), std::move(path)}; }
 
-    bool ok() const { return kind != Kind::Error; }
-    QString title() const { return kind == Kind::Error ? kTitleError : kTitleDone; }
+    bool ok() const { return kind != Kind::Error && kind != Kind::Conflict; }
+    QString title() const { return ok() ? kTitleDone : kTitleError; }
 };
 
 // A value or the error text that explains why there is none.

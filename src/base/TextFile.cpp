@@ -1,8 +1,8 @@
 #include "base/TextFile.h"
 
-#include <QFile>
+#include "base/StoredFile.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -52,36 +52,6 @@ QList<Text> splitLines(const Text& text)
     return lines;
 }
 
-Result<QByteArray> readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.exists())
-        return Result<QByteArray>::failure(QStringLiteral("找不到文件：%1").arg(QFileInfo(path).absoluteFilePath()));
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<QByteArray>::failure(
-            QStringLiteral("无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
-    return file.readAll();
-}
-
-Outcome saveBytes(const QString& path, const QByteArray& bytes)
-{
-    const QString shown = QFileInfo(path).absoluteFilePath();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
-    // The last bytes are written here: commit() writes what is still buffered
-    // without noticing a failure, and would put a cut-short file (a full disk)
-    // in the old one's place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, why));
-    }
-    if (!file.commit())
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
-    return Outcome::quiet();
-}
-
 QString joinCrLf(const QStringList& lines)
 {
     QString text;
@@ -94,6 +64,31 @@ QString joinCrLf(const QStringList& lines)
 
 } // namespace
 
+Result<QByteArray> readBytes(const QString& path)
+{
+    return storedfile::read(path);
+}
+
+bool exists(const QString& path)
+{
+    return storedfile::exists(path);
+}
+
+Outcome remove(const QString& path)
+{
+    return storedfile::remove(path);
+}
+
+QStringList linesOf(const QByteArray& stored)
+{
+    QByteArray bytes = stored;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return splitLines(utf8.hasError() ? decodeGbk(bytes) : text);
+}
+
 Result<QStringList> readLines(const QString& path)
 {
     const Result<QByteArray> bytes = readBytes(path);
@@ -104,7 +99,7 @@ Result<QStringList> readLines(const QString& path)
 
 Outcome writeLines(const QString& path, const QStringList& lines)
 {
-    return saveBytes(path, encodeGbk(joinCrLf(lines)));
+    return storedfile::write(path, encodeGbk(joinCrLf(lines)));
 }
 
 Result<QStringList> readUtf8Lines(const QString& path)
@@ -132,7 +127,7 @@ Result<QStringList> readUtf8Lines(const QString& path)
 
 Outcome writeUtf8Lines(const QString& path, const QStringList& lines)
 {
-    return saveBytes(path, joinCrLf(lines).toUtf8());
+    return storedfile::write(path, joinCrLf(lines).toUtf8());
 }
 
 } // namespace tarnby::textfile

@@ -1,5 +1,6 @@
 #include "ConfigFile.h"
 
+#include "base/StoredFile.h"
 #include "base/TextFile.h"
 
 #include <QDir>
@@ -174,6 +175,9 @@ ConfigSection timesSection(TimeMode mode)
 
 Outcome SaveSettings(const QString& programDir, ConfigSection section, const SettingsPageData& page)
 {
+    // The page's other sections come from the file as it is now; the save is
+    // still checked against the file the page loaded.
+    const storedfile::SaveScope saving;
     auto read = readLayout(programDir);
     if (!read)
         return read.outcome();

@@ -75,7 +75,7 @@ Outcome DutyRoster::LoadDutyRoster(const QString& programDir, std::optional<Mont
         return Outcome::quiet();
     }
     const QString path = monthfile::path(programDir, *month, monthfile::Kind::DutyRoster);
-    if (!QFileInfo(path).isFile()) {
+    if (!textfile::exists(path)) {
         clear();
         return Outcome::quiet();
     }

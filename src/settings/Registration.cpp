@@ -71,7 +71,7 @@ QString shownPath(const QString& path)
 Result<QList<std::pair<int, QString>>> numberedLines(const QString& path)
 {
     using Lines = QList<std::pair<int, QString>>;
-    if (!QFileInfo(path).isFile())
+    if (!textfile::exists(path))
         return Lines{};
     auto read = textfile::readLines(path);
     if (!read)

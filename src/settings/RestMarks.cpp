@@ -1,10 +1,10 @@
 #include "RestMarks.h"
 
 #include "RestDays.h"
+#include "base/StoredFile.h"
 #include "base/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -50,7 +50,7 @@ QList<MonthKey> monthsOf(const QList<QDate>& days)
 Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month)
 {
     const QString file = path(programDir, month);
-    if (!QFileInfo::exists(file))
+    if (!textfile::exists(file))
         return QList<QDate>{};
     const QString unused = QStringLiteral("\n该文件中的休息日未被使用。");
     const Result<QStringList> lines = textfile::readUtf8Lines(file);
@@ -88,11 +88,7 @@ Outcome writeMonth(const QString& programDir, MonthKey month, const QList<QDate>
     }
     if (!lines.isEmpty())
         return textfile::writeUtf8Lines(file, lines);
-    QFile old(file);
-    if (old.exists() && !old.remove())
-        return Outcome::error(
-            QStringLiteral("无法删除文件：%1（%2）").arg(QFileInfo(file).absoluteFilePath(), old.errorString()));
-    return Outcome::quiet();
+    return textfile::remove(file);
 }
 
 Result<QList<QDate>> readPeriod(const QString& programDir, const SettlementPeriod& period)
@@ -118,6 +114,7 @@ Outcome savePeriod(const QString& programDir, const SettlementPeriod& period, co
         QList<QDate> before;
         QList<QDate> after;
     };
+    const storedfile::SaveScope saving; // the months are checked against what the calendar loaded
     const QList<QDate> clickable = restdays::clickableDays(period);
     QList<Change> changes;
     for (const MonthKey month : monthsOf(clickable)) {
@@ -154,6 +151,7 @@ Outcome saveMark(const QString& programDir, const QDate& date, bool rest)
     if (!date.isValid() || date.year() < monthfile::kFirstYear || date.year() > monthfile::kLastYear)
         return Outcome::error(QStringLiteral("无效的休息日日期。"));
     const MonthKey month = monthOf(date);
+    const storedfile::SaveScope saving;
     const Result<QList<QDate>> saved = readMonth(programDir, month);
     if (!saved)
         return Outcome::error(saved.error() + kNotSaved);

@@ -5,6 +5,7 @@
 #include "SkinPictures.h"
 #include "TodayPage.h"
 #include "analysis/ui/AnalysisPage.h"
+#include "base/FolderLock.h"
 #include "settings/SettlementCalendar.h"
 #include "settings/ui/RegistrationDutyPage.h"
 #include "settings/ui/SettingsPage.h"
@@ -43,10 +44,20 @@ Form1::Form1(const QString& programDir, Clock clock, QWidget* parent)
     : QWidget(parent)
     , programDir_(programDir)
     , clock_(std::move(clock))
+    , lock_(std::make_unique<FolderLock>(programDir))
     , lundar_(std::make_unique<LundarHost>(programDir))
 {
+    // A message box before the window would stand alone on the screen, about
+    // a window the user has not seen yet: what the pages say while they are
+    // built is said once the window is up.
+    QList<Message> startUp;
+    MessageHandler shown = setMessageHandler([&startUp](QWidget*, const Message& message) {
+        startUp.append(message);
+        return MessageAnswer::Ok;
+    });
+
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kProgramTitle);
+    setWindowTitle(lock_->held() ? kProgramTitle : kReadOnlyTitle);
     setFixedSize(800, 600);
 
     PicM1 = new QLabel(this);
@@ -84,12 +95,20 @@ Form1::Form1(const QString& programDir, Clock clock, QWidget* parent)
     analysisPage->FillPeriodPickers(workDate_);
     todayPage->tick();
 
-    if (!lundar_->isAvailable()) {
-        // Said once the window is up, so that the user sees what it is about.
-        QTimer::singleShot(0, this, [this] {
-            showMessage(this, {kTitleError, lundar_->problem(), MessageIcon::Critical});
+    if (!lundar_->isAvailable())
+        startUp.prepend({kTitleError, lundar_->problem(), MessageIcon::Critical});
+    setMessageHandler(std::move(shown));
+    if (!startUp.isEmpty()) {
+        QTimer::singleShot(0, this, [this, startUp] {
+            for (const Message& message : startUp)
+                showMessage(this, message);
         });
     }
+}
+
+bool Form1::readOnly() const
+{
+    return !lock_->held();
 }
 
 Form1::~Form1() = default;

@@ -7,11 +7,16 @@
 #include "base/Clock.h"
 
 #include <QDate>
+#include <QList>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 class QLabel;
+
+namespace tarnby {
+class FolderLock;
+}
 
 namespace tarnby::ui {
 
@@ -27,14 +32,22 @@ class TodayPage;
 // name and the font the pages are laid out for.
 void setUpApplication();
 
+// The caption of a window that may not save: another window holds the folder.
+inline const QString kReadOnlyTitle = QStringLiteral("Tarnby考勤助手2.0（只读）");
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kPageCount = 5;
     static constexpr QSize kPageSize{780, 480};
 
+    // Takes the program folder's lock first: without it the window only reads
+    // (kReadOnlyTitle) and every save says who holds the folder. What the
+    // start-up has to say waits until the window is up.
     explicit Form1(const QString& programDir, Clock clock = systemClock(), QWidget* parent = nullptr);
     ~Form1() override;
+
+    bool readOnly() const;
 
     // Left button released over tab i: every tab back to normal, page i
     // prepared, its tab selected and disabled, the page shown.
@@ -79,6 +92,7 @@ private:
 
     QString programDir_;
     Clock clock_;
+    std::unique_ptr<FolderLock> lock_;
     std::unique_ptr<LundarHost> lundar_;
     QDate workDate_;
 };

@@ -24,6 +24,18 @@ MessageAnswer showBox(QWidget* parent, const Message& message)
     case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
+    if (!message.details.isEmpty())
+        box.setDetailedText(message.details);
+    if (message.buttons == MessageButtons::ReloadOverwriteCancel) {
+        QPushButton* reload = box.addButton(QStringLiteral("重新载入"), QMessageBox::AcceptRole);
+        QPushButton* overwrite = box.addButton(QStringLiteral("覆盖"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.exec();
+        if (box.clickedButton() == reload)
+            return MessageAnswer::Reload;
+        return box.clickedButton() == overwrite ? MessageAnswer::Overwrite : MessageAnswer::Cancel;
+    }
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));

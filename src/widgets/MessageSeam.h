@@ -15,14 +15,16 @@ namespace tarnby::ui {
 inline const QString kProgramTitle = QStringLiteral("Tarnby考勤助手2.0");
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
+// ReloadOverwriteCancel: a save met a file another program changed.
+enum class MessageButtons { Ok, OkCancel, ReloadOverwriteCancel };
+enum class MessageAnswer { Ok, Cancel, Reload, Overwrite };
 
 struct Message {
     QString title;
     QString text;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    QString details; // shown on request below the text; empty for none
 };
 
 using MessageHandler = std::function<MessageAnswer(QWidget* parent, const Message& message)>;

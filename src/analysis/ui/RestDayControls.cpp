@@ -5,6 +5,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
+#include "widgets/SaveQuestion.h"
 
 #include <QDir>
 #include <QWidget>
@@ -79,11 +80,14 @@ void RestDayControls::periodDrawn()
     const QList<QDate> clickable = restdays::clickableDays(*period);
     QList<QDate> marks;
     for (const MonthKey month : restmarks::monthsOf(clickable)) {
+        const QString file = restmarks::path(programDir_, month);
         const Result<QList<QDate>> saved = restmarks::readMonth(programDir_, month);
         if (!saved) {
-            showOutcome(messageParent(), saved.outcome());
+            if (notices_.firstTime(file))
+                showOutcome(messageParent(), saved.outcome());
             continue;
         }
+        notices_.clear(file);
         for (const QDate& date : saved.value()) {
             if (clickable.contains(date))
                 marks.append(date);
@@ -107,11 +111,15 @@ bool RestDayControls::saveClick(int index, ClickButton button)
     const bool rest = button == ClickButton::Left;
     if (calendar_.isRestDay(period->restFlagIndex(date)) == rest)
         return true;
-    const Outcome saved = restmarks::saveMark(programDir_, date, rest);
+    const Outcome saved = saveAsking(
+        messageParent(), [&] { return restmarks::saveMark(programDir_, date, rest); }, [this] { periodDrawn(); });
     if (!saved.ok()) {
         showOutcome(messageParent(), saved);
         return false;
     }
+    // After "overwrite" the click went onto the file as another program left
+    // it: the calendar shows the file again, so that it shows what is saved.
+    periodDrawn();
     return true;
 }
 
@@ -174,7 +182,9 @@ void RestDayControls::clearPeriod()
 
 bool RestDayControls::savePeriodMarks(const QList<QDate>& marks)
 {
-    const Outcome saved = restmarks::savePeriod(programDir_, *calendar_.period(), marks);
+    const Outcome saved = saveAsking(
+        messageParent(), [&] { return restmarks::savePeriod(programDir_, *calendar_.period(), marks); },
+        [this] { periodDrawn(); });
     if (!saved.ok()) {
         showOutcome(messageParent(), saved);
         return false;

@@ -5,6 +5,7 @@
 // what is on screen is always what is on disk. Weekends and the holidays of
 // Holidays.txt are marked in one click, and a holiday's name shows over its day.
 
+#include "base/StoredFile.h"
 #include "settings/Holidays.h"
 #include "settings/SettlementCalendar.h"
 
@@ -35,7 +36,8 @@ public:
     PictureButton* clearButton = nullptr;
 
     // After the calendar drew a period: the saved marks of its clickable days
-    // and the holiday names over the days.
+    // and the holiday names over the days. A month file in error is said once,
+    // and again only when the file has changed.
     void periodDrawn();
 
     // Saves what a click on cLab(index) would change. False when the save
@@ -57,6 +59,7 @@ private:
     QString programDir_;
     SettlementCalendar& calendar_;
     const Cells& cells_;
+    storedfile::Notices notices_;
 };
 
 } // namespace tarnby::ui

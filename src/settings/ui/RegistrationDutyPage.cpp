@@ -1,6 +1,7 @@
 #include "RegistrationDutyPage.h"
 
 #include "DutyGridView.h"
+#include "HistoryDialog.h"
 #include "PageTextBox.h"
 #include "settings/ConfigFile.h"
 #include "settings/DutyMonth.h"
@@ -12,6 +13,7 @@
 #include "widgets/PageLabel.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
+#include "widgets/SaveQuestion.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -134,6 +136,14 @@ void RegistrationDutyPage::buildRegistrationSide()
         {u"删除已勾选的登记 -->", 2, u"删除"},
         {u"保存本月登记信息 -->", 3, u"保存"},
     };
+    QLabel* historyCaption = makeLabel(this, QStringLiteral("查看本月变更记录 -->"), {396, 8, 132, 21});
+    historyCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dHisPic = new PictureButton(PictureButton::Kind::Action, this);
+    dHisPic->setObjectName(QStringLiteral("dHisPic"));
+    dHisPic->setCaption(QStringLiteral("记录"));
+    dHisPic->move(532, 8);
+    connect(dHisPic, &PictureButton::released, this, &RegistrationDutyPage::ShowHistory);
+
     int y = 36;
     for (const auto& a : actions) {
         QLabel* caption = makeLabel(this, QString::fromUtf16(a.caption), {396, y, 132, 21});
@@ -358,7 +368,10 @@ void RegistrationDutyPage::SaveRegistrations()
         return;
     }
     const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
-    const Outcome saved = month ? list_.SaveRegistrations(programDir_, *month) : month.outcome();
+    const Outcome saved =
+        month ? saveAsking(this, [&] { return list_.SaveRegistrations(programDir_, *month); },
+                           [this] { LoadRegistrations(); })
+              : month.outcome();
     showOutcome(this, saved);
 }
 
@@ -407,8 +420,28 @@ void RegistrationDutyPage::SaveDutyRoster()
         return;
     }
     const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
-    const Outcome saved = month ? duty_.SaveDutyRoster(programDir_, *month) : month.outcome();
+    const Outcome saved = month ? saveAsking(this, [&] { return duty_.SaveDutyRoster(programDir_, *month); },
+                                             [this] { ReloadDutyRoster(); })
+                                : month.outcome();
     showOutcome(this, saved);
+}
+
+void RegistrationDutyPage::ShowHistory()
+{
+    if (!commitFocusedBox())
+        return;
+    const Result<MonthKey> month = monthfile::fromBoxes(dTxt[3]->text(), dTxt[4]->text());
+    if (!month) {
+        showOutcome(this, month.outcome());
+        return;
+    }
+    auto* dialog = new HistoryDialog(programDir_, *month, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &HistoryDialog::restored, this, [this] {
+        ReloadDutyRoster();
+        LoadRegistrations();
+    });
+    dialog->open();
 }
 
 void RegistrationDutyPage::confirmMonth()

@@ -53,6 +53,9 @@ public:
     void RemoveCheckedRegistrations(); // bnPic(8)
     void SaveRegistrations();          // bnPic(9)
     void ReloadDutyRoster();           // dnLab "OK": LoadDutyRoster, then DrawDutyMonth
+    // "变更记录": the history of the month on show, in a dialog of its own;
+    // a version put back there is shown here at once.
+    void ShowHistory();
 
 private:
     void buildRegistrationSide();
@@ -97,6 +100,7 @@ private:
     ClickLabel* dnLab = nullptr;
     DutyGridView* dutyGrid_ = nullptr;
     std::array<PictureButton*, 4> bnPic{}; // bnPic(6)..bnPic(9)
+    PictureButton* dHisPic = nullptr;      // opens "变更记录"
 };
 
 } // namespace tarnby::ui

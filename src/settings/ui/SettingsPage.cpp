@@ -7,6 +7,7 @@
 #include "widgets/MessageSeam.h"
 #include "widgets/PageLabel.h"
 #include "widgets/PictureButton.h"
+#include "widgets/SaveQuestion.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -306,7 +307,8 @@ void SettingsPage::SaveRoster()
     SettingsPageData values;
     for (int i = 0; i < sList->count(); ++i)
         values.rosterList.append(PickerEntry::fromText(sList->item(i)->text()));
-    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::Roster, values);
+    const Outcome outcome = saveAsking(
+        this, [&] { return config::SaveSettings(programDir_, ConfigSection::Roster, values); }, [this] { prepare(); });
     showOutcome(this, outcome);
 }
 
@@ -354,8 +356,9 @@ void SettingsPage::SaveTimeMode(int mode)
     SettingsPageData values;
     for (int k = 0; k < 18; ++k)
         values.timeFields[k] = sTxt[settingsbox::kFirstTimeBox + k]->text();
+    const ConfigSection section = mode == 1 ? ConfigSection::TimeMode1 : ConfigSection::TimeMode2;
     const Outcome outcome =
-        config::SaveSettings(programDir_, mode == 1 ? ConfigSection::TimeMode1 : ConfigSection::TimeMode2, values);
+        saveAsking(this, [&] { return config::SaveSettings(programDir_, section, values); }, [this] { prepare(); });
     showOutcome(this, outcome);
 }
 
@@ -376,7 +379,9 @@ void SettingsPage::SaveReadPosition()
     }
     values.numberCell = sTxt[settingsbox::kNumberCellBox]->text();
     values.timeCell = sTxt[settingsbox::kTimeCellBox]->text();
-    const Outcome outcome = config::SaveSettings(programDir_, ConfigSection::ReadPosition, values);
+    const Outcome outcome = saveAsking(
+        this, [&] { return config::SaveSettings(programDir_, ConfigSection::ReadPosition, values); },
+        [this] { prepare(); });
     showOutcome(this, outcome);
 }
 
