@@ -509,13 +509,13 @@ QString filePath(const QString& programDir)
 Result<Schedules> load(const QString& programDir)
 {
     const QString path = filePath(programDir);
-    if (!QFileInfo::exists(path))
+    // read as a stored file, so that a save over another window's change is caught
+    if (!textfile::exists(path))
         return Schedules{};
-    QFile file(path);
-    const QString shown = QFileInfo(path).absoluteFilePath();
-    if (!file.open(QIODevice::ReadOnly))
-        return Result<Schedules>::failure(QStringLiteral("无法读取文件：%1（%2）").arg(shown, file.errorString()));
-    return Schedules::parse(file.readAll(), shown);
+    const Result<QByteArray> bytes = textfile::readBytes(path);
+    if (!bytes)
+        return Result<Schedules>::failure(bytes.error());
+    return Schedules::parse(bytes.value(), QFileInfo(path).absoluteFilePath());
 }
 
 Outcome save(const QString& programDir, const Schedules& model)

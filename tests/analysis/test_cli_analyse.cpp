@@ -7,6 +7,7 @@
 #include "TestWorkbook.h"
 #include "support/Cli.h"
 #include "support/ProgramFolder.h"
+#include "base/TextFile.h"
 
 #include <QDate>
 #include <QDir>
@@ -433,13 +434,13 @@ protected:
                 first += resting ? QStringLiteral("\t休") : QStringLiteral("\t模式一");
                 second += resting ? QStringLiteral("\t休") : QStringLiteral("\t");
             }
-            ASSERT_TRUE(tarnby::textfile::writeUtf8Lines(home.filePath(file), {first, second}).ok());
+            ASSERT_TRUE(tarnby::textfile::writeUtf8Lines(home.file(file), {first, second}).ok());
         }
         writeSchedules(R"({"version": 1, "employees": [{"number": "2", "week": ["模式二","模式二","模式二","模式二","模式二","模式二","模式二"]}]})");
     }
     void writeSchedules(const QByteArray& json)
     {
-        QFile f(home.filePath("Schedules.json"));
+        QFile f(home.file("Schedules.json"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(json);
     }
@@ -493,18 +494,17 @@ TEST_F(CliShifts, ABadFileRefusesTheRunNamingTheFileAndTheFault)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        QFile::remove(home.filePath("Holidays.txt"));
+        QFile::remove(home.file("Holidays.txt"));
         writeShifts();
-        QFile f(home.filePath(c.file));
+        QFile f(home.file(c.file));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(c.bytes);
         f.close();
-        for (const QStringList& command : {QStringList{"analyse", "--all"}, QStringList{"report", "--output", home.filePath("r.csv")}}) {
-            QProcess p;
-            p.start(QStringLiteral(TARNBY_CLI), command + QStringList{"--home", home.path(), "--folder", folder.path()} + december);
-            ASSERT_TRUE(p.waitForFinished(60000));
-            const QString err = QString::fromUtf8(p.readAllStandardError());
-            EXPECT_EQ(p.exitCode(), 2) << command.first().toStdString();
+        for (const QStringList& command : {QStringList{"analyse", "--all"}, QStringList{"report", "--output", home.file("r.csv")}}) {
+            const testsupport::CliRun p =
+                testsupport::runCli(command + QStringList{"--home", home.path(), "--folder", folder.path()} + december);
+            const QString& err = p.err;
+            EXPECT_EQ(p.status, 2) << command.first().toStdString();
             EXPECT_TRUE(err.contains(QString::fromUtf8(c.message)) && err.contains(QStringLiteral("考勤未分析"))) << err.toStdString();
         }
     }

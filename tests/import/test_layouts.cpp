@@ -3,6 +3,7 @@
 // analyse --all says the same of both folders.
 
 #include "ImportTestSupport.h"
+#include "support/TestPaths.h"
 #include "LayoutTwins.h"
 
 #include "import/FolderImport.h"
@@ -82,7 +83,7 @@ QList<LayoutFile> layoutFiles(Format format)
 QByteArray analyse(const QString& home, const QString& folder, const QStringList& period)
 {
     QProcess cli;
-    cli.start(QStringLiteral(TARNBY_CLI), QStringList{"analyse", "--home", home, "--folder", folder, "--all"} + period);
+    cli.start(testsupport::cliPath(), QStringList{"analyse", "--home", home, "--folder", folder, "--all"} + period);
     EXPECT_TRUE(cli.waitForFinished(120000));
     EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
     return cli.readAllStandardOutput();
@@ -237,7 +238,7 @@ TEST(DetectCommand, SaysHowEachFileIsReadAndFailsForAnUnreadableOne)
     write(grid(days, QDate(2024, 12, 16), QDate(2025, 1, 15)), Format::Xls, dir.filePath(QStringLiteral("grid.xls")));
     ASSERT_TRUE(importtest::writeFile(dir.filePath(QStringLiteral("bad.xls")), "no workbook"));
     QProcess cli;
-    cli.start(QStringLiteral(TARNBY_CLI), {"detect", "--home", dir.path(), "--format", "json", dir.filePath("grid.xls"),
+    cli.start(testsupport::cliPath(), {"detect", "--home", dir.path(), "--format", "json", dir.filePath("grid.xls"),
                                            dir.filePath("bad.xls")});
     ASSERT_TRUE(cli.waitForFinished(60000));
     EXPECT_EQ(cli.exitCode(), 1);

@@ -162,7 +162,7 @@ TEST_F(CliReport, AFullDiskIsOneMessage)
         rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
-    p.start(QStringLiteral(TARNBY_CLI), QStringList{"report"} + period() + QStringList{"--output", out.filePath("full.xlsx")});
+    p.start(testsupport::cliPath(), QStringList{"report"} + period() + QStringList{"--output", out.filePath("full.xlsx")});
     ASSERT_TRUE(p.waitForFinished(120000));
     EXPECT_EQ(p.exitCode(), 2);
     const QString err = QString::fromUtf8(p.readAllStandardError());

@@ -1,7 +1,7 @@
 // Schedules.json and the monthly shift rosters: every fault named with its
 // place, keys of later versions kept, rosters read whole or not at all.
 
-#include "ProgramFolder.h"
+#include "support/ProgramFolder.h"
 #include "settings/Schedules.h"
 #include "settings/ShiftRoster.h"
 

@@ -33,7 +33,7 @@ TEST(StoredSaves, ASaveMeetingAFileChangedSinceItWasLoadedIsAConflictAndOverwrit
     const QByteArray init = shipped.readAll();
     const Row rows[] = {
         {"the roster of Init.ini", "../Init.ini", init, init + "\r\n", [](const QString& dir) { config::LoadRosterList(dir); },
-         [](const QString& dir) { return config::SaveSettings(dir, ConfigSection::Roster, {{QStringLiteral("0001 张三")}, {}, {}, {}}); }},
+         [](const QString& dir) { return config::SaveSettings(dir, ConfigSection::Roster, {{PickerEntry::fromText(QStringLiteral("0001 张三"))}, {}, {}, {}}); }},
         {"a month's registrations", "202603.ydj", "0001##03月02日##a##b##病假1天\r\n", "0002##03月05日##c##d##事假1天\r\n",
          [&](const QString& dir) { registrationfile::load(dir, kMarch); },
          [&](const QString& dir) { return registrationfile::save(dir, kMarch, {}); }},

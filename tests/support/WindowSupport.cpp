@@ -28,7 +28,7 @@ QStringList MessageRecorder::texts() const
     return out;
 }
 
-Clock fixedClock(const QDate& date, const QTime& time)
+tarnby::Clock fixedClock(const QDate& date, const QTime& time)
 {
     return [date, time] { return QDateTime(date, time); };
 }

@@ -244,11 +244,15 @@ void SummaryDialog::start(const QString& programDir, const PunchTable& punches, 
     // The copy shares the table's storage: a later read replaces the page's
     // table, never the one this build walks.
     build_->setFuture(QtConcurrent::run(
-        [programDir, punches, pickerEntries, setting, total](QPromise<report::ReportBuild>& promise) {
+        [this, programDir, punches, pickerEntries, setting, total](QPromise<report::ReportBuild>& promise) {
             promise.setProgressRange(0, std::max(total, 1));
             promise.addResult(report::buildReport(
                 programDir, punches, pickerEntries, setting,
-                {.progress = [&promise](const report::ReportProgress& p) { promise.setProgressValue(p.done); },
+                {.progress =
+                     [this, &promise](const report::ReportProgress& p) {
+                         promise.setProgressValue(p.done);
+                         emit buildProgressed(p.done, p.total);
+                     },
                  .cancelled = [&promise] { return promise.isCanceled(); }}));
         }));
 }

@@ -79,6 +79,9 @@ signals:
     void buildEnded(bool ok);
     // An export or a print has ended; its message has been shown.
     void workEnded(const Outcome& outcome);
+    // From the worker thread: the build has analysed `done` of `total`. The
+    // bar follows the future; this is for whoever must act at that moment.
+    void buildProgressed(int done, int total);
 
 protected:
     void done(int result) override;

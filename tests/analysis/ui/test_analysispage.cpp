@@ -268,7 +268,7 @@ void TestAnalysisPage::januaryWorkDateSelectsNoMonthAndRefreshSaysSo()
 void TestAnalysisPage::aBadScheduleStopsTheAnalysisNamingTheFile()
 {
     Recorder recorder;
-    ProgramFolder folder;
+    testsupport::WindowFolder folder;
     QFile schedules(QDir(folder.path()).filePath(QStringLiteral("Schedules.json")));
     QVERIFY(schedules.open(QIODevice::WriteOnly));
     schedules.write("{\"shifts\": 1}");

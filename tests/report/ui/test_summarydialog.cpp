@@ -407,7 +407,7 @@ void TestSummaryDialog::closingDuringTheBuildCancelsIt()
     // no longer reach the dialog before the dialog goes.
     QSemaphore reported, resume;
     std::atomic_bool held = false;
-    connect(d.get(), &SummaryDialog::buildProgressed, d.get(), [&](int, int, int) {
+    connect(d.get(), &SummaryDialog::buildProgressed, d.get(), [&](int, int) {
         if (!held.exchange(true)) {
             reported.release();
             resume.acquire();

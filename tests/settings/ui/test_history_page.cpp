@@ -9,6 +9,7 @@
 #include "settings/ui/RegistrationDutyPage.h"
 #include "widgets/PictureButton.h"
 #include "widgets/SaveQuestion.h"
+#include "base/TextFile.h"
 
 #include <QComboBox>
 #include <QListWidget>
