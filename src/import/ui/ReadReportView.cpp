@@ -1,5 +1,6 @@
 #include "ReadReportView.h"
 
+#include "base/EmployeeNumber.h"
 #include "base/TextFile.h"
 #include "settings/ConfigFile.h"
 #include "settings/SettingsBoxRules.h"
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSet>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -233,10 +235,21 @@ void ReadReportView::AddToRoster()
     auto refuse = [this](const QString& text) {
         showMessage(window(), {kProgramTitle, text + QStringLiteral("没有添加任何员工。"), MessageIcon::Warning});
     };
+    const Result<QStringList> roster = config::LoadRosterList(programDir_);
+    if (!roster) {
+        showOutcome(window(), Outcome::error(roster.error()));
+        return;
+    }
+    // The other window's report may have added some of the numbers meanwhile.
+    QSet<QString> known;
+    for (const QString& entry : roster.value())
+        known.insert(pickerKey(QStringView(entry).left(entry.indexOf(u' '))));
     QStringList added;
     for (int row = 0; row < numbers->rowCount(); ++row) {
         const QString number = numbers->item(row, kNumberColumn)->text().toUpper();
         const QString name = numbers->item(row, kNameColumn)->text().trimmed();
+        if (known.contains(pickerKey(number)))
+            continue;
         if (const settingsbox::EntryCheck check = settingsbox::checkEntry(number, name); !check.ok()) {
             refuse(QStringLiteral("工号“%1”：%2").arg(number, check.message));
             return;
@@ -246,11 +259,6 @@ void ReadReportView::AddToRoster()
             return;
         }
         added << number + u' ' + name;
-    }
-    const Result<QStringList> roster = config::LoadRosterList(programDir_);
-    if (!roster) {
-        showOutcome(window(), Outcome::error(roster.error()));
-        return;
     }
     SettingsPageData page;
     page.rosterList = roster.value() + added;

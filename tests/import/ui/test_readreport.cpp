@@ -85,19 +85,24 @@ private slots:
     // cannot hold is named and nothing is saved.
     void addsTheNumbersToTheRoster_data()
     {
-        QTest::addColumn<QString>("name");   // typed for 0799
-        QTest::addColumn<QString>("shown");  // the message's text begins so
+        QTest::addColumn<QString>("name");        // typed for 0799
+        QTest::addColumn<QStringList>("before");  // the roster another window saved meanwhile; empty: none
+        QTest::addColumn<QString>("shown");       // the message's text begins so
         QTest::addColumn<QStringList>("roster");
-        QTest::newRow("named numbers are saved") << "新员工" << "员工编号保存成功"
+        const QStringList kept{"0701 员工1"};
+        QTest::newRow("named numbers are saved") << "新员工" << QStringList{} << "员工编号保存成功"
                                                  << QStringList{"0701 员工1", "0799 新员工", "0702 员工2"};
-        QTest::newRow("a name GBK lacks is refused") << "员工😀" << "工号“0799”的姓名“员工😀”"
-                                                     << QStringList{"0701 员工1"};
-        QTest::newRow("a number without a name is refused") << "" << "工号“0799”：" << QStringList{"0701 员工1"};
-        QTest::newRow("a name with a blank is refused") << "新 员工" << "工号“0799”：" << QStringList{"0701 员工1"};
+        QTest::newRow("a name GBK lacks is refused") << "员工😀" << QStringList{} << "工号“0799”的姓名“员工😀”" << kept;
+        QTest::newRow("a number without a name is refused") << "" << QStringList{} << "工号“0799”：" << kept;
+        QTest::newRow("a name with a blank is refused") << "新 员工" << QStringList{} << "工号“0799”：" << kept;
+        QTest::newRow("a number added meanwhile is not added twice")
+            << "新员工" << QStringList{"0701,员工1", "0702,员工2"} << "员工编号保存成功"
+            << QStringList{"0701 员工1", "0702 员工2", "0799 新员工"};
     }
     void addsTheNumbersToTheRoster()
     {
         QFETCH(QString, name);
+        QFETCH(QStringList, before);
         QFETCH(QString, shown);
         QFETCH(QStringList, roster);
         ReadFolder folder;
@@ -105,8 +110,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         ReadReportView* view = dialog->view;
         QSignalSpy changed(view, &ReadReportView::rosterChanged);
-        const QByteArray before = folder.program.bytes(folder.program.init());
+        const QByteArray stored = folder.program.bytes(folder.program.init());
         view->numbers->item(0, ReadReportView::kNameColumn)->setText(name);
+        if (!before.isEmpty())
+            folder.program.writeInit(pagetest::initLines(before));
         pagetest::MessageLog log;
         QTest::mouseClick(view->addButton, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(log.messages.size(), 1);
@@ -115,7 +122,7 @@ private slots:
         QCOMPARE(changed.size(), roster.size() > 1 ? 1 : 0);
         QCOMPARE(view->numbers->rowCount(), roster.size() > 1 ? 0 : 2);
         if (roster.size() == 1)
-            QCOMPARE(folder.program.bytes(folder.program.init()), before);
+            QCOMPARE(folder.program.bytes(folder.program.init()), stored);
     }
 };
 
