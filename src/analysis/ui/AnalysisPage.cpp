@@ -111,6 +111,11 @@ AnalysisPage::AnalysisPage(const QString& programDir, QWidget* parent)
     cnLab[8] = cxPic->cnLab8;
     connect(cxPic->bnPic14, &PictureButton::released, this, &AnalysisPage::CloseDataFolderPanel);
     connect(cxPic, &DataFolderPanel::readFinished, this, &AnalysisPage::readFinished);
+    // Numbers added from the read report lose their "未登记" at once.
+    connect(cxPic, &DataFolderPanel::rosterChanged, this, [this] {
+        if (!punches_.isEmpty())
+            FillAnalysisPicker();
+    });
 
     chooseStyle(kMidMonthStyle);
     chooseTimeMode(1);
@@ -641,7 +646,12 @@ void AnalysisPage::OpenSummary()
     if (!summary) {
         summary = new SummaryDialog(this);
         connect(summary, &SummaryDialog::employeeActivated, this, &AnalysisPage::ShowSummaryEmployee);
+        connect(summary, &SummaryDialog::rosterChanged, this, [this] {
+            if (!punches_.isEmpty())
+                FillAnalysisPicker();
+        });
     }
+    summary->showReadReport(programDir_, cxPic->lastReport());
     summary->start(programDir_, punches_, entries,
                    report::ReportSetting{*period, TimeMode(timeMode_), calendar_.restDayFlags(), cxPic->cTxt->text()});
     summary->show();

@@ -2,6 +2,7 @@
 
 #include "FolderTextBox.h"
 #include "Form2.h"
+#include "ReadReportView.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 
@@ -56,7 +57,7 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     setObjectName(QStringLiteral("cxPic"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    resize(282, 150);
+    resize(282, 176);
 
     cnLab8 = whiteLabel(kIdleCaption, this);
     cnLab8->setObjectName(QStringLiteral("cnLab(8)"));
@@ -97,7 +98,8 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     cxFormats->setObjectName(QStringLiteral("cxFormats"));
     cxFormats->setGeometry(cxStatus->geometry());
     cxFormats->setFont(small);
-    cTxt->setToolTip(QStringLiteral("考勤记录所在的文件夹；") + kFormatsHint);
+    cTxt->setToolTip(QStringLiteral("考勤记录所在的文件夹；") + kFormatsHint
+                     + QStringLiteral("：每行一条打卡记录的表格，考勤机的月报表，带表头的考勤表，无表头的原始记录"));
 
     cxBar = new QProgressBar(this);
     cxBar->setObjectName(QStringLiteral("cxBar"));
@@ -105,8 +107,19 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     cxBar->setTextVisible(false);
     cxBar->hide();
 
+    cxReport = whiteLabel(QString(), this);
+    cxReport->setObjectName(QStringLiteral("cxReport"));
+    cxReport->setGeometry(10, 150, 204, 18);
+    cxReport->setFont(small);
+    bnReport = actionButton(15, QStringLiteral("报告"), this);
+    bnReport->setObjectName(QStringLiteral("bnReport"));
+    bnReport->setToolTip(QStringLiteral("每个文件的读取方式、记录数、跳过的行和未登记的工号"));
+    bnReport->move(218, 148);
+    bnReport->setEnabled(false);
+
     connect(bnPic12, &PictureButton::released, this, &DataFolderPanel::Browse);
     connect(bnPic13, &PictureButton::released, this, &DataFolderPanel::ReadFolderRecords);
+    connect(bnReport, &PictureButton::released, this, &DataFolderPanel::ShowReadReport);
     connect(this, &DataFolderPanel::progressReported, this, &DataFolderPanel::showProgress, Qt::QueuedConnection);
     connect(&watcher_, &QFutureWatcher<ImportOutcome>::finished, this, [this] {
         finishRead(watcher_.result(), readingTable_.get());
@@ -212,6 +225,14 @@ void DataFolderPanel::finishRead(const ImportOutcome& outcome, PunchTable* read)
     readingTable_.reset();
     setReadingLook(false);
     reading_ = false;
+    if (outcome.kind != ImportOutcome::Kind::SetupError) {
+        lastReport_ = outcome.report;
+        cxReport->setText(ReadReportView::summaryText(lastReport_));
+        cxReport->setToolTip(cxReport->text());
+        bnReport->setEnabled(!lastReport_.files.isEmpty());
+        if (reportDialog)
+            reportDialog->view->showReport(lastReport_);
+    }
     if (outcome.hasMessage()) {
         Message message{outcome.title.isEmpty() ? kProgramTitle : outcome.title, outcome.text};
         if (outcome.kind == ImportOutcome::Kind::ReadError)
@@ -219,6 +240,18 @@ void DataFolderPanel::finishRead(const ImportOutcome& outcome, PunchTable* read)
         showMessage(window(), message);
     }
     emit readFinished(outcome);
+}
+
+ReadReportDialog* DataFolderPanel::ShowReadReport()
+{
+    if (!reportDialog) {
+        reportDialog = new ReadReportDialog(programDir_, window());
+        connect(reportDialog->view, &ReadReportView::rosterChanged, this, &DataFolderPanel::rosterChanged);
+        reportDialog->view->showReport(lastReport_);
+    }
+    reportDialog->show();
+    reportDialog->raise();
+    return reportDialog;
 }
 
 ImportOutcome DataFolderPanel::readAndWait()

@@ -6,6 +6,9 @@
 // The workbooks are read on a worker thread into a table of its own, so the
 // window keeps answering; the page's table is replaced only when the read has
 // ended, on the window's thread, and is never seen half read.
+//
+// After every read the panel says in one line what the read report holds;
+// its 报告 button opens the whole report (ReadReportView.h).
 
 #include "import/FolderImport.h"
 #include "import/PunchTable.h"
@@ -22,6 +25,7 @@ namespace tarnby::ui {
 
 class FolderTextBox;
 class PictureButton;
+class ReadReportDialog;
 
 class DataFolderPanel : public QFrame {
     Q_OBJECT
@@ -52,6 +56,10 @@ public:
     ImportOutcome readAndWait();
 
     bool isReading() const { return reading_; }
+    // The report of the last read that reached the files; empty before.
+    const FolderReadReport& lastReport() const { return lastReport_; }
+    // The 报告 button: the report's window, made at the first use.
+    ReadReportDialog* ShowReadReport();
 
     // The absolute form of the default folder text.
     static QString expandFolderText(const QString& text, const QString& programDir);
@@ -63,6 +71,9 @@ public:
     QLabel* cxStatus = nullptr;  // the file being read and the records so far
     QLabel* cxFormats = nullptr; // the export formats read, while no read runs
     QProgressBar* cxBar = nullptr;
+    QLabel* cxReport = nullptr; // the last read's report in one line
+    PictureButton* bnReport = nullptr;
+    ReadReportDialog* reportDialog = nullptr;
     PictureButton* bnPic12 = nullptr;
     PictureButton* bnPic13 = nullptr;
     PictureButton* bnPic14 = nullptr;
@@ -72,6 +83,8 @@ signals:
     void readFinished(const tarnby::ImportOutcome& outcome);
     // Sent from the worker; delivered on the window's thread.
     void progressReported(const tarnby::ImportProgress& progress);
+    // The report's button added numbers to Init.ini's roster.
+    void rosterChanged();
 
 private:
     void setReadingLook(bool reading);
@@ -83,6 +96,7 @@ private:
     bool reading_ = false;
     // The worker's own table, handed to table_ when the read has ended.
     std::unique_ptr<PunchTable> readingTable_;
+    FolderReadReport lastReport_;
     QFutureWatcher<ImportOutcome> watcher_;
 };
 

@@ -1,5 +1,6 @@
 #include "report/ui/SummaryDialog.h"
 
+#include "import/ui/ReadReportView.h"
 #include "report/ui/SummaryChart.h"
 #include "report/ui/SummaryModel.h"
 #include "report/pdf/ReportPdf.h"
@@ -160,12 +161,12 @@ SummaryDialog::SummaryDialog(QWidget* parent)
         table->scrollTo(sorted->index(row, 0));
     });
 
-    auto splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(table);
-    splitter->addWidget(chart);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    splitter->setChildrenCollapsible(false);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->addWidget(table);
+    splitter_->addWidget(chart);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    splitter_->setChildrenCollapsible(false);
 
     totals = new QLabel(this);
     totals->setObjectName(QStringLiteral("summaryTotals"));
@@ -196,7 +197,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->addLayout(head);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(splitter_, 1);
     layout->addLayout(foot);
 
     setBusyLook(false);
@@ -210,6 +211,21 @@ SummaryDialog::~SummaryDialog()
         work_->disconnect(this);
         work_->waitForFinished();
     }
+}
+
+void SummaryDialog::showReadReport(const QString& programDir, const FolderReadReport& report)
+{
+    if (!readReport) {
+        if (report.files.isEmpty())
+            return;
+        readReport = new ReadReportView(programDir, this);
+        readReport->setMinimumHeight(110);
+        splitter_->addWidget(readReport);
+        splitter_->setStretchFactor(2, 1);
+        connect(readReport, &ReadReportView::rosterChanged, this, &SummaryDialog::rosterChanged);
+    }
+    readReport->showReport(report);
+    readReport->setVisible(!report.files.isEmpty());
 }
 
 const report::Report& SummaryDialog::report() const

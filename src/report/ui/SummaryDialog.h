@@ -6,10 +6,12 @@
 // The report is built on a worker thread from a copy of the punch table, so the
 // window stays usable; the build's future tells its progress and takes the
 // cancel when the dialog closes. Exports and printing run on a worker too,
-// from the report on show.
+// from the report on show. Under the chart, the read report of the folder
+// read the punches came from.
 
 #include "base/Outcome.h"
 #include "import/PunchTable.h"
+#include "import/layout/ReadReport.h"
 #include "report/ReportAnalysis.h"
 #include "report/ReportWriters.h"
 
@@ -22,11 +24,13 @@ class QLabel;
 class QPrinter;
 class QProgressBar;
 class QSortFilterProxyModel;
+class QSplitter;
 class QTableView;
 
 namespace tarnby::ui {
 
 class PictureButton;
+class ReadReportView;
 class SummaryChart;
 class SummaryModel;
 
@@ -45,6 +49,9 @@ public:
     // soon as it is complete; a build under way is cancelled first.
     void start(const QString& programDir, const PunchTable& punches, const QList<PickerEntry>& pickerEntries,
                const report::ReportSetting& setting);
+
+    // The read report of the punches summarised; an empty one hides the report.
+    void showReadReport(const QString& programDir, const FolderReadReport& report);
 
     bool isBuilding() const { return build_ != nullptr; }
     bool isBusy() const { return build_ != nullptr || work_ != nullptr; }
@@ -71,6 +78,7 @@ public:
     PictureButton* csvButton = nullptr;
     PictureButton* pdfButton = nullptr;
     PictureButton* printButton = nullptr;
+    ReadReportView* readReport = nullptr; // made with the first report shown
 
 signals:
     // A row was double-clicked: page 2 is to show this picker entry.
@@ -79,6 +87,9 @@ signals:
     void buildEnded(bool ok);
     // An export or a print has ended; its message has been shown.
     void workEnded(const Outcome& outcome);
+    // The read report's button added numbers to Init.ini's roster.
+    void rosterChanged();
+
     // From the worker thread: the build has analysed `done` of `total`. The
     // bar follows the future; this is for whoever must act at that moment.
     void buildProgressed(int done, int total);
@@ -98,6 +109,7 @@ private:
     QFutureWatcher<report::ReportBuild>* build_ = nullptr;
     QFutureWatcher<Outcome>* work_ = nullptr;
     QString exportFolder_;
+    QSplitter* splitter_ = nullptr;
 };
 
 } // namespace tarnby::ui

@@ -1,5 +1,6 @@
 #include "SettingsPage.h"
 
+#include "DetectDialog.h"
 #include "ExportSampleView.h"
 #include "PageTextBox.h"
 #include "settings/SettingsBoxRules.h"
@@ -194,6 +195,13 @@ void SettingsPage::buildPositionPart()
     makeLabel(this, QStringLiteral("将读取位置 -->"), {558, 114, 98, 21});
     bnPic[5]->move(660, 114);
     bnPic[5]->setCaption(QStringLiteral("保存"));
+
+    detectButton = new PictureButton(PictureButton::Kind::Action, this);
+    detectButton->setObjectName(QStringLiteral("detectButton"));
+    detectButton->setCaption(QStringLiteral("自动识别"));
+    detectButton->setToolTip(QStringLiteral("选择考勤机导出的文件，查看程序如何读取它"));
+    detectButton->move(708, 73);
+    connect(detectButton, &PictureButton::released, this, &SettingsPage::OpenDetection);
 }
 
 void SettingsPage::buildHelpTexts()
@@ -221,14 +229,28 @@ void SettingsPage::buildHelpTexts()
     add(u"二、工作时间", true);
     add(u"时间模式1或2，实际用到哪种模式就设置哪种。", false);
     add(u"三、数据读取", true);
-    add(u"考勤机导出考勤记录时，请选择最基本的导出模式。", false);
+    add(u"每行一条打卡记录（如下图）时，填写编号和日期时间的起始单元格，如D列第2行为D2。", false);
     auto* sample = new ExportSampleView(help);
     layout->addWidget(sample, 0, Qt::AlignHCenter);
-    add(u"导出如上图所示只有一列日期时间的表格。", false);
-    add(u"Excel表中单元格名称，如D列第2行则名称为D2", false);
-    add(u"此程序暂仅适用于单列日期时间的xls 表格数据文件。", false);
+    add(u"可读取xls、xlsx、xlsm、csv、dat文件；考勤机的月报表、带表头的考勤表和无表头的原始记录"
+        u"都能自动识别，点“自动识别”可查看文件如何读取。", false);
     add(u"四、所有操作请记得保存", true);
     layout->addStretch();
+}
+
+DetectDialog* SettingsPage::OpenDetection()
+{
+    const ReadPosition position{settingsbox::leave(settingsbox::kNumberCellBox, sTxt[settingsbox::kNumberCellBox]->text()).text,
+                                settingsbox::leave(settingsbox::kTimeCellBox, sTxt[settingsbox::kTimeCellBox]->text()).text};
+    auto* dialog = new DetectDialog(position, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &DetectDialog::positionChosen, this, [this](const ReadPosition& found) {
+        sTxt[settingsbox::kNumberCellBox]->setText(found.numberCell);
+        sTxt[settingsbox::kTimeCellBox]->setText(found.timeCell);
+    });
+    dialog->show();
+    dialog->ChooseFile();
+    return dialog;
 }
 
 PictureButton* SettingsPage::actionButton(int n) const

@@ -2,7 +2,8 @@
 // Page 3 of the window, "考勤系统相关操作设置": the employee roster, the
 // working times of both time modes and the cells where the clock's workbook
 // begins. The page shows a working copy of Init.ini; each part is written
-// only by its own save button.
+// only by its own save button. "自动识别" beside the read position shows how
+// an export is read and can put the cells it found into the position boxes.
 
 #include "BoxRefusal.h"
 #include "settings/ConfigFile.h"
@@ -15,6 +16,7 @@ class QListWidget;
 
 namespace tarnby::ui {
 
+class DetectDialog;
 class PageTextBox;
 class PictureButton;
 
@@ -38,6 +40,11 @@ public:
     void RemoveSelectedRosterEntries(); // bnPic(2)
     void SaveTimeMode(int mode);        // bnPic(3) mode 1, bnPic(4) mode 2
     void SaveReadPosition();            // bnPic(5)
+    // "自动识别": the detection for the cells the boxes hold; its
+    // "填入读取位置" fills the boxes, which 保存 then writes as ever.
+    DetectDialog* OpenDetection();
+
+    PictureButton* detectButton = nullptr;
 
 private:
     void buildRosterPart();

@@ -8,6 +8,9 @@
 // day. With a workbook folder, page 2 shows November read month-start style,
 // the employee analysed and the weekends marked as rest days; rest-days.png
 // shows the calendar of October, National Day and its worked Saturday.
+// detect.png shows page 3's "自动识别" with a clock's monthly grid workbook;
+// read-report.png the read report of a folder holding that workbook and a
+// clock log without header read from row 2.
 
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/RestDayControls.h"
@@ -15,21 +18,28 @@
 #include "import/ui/FolderTextBox.h"
 #include "import/ui/Form2.h"
 #include "base/StoredFile.h"
+#include "import/ui/ReadReportView.h"
 #include "report/ui/SummaryDialog.h"
 #include "settings/DutyRoster.h"
 #include "settings/Registration.h"
+#include "settings/ui/DetectDialog.h"
 #include "settings/ui/HistoryDialog.h"
+#include "settings/ui/SettingsPage.h"
 #include "shell/Form1.h"
 #include "widgets/MessageSeam.h"
+
+#include <xlsxwriter.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeWidget>
 
 using namespace tarnby::ui;
 
@@ -81,6 +91,69 @@ bool renderHistory(const QDir& out)
     storedfile::setClock({});
     storedfile::setIdentity({});
     return saved;
+}
+
+// The clock's monthly workbook for 2026/10/16 ~ 11/15: a summary and a schedule
+// sheet, then the grid with six employees (the first three in the shipped
+// roster) and an employee row whose number the clock lost.
+bool writeGridWorkbook(const QString& path)
+{
+    lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+    if (!book)
+        return false;
+    lxw_format* wrap = workbook_add_format(book);
+    format_set_text_wrap(wrap);
+    lxw_worksheet* summary = workbook_add_worksheet(book, "考勤汇总");
+    worksheet_write_string(summary, 0, 0, "考勤汇总表", nullptr);
+    lxw_worksheet* schedule = workbook_add_worksheet(book, "排班信息");
+    worksheet_write_string(schedule, 0, 0, "班次", nullptr);
+    lxw_worksheet* grid = workbook_add_worksheet(book, "刷卡记录");
+    worksheet_write_string(grid, 0, 0, "考勤记录表", nullptr);
+    worksheet_write_string(grid, 2, 0, "考勤日期：", nullptr);
+    worksheet_write_string(grid, 2, 2, "2026/10/16 ~ 11/15（总公司）", nullptr);
+    const QDate first(2026, 10, 16);
+    for (int c = 0; c < 31; ++c)
+        worksheet_write_number(grid, 3, lxw_col_t(c), first.addDays(c).day(), nullptr);
+    const char* names[] = {"张三", "李四", "王五", "赵六", "孙七", "周八", ""};
+    for (int e = 0; e < 7; ++e) {
+        const lxw_row_t row = lxw_row_t(5 + 2 * e);
+        worksheet_write_string(grid, row, 0, "工 号：", nullptr);
+        if (e < 6)
+            worksheet_write_string(grid, row, 2, QStringLiteral("%1").arg(e + 3, 4, 10, QChar(u'0')).toUtf8().constData(), nullptr);
+        worksheet_write_string(grid, row, 8, "姓 名：", nullptr);
+        worksheet_write_string(grid, row, 10, names[e], nullptr);
+        for (int c = 0; c < 31; ++c) {
+            const QDate day = first.addDays(c);
+            if (day.dayOfWeek() >= 6)
+                continue;
+            QString times = QStringLiteral("07:%1\n12:0%2\n13:%3\n17:%4")
+                                .arg(40 + (c + e) % 19).arg((c * 3 + e) % 10).arg(20 + (c + 2 * e) % 9).arg(31 + (c * e) % 28);
+            if (e == 1 && c == 4)
+                times += QStringLiteral("\n25:61");
+            worksheet_write_string(grid, row + 1, lxw_col_t(c), times.toUtf8().constData(), wrap);
+        }
+    }
+    return workbook_close(book) == LXW_NO_ERROR;
+}
+
+// A clock log without header: read from row 2 at the shipped cells A2/B2, it loses its first punch.
+bool writeLog(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("0002,2026-11-03 07:58:12\n0002,2026-11-03 17:31:40\n0005,2026-11-03 08:02:55\n0005,2026-11-03 17:40:03\n");
+    return true;
+}
+
+// Waits for `done` while the window's events are handled.
+template <typename Done>
+void waitFor(Done done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
 } // namespace
@@ -177,6 +250,30 @@ int main(int argc, char* argv[])
         return 1;
 
     if (!renderHistory(out))
+        return 1;
+
+    QTemporaryDir exports;
+    const QString gridPath = QDir(exports.path()).filePath(QStringLiteral("考勤报表-2026-11.xlsx"));
+    if (!exports.isValid() || !writeGridWorkbook(gridPath) || !writeLog(QDir(exports.path()).filePath(QStringLiteral("attlog.csv"))))
+        return 1;
+    window.SwitchPage(3);
+    window.settingsPage->prepare();
+    DetectDialog::setFileAsker([&gridPath](QWidget*) { return gridPath; });
+    DetectDialog* detect = window.settingsPage->OpenDetection();
+    waitFor([detect] { return !detect->isReading(); });
+    QCoreApplication::processEvents();
+    if (!detect->grab().save(out.filePath(QStringLiteral("detect.png"))))
+        return 1;
+    detect->close();
+
+    window.SwitchPage(2);
+    page->OpenDataFolderPanel();
+    page->cxPic->cTxt->setText(QDir::toNativeSeparators(exports.path()));
+    page->cxPic->readAndWait();
+    ReadReportDialog* report = page->cxPic->ShowReadReport();
+    report->view->files->expandAll();
+    QCoreApplication::processEvents();
+    if (!report->grab().save(out.filePath(QStringLiteral("read-report.png"))))
         return 1;
 
     for (const QString& m : messages)
