@@ -126,6 +126,27 @@ Place placeOf(const QString& filePath)
     return {folder.absolutePath(), info.fileName()};
 }
 
+QString writeWhole(const QString& path, const QByteArray& content)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    // The last bytes go down here: commit() writes what is still buffered
+    // without noticing a failure, and would put a cut-short file (a full disk)
+    // in the old one's place.
+    if (out.write(content) != content.size() || !out.flush()) {
+        // A write the system cut short sets no text of its own.
+        const QString why = out.error() == QFileDevice::NoError || out.errorString() == QLatin1String("Unknown error")
+                                ? QStringLiteral("只写入了一部分，磁盘可能已满")
+                                : out.errorString();
+        out.cancelWriting();
+        return why;
+    }
+    if (!out.commit())
+        return out.errorString();
+    return {};
+}
+
 QString folderPath(const QString& programDir)
 {
     return QDir(programDir).filePath(kFolderName);
@@ -271,16 +292,9 @@ Result<Kept> Versions::keep(const QByteArray& content, const QDateTime& when)
                            .arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss")))
                            .arg(sequence, 4, 10, QLatin1Char('0'))
                            .arg(digest);
-    QSaveFile out(QDir(dirPath_).filePath(id));
-    if (!out.open(QIODevice::WriteOnly))
-        return Result<Kept>::failure(QStringLiteral("%1：%2").arg(shown(out.fileName()), out.errorString()));
-    if (out.write(content) != content.size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return Result<Kept>::failure(QStringLiteral("%1：%2").arg(shown(out.fileName()), why));
-    }
-    if (!out.commit())
-        return Result<Kept>::failure(QStringLiteral("%1：%2").arg(shown(out.fileName()), out.errorString()));
+    const QString path = QDir(dirPath_).filePath(id);
+    if (const QString why = writeWhole(path, content); !why.isEmpty())
+        return Result<Kept>::failure(QStringLiteral("%1：%2").arg(shown(path), why));
     ids_.append(id);
     return Kept{id, true};
 }
@@ -351,8 +365,7 @@ void Versions::prune()
             rewritten += line + (crlf ? "\r\n" : "\n");
         }
         if (changed) {
-            QSaveFile out(in.fileName());
-            if (!out.open(QIODevice::WriteOnly) || out.write(rewritten) != rewritten.size() || !out.commit())
+            if (!writeWhole(in.fileName(), rewritten).isEmpty())
                 return; // the versions stay until the log can say they are gone
         }
     }

@@ -35,6 +35,10 @@ struct Place {
 };
 Place placeOf(const QString& filePath);
 
+// Writes `content` as the file at `path`, atomically: the old file or the new
+// one whole. Empty when done, else why not.
+QString writeWhole(const QString& path, const QByteArray& content);
+
 QString folderPath(const QString& programDir);
 QString logPath(const QString& programDir);
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
-#include <QSaveFile>
 #include <QSysInfo>
 #include <pwd.h>
 #include <unistd.h>
@@ -82,20 +81,8 @@ Result<std::optional<QByteArray>> readNow(const QString& path)
 
 Outcome saveBytes(const QString& path, const QByteArray& bytes)
 {
-    const QString shown = QFileInfo(path).absoluteFilePath();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
-    // The last bytes are written here: commit() writes what is still buffered
-    // without noticing a failure, and would put a cut-short file (a full disk)
-    // in the old one's place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, why));
-    }
-    if (!file.commit())
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(shown, file.errorString()));
+    if (const QString why = history::writeWhole(path, bytes); !why.isEmpty())
+        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), why));
     return Outcome::quiet();
 }
 
