@@ -53,6 +53,8 @@ public:
     void RemoveCheckedRegistrations(); // bnPic(8)
     void SaveRegistrations();          // bnPic(9)
     void ReloadDutyRoster();           // dnLab "OK": LoadDutyRoster, then DrawDutyMonth
+    // "排班表" beside the duty roster: the month of the year and month boxes.
+    void OpenShiftRoster();
 
 private:
     void buildRegistrationSide();

@@ -38,6 +38,8 @@ public:
     void RemoveSelectedRosterEntries(); // bnPic(2)
     void SaveTimeMode(int mode);        // bnPic(3) mode 1, bnPic(4) mode 2
     void SaveReadPosition();            // bnPic(5)
+    // "班次设置" beside the time modes: the shift editor over Schedules.json.
+    void OpenShiftEditor();
 
 private:
     void buildRosterPart();
