@@ -1,11 +1,14 @@
 // A clerk's way through shifts: a day and a night shift made in 班次设置 on
 // page 3, a week pattern for one employee, a rotation and a holiday's work in
 // the November roster on page 1; then page 2 shows, day by day, what
-// tarnby-cli analyse --extended says about the same program folder.
+// tarnby-cli analyse --extended says about the same program folder, and
+// 汇总 shows the same figures.
 
 #include "PageTestSupport.h"
 #include "analysis/ShiftFiguresText.h"
 #include "analysis/ui/AnalysisPage.h"
+#include "report/ui/SummaryDialog.h"
+#include "report/ui/SummaryModel.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "settings/ui/ShiftEditorDialog.h"
@@ -25,6 +28,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -172,6 +177,7 @@ void TestShiftJourney::shiftsMadeInTheDialogsShowOnPage2AsOnTheCommandLine()
     for (const auto& m : log.messages)
         QVERIFY2(m.title != kTitleError, qPrintable(m.text));
 
+    QHash<QString, QString> summaryFigures; // per employee, as 汇总 should show them
     for (const QString& employee : {QStringLiteral("0001 张三"), QStringLiteral("0002 李四"), QStringLiteral("0003 王五")}) {
         page->dCmb[6]->setCurrentIndex(page->dCmb[6]->findText(employee));
         click(window.bnPic[10]);
@@ -197,7 +203,13 @@ void TestShiftJourney::shiftsMadeInTheDialogsShowOnPage2AsOnTheCommandLine()
             QVERIFY2(employee.startsWith(QStringLiteral("0003")) || item->toolTip(0).contains(shift), qPrintable(item->toolTip(0)));
         }
         const EmployeeFigures extra = figuresOf(analysed.value("extra").toObject());
+        summaryFigures.insert(employee, QStringLiteral("%1 %2 %3 %4")
+                                            .arg(extra.earlyCount)
+                                            .arg(extra.earlyMinutes)
+                                            .arg(extra.lateMinutes)
+                                            .arg(hoursText(overtimeTotal(extra))));
         if (employee.startsWith(QStringLiteral("0003"))) {
+            summaryFigures[employee] = QStringLiteral("   ");
             QVERIFY(page->ckShiftLine->isHidden());
             continue;
         }
@@ -205,6 +217,20 @@ void TestShiftJourney::shiftsMadeInTheDialogsShowOnPage2AsOnTheCommandLine()
         QCOMPARE(page->ckShiftLine->text(), compactFiguresLine(extra));
         QVERIFY2(extra.earlyCount == 1 && extra.lateMinutes > 0, qPrintable(page->ckShiftLine->text()));
         QCOMPARE(extra.overtimeHoliday > 0, employee.startsWith(QStringLiteral("0001")));
+    }
+
+    click(page->summaryButton);
+    QVERIFY(page->summary);
+    if (page->summary->isBuilding())
+        QVERIFY(QSignalSpy(page->summary, &SummaryDialog::buildEnded).wait(120000));
+    const QAbstractItemModel* table = page->summary->sorted;
+    QVERIFY(table->rowCount() >= 2);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList shown;
+        for (int c = SummaryModel::kFirstFigureColumn; c < SummaryModel::kColumnCount; ++c)
+            shown.append(table->index(row, c).data().toString());
+        const QString employee = table->index(row, SummaryModel::kEmployeeColumn).data().toString();
+        QCOMPARE(shown.join(u' '), summaryFigures.value(employee, QStringLiteral("   ")));
     }
 }
 
