@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +115,7 @@ ShiftRosterDialog::ShiftRosterDialog(const QString& programDir, MonthKey initial
     grid->horizontalHeader()->setDefaultSectionSize(kDayWidth);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(24);
+    grid->setAttribute(Qt::WA_InputMethodEnabled);
     grid->installEventFilter(this);
     grid->viewport()->installEventFilter(this);
     connect(grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
@@ -519,7 +521,11 @@ std::optional<QString> ShiftRosterDialog::entryOfKey(const QKeyEvent* key) const
     default:
         break;
     }
-    const QString text = key->text();
+    return entryOfText(key->text());
+}
+
+std::optional<QString> ShiftRosterDialog::entryOfText(const QString& text) const
+{
     if (text == QStringLiteral("0") || text == kRestEntry)
         return kRestEntry;
     if (text.size() == 1 && text.at(0) >= u'1' && text.at(0) <= u'9') {
@@ -541,6 +547,13 @@ bool ShiftRosterDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grid && event->type() == QEvent::KeyPress) {
         if (const std::optional<QString> entry = entryOfKey(static_cast<QKeyEvent*>(event))) {
+            setSelected(*entry);
+            return true;
+        }
+    }
+    // A short name typed through an input method arrives committed, not as a key.
+    if (watched == grid && event->type() == QEvent::InputMethod) {
+        if (const std::optional<QString> entry = entryOfText(static_cast<QInputMethodEvent*>(event)->commitString())) {
             setSelected(*entry);
             return true;
         }

@@ -94,6 +94,8 @@ private:
     void setModified(bool modified);
     // The entry a key stands for; nothing when the key sets no cell.
     std::optional<QString> entryOfKey(const QKeyEvent* key) const;
+    // The entry typed text stands for: a digit, 休, or a shift's short name.
+    std::optional<QString> entryOfText(const QString& text) const;
     void monthPicked();
     void showMonthInPickers();
     // Asks whether to drop the unsaved changes; true to go on.

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -153,11 +154,13 @@ private slots:
             select(r, 1, 3);
             QTest::keyClick(r.grid, Qt::Key_2);
         }) << QStringLiteral("夜夜夜---");
-        QTest::newRow("0 and a short name typed") << std::function([=](ShiftRosterDialog& r) {
+        QTest::newRow("0, and a short name from the input method") << std::function([=](ShiftRosterDialog& r) {
             select(r, 2, 2);
             QTest::keyClick(r.grid, Qt::Key_0);
             select(r, 4, 4);
-            typeText(r.grid, QStringLiteral("白"));
+            QInputMethodEvent typed;
+            typed.setCommitString(QStringLiteral("白"));
+            QCoreApplication::sendEvent(r.grid, &typed);
         }) << QStringLiteral("-休-白--");
         QTest::newRow("Delete clears what a rotation filled") << std::function([=](ShiftRosterDialog& r) {
             select(r, 1, 6);
