@@ -75,6 +75,8 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
     const ShiftPlan plan(request.days, mode, times, request.shifts.get(), employee);
     // The new rules speak only where the new figures are wanted.
     const bool sayFigures = request.shifts != nullptr;
+    for (qsizetype i = 0; i < plan.size(); ++i)
+        result.shiftsUsed = result.shiftsUsed || plan.day(i).reason != ShiftReason::TimeMode;
 
     CollectedDays collected(request.days.size());
     JudgedDays judged(request.days.size());

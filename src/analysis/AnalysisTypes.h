@@ -120,6 +120,8 @@ struct AnalysisResult {
     QList<DayExplanation> explanations; // one per row, only when the request asked for them
     QList<DayFigures> figures; // one per row
     EmployeeFigures extra;
+    // Whether the employee's week pattern or the roster planned a day of the period.
+    bool shiftsUsed = false;
 };
 
 } // namespace tarnby

@@ -47,6 +47,8 @@ EmployeeReport employeeReport(const QString& employee, const AnalysisResult& res
     out.rows = result.rows;
     out.captions = result.stats;
     out.registrations = result.registrations;
+    out.extra = result.extra;
+    out.shiftsUsed = result.shiftsUsed;
     for (qsizetype i = 0; i < out.rows.size(); ++i)
         out.rowDates.append(dates.value(i));
     for (int s = 0; s < kNumericStatistics; ++s)

@@ -47,6 +47,8 @@ struct EmployeeReport {
     QList<EmployeeRegistrationRow> registrations;
     QList<FineEntry> fines;
     Fen fineTotal = 0;                // the readable fines summed
+    EmployeeFigures extra;            // early leave, lateness and overtime in minutes
+    bool shiftsUsed = false;          // a day was planned by a week pattern or the roster
 
     // Whether statistic `index` (0..11) counts days rather than occurrences.
     static bool isDayValued(int index);

@@ -5,6 +5,7 @@
 #include "analysis/DayExplanation.h"
 #include "analysis/ui/DayExplanationPanel.h"
 #include "analysis/ResultList.h"
+#include "analysis/ShiftFiguresText.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "report/ui/SummaryDialog.h"
@@ -318,6 +319,10 @@ void AnalysisPage::buildStatisticsPart()
 {
     QFrame* frame = groupFrame(QStringLiteral("ckPic"), this, QRect(290, 346, 484, 130));
     textLabel(QStringLiteral("考勤统计："), frame, QRect(8, 4, 100, 18), 13, true);
+    ckShiftLine = textLabel(QString(), frame, QRect(96, 5, 300, 18), 11);
+    ckShiftLine->setObjectName(QStringLiteral("ckShiftLine"));
+    ckShiftLine->setStyleSheet(QStringLiteral("QLabel { color: #164a80; }"));
+    ckShiftLine->hide();
 
     struct Slot {
         Statistic label;
@@ -622,6 +627,10 @@ void AnalysisPage::showResult(const AnalysisResult& result)
     cLV->addTopLevelItems(items);
     for (int i = 0; i < kStatisticsCount; ++i)
         ckLab[i]->setText(result.stats[i]);
+    ckShiftLine->setVisible(result.shiftsUsed);
+    ckShiftLine->setText(result.shiftsUsed ? compactFiguresLine(result.extra) : QString());
+    ckShiftLine->setToolTip(result.shiftsUsed ? QStringLiteral("按班次考勤：早退也使全勤为“无”。\n") + overtimeBreakdown(result.extra)
+                                              : QString());
 
     cxLV->clear();
     QList<QTreeWidgetItem*> details;

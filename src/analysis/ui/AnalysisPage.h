@@ -85,6 +85,8 @@ public:
     std::array<ClickLabel*, SettlementCalendar::kCellCount> cLab{};
     std::array<ClickLabel*, 2> cdBtnLab{};
     std::array<QLabel*, 13> ckLab{};
+    // Beside the statistics, for a period planned by shifts: 早退, 迟到 and 加班 in one line.
+    QLabel* ckShiftLine = nullptr;
     QTreeWidget* cLV = nullptr;
     QFrame* cLPic = nullptr;
     QTreeWidget* cxLV = nullptr;

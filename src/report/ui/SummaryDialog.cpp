@@ -145,6 +145,10 @@ SummaryDialog::SummaryDialog(QWidget* parent)
         table->setColumnWidth(c, statisticWidth);
     table->setColumnWidth(SummaryModel::kFullAttendanceColumn, fm.horizontalAdvance(QStringLiteral("全勤")) + 14);
     table->setColumnWidth(SummaryModel::kFineColumn, fm.horizontalAdvance(QStringLiteral("罚款(元)")) + 14);
+    for (int c = SummaryModel::kFirstFigureColumn; c < SummaryModel::kColumnCount; ++c) {
+        table->setColumnWidth(c, fm.horizontalAdvance(QStringLiteral("(分钟)")) + 14);
+        table->setColumnHidden(c, true);
+    }
     connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const QModelIndex source = sorted->mapToSource(index);
         if (source.isValid())
@@ -295,6 +299,8 @@ void SummaryDialog::buildFinished(const report::ReportBuild& build)
     case report::ReportBuild::Status::Done:
         status->clear();
         model->setReport(build.report);
+        for (int c = SummaryModel::kFirstFigureColumn; c < SummaryModel::kColumnCount; ++c)
+            table->setColumnHidden(c, !model->anyShifts());
         setBusyLook(work_ != nullptr);
         title->setText(model->report().title());
         showTotals();

@@ -1,5 +1,7 @@
 #include "report/ui/SummaryModel.h"
 
+#include "analysis/ShiftFiguresText.h"
+
 #include <QColor>
 
 namespace tarnby::ui {
@@ -25,7 +27,34 @@ bool hasUnreadableFine(const report::EmployeeReport& e)
     return false;
 }
 
+const QStringList& figureHeaders()
+{
+    static const QStringList headers = {QStringLiteral("早退(次)"), QStringLiteral("早退(分钟)"), QStringLiteral("迟到(分钟)"),
+                                        QStringLiteral("加班(小时)")};
+    return headers;
+}
+
+// The figure of column `k` (0..3): counts and minutes, the overtime in hours.
+double figure(const report::EmployeeReport& e, int k)
+{
+    switch (k) {
+    case 0: return e.extra.earlyCount;
+    case 1: return e.extra.earlyMinutes;
+    case 2: return e.extra.lateMinutes;
+    default: return overtimeTotal(e.extra) / 60.0;
+    }
+}
+
 } // namespace
+
+bool SummaryModel::anyShifts() const
+{
+    for (const report::EmployeeReport& e : report_.employees) {
+        if (e.shiftsUsed)
+            return true;
+    }
+    return false;
+}
 
 void SummaryModel::setReport(const report::Report& report)
 {
@@ -51,6 +80,18 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const
     const report::EmployeeReport& e = report_.employees.at(index.row());
     const int column = index.column();
     const bool statistic = column >= kFirstStatisticColumn && column < kFullAttendanceColumn;
+    if (column >= kFirstFigureColumn) {
+        const int k = column - kFirstFigureColumn;
+        if (role == Qt::DisplayRole && e.shiftsUsed)
+            return k == 3 ? hoursText(overtimeTotal(e.extra)) : report::numberText(figure(e, k));
+        if (role == kSortRole)
+            return e.shiftsUsed ? figure(e, k) : -1.0;
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (role == Qt::ToolTipRole && k == 3 && e.shiftsUsed)
+            return overtimeBreakdown(e.extra);
+        return {};
+    }
     switch (role) {
     case Qt::DisplayRole:
         if (column == kEmployeeColumn)
@@ -95,6 +136,8 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const
 
 QVariant SummaryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= kFirstFigureColumn && section < kColumnCount)
+        return figureHeaders().at(section - kFirstFigureColumn);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
         return report::summaryHeaders().at(section);
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)

@@ -17,13 +17,19 @@ public:
     static constexpr int kFirstStatisticColumn = 1;
     static constexpr int kFullAttendanceColumn = kFirstStatisticColumn + report::kNumericStatistics;
     static constexpr int kFineColumn = kFullAttendanceColumn + 1;
-    static constexpr int kColumnCount = kFineColumn + 1;
+    // The shift figures: 早退(次), 早退(分钟), 迟到(分钟), 加班(小时); empty for
+    // an employee whose period no shift planned.
+    static constexpr int kFirstFigureColumn = kFineColumn + 1;
+    static constexpr int kFigureColumns = 4;
+    static constexpr int kColumnCount = kFirstFigureColumn + kFigureColumns;
     static constexpr int kSortRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
 
     void setReport(const report::Report& report);
     const report::Report& report() const { return report_; }
+    // Whether any employee's period was planned by shifts: only then are the figures shown.
+    bool anyShifts() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

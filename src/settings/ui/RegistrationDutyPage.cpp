@@ -3,6 +3,7 @@
 #include "DutyGridView.h"
 #include "HistoryDialog.h"
 #include "PageTextBox.h"
+#include "ShiftRosterDialog.h"
 #include "settings/ConfigFile.h"
 #include "settings/DutyMonth.h"
 #include "settings/HandlingMethod.h"
@@ -223,6 +224,15 @@ void RegistrationDutyPage::buildDutySide()
     makeLabel(this, QStringLiteral("保存值日安排 -->"), {left, below + 66, 116, 21});
     bnPic[1]->move(left + 120, below + 66);
     bnPic[1]->setCaption(QStringLiteral("保存"));
+
+    makeLabel(this, QStringLiteral("按月排班次 -->"), {left, below + 94, 116, 21});
+    auto* roster = new PictureButton(PictureButton::Kind::Action, this);
+    roster->setObjectName(QStringLiteral("bnShiftRoster"));
+    roster->setCaption(QStringLiteral("排班表"));
+    roster->setAccessibleName(QStringLiteral("排班表"));
+    roster->setToolTip(QStringLiteral("每月的班次排班：白班、夜班、轮换与休息"));
+    roster->move(left + 120, below + 94);
+    connect(roster, &PictureButton::released, this, &RegistrationDutyPage::OpenShiftRoster);
 }
 
 PictureButton* RegistrationDutyPage::actionButton(int n) const
@@ -485,6 +495,20 @@ bool RegistrationDutyPage::commitFocusedBox()
             return checkBox(i);
     }
     return true;
+}
+
+void RegistrationDutyPage::OpenShiftRoster()
+{
+    const std::optional<MonthKey> shown = monthfile::shownMonth(dTxt[3]->text(), dTxt[4]->text());
+    const MonthKey month = shown ? *shown : MonthKey{workDate_.year(), workDate_.month()};
+    auto* dialog = new ShiftRosterDialog(programDir_, month, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    if (!dialog->load()) {
+        delete dialog;
+        return;
+    }
+    dialog->show();
 }
 
 } // namespace tarnby::ui

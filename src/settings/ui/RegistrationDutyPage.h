@@ -56,6 +56,8 @@ public:
     // "变更记录": the history of the month on show, in a dialog of its own;
     // a version put back there is shown here at once.
     void ShowHistory();
+    // "排班表" beside the duty roster: the month of the year and month boxes.
+    void OpenShiftRoster();
 
 private:
     void buildRegistrationSide();

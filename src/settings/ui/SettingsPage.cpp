@@ -3,6 +3,7 @@
 #include "DetectDialog.h"
 #include "ExportSampleView.h"
 #include "PageTextBox.h"
+#include "ShiftEditorDialog.h"
 #include "settings/SettingsBoxRules.h"
 #include "settings/ConfigFile.h"
 #include "widgets/MessageSeam.h"
@@ -183,6 +184,15 @@ void SettingsPage::buildTimePart()
     makeLabel(this, QStringLiteral("将以上时间 -->"), {266, 396, 100, 21});
     bnPic[4]->move(370, 396);
     bnPic[4]->setCaption(QStringLiteral("保存"));
+
+    makeLabel(this, QStringLiteral("早晚班、夜班 -->"), {266, 436, 100, 21});
+    auto* shifts = new PictureButton(PictureButton::Kind::Action, this);
+    shifts->setObjectName(QStringLiteral("bnShifts"));
+    shifts->setCaption(QStringLiteral("班次设置"));
+    shifts->setAccessibleName(QStringLiteral("班次设置"));
+    shifts->setToolTip(QStringLiteral("班次、周排班与部门：按班次考勤时使用"));
+    shifts->move(370, 436);
+    connect(shifts, &PictureButton::released, this, &SettingsPage::OpenShiftEditor);
 }
 
 void SettingsPage::buildPositionPart()
@@ -405,6 +415,18 @@ void SettingsPage::SaveReadPosition()
         this, [&] { return config::SaveSettings(programDir_, ConfigSection::ReadPosition, values); },
         [this] { prepare(); });
     showOutcome(this, outcome);
+}
+
+void SettingsPage::OpenShiftEditor()
+{
+    auto* editor = new ShiftEditorDialog(programDir_, this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setWindowModality(Qt::WindowModal);
+    if (!editor->load()) {
+        delete editor;
+        return;
+    }
+    editor->show();
 }
 
 } // namespace tarnby::ui

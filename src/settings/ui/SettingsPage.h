@@ -45,6 +45,8 @@ public:
     DetectDialog* OpenDetection();
 
     PictureButton* detectButton = nullptr;
+    // "班次设置" beside the time modes: the shift editor over Schedules.json.
+    void OpenShiftEditor();
 
 private:
     void buildRosterPart();

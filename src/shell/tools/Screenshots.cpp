@@ -11,6 +11,9 @@
 // detect.png shows page 3's "自动识别" with a clock's monthly grid workbook;
 // read-report.png the read report of a folder holding that workbook and a
 // clock log without header read from row 2.
+// shifts.png shows the shift editor on a night shift, shift-roster.png
+// October's roster of a three-team rotation over National Day; both are made
+// in a scratch program folder, so the pages above stay as they are.
 
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/RestDayControls.h"
@@ -22,9 +25,12 @@
 #include "report/ui/SummaryDialog.h"
 #include "settings/DutyRoster.h"
 #include "settings/Registration.h"
+#include "settings/ShiftRotation.h"
 #include "settings/ui/DetectDialog.h"
 #include "settings/ui/HistoryDialog.h"
 #include "settings/ui/SettingsPage.h"
+#include "settings/ui/ShiftEditorDialog.h"
+#include "settings/ui/ShiftRosterDialog.h"
 #include "shell/Form1.h"
 #include "widgets/MessageSeam.h"
 
@@ -36,8 +42,12 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTableView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTableView>
 #include <QTextStream>
 #include <QTreeWidget>
 
@@ -154,6 +164,55 @@ void waitFor(Done done)
     waited.start();
     while (!done() && waited.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+const char* const kShiftsJson = R"({"version": 1, "shifts": [
+  {"name": "白班", "times": ["08:00", "12:00", "13:30", "17:30"], "overtime": ["19:30", "21:30"], "grace": 5, "earlyLeave": 30},
+  {"name": "夜班", "times": ["20:00", "08:00"], "overtime": ["10:00"], "dayStart": "12:00", "grace": 5, "earlyLeave": 30},
+  {"name": "中班", "times": ["14:00", "22:00"], "grace": 5}],
+ "employees": [{"number": "0001", "week": ["白班", "白班", "白班", "白班", "白班", "休", "休"], "department": "办公室"}]})";
+
+// The editor on the night shift and October's roster: three teams on
+// 白白夜夜休休, each two days ahead of the one before.
+bool shiftPictures(const QDir& out)
+{
+    QTemporaryDir scratch;
+    const QDir home(scratch.path());
+    const QDir program(QCoreApplication::applicationDirPath());
+    home.mkdir(QStringLiteral("SrDate"));
+    for (const QString& name : {QStringLiteral("Init.ini"), QStringLiteral("Holidays.txt")})
+        QFile::copy(program.filePath(name), home.filePath(name));
+    QFile json(home.filePath(QStringLiteral("Schedules.json")));
+    if (!json.open(QIODevice::WriteOnly) || json.write(kShiftsJson) < 0)
+        return false;
+    json.close();
+    const tarnby::Schedules model = tarnby::schedules::load(home.path()).value();
+    tarnby::ShiftRoster october(tarnby::MonthKey{2026, 10});
+    const QStringList steps = tarnby::parseRotation(QStringLiteral("白白夜夜休休"), model).value();
+    tarnby::fillRotation(october, steps, {{QStringLiteral("0002"), QStringLiteral("0003"), QStringLiteral("0004")}, 1, 31, 0, 2});
+    october.setEntry(QStringLiteral("0005"), 10, QStringLiteral("中班"));
+    if (!tarnby::shiftroster::save(home.path(), october, model).ok())
+        return false;
+
+    ShiftEditorDialog editor(home.path());
+    if (!editor.load())
+        return false;
+    editor.shiftList->setCurrentRow(1);
+    editor.show();
+    QCoreApplication::processEvents();
+    if (!editor.grab().save(out.filePath(QStringLiteral("shifts.png"))))
+        return false;
+
+    ShiftRosterDialog roster(home.path(), tarnby::MonthKey{2026, 10});
+    if (!roster.load())
+        return false;
+    roster.rotationEdit->setText(QStringLiteral("白白夜夜休休"));
+    roster.staggerSpin->setValue(2);
+    roster.resize(1000, 420);
+    roster.show();
+    roster.grid->setCurrentCell(1, 9);
+    QCoreApplication::processEvents();
+    return roster.grab().save(out.filePath(QStringLiteral("shift-roster.png")));
 }
 
 } // namespace
@@ -274,6 +333,9 @@ int main(int argc, char* argv[])
     report->view->files->expandAll();
     QCoreApplication::processEvents();
     if (!report->grab().save(out.filePath(QStringLiteral("read-report.png"))))
+        return 1;
+
+    if (!shiftPictures(out))
         return 1;
 
     for (const QString& m : messages)
