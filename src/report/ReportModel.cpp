@@ -46,11 +46,14 @@ EmployeeReport employeeReport(const QString& employee, const AnalysisResult& res
     out.rows = result.rows;
     out.captions = result.stats;
     out.registrations = result.registrations;
+    out.extra = result.extra;
+    out.figures = result.figures;
     for (qsizetype i = 0; i < out.rows.size(); ++i)
         out.rowDates.append(dates.value(i));
     for (int s = 0; s < kNumericStatistics; ++s)
         out.values[s] = captionValue(out.captions[s]);
-    out.fullAttendance = out.captions[kNumericStatistics] == kFull;
+    out.noPunches = result.ran && result.rows.isEmpty();
+    out.fullAttendance = !out.noPunches && out.captions[kNumericStatistics] == kFull;
     for (const ResultRow& row : out.rows) {
         const QString penalty = penaltyOfRemark(row.cells[ColRemark]);
         if (penalty.isEmpty())
