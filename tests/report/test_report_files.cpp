@@ -262,7 +262,7 @@ TEST(Csv, IsTheSummaryWithBomAndCrLf)
     EXPECT_EQ(lines.at(2), QStringLiteral("0002 李四,0,0,0,0,0,0,0,0,0,0,0,0,有,120,,0,0,0,0.0,0.0,0.0"));
 }
 
-TEST(Pdf, SummaryThenAPagePerEmployeeWithTheFontEmbedded)
+TEST(Pdf, SummaryAndGridThenACardPerEmployeeWithTheFontEmbedded)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("月报.pdf");
@@ -270,9 +270,10 @@ TEST(Pdf, SummaryThenAPagePerEmployeeWithTheFontEmbedded)
     ASSERT_TRUE(written.ok()) << written.text.toStdString();
     const QByteArray bytes = readAll(path);
     ASSERT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 3);
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 4);
     EXPECT_TRUE(bytes.contains("/FontFile2")); // the TrueType glyphs travel with the file
-    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595"));
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 842"), 2); // the summary and the grid, landscape
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 595"), 2); // a card each, portrait
 }
 
 // Grouped by department, with an employee without punches, the signers and
