@@ -635,6 +635,18 @@ void AnalysisPage::OpenSummary()
     if (!summary) {
         summary = new SummaryDialog(this);
         connect(summary, &SummaryDialog::employeeActivated, this, &AnalysisPage::ShowSummaryEmployee);
+        // The page as it is now, so that the summary knows when it no longer shows it.
+        summary->setSource([this]() -> std::optional<SummaryDialog::Inputs> {
+            const std::optional<SettlementPeriod> now = calendar_.period();
+            if (!now)
+                return std::nullopt;
+            QStringList picker;
+            for (int i = 0; i < dCmb[6]->count(); ++i)
+                picker.append(dCmb[6]->itemText(i));
+            return SummaryDialog::Inputs{programDir_, punches_, picker,
+                                         report::ReportSetting{*now, TimeMode(timeMode_), calendar_.restDayFlags(),
+                                                               cxPic->cTxt->text()}};
+        });
     }
     summary->start(programDir_, punches_, entries,
                    report::ReportSetting{*period, TimeMode(timeMode_), calendar_.restDayFlags(), cxPic->cTxt->text()});
