@@ -13,6 +13,9 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <QHash>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -259,17 +262,55 @@ private:
         }
         p_.setFont(it->second.first);
         metrics_ = &it->second.second;
+        shapes_ = &shaped_[key];
     }
 
-    void textAt(const QRectF& r, const QString& text, int flags = Qt::AlignLeft | Qt::AlignVCenter,
-                const QColor& color = Qt::black)
+    // A line of text laid out in the font set last.
+    struct Shaped {
+        qreal width = 0;
+        qreal ascent = 0;
+        QList<QGlyphRun> runs; // from the line's top left
+    };
+
+    // Laid out once per font: the cards repeat the same dates, weekdays, times
+    // and labels a thousand times, and shaping is most of painting a text.
+    const Shaped& shaped(const QString& text)
     {
+        auto it = shapes_->constFind(text);
+        if (it == shapes_->cend()) {
+            QTextLayout layout(text, p_.font(), &device_);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            layout.endLayout();
+            it = shapes_->insert(text, Shaped{line.naturalTextWidth(), line.ascent(), layout.glyphRuns()});
+        }
+        return it.value();
+    }
+
+    // One line of text in a cell, `pad` millimetres from its sides, cut with
+    // an ellipsis when it does not fit. The line is placed here rather than by
+    // the painter's rectangle layout, which costs a text layout per call, and
+    // the cards and the grid make hundreds of thousands of calls.
+    void textAt(const QRectF& r, const QString& text, int flags = Qt::AlignLeft | Qt::AlignVCenter,
+                const QColor& color = Qt::black, double pad = 0.8)
+    {
+        if (text.isEmpty())
+            return;
         p_.setPen(color);
-        const QRectF inner = r.adjusted(0.8 * unit_, 0, -0.8 * unit_, 0);
-        if (metrics_ && metrics_->horizontalAdvance(text) > inner.width())
-            p_.drawText(inner, flags, metrics_->elidedText(text, Qt::ElideRight, inner.width()));
-        else
+        const QRectF inner = r.adjusted(pad * unit_, 0, -pad * unit_, 0);
+        if (text.contains(u'\n')) {
             p_.drawText(inner, flags, text);
+            return;
+        }
+        const Shaped* line = &shaped(text);
+        if (line->width > inner.width())
+            line = &shaped(metrics_->elidedText(text, Qt::ElideRight, inner.width()));
+        const qreal x = (flags & Qt::AlignRight)     ? inner.right() - line->width
+                        : (flags & Qt::AlignHCenter) ? inner.center().x() - line->width / 2
+                                                     : inner.left();
+        const qreal baseline = inner.center().y() + (metrics_->ascent() - metrics_->descent()) / 2;
+        for (const QGlyphRun& run : line->runs)
+            p_.drawGlyphRun(QPointF(x, baseline - line->ascent), run);
     }
 
     void hLine(double x, double y, double w, const QColor& color = QColor(0x99, 0x99, 0x99))
@@ -399,8 +440,13 @@ private:
         const QString text = marksText(marks);
         const qsizetype count = text.size();
         font(count <= 2 ? 5.5 : count == 3 ? 4.5 : 3.6);
-        p_.setPen(isFault(marks) ? QColor(0xC0, 0, 0) : QColor(Qt::black));
-        p_.drawText(cell, Qt::AlignCenter | (count > 3 ? Qt::TextWrapAnywhere : 0), text);
+        const QColor color = isFault(marks) ? QColor(0xC0, 0, 0) : QColor(Qt::black);
+        if (count <= 3) {
+            textAt(cell, text, Qt::AlignCenter, color, 0);
+            return;
+        }
+        p_.setPen(color);
+        p_.drawText(cell, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
     }
 
     void paintGrid(const Page& page)
@@ -458,10 +504,9 @@ private:
                     if (grid.days.at(d))
                         paintMarks(mm(dayLeft + day * d, y, day, rowHeight), *grid.days.at(d));
                 font(6);
-                p_.setPen(Qt::black);
                 for (int s = 0; s < kDaySymbolCount; ++s)
-                    p_.drawText(mm(countLeft + kGridCountWidth * s, y, kGridCountWidth, rowHeight), Qt::AlignCenter,
-                                QString::number(grid.counts[size_t(s)]));
+                    textAt(mm(countLeft + kGridCountWidth * s, y, kGridCountWidth, rowHeight),
+                           QString::number(grid.counts[size_t(s)]), Qt::AlignCenter, Qt::black, 0);
             }
             y += rowHeight;
             hLine(kMargin, y, bodyWidth(), QColor(0xC8, 0xC8, 0xC8));
@@ -611,6 +656,8 @@ private:
     QString family_;
     std::map<std::pair<int, bool>, std::pair<QFont, QFontMetricsF>> fonts_;
     const QFontMetricsF* metrics_ = nullptr; // of the font set last
+    std::map<std::pair<int, bool>, QHash<QString, Shaped>> shaped_;
+    QHash<QString, Shaped>* shapes_ = nullptr; // of the font set last
     QList<SummaryLine> lines_;
     QList<int> gridEmployees_; // the employees in the order of the summary
     bool departments_ = false;
