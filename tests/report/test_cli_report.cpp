@@ -243,9 +243,12 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
         const auto fine = fines.find(employee);
         EXPECT_EQ(row.at(14), fine == fines.end() ? QStringLiteral("0") : fine->second) << employee.toStdString();
         const QJsonObject extra = expected.value("extra").toObject();
-        EXPECT_EQ(row.at(16), QString::number(extra.value("lateMinutes").toInt())) << employee.toStdString();
-        EXPECT_EQ(row.at(21), hours(extra.value("overtimeHoliday").toInt())) << employee.toStdString();
-        EXPECT_EQ(row.at(19), hours(extra.value("overtimeWorkday").toInt())) << employee.toStdString();
+        const char* payroll[] = {"lateMinutes", "earlyCount", "earlyMinutes", "overtimeWorkday", "overtimeRestday",
+                                 "overtimeHoliday"};
+        for (int c = 0; c < 6; ++c) {
+            const int value = extra.value(payroll[c]).toInt();
+            EXPECT_EQ(row.at(16 + c), c < 3 ? QString::number(value) : hours(value)) << employee.toStdString() << c;
+        }
 
         for (const QJsonValue& value : expected.value("rows").toArray()) {
             const QJsonArray cells = value.toObject().value("cells").toArray();
@@ -418,6 +421,22 @@ TEST_F(ShiftMonth, TheReportEqualsAnalyseExtendedAndTheSubtotalsTheSums)
     }
     EXPECT_EQ(subtotals, 3); // 生产部, 财务部, 未分部门
     EXPECT_TRUE(book.part(grid->path).contains("王会计"));
+
+    // LibreOffice Calc shows the grid with the same symbols and counts.
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    QProcess calc;
+    calc.start(soffice, {QStringLiteral("-env:UserInstallation=file://%1/profile").arg(out.path()), "--headless",
+                         "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,false,false,-1",
+                         "--outdir", out.filePath("csv"), path});
+    ASSERT_TRUE(calc.waitForFinished(280000)) << "LibreOffice did not finish";
+    QFile shownFile(out.filePath(QStringLiteral("csv/shifts-考勤表.csv")));
+    ASSERT_TRUE(shownFile.open(QIODevice::ReadOnly)) << calc.readAllStandardError().toStdString();
+    const QList<QStringList> shown = parseCsv(QString::fromUtf8(shownFile.readAll()));
+    for (int r = 2; r <= grid->rows; ++r)
+        for (int c = 0; c < 2 + 30 + 10; ++c)
+            EXPECT_EQ(shown.value(r - 1).value(c), cell(grid, c, r)) << "row " << r << " column " << c;
 }
 
 } // namespace

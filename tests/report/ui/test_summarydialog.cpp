@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -167,6 +168,9 @@ private slots:
     void printsOnAPrinter();
     void closingDuringTheBuildCancelsIt_data();
     void closingDuringTheBuildCancelsIt();
+    void anOutOfDateSummarySaysSoAndRebuilds_data();
+    void anOutOfDateSummarySaysSoAndRebuilds();
+    void theSignersAreRemembered();
 };
 
 void TestSummaryDialog::tableMatchesThePageEmployeeByEmployee_data()
@@ -350,10 +354,12 @@ void TestSummaryDialog::exportWritesTheFile()
     QTemporaryDir out;
     FileNames names(QDir(out.path()).filePath(typed));
     QSignalSpy ended(d, &SummaryDialog::workEnded);
+    const int width = d->width();
     leftClick(d->findChild<PictureButton*>(button));
     QCOMPARE(names.asked.size(), 1);
     QVERIFY(names.asked[0].contains(QStringLiteral("考勤汇总20261116-20261215")));
     QVERIFY(ended.wait(120000));
+    QCOMPARE(d->width(), width); // the message naming the file does not widen the window
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].title, QStringLiteral("完成"));
     QVERIFY(readAll(QDir(out.path()).filePath(written)).startsWith(head));
@@ -468,6 +474,7 @@ void TestSummaryDialog::closingDuringTheBuildCancelsIt()
     QSignalSpy ended(d.get(), &SummaryDialog::buildEnded);
     d->start(home.path(), punches, entries, setting);
     QVERIFY(d->isBuilding());
+    QCOMPARE(d->chart->placeholder(), QStringLiteral("正在汇总…"));
     QTRY_VERIFY(d->progress->value() > 0);
     if (destroy) {
         d.reset();
@@ -486,6 +493,68 @@ void TestSummaryDialog::closingDuringTheBuildCancelsIt()
         QCOMPARE(d->report().employees.size(), 5);
     }
     QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestSummaryDialog::anOutOfDateSummarySaysSoAndRebuilds_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("time mode") << 0 << "时间模式";
+    QTest::newRow("settlement style") << 1 << "月结制式";
+    QTest::newRow("a registration saved") << 2 << "登记";
+}
+
+void TestSummaryDialog::anOutOfDateSummarySaysSoAndRebuilds()
+{
+    QFETCH(int, change);
+    QFETCH(QString, named);
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    d->checkCurrent();
+    QVERIFY(!d->isOutOfDate());
+    if (change == 0)
+        w.page->chooseTimeMode(2);
+    else if (change == 1)
+        w.page->chooseStyle(1); // the window opens mid-month
+    else
+        QVERIFY(textfile::writeLines(QDir(w.program.path()).filePath(QStringLiteral("SrDate/202611.ydj")),
+                                     {QStringLiteral("0001##11月18日##张三##看病##病假1天")})
+                    .ok());
+    d->checkCurrent();
+    QVERIFY(d->isOutOfDate());
+    QVERIFY2(d->staleText->text().contains(named), qPrintable(d->staleText->text()));
+    QVERIFY(!d->staleBar->isHidden());
+    QVERIFY(!d->xlsxButton->isEnabled() && !d->printButton->isEnabled());
+    QSignalSpy ended(d, &SummaryDialog::buildEnded);
+    leftClick(d->rebuildButton);
+    QVERIFY(ended.wait(120000));
+    d->checkCurrent();
+    QVERIFY(!d->isOutOfDate());
+    QVERIFY(d->staleBar->isHidden());
+    QVERIFY(d->xlsxButton->isEnabled());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestSummaryDialog::theSignersAreRemembered()
+{
+    QTemporaryDir home;
+    report::ReportSetting setting;
+    setting.period.start = MonthKey{2026, 11};
+    {
+        SummaryDialog d;
+        d.start(home.path(), PunchTable(), {}, setting);
+        d.preparedBy->setText(QStringLiteral("王会计"));
+        d.preparedBy->setModified(true);
+        emit d.preparedBy->editingFinished();
+    }
+    SummaryDialog again;
+    again.start(home.path(), PunchTable(), {}, setting);
+    QCOMPARE(again.preparedBy->text(), QStringLiteral("王会计"));
+    QVERIFY(again.checkedBy->text().isEmpty());
 }
 
 QTEST_MAIN(TestSummaryDialog)
