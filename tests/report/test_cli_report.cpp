@@ -144,6 +144,8 @@ TEST_F(CliReport, StatusesAndSilence)
         {period() + QStringList{"--output", out.filePath("nowhere/b.csv")}, 2},
         {period() + QStringList{"--output", out.filePath("b.csv"), "--rest", "2026-12-01"}, 2},
         {period() + QStringList{"--output", out.filePath("b.csv"), "--style", "3"}, 2},
+        {period() + QStringList{"--output", out.filePath("b.csv"), "--checked-by", QString(21, u'李')}, 2},
+        {period() + QStringList{"--output", out.filePath("b.csv"), "--prepared-by"}, 2},
         {{"--home", home.path(), "--folder", kSampleFolder, "--output", out.filePath("b.csv")}, 2},
         {{"--home", out.filePath("none"), "--folder", kSampleFolder, "--year", "2026", "--month", "11", "--output",
           out.filePath("b.csv")}, 2},
