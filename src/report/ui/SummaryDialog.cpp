@@ -473,6 +473,7 @@ void SummaryDialog::exportAs(report::ReportFormat format)
 {
     if (isBusy() || model->report().employees.isEmpty() || isOutOfDate())
         return;
+    saveSigners();
     const report::Report& r = model->report();
     const QString name = QStringLiteral("考勤汇总%1-%2%3")
                              .arg(r.setting.period.firstDay().toString(QStringLiteral("yyyyMMdd")),
@@ -506,6 +507,7 @@ void SummaryDialog::print()
 {
     if (isBusy() || model->report().employees.isEmpty() || isOutOfDate())
         return;
+    saveSigners();
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setDocName(model->report().title());
@@ -654,12 +656,15 @@ void SummaryDialog::rebuild()
 void SummaryDialog::done(int result)
 {
     cancelBuild();
+    saveSigners();
     QDialog::done(result);
 }
 
 void SummaryDialog::closeEvent(QCloseEvent* event)
 {
     cancelBuild();
+    // A name typed just before closing never left its field.
+    saveSigners();
     QDialog::closeEvent(event);
 }
 
