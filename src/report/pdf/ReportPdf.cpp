@@ -390,7 +390,7 @@ private:
             y += kIntroHeight;
         }
         const std::vector<double> widths =
-            columns({0, 11, 11, 11, 11, 11, 10, 10, 10, 10, 10, 10, 10, 9, 12, 16, 11, 9, 11, 12, 12, 12});
+            columns({0, 11, 11, 11, 11, 11, 10, 10, 10, 10, 10, 10, 10, 9, 12, 16, 11, 9, 11, 12, 14, 14});
         QStringList names = summaryHeaders();
         for (QString& n : names)
             n.replace(QStringLiteral("迟到"), QStringLiteral("迟到\n"));
