@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QHash>
 #include <QFontMetricsF>
@@ -171,6 +172,7 @@ private:
 
     void endPage()
     {
+        flushText();
         if (turned_)
             p_.restore();
         turned_ = false;
@@ -296,9 +298,10 @@ private:
     {
         if (text.isEmpty())
             return;
-        p_.setPen(color);
         const QRectF inner = r.adjusted(pad * unit_, 0, -pad * unit_, 0);
         if (text.contains(u'\n')) {
+            flushText();
+            p_.setPen(color);
             p_.drawText(inner, flags, text);
             return;
         }
@@ -310,17 +313,49 @@ private:
                                                      : inner.left();
         const qreal baseline = inner.center().y() + (metrics_->ascent() - metrics_->descent()) / 2;
         for (const QGlyphRun& run : line->runs)
-            p_.drawGlyphRun(QPointF(x, baseline - line->ascent), run);
+            queueGlyphs(run, QPointF(x, baseline - line->ascent), color);
+    }
+
+    // The glyphs of one font and colour are gathered across cells and painted
+    // as one run: each painted text is a text object of its own in the PDF,
+    // and a card row holds a dozen of them. Anything else painted first paints
+    // what is gathered, so that nothing covers a text painted before it.
+    void queueGlyphs(const QGlyphRun& run, const QPointF& at, const QColor& color)
+    {
+        const QRawFont font = run.rawFont();
+        if (!queuedGlyphs_.isEmpty() && (color != queuedColor_ || !(font == queuedFont_)))
+            flushText();
+        queuedFont_ = font;
+        queuedColor_ = color;
+        queuedGlyphs_ += run.glyphIndexes();
+        for (const QPointF& position : run.positions())
+            queuedPositions_.append(position + at);
+    }
+
+    void flushText()
+    {
+        if (queuedGlyphs_.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(queuedFont_);
+        run.setGlyphIndexes(queuedGlyphs_);
+        run.setPositions(queuedPositions_);
+        p_.setPen(queuedColor_);
+        p_.drawGlyphRun(QPointF(), run);
+        queuedGlyphs_.clear();
+        queuedPositions_.clear();
     }
 
     void hLine(double x, double y, double w, const QColor& color = QColor(0x99, 0x99, 0x99))
     {
+        flushText();
         p_.setPen(QPen(color, 0.2 * unit_));
         p_.drawLine(QPointF(x * unit_, y * unit_), QPointF((x + w) * unit_, y * unit_));
     }
 
     void vLine(double x, double y, double h, const QColor& color)
     {
+        flushText();
         p_.setPen(QPen(color, 0.2 * unit_));
         p_.drawLine(QPointF(x * unit_, y * unit_), QPointF(x * unit_, (y + h) * unit_));
     }
@@ -357,6 +392,7 @@ private:
 
     void tableHeader(double y, double height, const std::vector<double>& widths, const QStringList& names)
     {
+        flushText();
         p_.fillRect(mm(kMargin, y, bodyWidth(), height), QColor(0xDD, 0xE6, 0xF0));
         double x = kMargin;
         for (size_t c = 0; c < widths.size(); ++c) {
@@ -403,6 +439,7 @@ private:
         for (int i = page.firstRow; i < page.firstRow + page.rowCount; ++i) {
             const SummaryLine& line = lines_.at(i);
             font(7.5, line.isSum());
+            flushText();
             if (line.isSum())
                 p_.fillRect(mm(kMargin, y, bodyWidth(), kSummaryRowHeight), kSumFill);
             else if ((i - page.firstRow) % 2 == 1)
@@ -445,6 +482,7 @@ private:
             textAt(cell, text, Qt::AlignCenter, color, 0);
             return;
         }
+        flushText();
         p_.setPen(color);
         p_.drawText(cell, Qt::AlignCenter | Qt::TextWrapAnywhere, text);
     }
@@ -469,6 +507,7 @@ private:
         const double tableHeight = 2 * kGridHeaderRow + rowHeight * page.rowCount;
 
         // Weekends and holidays shaded from the heads to the last row.
+        flushText();
         for (int d = 0; d < days; ++d)
             if (report_.periodDays.at(d).offDay)
                 p_.fillRect(mm(dayLeft + day * d, y, day, tableHeight), kOffDayFill);
@@ -478,6 +517,7 @@ private:
         textAt(mm(kMargin, y, name, 2 * kGridHeaderRow), QStringLiteral("员工"), Qt::AlignCenter);
         if (departments_)
             textAt(mm(kMargin + name, y, department, 2 * kGridHeaderRow), QStringLiteral("部门"), Qt::AlignCenter);
+        flushText();
         for (int d = 0; d < days; ++d) {
             const QDate date = report_.periodDays.at(d).date;
             p_.setPen(Qt::black);
@@ -656,6 +696,10 @@ private:
     QString family_;
     std::map<std::pair<int, bool>, std::pair<QFont, QFontMetricsF>> fonts_;
     const QFontMetricsF* metrics_ = nullptr; // of the font set last
+    QRawFont queuedFont_;                    // the glyphs gathered to paint
+    QColor queuedColor_;
+    QList<quint32> queuedGlyphs_;
+    QList<QPointF> queuedPositions_;
     std::map<std::pair<int, bool>, QHash<QString, Shaped>> shaped_;
     QHash<QString, Shaped>* shapes_ = nullptr; // of the font set last
     QList<SummaryLine> lines_;
