@@ -10,6 +10,7 @@
 #include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -159,6 +160,7 @@ private slots:
     void tableMatchesThePageEmployeeByEmployee();
     void sortsNumbersAsNumbers_data();
     void sortsNumbersAsNumbers();
+    void subtotalsStayUnderTheirDepartmentWhateverTheSort();
     void doubleClickShowsTheEmployeeOnThePage();
     void askingTooEarlySaysSo();
     void exportWritesTheFile_data();
@@ -275,6 +277,30 @@ void TestSummaryDialog::sortsNumbersAsNumbers()
         charted.append(g.employee);
     QCOMPARE(charted, expected);
     QCOMPARE(cell(&d, expected.indexOf("b"), SummaryModel::kFineColumn), QStringLiteral("100"));
+}
+
+void TestSummaryDialog::subtotalsStayUnderTheirDepartmentWhateverTheSort()
+{
+    SummaryDialog d;
+    report::Report r;
+    r.employees = {employee("a", 10, 0.5, false, 900), employee("b", 2, 0, true, 10000), employee("c", 9, 1.5, false, 0)};
+    r.employees[0].department = r.employees[2].department = QStringLiteral("生产部");
+    r.employees[1].department = QStringLiteral("财务部");
+    r.departments = {QStringLiteral("生产部"), QStringLiteral("财务部")};
+    d.model->setReport(r);
+    d.byDepartment->setChecked(true);
+    const QStringList sums = {QStringLiteral("生产部 小计（2人）"), QStringLiteral("财务部 小计（1人）"), QStringLiteral("合计（3人）")};
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        d.table->sortByColumn(SummaryModel::kFirstStatisticColumn + 2, order);
+        QStringList shown;
+        for (int row = 0; row < d.sorted->rowCount(); ++row)
+            shown.append(cell(&d, row, SummaryModel::kEmployeeColumn));
+        const QStringList production = order == Qt::AscendingOrder ? QStringList{"c", "a"} : QStringList{"a", "c"};
+        const QStringList expected = production + QStringList{sums[0], "b", sums[1], sums[2]};
+        QCOMPARE(shown, expected);
+        QCOMPARE(cell(&d, 5, SummaryModel::kFirstStatisticColumn + 2), QStringLiteral("21"));
+    }
+    QCOMPARE(d.chart->groups().size(), 3); // the employees, never a sum
 }
 
 void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage()
