@@ -568,8 +568,8 @@ void SummaryDialog::loadSigners(const QString& programDir)
     signersFolder_ = programDir;
     const Result<report::Signers> names = report::signers::load(programDir);
     if (!names) {
-        status->setText(QStringLiteral("制表人和审核人未能读取"));
-        status->setToolTip(names.error());
+        // Said at once: the status line is taken by the build that follows.
+        showMessage(this, {kTitleError, names.error() + QStringLiteral("请重新填写制表人和审核人。"), MessageIcon::Warning});
         return;
     }
     preparedBy->setText(names->preparedBy);

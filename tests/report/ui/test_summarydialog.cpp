@@ -585,6 +585,14 @@ void TestSummaryDialog::theSignersAreRemembered()
     again.start(home.path(), PunchTable(), {}, setting);
     QCOMPARE(again.preparedBy->text(), QStringLiteral("王会计"));
     QCOMPARE(again.checkedBy->text(), QStringLiteral("李经理"));
+
+    // A file nobody can read is said at once, not lost under the build's status.
+    QVERIFY(textfile::writeUtf8Lines(QDir(home.path()).filePath("ReportSigners.txt"), {"审核\t李经理"}).ok());
+    Recorder recorder;
+    SummaryDialog third;
+    third.start(home.path(), PunchTable(), {}, setting);
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY(recorder.messages[0].text.contains(QStringLiteral("第1行")));
 }
 
 QTEST_MAIN(TestSummaryDialog)
