@@ -9,6 +9,7 @@
 #include "import/PunchTable.h"
 #include "settings/ConfigFile.h"
 #include "report/ReportAnalysis.h"
+#include "report/ReportSigners.h"
 #include "report/ReportWriters.h"
 #include "report/pdf/ReportPdf.h"
 
@@ -20,11 +21,15 @@ namespace {
 
 const char* const kUsage = "report [--home DIR] --folder FOLDER --year Y --month M [--style 1|2] [--mode 1|2] "
                            "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] "
+                           "[--by-department] [--prepared-by NAME] [--checked-by NAME] "
                            "--output FILE(.xlsx|.csv|.pdf)";
 
 struct Options {
     PeriodOptions period;
     QString output;
+    bool byDepartment = false;
+    QString preparedBy;
+    QString checkedBy;
 };
 
 bool parse(const QStringList& args, Options& o)
@@ -40,11 +45,23 @@ bool parse(const QStringList& args, Options& o)
         if (taken == Taken::Yes)
             continue;
         const QString& name = args.at(i);
-        if (name != QLatin1String("--output"))
+        if (name == QLatin1String("--by-department")) {
+            o.byDepartment = true;
+            continue;
+        }
+        static const QStringList valued = {"--output", "--prepared-by", "--checked-by"};
+        if (!valued.contains(name))
             return fail(QStringLiteral("未知的选项：%1").arg(name));
         if (i + 1 >= args.size())
             return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
-        o.output = args.at(++i);
+        const QString value = args.at(++i);
+        if (name == QLatin1String("--output")) {
+            o.output = value;
+            continue;
+        }
+        if (const QString fault = report::signers::nameFault(value); !fault.isEmpty())
+            return fail(QStringLiteral("%1 的取值有误：%2").arg(name, fault));
+        (name == QLatin1String("--prepared-by") ? o.preparedBy : o.checkedBy) = value.trimmed();
     }
     if (!periodComplete(o.period))
         return false;
@@ -86,11 +103,15 @@ int reportCommand(QStringList args, const QString& exeDir)
         printError(build.error);
         return kExitUsage;
     }
+    report::Report made = build.report;
+    made.byDepartment = o.byDepartment;
+    made.preparedBy = o.preparedBy;
+    made.checkedBy = o.checkedBy;
     // libxlsxwriter prints its failures on stderr as well as returning them,
     // and a command's failure is one message, ours. The command runs on one
     // thread here, so nothing else is silenced.
     Outcome written;
-    platform::withoutStandardError([&] { written = report::writeReport(build.report, o.output); });
+    platform::withoutStandardError([&] { written = report::writeReport(made, o.output); });
     if (!written.ok()) {
         printError(written.text);
         return kExitUsage;

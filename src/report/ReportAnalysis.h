@@ -10,6 +10,7 @@
 #include "base/PickerEntry.h"
 #include "report/ReportModel.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -52,5 +53,10 @@ ReportBuild buildReport(const QString& programDir, const PunchTable& punches, co
 
 // The entries a report covers: picker order, each once, no placeholder.
 QList<PickerEntry> reportEntries(const QList<PickerEntry>& pickerEntries);
+
+// What the program folder's files that a report of the period reads look like
+// now (Init.ini, Schedules.json, Holidays.txt, the months' registrations, duty
+// and shift rosters): the same bytes as long as none of them was saved since.
+QByteArray inputFilesStamp(const QString& programDir, const SettlementPeriod& period);
 
 } // namespace tarnby::report

@@ -1,4 +1,5 @@
 #include "report/ReportFile.h"
+#include "report/ReportPayroll.h"
 #include "report/ReportWriters.h"
 
 #include <QFileInfo>
@@ -34,16 +35,14 @@ QByteArray summaryCsv(const Report& report)
 {
     QString text;
     QStringList header;
-    for (const QString& h : summaryHeaders())
+    for (const QString& h : allSummaryHeaders())
         header.append(csvField(h));
     text += header.join(u',') + QStringLiteral("\r\n");
-    for (const EmployeeReport& e : report.employees) {
-        QStringList line{csvField(e.employee)};
-        for (double v : e.values)
-            line.append(numberText(v));
-        line.append(fullAttendanceText(e.fullAttendance));
-        line.append(yuanText(e.fineTotal));
-        text += line.join(u',') + QStringLiteral("\r\n");
+    for (const SummaryLine& line : summaryLines(report)) {
+        QStringList fields;
+        for (const QString& cell : summaryTexts(report, line))
+            fields.append(csvField(cell));
+        text += fields.join(u',') + QStringLiteral("\r\n");
     }
     return text.toUtf8();
 }

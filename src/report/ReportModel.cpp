@@ -49,11 +49,13 @@ EmployeeReport employeeReport(const QString& employee, const AnalysisResult& res
     out.registrations = result.registrations;
     out.extra = result.extra;
     out.shiftsUsed = result.shiftsUsed;
+    out.figures = result.figures;
     for (qsizetype i = 0; i < out.rows.size(); ++i)
         out.rowDates.append(dates.value(i));
     for (int s = 0; s < kNumericStatistics; ++s)
         out.values[s] = captionValue(out.captions[s]);
-    out.fullAttendance = out.captions[kNumericStatistics] == kFull;
+    out.noPunches = result.ran && result.rows.isEmpty();
+    out.fullAttendance = !out.noPunches && out.captions[kNumericStatistics] == kFull;
     for (const ResultRow& row : out.rows) {
         const QString penalty = penaltyOfRemark(row.cells[ColRemark]);
         if (penalty.isEmpty())

@@ -47,8 +47,14 @@ struct EmployeeReport {
     QList<EmployeeRegistrationRow> registrations;
     QList<FineEntry> fines;
     Fen fineTotal = 0;                // the readable fines summed
+    QString department;               // from Schedules.json; empty without one
     EmployeeFigures extra;            // early leave, lateness and overtime in minutes
+    QList<DayFigures> figures;        // one per row
     bool shiftsUsed = false;          // a day was planned by a week pattern or the roster
+
+    // Not a single punch in the period (the run wrote no rows): its zeros
+    // would read as a month without a fault, and it is never full attendance.
+    bool noPunches = false;
 
     // Whether statistic `index` (0..11) counts days rather than occurrences.
     static bool isDayValued(int index);
@@ -63,12 +69,24 @@ struct UnreadableFine {
     QString penalty;
 };
 
+// A day of the period as the attendance grid heads its column.
+struct GridDay {
+    QDate date;
+    bool offDay = false; // a weekend or a holiday of Holidays.txt, unless a make-up working day
+};
+
 struct Report {
     ReportSetting setting;
     QList<QDate> restDates;           // the period's marked rest days
+    QList<GridDay> periodDays;        // every day of the period, in order
+    QStringList departments;          // in the order Schedules.json first names them
     QList<EmployeeReport> employees;  // picker order, each entry once
     QDateTime made;                   // when the report was made
     QString version;                  // the program version
+    // How the files show it, chosen after the build.
+    bool byDepartment = false;        // 汇总 grouped with subtotals, when there are departments
+    QString preparedBy;               // 制表人
+    QString checkedBy;                // 审核人
 
     QString periodText() const;       // "2026年11月01日—2026年11月30日"
     QString styleText() const;        // "月初制" or "月中制"

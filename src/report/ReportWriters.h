@@ -20,8 +20,8 @@ std::optional<ReportFormat> formatOfPath(const QString& path);
 Outcome writeXlsx(const Report& report, const QString& path);
 Outcome writeCsv(const Report& report, const QString& path);
 
-// The 汇总 table as CSV text: headers, then one line per employee, CR LF,
-// without the BOM.
+// The 汇总 table as CSV text: headers, then one line per employee (grouped:
+// and a subtotal per department, the total last), CR LF, without the BOM.
 QByteArray summaryCsv(const Report& report);
 
 } // namespace tarnby::report

@@ -1,6 +1,9 @@
-// The .xlsx report through libxlsxwriter: 汇总 with its chart, 明细, 登记, 说明.
+// The .xlsx report through libxlsxwriter: 汇总 with its chart, 明细, 登记, 说明
+// and the attendance grid 考勤表.
 
 #include "report/ReportFile.h"
+#include "report/ReportGrid.h"
+#include "report/ReportPayroll.h"
 #include "report/ReportWriters.h"
 
 #include <QDir>
@@ -21,6 +24,17 @@ const char* const kRegistrationSheet = "登记";
 const char* const kNotesSheet = "说明";
 
 constexpr double kMaxColumnWidth = 60.0;
+
+// Grey behind the weekends and holidays of the grid, the window's red for a fault.
+constexpr lxw_color_t kOffDayFill = 0xD9D9D9;
+constexpr lxw_color_t kFaultColor = 0xC00000;
+constexpr lxw_color_t kNoPunchesColor = 0xB03C28;
+
+// A text inside a print header or footer, where "&" starts a code.
+QByteArray footerText(const QString& text)
+{
+    return QString(text).replace(u'&', QStringLiteral("&&")).toUtf8();
+}
 
 // A text's width in character cells: a Chinese character takes two.
 double displayWidth(const QString& text)
@@ -73,6 +87,23 @@ public:
         format_set_num_format(date_, "mm\"月\"dd\"日\"");
         label_ = workbook_add_format(book_);
         format_set_bold(label_);
+        sumText_ = workbook_add_format(book_);
+        format_set_bold(sumText_);
+        sumNumber_ = workbook_add_format(book_);
+        format_set_bold(sumNumber_);
+        sumDays_ = workbook_add_format(book_);
+        format_set_bold(sumDays_);
+        format_set_num_format(sumDays_, "General\"天\"");
+        sumPeople_ = workbook_add_format(book_);
+        format_set_bold(sumPeople_);
+        format_set_num_format(sumPeople_, "0\"人\"");
+        hours_ = workbook_add_format(book_);
+        format_set_num_format(hours_, "0.0");
+        sumHours_ = workbook_add_format(book_);
+        format_set_bold(sumHours_);
+        format_set_num_format(sumHours_, "0.0");
+        noPunches_ = workbook_add_format(book_);
+        format_set_font_color(noPunches_, kNoPunchesColor);
     }
 
     void write()
@@ -82,10 +113,12 @@ public:
         detailSheet_ = workbook_add_worksheet(book_, kDetailSheet);
         registrationSheet_ = workbook_add_worksheet(book_, kRegistrationSheet);
         notesSheet_ = workbook_add_worksheet(book_, kNotesSheet);
+        gridSheet_ = workbook_add_worksheet(book_, kGridSheetName.toUtf8().constData());
         writeSummary();
         writeDetails();
         writeRegistrations();
         writeNotes();
+        writeGrid();
     }
 
 private:
@@ -125,8 +158,9 @@ private:
     void writeSummary()
     {
         lxw_worksheet* sheet = summarySheet_;
-        const QStringList& names = summaryHeaders();
+        const QStringList names = allSummaryHeaders();
         const lxw_col_t lastCol = lxw_col_t(names.size() - 1);
+        const bool grouped = groupedByDepartment(report_);
         // A plain cell: rows are written once, in order, so no merged range;
         // the title runs on over the empty cells beside it.
         text(sheet, 0, 0, report_.title(), title_);
@@ -134,25 +168,80 @@ private:
         headers(sheet, 1, names);
         Widths widths(names);
         lxw_row_t row = 2;
-        for (const EmployeeReport& e : report_.employees) {
+        for (const SummaryLine& line : summaryLines(report_)) {
+            if (line.isSum()) {
+                writeSum(sheet, row, line, widths);
+                ++row;
+                continue;
+            }
+            const EmployeeReport& e = report_.employees.at(line.employee);
             text(sheet, row, 0, e.employee);
             widths.fit(0, e.employee);
-            for (int s = 0; s < kNumericStatistics; ++s)
-                worksheet_write_number(sheet, row, lxw_col_t(s + 1), e.values[size_t(s)],
-                                       EmployeeReport::isDayValued(s) ? days_ : nullptr);
-            text(sheet, row, 13, fullAttendanceText(e.fullAttendance));
-            worksheet_write_number(sheet, row, 14, yuanValue(e.fineTotal), nullptr);
+            if (line.noPunches) {
+                // The figures of nobody's month would read as a month without a fault.
+                text(sheet, row, 1, kNoPunchesText, noPunches_);
+                text(sheet, row, 13, fullAttendanceText(false));
+            } else {
+                for (int s = 0; s < kNumericStatistics; ++s)
+                    worksheet_write_number(sheet, row, lxw_col_t(s + 1), e.values[size_t(s)],
+                                           EmployeeReport::isDayValued(s) ? days_ : nullptr);
+                text(sheet, row, 13, fullAttendanceText(e.fullAttendance));
+                worksheet_write_number(sheet, row, 14, yuanValue(e.fineTotal), nullptr);
+            }
+            writePayroll(sheet, row, line, widths, nullptr, hours_);
             ++row;
         }
         widths.apply(sheet);
         worksheet_freeze_panes(sheet, 2, 1);
         printSetup(sheet, 2);
+        signersFooter(sheet);
         const lxw_row_t last = row > 2 ? row - 1 : 2;
-        worksheet_autofilter(sheet, 1, 0, last, lastCol);
+        // Sorting or filtering would tear the subtotals from their employees,
+        // and a bar of a subtotal would dwarf every employee's.
+        if (!grouped)
+            worksheet_autofilter(sheet, 1, 0, last, lastCol);
         // The chart is for the screen; a printed summary is the table alone.
         worksheet_print_area(sheet, 0, 0, last, lastCol);
-        if (!report_.employees.isEmpty())
+        if (!report_.employees.isEmpty() && !grouped)
             addChart(sheet, last, lastCol);
+    }
+
+    // 部门 and the payroll figures after the fifteen columns of the statistics.
+    void writePayroll(lxw_worksheet* sheet, lxw_row_t row, const SummaryLine& line, Widths& widths, lxw_format* number,
+                      lxw_format* hours)
+    {
+        const lxw_col_t first = lxw_col_t(summaryHeaders().size());
+        if (!line.department.isEmpty() && line.kind != SummaryLine::Kind::Total) {
+            text(sheet, row, first, line.department, line.isSum() ? sumText_ : nullptr);
+            widths.fit(first, line.department);
+        }
+        if (line.noPunches)
+            return;
+        const std::array<double, 6> values = line.payroll.values();
+        for (size_t c = 0; c < values.size(); ++c)
+            worksheet_write_number(sheet, row, lxw_col_t(first + 1 + c), values[c], c >= 3 ? hours : number);
+    }
+
+    void writeSum(lxw_worksheet* sheet, lxw_row_t row, const SummaryLine& line, Widths& widths)
+    {
+        text(sheet, row, 0, line.label(), sumText_);
+        widths.fit(0, line.label());
+        for (int s = 0; s < kNumericStatistics; ++s)
+            worksheet_write_number(sheet, row, lxw_col_t(s + 1), line.values[size_t(s)],
+                                   EmployeeReport::isDayValued(s) ? sumDays_ : sumNumber_);
+        worksheet_write_number(sheet, row, 13, line.fullAttendance, sumPeople_);
+        worksheet_write_number(sheet, row, 14, yuanValue(line.fineTotal), sumNumber_);
+        writePayroll(sheet, row, line, widths, sumNumber_, sumHours_);
+    }
+
+    // 制表人 and 审核人 on every printed page, with the page number.
+    void signersFooter(lxw_worksheet* sheet)
+    {
+        const QByteArray footer = QByteArrayLiteral("&L") + footerText(signersText(report_))
+                                  + QStringLiteral("&R第 &P 页，共 &N 页").toUtf8();
+        lxw_header_footer_options options{};
+        options.margin = 0.2;
+        worksheet_set_footer_opt(sheet, footer.constData(), &options);
     }
 
     // One bar per employee: the lateness tiers, missed punches and absence
@@ -277,17 +366,144 @@ private:
         widths.apply(sheet);
     }
 
+    lxw_format* gridFormat(bool offDay, bool fault)
+    {
+        lxw_format*& f = gridFormats_[offDay ? 1 : 0][fault ? 1 : 0];
+        if (!f) {
+            f = workbook_add_format(book_);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
+            format_set_border(f, LXW_BORDER_THIN);
+            format_set_border_color(f, 0xA0A0A0);
+            if (offDay)
+                format_set_bg_color(f, kOffDayFill);
+            if (fault)
+                format_set_font_color(f, kFaultColor);
+        }
+        return f;
+    }
+
+    lxw_format* gridHeader(bool offDay)
+    {
+        lxw_format*& f = gridHeaders_[offDay ? 1 : 0];
+        if (!f) {
+            f = workbook_add_format(book_);
+            format_set_bold(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_align(f, LXW_ALIGN_VERTICAL_CENTER);
+            format_set_border(f, LXW_BORDER_THIN);
+            format_set_bg_color(f, offDay ? kOffDayFill : 0xDDE6F0);
+        }
+        return f;
+    }
+
+    // 考勤表: the employees in the order of 汇总, the days across, the symbols
+    // counted at the row's end, the legend and the signatures under it; a page
+    // of A4 landscape for every forty employees.
+    void writeGrid()
+    {
+        lxw_worksheet* sheet = gridSheet_;
+        bool departments = false;
+        for (const EmployeeReport& e : report_.employees)
+            departments = departments || !e.department.isEmpty();
+        const lxw_col_t firstDay = departments ? 2 : 1;
+        const lxw_col_t firstCount = lxw_col_t(firstDay + report_.periodDays.size());
+        text(sheet, 0, 0, gridTitle(report_), title_);
+        worksheet_set_row(sheet, 0, 24, nullptr);
+
+        Widths widths(QStringList{QStringLiteral("员工")} + (departments ? QStringList{QStringLiteral("部门")} : QStringList()));
+        text(sheet, 1, 0, QStringLiteral("员工"), gridHeader(false));
+        if (departments)
+            text(sheet, 1, 1, QStringLiteral("部门"), gridHeader(false));
+        for (qsizetype d = 0; d < report_.periodDays.size(); ++d)
+            text(sheet, 1, lxw_col_t(firstDay + d), dayNumberText(report_.periodDays.at(d).date), gridHeader(report_.periodDays.at(d).offDay));
+        for (int s = 0; s < kDaySymbolCount; ++s)
+            text(sheet, 1, lxw_col_t(firstCount + s), daySymbolNames()[size_t(s)].symbol, gridHeader(false));
+        worksheet_write_blank(sheet, 2, 0, gridHeader(false));
+        if (departments)
+            worksheet_write_blank(sheet, 2, 1, gridHeader(false));
+        for (qsizetype d = 0; d < report_.periodDays.size(); ++d)
+            text(sheet, 2, lxw_col_t(firstDay + d), weekdayText(report_.periodDays.at(d).date), gridHeader(report_.periodDays.at(d).offDay));
+        for (int s = 0; s < kDaySymbolCount; ++s)
+            worksheet_write_blank(sheet, 2, lxw_col_t(firstCount + s), gridHeader(false));
+
+        lxw_row_t row = 3;
+        std::vector<lxw_row_t> breaks;
+        int onPage = 0;
+        for (const SummaryLine& line : summaryLines(report_)) {
+            if (line.isSum())
+                continue;
+            if (onPage == kGridEmployeesPerPage) {
+                breaks.push_back(row);
+                onPage = 0;
+            }
+            ++onPage;
+            const EmployeeReport& e = report_.employees.at(line.employee);
+            worksheet_set_row(sheet, row, 14, nullptr);
+            text(sheet, row, 0, e.employee, gridFormat(false, false));
+            widths.fit(0, e.employee);
+            if (departments) {
+                text(sheet, row, 1, e.department, gridFormat(false, false));
+                widths.fit(1, e.department);
+            }
+            if (e.noPunches) {
+                text(sheet, row, firstDay, kNoPunchesText, noPunches_);
+                ++row;
+                continue;
+            }
+            const GridRow grid = gridRow(e, report_.periodDays);
+            for (qsizetype d = 0; d < report_.periodDays.size(); ++d) {
+                const bool offDay = report_.periodDays.at(d).offDay;
+                const std::optional<DayMarks>& marks = grid.days.at(d);
+                if (!marks)
+                    worksheet_write_blank(sheet, row, lxw_col_t(firstDay + d), gridFormat(offDay, false));
+                else
+                    text(sheet, row, lxw_col_t(firstDay + d), marksText(*marks), gridFormat(offDay, isFault(*marks)));
+            }
+            for (int s = 0; s < kDaySymbolCount; ++s)
+                worksheet_write_number(sheet, row, lxw_col_t(firstCount + s), grid.counts[size_t(s)], gridFormat(false, false));
+            ++row;
+        }
+        text(sheet, row + 1, 0, gridLegend());
+        text(sheet, row + 2, 0, signersText(report_));
+
+        widths.apply(sheet);
+        worksheet_set_column(sheet, firstDay, lxw_col_t(firstCount - 1), 4.5, nullptr);
+        worksheet_set_column(sheet, firstCount, lxw_col_t(firstCount + kDaySymbolCount - 1), 3.5, nullptr);
+        worksheet_freeze_panes(sheet, 3, firstDay);
+        worksheet_set_landscape(sheet);
+        worksheet_set_paper(sheet, 9); // A4
+        worksheet_set_margins(sheet, 0.3, 0.3, 0.45, 0.55);
+        worksheet_fit_to_pages(sheet, 1, 0);
+        worksheet_repeat_rows(sheet, 0, 2);
+        if (!breaks.empty()) {
+            breaks.push_back(0);
+            worksheet_set_h_pagebreaks(sheet, breaks.data());
+        }
+        signersFooter(sheet);
+    }
+
     const Report& report_;
     lxw_workbook* book_;
     lxw_worksheet* summarySheet_ = nullptr;
     lxw_worksheet* detailSheet_ = nullptr;
     lxw_worksheet* registrationSheet_ = nullptr;
     lxw_worksheet* notesSheet_ = nullptr;
+    lxw_worksheet* gridSheet_ = nullptr;
     lxw_format* header_ = nullptr;
     lxw_format* title_ = nullptr;
     lxw_format* days_ = nullptr;
     lxw_format* date_ = nullptr;
     lxw_format* label_ = nullptr;
+    lxw_format* sumText_ = nullptr;
+    lxw_format* sumNumber_ = nullptr;
+    lxw_format* sumDays_ = nullptr;
+    lxw_format* sumPeople_ = nullptr;
+    lxw_format* hours_ = nullptr;
+    lxw_format* sumHours_ = nullptr;
+    lxw_format* noPunches_ = nullptr;
+    lxw_format* gridFormats_[2][2] = {};
+    lxw_format* gridHeaders_[2] = {};
     QHash<std::uint32_t, lxw_format*> colored_;
     QHash<std::uint32_t, lxw_format*> coloredDates_;
 };

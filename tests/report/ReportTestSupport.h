@@ -41,7 +41,12 @@ inline tarnby::report::Report sampleReport()
     first.rows[2].colors[ColAfternoonOut] = kColorOvertime;
     first.stats = {"0", "0", "0", "1", "0", "0", "0.5天", "0天", "0天", "0", "0", "1天", "无"};
     first.registrations = {{"01", "11月02日", "迟到较多", "处罚50元"}, {"02", "11月03日", "看病", "病假0.5天"}};
+    first.extra = {1, 12, 35, 90, 45, 0};
     report.employees.append(employeeReport(QStringLiteral("0001 张三"), first, dates));
+    report.employees.last().department = QStringLiteral("生产部");
+    report.departments = {QStringLiteral("生产部")};
+    for (QDate d = report.setting.period.firstDay(); d <= report.setting.period.lastDay(); d = d.addDays(1))
+        report.periodDays.append({d, d.dayOfWeek() > 5});
 
     AnalysisResult second;
     second.ran = true;

@@ -1,10 +1,13 @@
 // tarnby-cli report end to end on the sample month: the exit statuses, the
 // silence on success, and the workbook as a spreadsheet program reads it back
-// (LibreOffice Calc, headless) against what `analyse --all` gives.
+// (LibreOffice Calc, headless) against what `analyse --all --extended` gives;
+// and a generated month on shifts with departments, read back cell by cell.
 
 #include "support/Cli.h"
 #include "support/ProgramFolder.h"
 #include "support/TestPaths.h"
+#include "XlsxReadBack.h"
+#include "base/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +68,13 @@ QList<QStringList> parseCsv(const QString& text)
     return rows;
 }
 
+// Overtime minutes as the report's hours: one decimal, half a tenth up.
+QString hours(int minutes)
+{
+    const int tenths = (minutes * 10 + 30) / 60;
+    return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+}
+
 QString stripDays(QString text)
 {
     if (text.endsWith(QStringLiteral("天")))
@@ -119,6 +129,8 @@ TEST_F(CliReport, StatusesAndSilence)
         {period() + QStringList{"--output", out.filePath("nowhere/b.csv")}, 2},
         {period() + QStringList{"--output", out.filePath("b.csv"), "--rest", "2026-12-01"}, 2},
         {period() + QStringList{"--output", out.filePath("b.csv"), "--style", "3"}, 2},
+        {period() + QStringList{"--output", out.filePath("b.csv"), "--checked-by", QString(21, u'李')}, 2},
+        {period() + QStringList{"--output", out.filePath("b.csv"), "--prepared-by"}, 2},
         {{"--home", home.path(), "--folder", sampleFolder(), "--output", out.filePath("b.csv")}, 2},
         {{"--home", out.filePath("none"), "--folder", sampleFolder(), "--year", "2026", "--month", "11", "--output",
           out.filePath("b.csv")}, 2},
@@ -181,7 +193,7 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
     const QString book = out.filePath("report.xlsx");
     const CliRun report = runCli(QStringList{"report"} + period() + QStringList{"--output", book});
     ASSERT_EQ(report.status, 0) << report.err.toStdString();
-    const CliRun analysed = runCli(QStringList{"analyse"} + period() + QStringList{"--all"});
+    const CliRun analysed = runCli(QStringList{"analyse"} + period() + QStringList{"--all", "--extended"});
     ASSERT_EQ(analysed.status, 0);
     const QJsonArray employees = QJsonDocument::fromJson(analysed.out).array();
     ASSERT_FALSE(employees.isEmpty());
@@ -209,7 +221,7 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
         const QJsonObject expected = employees.at(e).toObject();
         const QString employee = expected.value("employee").toString();
         const QStringList& row = summary.at(2 + e);
-        ASSERT_EQ(row.size(), 15) << employee.toStdString();
+        ASSERT_EQ(row.size(), 22) << employee.toStdString();
         EXPECT_EQ(row.at(0), employee);
         const QJsonArray stats = expected.value("stats").toArray();
         for (int s = 0; s < 12; ++s)
@@ -218,6 +230,13 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
         EXPECT_EQ(row.at(13), stats.at(12).toString()) << employee.toStdString();
         const auto fine = fines.find(employee);
         EXPECT_EQ(row.at(14), fine == fines.end() ? QStringLiteral("0") : fine->second) << employee.toStdString();
+        const QJsonObject extra = expected.value("extra").toObject();
+        const char* payroll[] = {"lateMinutes", "earlyCount", "earlyMinutes", "overtimeWorkday", "overtimeRestday",
+                                 "overtimeHoliday"};
+        for (int c = 0; c < 6; ++c) {
+            const int value = extra.value(payroll[c]).toInt();
+            EXPECT_EQ(row.at(16 + c), c < 3 ? QString::number(value) : hours(value)) << employee.toStdString() << c;
+        }
 
         for (const QJsonValue& value : expected.value("rows").toArray()) {
             const QJsonArray cells = value.toObject().value("cells").toArray();
@@ -229,6 +248,183 @@ TEST_F(CliReport, CalcReadsTheSameFiguresAsTheResultPage)
         }
     }
     EXPECT_EQ(detailRow, details.size());
+}
+
+// A month on shifts: a day shift with grace and early leave, a night shift
+// across midnight, week patterns, a holiday, departments, an employee judged
+// by the time mode and one whose punches all lie before the period.
+class ShiftMonth : public CliReport {
+protected:
+    void SetUp() override
+    {
+        CliReport::SetUp();
+        ASSERT_TRUE(QDir(out.path()).mkpath("punches"));
+        ASSERT_TRUE(tarnby::textfile::writeUtf8Lines(home.file("Schedules.json"), {R"({"version": 1, "shifts": [
+ {"name": "白班", "times": ["08:00", "12:00", "13:30", "17:30"], "grace": 5, "earlyLeave": 30},
+ {"name": "夜班", "times": ["20:00", "08:00"], "dayStart": "12:00", "earlyLeave": 30}],
+ "employees": [
+ {"number": "0001", "week": ["白班", "白班", "白班", "白班", "白班", "白班", "休"], "department": "生产部"},
+ {"number": "0002", "week": ["夜班", "夜班", "夜班", "夜班", "夜班", "休", "休"], "department": "生产部"},
+ {"number": "0003", "week": ["白班", "白班", "白班", "白班", "白班", "休", "休"], "department": "财务部"},
+ {"number": "0005", "department": "财务部"}]})"}).ok());
+        ASSERT_TRUE(tarnby::textfile::writeUtf8Lines(home.file("Holidays.txt"), {"2026-11-11 公司庆典"}).ok());
+        QStringList lines{"工号,打卡时间"};
+        auto punch = [&lines](int employee, const QDate& day, int minute) {
+            lines.append(QStringLiteral("%1,%2 %3:%4:07")
+                             .arg(employee, 4, 10, QLatin1Char('0'))
+                             .arg(day.addDays(minute / 1440).toString(Qt::ISODate))
+                             .arg(minute % 1440 / 60, 2, 10, QLatin1Char('0'))
+                             .arg(minute % 60, 2, 10, QLatin1Char('0')));
+        };
+        for (int e = 1; e <= 5; ++e) {
+            for (QDate day(2026, 11, 1); day.month() == 11; day = day.addDays(1)) {
+                const int d = day.day();
+                if ((d + e) % 17 == 0 || (e != 1 && day.dayOfWeek() == 7))
+                    continue; // absent, or a Sunday off
+                if (e == 2) { // nights: in about 20:00, out the next morning
+                    punch(e, day, 20 * 60 - 10 + (d * 7) % 25);
+                    punch(e, day, 1440 + 8 * 60 - 40 + (d * 13) % 150);
+                    continue;
+                }
+                punch(e, day, 8 * 60 - 5 + (d * 7 + e * 3) % 15);
+                if ((d * e) % 13 != 0)
+                    punch(e, day, 12 * 60 + d % 3);
+                punch(e, day, 13 * 60 + 28 + d % 4);
+                punch(e, day, 17 * 60 + 10 + (d * 11 + e) % 200);
+            }
+        }
+        punch(4, QDate(2026, 10, 20), 8 * 60); // 0004's only other punch lies before the period
+        for (int d = 3; d <= 6; ++d)
+            punch(6, QDate(2026, 10, d), 8 * 60); // 0006 has none in it at all
+        ASSERT_TRUE(tarnby::textfile::writeUtf8Lines(out.filePath("punches/kq.csv"), lines).ok());
+    }
+
+    QStringList month() const
+    {
+        return {"--home", home.path(), "--folder", out.filePath("punches"), "--year", "2026", "--month", "11",
+                "--style", "1", "--rest-auto"};
+    }
+};
+
+// Every employee's row of 汇总 and of 考勤表 against analyse --all --extended,
+// and every subtotal against the rows above it.
+TEST_F(ShiftMonth, TheReportEqualsAnalyseExtendedAndTheSubtotalsTheSums)
+{
+    const QString path = out.filePath("shifts.xlsx");
+    const CliRun report = runCli(QStringList{"report"} + month()
+                              + QStringList{"--by-department", "--prepared-by", "王会计", "--output", path});
+    ASSERT_EQ(report.status, 0) << report.err.toStdString();
+    const CliRun analysed = runCli(QStringList{"analyse"} + month() + QStringList{"--all", "--extended"});
+    ASSERT_EQ(analysed.status, 0) << analysed.err.toStdString();
+    const QJsonArray employees = QJsonDocument::fromJson(analysed.out).array();
+    // The picker holds 0004 twice, from Init.ini and from its punches: analyse
+    // gives each entry, the report each distinct one once.
+    ASSERT_EQ(employees.size(), 7);
+    const testsupport::XlsxReadBack book(path);
+    const testsupport::XlsxSheet* summary = book.sheet("汇总");
+    const testsupport::XlsxSheet* grid = book.sheet("考勤表");
+    ASSERT_TRUE(summary && grid);
+    auto cell = [](const testsupport::XlsxSheet* sheet, int column, int row) {
+        const QString name = column < 26 ? QString(QChar(u'A' + column))
+                                         : QString(QChar(u'A' + column / 26 - 1)) + QChar(u'A' + column % 26);
+        return sheet->cells.value(name + QString::number(row)).value;
+    };
+    auto rowOf = [&cell](const testsupport::XlsxSheet* sheet, const QString& employee) {
+        for (int r = 1; r <= sheet->rows; ++r)
+            if (cell(sheet, 0, r) == employee)
+                return r;
+        return 0;
+    };
+    int earlyLeaves = 0;
+    int holidayWork = 0;
+    for (const QJsonValue& value : employees) {
+        const QJsonObject e = value.toObject();
+        const QString name = e.value("employee").toString();
+        const int r = rowOf(summary, name);
+        ASSERT_GT(r, 2) << name.toStdString();
+        const QJsonArray stats = e.value("stats").toArray();
+        const QJsonArray rows = e.value("rows").toArray();
+        if (rows.isEmpty()) {
+            EXPECT_EQ(cell(summary, 1, r), QStringLiteral("本期无打卡记录")) << name.toStdString();
+            EXPECT_EQ(cell(summary, 13, r), QStringLiteral("无"));
+            continue;
+        }
+        for (int s = 0; s < 12; ++s)
+            EXPECT_EQ(cell(summary, 1 + s, r), stripDays(stats.at(s).toString())) << name.toStdString() << " " << s;
+        EXPECT_EQ(cell(summary, 13, r), stats.at(12).toString()) << name.toStdString();
+        const QJsonObject extra = e.value("extra").toObject();
+        const int minutes[] = {extra.value("lateMinutes").toInt(), extra.value("earlyCount").toInt(),
+                               extra.value("earlyMinutes").toInt()};
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(cell(summary, 16 + c, r), QString::number(minutes[c])) << name.toStdString() << " " << c;
+        const char* overtime[] = {"overtimeWorkday", "overtimeRestday", "overtimeHoliday"};
+        for (int c = 0; c < 3; ++c)
+            EXPECT_DOUBLE_EQ(cell(summary, 19 + c, r).toDouble(), hours(extra.value(overtime[c]).toInt()).toDouble())
+                << name.toStdString() << " " << overtime[c];
+        earlyLeaves += minutes[1];
+        holidayWork += extra.value("overtimeHoliday").toInt();
+
+        // The grid: a day's symbols beside what the row says, the counts at its end.
+        const int g = rowOf(grid, name);
+        ASSERT_GT(g, 3) << name.toStdString();
+        const int days = int(rows.size());
+        const int firstDay = 2; // 员工, 部门
+        int rest = 0;
+        for (int d = 0; d < days; ++d) {
+            const QJsonObject row = rows.at(d).toObject();
+            const QString remark = row.value("cells").toArray().at(6).toString();
+            const QString symbols = cell(grid, firstDay + d, g);
+            EXPECT_EQ(symbols.contains(u'休'), row.value("rest").toBool()) << name.toStdString() << " day " << d;
+            EXPECT_EQ(symbols.contains(u'迟'), remark.contains(QStringLiteral("迟到"))) << name.toStdString() << d;
+            EXPECT_EQ(symbols.contains(u'退'), remark.contains(QStringLiteral("早退"))) << name.toStdString() << d;
+            EXPECT_EQ(symbols.contains(u'旷'), remark.contains(QStringLiteral("旷工"))) << name.toStdString() << d;
+            rest += row.value("rest").toBool() ? 1 : 0;
+        }
+        EXPECT_EQ(cell(grid, firstDay + days + 7, g), QString::number(rest)) << name.toStdString();
+    }
+    EXPECT_GT(earlyLeaves, 0); // the month exercises what it is meant to
+    EXPECT_GT(holidayWork, 0);
+
+    // Each subtotal and the total: the sums of the employees above them.
+    std::vector<double> since(21, 0.0), all(21, 0.0);
+    int subtotals = 0;
+    for (int r = 3; r <= summary->rows; ++r) {
+        const QString label = cell(summary, 0, r);
+        const bool total = label.startsWith(QStringLiteral("合计"));
+        if (total || label.contains(QStringLiteral("小计"))) {
+            for (int c = 1; c < 22; ++c) {
+                if (c == 13 || c == 15)
+                    continue; // 全勤 counts employees; 部门 is a name
+                EXPECT_NEAR(cell(summary, c, r).toDouble(), total ? all[c - 1] : since[c - 1], 1e-9)
+                    << label.toStdString() << " column " << c;
+            }
+            subtotals += total ? 0 : 1;
+            std::fill(since.begin(), since.end(), 0.0);
+            continue;
+        }
+        for (int c = 1; c < 22; ++c) {
+            since[c - 1] += cell(summary, c, r).toDouble();
+            all[c - 1] += cell(summary, c, r).toDouble();
+        }
+    }
+    EXPECT_EQ(subtotals, 3); // 生产部, 财务部, 未分部门
+    EXPECT_TRUE(book.part(grid->path).contains("王会计"));
+
+    // LibreOffice Calc shows the grid with the same symbols and counts.
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    QProcess calc;
+    calc.start(soffice, {QStringLiteral("-env:UserInstallation=file://%1/profile").arg(out.path()), "--headless",
+                         "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,false,false,-1",
+                         "--outdir", out.filePath("csv"), path});
+    ASSERT_TRUE(calc.waitForFinished(280000)) << "LibreOffice did not finish";
+    QFile shownFile(out.filePath(QStringLiteral("csv/shifts-考勤表.csv")));
+    ASSERT_TRUE(shownFile.open(QIODevice::ReadOnly)) << calc.readAllStandardError().toStdString();
+    const QList<QStringList> shown = parseCsv(QString::fromUtf8(shownFile.readAll()));
+    for (int r = 2; r <= grid->rows; ++r)
+        for (int c = 0; c < 2 + 30 + 10; ++c)
+            EXPECT_EQ(shown.value(r - 1).value(c), cell(grid, c, r)) << "row " << r << " column " << c;
 }
 
 } // namespace

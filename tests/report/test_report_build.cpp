@@ -1,6 +1,7 @@
 // Building the report: which picker entries it covers, in which order, and how
 // the window follows and stops it.
 
+#include "base/TextFile.h"
 #include "import/PunchTable.h"
 #include "report/ReportAnalysis.h"
 #include "support/ProgramFolder.h"
@@ -78,6 +79,39 @@ TEST_F(Build, EveryEmployeeOnceWithProgressAndThePeriodsDays)
     EXPECT_EQ(build.report.restDates, QList<QDate>{QDate(2026, 11, 7)});
     EXPECT_FALSE(build.report.version.isEmpty());
     EXPECT_EQ(build.report.made, made);
+}
+
+// Departments and holidays come from the program folder; an entry without a
+// punch in the period stays in the report, saying so, and never 全勤.
+TEST_F(Build, DepartmentsHolidaysAndTheEmployeeWithoutPunches)
+{
+    ASSERT_TRUE(textfile::writeUtf8Lines(QDir(home.path()).filePath("Schedules.json"),
+                                         {R"({"version": 1, "shifts": [], "employees": [)",
+                                          R"({"number": "2", "department": "财务部"},)",
+                                          R"({"number": "0001", "department": "生产部"}]})"})
+                    .ok());
+    ASSERT_TRUE(textfile::writeUtf8Lines(QDir(home.path()).filePath("Holidays.txt"),
+                                         {"2026-11-02 公司假日", "2026-11-08 上班"})
+                    .ok());
+    const ReportBuild build = buildReport(home.path(), table, picker + QList<PickerEntry>{PickerEntry::fromText("0003 王五")}, setting);
+    ASSERT_TRUE(build.ok()) << build.error.toStdString();
+    const QList<EmployeeReport>& e = build.report.employees;
+    ASSERT_EQ(e.size(), 3);
+    EXPECT_EQ(build.report.departments, QStringList({"财务部", "生产部"}));
+    EXPECT_EQ(e.at(0).department, QStringLiteral("生产部"));
+    EXPECT_EQ(e.at(1).department, QStringLiteral("财务部"));
+    // the holiday's four punches are paid from the first minute: 08:20-17:05 less the break
+    EXPECT_EQ(e.at(0).extra.overtimeHoliday, 390);
+    EXPECT_EQ(e.at(0).figures.size(), e.at(0).rows.size());
+    EXPECT_TRUE(e.at(2).noPunches);
+    EXPECT_FALSE(e.at(2).fullAttendance);
+    const struct {
+        int day;
+        bool offDay;
+    } days[] = {{1, true}, {2, true}, {3, false}, {7, true}, {8, false}, {30, false}};
+    ASSERT_EQ(build.report.periodDays.size(), 30);
+    for (const auto& d : days)
+        EXPECT_EQ(build.report.periodDays.at(d.day - 1).offDay, d.offDay) << d.day;
 }
 
 TEST_F(Build, StopsWhenCancelled)

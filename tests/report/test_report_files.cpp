@@ -6,6 +6,7 @@
 #include "support/Unprivileged.h"
 
 #include "report/ReportFile.h"
+#include "report/ReportPayroll.h"
 #include "report/ReportWriters.h"
 #include "report/pdf/ReportPdf.h"
 
@@ -74,14 +75,14 @@ protected:
     static inline XlsxReadBack* book = nullptr;
 };
 
-TEST_F(Workbook, HasTheFourSheetsInOrder)
+TEST_F(Workbook, HasTheFourSheetsInOrderThenTheGrid)
 {
     ASSERT_TRUE(written.ok()) << written.text.toStdString();
     ASSERT_TRUE(book->ok());
     QStringList names;
     for (const auto& s : book->sheets())
         names.append(s.name);
-    EXPECT_EQ(names, QStringList({"汇总", "明细", "登记", "说明"}));
+    EXPECT_EQ(names, QStringList({"汇总", "明细", "登记", "说明", "考勤表"}));
 }
 
 TEST_F(Workbook, HeaderRowsAreExactlyTheContract)
@@ -91,7 +92,8 @@ TEST_F(Workbook, HeaderRowsAreExactlyTheContract)
         int row;
         QStringList headers;
     } tables[] = {
-        {"汇总", 2, summaryHeaders()},
+        {"汇总", 2, allSummaryHeaders()},
+        {"考勤表", 2, {"员工", "部门", "1", "2", "3", "4", "5", "6", "7", "8"}},
         {"明细", 1, {"员工", "日期", "星期", "A上班", "A下班", "P上班", "P下班", "备注"}},
         {"登记", 1, {"员工", "序号", "日期", "登记事由", "处理方式"}},
     };
@@ -132,6 +134,23 @@ TEST_F(Workbook, CellsHaveTheirTypesFormatsAndColours)
         {"汇总", "A4", "s", "0002 李四", "", ""},
         {"汇总", "N4", "s", "有", "", ""},
         {"汇总", "O4", "n", "120", "", ""}, // the unreadable fine adds nothing
+        // the payroll columns: minutes, counts, and hours with one decimal
+        {"汇总", "P3", "s", "生产部", "", ""},
+        {"汇总", "Q3", "n", "35", "", ""},
+        {"汇总", "R3", "n", "1", "", ""},
+        {"汇总", "S3", "n", "12", "", ""},
+        {"汇总", "T3", "n", "1.5", "0.0", ""},
+        {"汇总", "U3", "n", "0.8", "0.0", ""},
+        {"汇总", "V4", "n", "0", "0.0", ""},
+        // the grid: a day's symbols under its date, faults red, the counts at the row's end
+        {"考勤表", "A4", "s", "0001 张三", "", ""},
+        {"考勤表", "D4", "s", "√", "", ""},
+        {"考勤表", "I4", "s", "休加", "", ""},
+        {"考勤表", "I5", "s", "休", "", ""},
+        {"考勤表", "I3", "s", "六", "", ""},
+        {"考勤表", "AG4", "n", "2", "", ""},  // √
+        {"考勤表", "AN4", "n", "1", "", ""},  // 休
+        {"考勤表", "AO5", "n", "0", "", ""},  // 加
         // the details: a date cell shown as mm月dd日, the texts with the window's colours
         {"明细", "A2", "s", "0001 张三", "", ""},
         {"明细", "B2", "n", serial(QDate(2026, 11, 2)), "月", ""},
@@ -183,6 +202,7 @@ TEST_F(Workbook, OneRowPerResultRowAndRegistration)
     EXPECT_EQ(book->sheet("汇总")->rows, 2 + 2);
     EXPECT_EQ(book->sheet("明细")->rows, 1 + 6);
     EXPECT_EQ(book->sheet("登记")->rows, 1 + 2);
+    EXPECT_EQ(book->sheet("考勤表")->rows, 3 + 2 + 3); // a blank row, the legend, the signers
     // an empty remark is no cell, not an empty text
     EXPECT_FALSE(book->sheet("明细")->cells.contains("H3"));
 }
@@ -200,6 +220,7 @@ TEST_F(Workbook, HeadersFrozenAndColumnsReadable)
     EXPECT_EQ(book->sheet("汇总")->frozenCell, QStringLiteral("B3"));
     EXPECT_EQ(book->sheet("明细")->frozenCell, QStringLiteral("B2"));
     EXPECT_EQ(book->sheet("登记")->frozenCell, QStringLiteral("B2"));
+    EXPECT_EQ(book->sheet("考勤表")->frozenCell, QStringLiteral("C4"));
     for (const char* name : {"汇总", "明细", "登记", "说明"}) {
         const auto* sheet = book->sheet(QString::fromUtf8(name));
         ASSERT_FALSE(sheet->columnWidths.isEmpty()) << name;
@@ -213,7 +234,7 @@ TEST_F(Workbook, HeadersFrozenAndColumnsReadable)
 TEST_F(Workbook, SummaryCarriesTheFaultsChart)
 {
     EXPECT_TRUE(book->sheet("汇总")->hasDrawing);
-    for (const char* other : {"明细", "登记", "说明"})
+    for (const char* other : {"明细", "登记", "说明", "考勤表"})
         EXPECT_FALSE(book->sheet(QString::fromUtf8(other))->hasDrawing) << other;
     const QByteArray chart = book->part("xl/charts/chart1.xml");
     ASSERT_FALSE(chart.isEmpty());
@@ -236,12 +257,12 @@ TEST(Csv, IsTheSummaryWithBomAndCrLf)
     EXPECT_EQ(text.count(u'\n'), text.count(QStringLiteral("\r\n")));
     const QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines.at(0), summaryHeaders().join(u','));
-    EXPECT_EQ(lines.at(1), QStringLiteral("0001 张三,0,0,0,1,0,0,0.5,0,0,0,0,1,无,50"));
-    EXPECT_EQ(lines.at(2), QStringLiteral("0002 李四,0,0,0,0,0,0,0,0,0,0,0,0,有,120"));
+    EXPECT_EQ(lines.at(0), allSummaryHeaders().join(u','));
+    EXPECT_EQ(lines.at(1), QStringLiteral("0001 张三,0,0,0,1,0,0,0.5,0,0,0,0,1,无,50,生产部,35,1,12,1.5,0.8,0.0"));
+    EXPECT_EQ(lines.at(2), QStringLiteral("0002 李四,0,0,0,0,0,0,0,0,0,0,0,0,有,120,,0,0,0,0.0,0.0,0.0"));
 }
 
-TEST(Pdf, SummaryThenAPagePerEmployeeWithTheFontEmbedded)
+TEST(Pdf, SummaryAndGridThenACardPerEmployeeWithTheFontEmbedded)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("月报.pdf");
@@ -249,9 +270,49 @@ TEST(Pdf, SummaryThenAPagePerEmployeeWithTheFontEmbedded)
     ASSERT_TRUE(written.ok()) << written.text.toStdString();
     const QByteArray bytes = readAll(path);
     ASSERT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 3);
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 4);
     EXPECT_TRUE(bytes.contains("/FontFile2")); // the TrueType glyphs travel with the file
-    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595"));
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 842"), 2); // the summary and the grid, landscape
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 595"), 2); // a card each, portrait
+}
+
+// Grouped by department, with an employee without punches, the signers and
+// more employees than one printed page of the grid holds.
+TEST(GroupedWorkbook, SignersAndTheGridPagedByForty)
+{
+    Report report = testsupport::sampleReport();
+    AnalysisResult nothing;
+    nothing.ran = true;
+    nothing.stats = {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "无"};
+    report.employees.append(employeeReport(QStringLiteral("0003 王五"), nothing, {}));
+    for (int n = 4; n <= 84; ++n)
+        report.employees.append(report.employees.at(1));
+    report.byDepartment = true;
+    report.preparedBy = QStringLiteral("王会计");
+    report.checkedBy = QStringLiteral("李&经理");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("grouped.xlsx"));
+    ASSERT_TRUE(writeXlsx(report, path).ok());
+    const XlsxReadBack book(path);
+    const auto* summary = book.sheet("汇总");
+    ASSERT_NE(summary, nullptr);
+    const std::pair<const char*, const char*> cells[] = {
+        {"A3", "0001 张三"}, {"A4", "生产部 小计（1人）"}, {"P4", "生产部"}, {"A5", "0002 李四"},
+        {"B6", "本期无打卡记录"}, {"N6", "无"}, {"A88", "未分部门 小计（83人）"}, {"A89", "合计（84人）"},
+    };
+    for (const auto& [ref, value] : cells)
+        EXPECT_EQ(summary->cells.value(ref).value, QString::fromUtf8(value)) << ref;
+    EXPECT_FALSE(summary->cells.contains("C6")); // no zeros for nobody's month
+    EXPECT_EQ(summary->cells.value("O89").value, QStringLiteral("9890")); // 50 + 82 × 120
+    EXPECT_EQ(summary->cells.value("N89").value, QStringLiteral("82"));   // employees with 全勤
+    EXPECT_FALSE(summary->hasDrawing); // a subtotal's bar would dwarf every employee's
+    EXPECT_EQ(book.sheet("考勤表")->cells.value("C6").value, QStringLiteral("本期无打卡记录"));
+    const QByteArray grid = book.part(book.sheet("考勤表")->path);
+    EXPECT_TRUE(grid.contains("<brk id=\"43\"")) << grid.right(800).toStdString();
+    EXPECT_TRUE(grid.contains("<brk id=\"83\""));
+    EXPECT_EQ(grid.count("<brk "), 2);
+    EXPECT_TRUE(grid.contains("李&amp;&amp;经理")); // "&" would start a footer code
+    EXPECT_TRUE(book.part(summary->path).contains("王会计"));
 }
 
 TEST(ReportFormat, FollowsTheExtension)

@@ -659,6 +659,18 @@ void AnalysisPage::OpenSummary()
             if (!punches_.isEmpty())
                 FillAnalysisPicker();
         });
+        // The page as it is now, so that the summary knows when it no longer shows it.
+        summary->setSource([this]() -> std::optional<SummaryDialog::Inputs> {
+            const std::optional<SettlementPeriod> now = calendar_.period();
+            if (!now)
+                return std::nullopt;
+            QList<PickerEntry> picker;
+            for (int i = 0; i < dCmb[6]->count(); ++i)
+                picker.append(PickerEntry::fromText(dCmb[6]->itemText(i)));
+            return SummaryDialog::Inputs{programDir_, punches_, picker,
+                                         report::ReportSetting{*now, TimeMode(timeMode_), calendar_.restDayFlags(),
+                                                               cxPic->cTxt->text()}};
+        });
     }
     summary->showReadReport(programDir_, cxPic->lastReport());
     summary->start(programDir_, punches_, entries,

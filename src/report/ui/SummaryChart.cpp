@@ -81,6 +81,12 @@ void SummaryChart::setGroups(const QList<Group>& groups)
     update();
 }
 
+void SummaryChart::setPlaceholder(const QString& text)
+{
+    placeholder_ = text;
+    update();
+}
+
 void SummaryChart::setCurrent(int group)
 {
     current_ = group >= 0 && group < groups_.size() ? group : -1;
@@ -189,7 +195,7 @@ void SummaryChart::paintEvent(QPaintEvent*)
     p.drawLine(plot.topLeft(), plot.bottomLeft());
 
     if (groups_.isEmpty()) {
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("没有员工"));
+        p.drawText(plot, Qt::AlignCenter, placeholder_);
         return;
     }
     const int slot = groupWidth();
@@ -201,6 +207,16 @@ void SummaryChart::paintEvent(QPaintEvent*)
         const int left = plot.left() + (g - first) * slot + 4;
         if (g == current_)
             p.fillRect(QRect(left - 4, plot.top(), slot, plot.height() + kNameBand), QColor(253, 231, 180));
+        if (group.noPunches) {
+            // No bars of zero: the slot is hatched, "无打卡" standing in it.
+            p.fillRect(QRect(left, plot.top(), slot - 8, plot.height()), QBrush(kGridColour, Qt::BDiagPattern));
+            p.save();
+            p.translate(left + (slot - 8) / 2 + fm.ascent() / 2, plot.bottom() - 4);
+            p.rotate(-90);
+            p.setPen(kTextColour);
+            p.drawText(0, 0, QStringLiteral("无打卡记录"));
+            p.restore();
+        }
         const double values[3] = {group.lateness, group.missed, group.absence};
         const QColor colours[3] = {kLatenessColour, kMissedColour, kAbsenceColour};
         for (int b = 0; b < 3; ++b) {

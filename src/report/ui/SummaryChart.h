@@ -20,12 +20,17 @@ public:
         double lateness = 0;
         double missed = 0;
         double absence = 0;
+        bool noPunches = false; // drawn as no record, never as a month without faults
     };
 
     explicit SummaryChart(QWidget* parent = nullptr);
 
     void setGroups(const QList<Group>& groups);
     const QList<Group>& groups() const { return groups_; }
+    // What the chart says while it has no groups: "没有员工" once a summary is
+    // complete, "正在汇总…" while one is built.
+    void setPlaceholder(const QString& text);
+    const QString& placeholder() const { return placeholder_; }
     // The group drawn highlighted and scrolled into view; -1 for none.
     void setCurrent(int group);
     int current() const { return current_; }
@@ -53,6 +58,7 @@ private:
     void updateScrollBar();
 
     QList<Group> groups_;
+    QString placeholder_ = QStringLiteral("没有员工");
     double scaleTop_ = 1;
     int current_ = -1;
     QScrollBar* scroll_ = nullptr;

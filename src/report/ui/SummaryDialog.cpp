@@ -3,16 +3,20 @@
 #include "import/ui/ReadReportView.h"
 #include "report/ui/SummaryChart.h"
 #include "report/ui/SummaryModel.h"
+#include "report/ReportPayroll.h"
+#include "report/ReportSigners.h"
 #include "report/pdf/ReportPdf.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -20,6 +24,7 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 #include <QtConcurrent/QtConcurrentRun>
@@ -28,6 +33,25 @@ namespace tarnby::ui {
 namespace {
 
 const QColor kTitleColour(22, 74, 128);
+const QColor kStaleColour(255, 241, 196);
+
+// How often an open summary compares itself with page 2 and the program folder.
+constexpr int kWatchMilliseconds = 500;
+
+// Whether two punch tables hold the same records; a table that was not read
+// again shares its storage with the copy, and is compared in no time.
+bool samePunches(const PunchTable& a, const PunchTable& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < PunchTable::kSegmentCount; ++i) {
+        const PunchTable::Segment& x = a.segment(i);
+        const PunchTable::Segment& y = b.segment(i);
+        if (x.constData() != y.constData() && x != y)
+            return false;
+    }
+    return true;
+}
 
 QString askWithDialog(QWidget* parent, const QString& suggested, const QString& filter)
 {
@@ -104,9 +128,15 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     QPalette titlePalette = title->palette();
     titlePalette.setColor(QPalette::WindowText, kTitleColour);
     title->setPalette(titlePalette);
+    // Long texts never widen the window: what does not fit is cut, and the
+    // whole text is in the tooltip.
+    title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    title->setMinimumWidth(120);
 
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("summaryStatus"));
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     progress = new QProgressBar(this);
     progress->setObjectName(QStringLiteral("summaryProgress"));
     progress->setFixedWidth(260);
@@ -114,7 +144,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     progress->hide();
 
     model = new SummaryModel(this);
-    sorted = new QSortFilterProxyModel(this);
+    sorted = new SummarySortModel(this);
     sorted->setSourceModel(model);
     sorted->setSortRole(SummaryModel::kSortRole);
     sorted->setSortLocaleAware(true);
@@ -134,33 +164,29 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setSectionsMovable(false);
     table->horizontalHeader()->setHighlightSections(false);
-    table->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    // The headers break where the model breaks them ("值日迟到" over "10分钟内"),
+    // never under the sort arrow.
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table->horizontalHeader()->setMinimumHeight(36);
-    // The widths follow the headers, not the rows: a thousand rows are never measured.
-    // Two-line headers ("值日迟到" over "10分钟内") set the narrowest readable width.
-    const QFontMetrics fm(table->font());
-    const int statisticWidth = fm.horizontalAdvance(QStringLiteral("10分钟内")) + 6;
-    table->setColumnWidth(SummaryModel::kEmployeeColumn, 92);
-    for (int c = SummaryModel::kFirstStatisticColumn; c < SummaryModel::kFullAttendanceColumn; ++c)
-        table->setColumnWidth(c, statisticWidth);
-    table->setColumnWidth(SummaryModel::kFullAttendanceColumn, fm.horizontalAdvance(QStringLiteral("全勤")) + 14);
-    table->setColumnWidth(SummaryModel::kFineColumn, fm.horizontalAdvance(QStringLiteral("罚款(元)")) + 14);
-    for (int c = SummaryModel::kFirstFigureColumn; c < SummaryModel::kColumnCount; ++c) {
-        table->setColumnWidth(c, fm.horizontalAdvance(QStringLiteral("(分钟)")) + 14);
-        table->setColumnHidden(c, true);
-    }
+    fitColumns();
     connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const QModelIndex source = sorted->mapToSource(index);
-        if (source.isValid())
-            emit employeeActivated(model->report().employees.at(source.row()).employee);
+        if (source.isValid() && !model->line(source.row()).isSum())
+            emit employeeActivated(model->report().employees.at(model->line(source.row()).employee).employee);
     });
 
     chart = new SummaryChart(this);
     connect(sorted, &QAbstractItemModel::layoutChanged, this, &SummaryDialog::refreshChart);
     connect(sorted, &QAbstractItemModel::modelReset, this, &SummaryDialog::refreshChart);
-    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { chart->setCurrent(current.isValid() ? current.row() : -1); });
-    connect(chart, &SummaryChart::groupClicked, this, [this](int row) {
+    connect(sorted, &QAbstractItemModel::layoutChanged, this, &SummaryDialog::refreshSpans);
+    connect(sorted, &QAbstractItemModel::modelReset, this, &SummaryDialog::refreshSpans);
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        chart->setCurrent(current.isValid() ? rowGroups_.value(current.row(), -1) : -1);
+    });
+    connect(chart, &SummaryChart::groupClicked, this, [this](int group) {
+        const int row = int(rowGroups_.indexOf(group));
+        if (row < 0)
+            return;
         table->selectRow(row);
         table->scrollTo(sorted->index(row, 0));
     });
@@ -174,12 +200,54 @@ SummaryDialog::SummaryDialog(QWidget* parent)
 
     totals = new QLabel(this);
     totals->setObjectName(QStringLiteral("summaryTotals"));
+    totals->setWordWrap(true);
+    totals->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    staleBar = new QFrame(this);
+    staleBar->setObjectName(QStringLiteral("summaryStale"));
+    staleBar->setAutoFillBackground(true);
+    QPalette stalePalette = staleBar->palette();
+    stalePalette.setColor(QPalette::Window, kStaleColour);
+    staleBar->setPalette(stalePalette);
+    staleBar->setFrameShape(QFrame::StyledPanel);
+    staleText = new QLabel(staleBar);
+    staleText->setObjectName(QStringLiteral("summaryStaleText"));
+    staleText->setWordWrap(true);
+    staleText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    rebuildButton = actionButton(QStringLiteral("summaryRebuild"), QStringLiteral("重新汇总"),
+                                 QStringLiteral("按第2页现在的结算期、时间模式、休息日和考勤数据重新汇总"), staleBar);
+    rebuildButton->setFixedSize(72, 21);
+    connect(rebuildButton, &PictureButton::released, this, &SummaryDialog::rebuild);
+    auto staleLayout = new QHBoxLayout(staleBar);
+    staleLayout->setContentsMargins(8, 3, 8, 3);
+    staleLayout->addWidget(staleText, 1);
+    staleLayout->addWidget(rebuildButton);
+    staleBar->hide();
+
+    byDepartment = new QCheckBox(QStringLiteral("按部门小计"), this);
+    byDepartment->setObjectName(QStringLiteral("summaryByDepartment"));
+    byDepartment->setToolTip(QStringLiteral("按 Schedules.json 中的部门分组，每个部门后加小计，最后是合计"));
+    byDepartment->setEnabled(false);
+    connect(byDepartment, &QCheckBox::toggled, this, [this](bool on) {
+        model->setByDepartment(on);
+        showTotals();
+    });
+    preparedBy = new QLineEdit(this);
+    preparedBy->setObjectName(QStringLiteral("summaryPreparedBy"));
+    checkedBy = new QLineEdit(this);
+    checkedBy->setObjectName(QStringLiteral("summaryCheckedBy"));
+    for (QLineEdit* name : {preparedBy, checkedBy}) {
+        name->setFixedWidth(72);
+        name->setMaxLength(20);
+        name->setToolTip(QStringLiteral("印在汇总、考勤表和打印件上；下次打开时仍在"));
+        connect(name, &QLineEdit::editingFinished, this, &SummaryDialog::saveSigners);
+    }
 
     xlsxButton = actionButton(QStringLiteral("summaryXlsx"), QStringLiteral("xlsx"),
-                              QStringLiteral("导出为 Excel 工作簿：汇总、明细、登记、说明四张表"), this);
+                              QStringLiteral("导出为 Excel 工作簿：汇总、明细、登记、说明和考勤表"), this);
     csvButton = actionButton(QStringLiteral("summaryCsv"), QStringLiteral("csv"), QStringLiteral("导出汇总表为 CSV 文件"), this);
     pdfButton = actionButton(QStringLiteral("summaryPdf"), QStringLiteral("pdf"),
-                             QStringLiteral("导出为 PDF：汇总表，之后每位员工一页"), this);
+                             QStringLiteral("导出为 PDF：汇总表和考勤表，之后每位员工一页考勤卡"), this);
     printButton = actionButton(QStringLiteral("summaryPrint"), QStringLiteral("打印"), QStringLiteral("打印汇总与每位员工的明细"), this);
     connect(xlsxButton, &PictureButton::released, this, [this] { exportAs(report::ReportFormat::Xlsx); });
     connect(csvButton, &PictureButton::released, this, [this] { exportAs(report::ReportFormat::Csv); });
@@ -192,6 +260,13 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     head->addWidget(progress);
     auto foot = new QHBoxLayout;
     foot->addWidget(totals, 1);
+    foot->addWidget(byDepartment);
+    foot->addSpacing(8);
+    foot->addWidget(new QLabel(QStringLiteral("制表人"), this));
+    foot->addWidget(preparedBy);
+    foot->addWidget(new QLabel(QStringLiteral("审核人"), this));
+    foot->addWidget(checkedBy);
+    foot->addSpacing(8);
     foot->addWidget(new QLabel(QStringLiteral("导出 -->"), this));
     foot->addWidget(xlsxButton);
     foot->addWidget(csvButton);
@@ -201,8 +276,14 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     auto layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->addLayout(head);
+    layout->addWidget(staleBar);
     layout->addWidget(splitter_, 1);
     layout->addLayout(foot);
+
+    watch_ = new QTimer(this);
+    watch_->setInterval(kWatchMilliseconds);
+    connect(watch_, &QTimer::timeout, this, &SummaryDialog::checkCurrent);
+    watch_->start();
 
     setBusyLook(false);
 }
@@ -241,10 +322,18 @@ void SummaryDialog::start(const QString& programDir, const PunchTable& punches, 
                           const report::ReportSetting& setting)
 {
     cancelBuild();
+    built_ = Inputs{programDir, punches, pickerEntries, setting};
+    builtStamp_ = report::inputFilesStamp(programDir, setting.period);
+    staleReasons_.clear();
+    staleBar->hide();
+    if (signersFolder_ != programDir)
+        loadSigners(programDir);
     report::Report empty;
     empty.setting = setting;
     model->setReport(empty);
     title->setText(model->report().title());
+    title->setToolTip(title->text());
+    chart->setPlaceholder(QStringLiteral("正在汇总…"));
     totals->clear();
     const int total = int(report::reportEntries(pickerEntries).size());
     status->setText(QStringLiteral("正在汇总…"));
@@ -289,6 +378,7 @@ void SummaryDialog::cancelBuild()
     delete watcher;
     progress->hide();
     status->setText(QStringLiteral("汇总已取消"));
+    chart->setPlaceholder(QStringLiteral("汇总已取消"));
     setBusyLook(work_ != nullptr);
 }
 
@@ -298,22 +388,25 @@ void SummaryDialog::buildFinished(const report::ReportBuild& build)
     switch (build.status) {
     case report::ReportBuild::Status::Done:
         status->clear();
+        chart->setPlaceholder(QStringLiteral("没有员工"));
         model->setReport(build.report);
-        for (int c = SummaryModel::kFirstFigureColumn; c < SummaryModel::kColumnCount; ++c)
-            table->setColumnHidden(c, !model->anyShifts());
+        byDepartment->setEnabled(model->hasDepartments());
         setBusyLook(work_ != nullptr);
         title->setText(model->report().title());
+        title->setToolTip(title->text());
         showTotals();
         emit buildEnded(true);
         return;
     case report::ReportBuild::Status::Cancelled:
         setBusyLook(work_ != nullptr);
         status->setText(QStringLiteral("汇总已取消"));
+        chart->setPlaceholder(QStringLiteral("汇总已取消"));
         emit buildEnded(false);
         return;
     case report::ReportBuild::Status::Failed:
         setBusyLook(work_ != nullptr);
         status->setText(QStringLiteral("汇总未能完成"));
+        chart->setPlaceholder(QStringLiteral("汇总未能完成"));
         showMessage(this, {kTitleError, build.error, MessageIcon::Critical});
         emit buildEnded(false);
         return;
@@ -324,12 +417,17 @@ void SummaryDialog::showTotals()
 {
     const report::Report& r = model->report();
     int full = 0;
-    for (const report::EmployeeReport& e : r.employees)
+    int nobody = 0;
+    for (const report::EmployeeReport& e : r.employees) {
         full += e.fullAttendance ? 1 : 0;
+        nobody += e.noPunches ? 1 : 0;
+    }
     QString text = QStringLiteral("共 %1 名员工，全勤 %2 名，罚款合计 %3 元")
                        .arg(r.employees.size())
                        .arg(full)
                        .arg(report::yuanText(r.fineTotal()));
+    if (nobody > 0)
+        text += QStringLiteral("，%1 名本期无打卡记录").arg(nobody);
     const qsizetype unreadable = r.unreadableFines().size();
     if (unreadable > 0)
         text += QStringLiteral("（另有 %1 笔金额无法识别，未计入，见标有 ? 的员工）").arg(unreadable);
@@ -341,26 +439,61 @@ void SummaryDialog::refreshChart()
     QList<SummaryChart::Group> groups;
     groups.reserve(sorted->rowCount());
     const QList<report::EmployeeReport>& employees = model->report().employees;
+    // Row of the table -> bar group; the subtotals are not employees to chart.
+    rowGroups_.clear();
     for (int row = 0; row < sorted->rowCount(); ++row) {
-        const report::EmployeeReport& e = employees.at(sorted->mapToSource(sorted->index(row, 0)).row());
-        groups.append({e.employee, e.lateness(), e.values[5], e.values[8]});
+        const report::SummaryLine& line = model->line(sorted->mapToSource(sorted->index(row, 0)).row());
+        if (line.isSum()) {
+            rowGroups_.append(-1);
+            continue;
+        }
+        const report::EmployeeReport& e = employees.at(line.employee);
+        rowGroups_.append(int(groups.size()));
+        groups.append({e.employee, e.lateness(), e.values[5], e.values[8], e.noPunches});
     }
     chart->setGroups(groups);
     const QModelIndex current = table->selectionModel() ? table->selectionModel()->currentIndex() : QModelIndex();
-    chart->setCurrent(current.isValid() ? current.row() : -1);
+    chart->setCurrent(current.isValid() ? rowGroups_.value(current.row(), -1) : -1);
+}
+
+void SummaryDialog::refreshSpans()
+{
+    // The words of an employee without punches stand across the empty figures.
+    table->clearSpans();
+    for (int row = 0; row < sorted->rowCount(); ++row) {
+        if (model->line(sorted->mapToSource(sorted->index(row, 0)).row()).noPunches)
+            table->setSpan(row, SummaryModel::kFirstStatisticColumn, 1, report::kNumericStatistics);
+    }
+}
+
+void SummaryDialog::fitColumns()
+{
+    // Each header's own measure, with the room of the sort arrow; the rows are
+    // never measured, a thousand of them would take a while.
+    const QHeaderView* header = table->horizontalHeader();
+    for (int c = 0; c < SummaryModel::kColumnCount; ++c) {
+        int width = header->sectionSizeHint(c);
+        if (c == SummaryModel::kEmployeeColumn)
+            width = std::max(width, 92);
+        else if (c == SummaryModel::kDepartmentColumn)
+            width = std::max(width, 64);
+        table->setColumnWidth(c, width);
+    }
 }
 
 void SummaryDialog::setBusyLook(bool busy)
 {
-    const bool ready = !busy && !model->report().employees.isEmpty();
+    // An out-of-date summary is not written anywhere as if it were current.
+    const bool ready = !busy && !model->report().employees.isEmpty() && !isOutOfDate();
     for (PictureButton* button : {xlsxButton, csvButton, pdfButton, printButton})
         button->setEnabled(ready);
 }
 
 void SummaryDialog::exportAs(report::ReportFormat format)
 {
-    if (isBusy() || model->report().employees.isEmpty())
+    if (isBusy() || model->report().employees.isEmpty() || isOutOfDate())
         return;
+    saveSigners();
     const report::Report& r = model->report();
     const QString name = QStringLiteral("考勤汇总%1-%2%3")
                              .arg(r.setting.period.firstDay().toString(QStringLiteral("yyyyMMdd")),
@@ -382,7 +515,7 @@ void SummaryDialog::exportTo(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     runWork(QStringLiteral("正在导出 %1 …").arg(QFileInfo(path).fileName()),
-            [report = model->report(), path, shown]() -> Outcome {
+            [report = reportToWrite(), path, shown]() -> Outcome {
                 const Outcome written = report::writeReport(report, path);
                 if (!written.ok())
                     return written;
@@ -392,8 +525,9 @@ void SummaryDialog::exportTo(const QString& path)
 
 void SummaryDialog::print()
 {
-    if (isBusy() || model->report().employees.isEmpty())
+    if (isBusy() || model->report().employees.isEmpty() || isOutOfDate())
         return;
+    saveSigners();
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setDocName(model->report().title());
@@ -407,10 +541,11 @@ void SummaryDialog::print()
 void SummaryDialog::printTo(const std::shared_ptr<QPrinter>& printer)
 {
     // Painting on a printer is allowed off the window thread.
-    runWork(QStringLiteral("正在打印…"), [report = model->report(), printer]() -> Outcome {
-        if (!report::paintReport(report, *printer))
+    runWork(QStringLiteral("正在打印…"), [report = reportToWrite(), printer]() -> Outcome {
+        int pages = 0;
+        if (!report::paintReport(report, *printer, &pages))
             return Outcome::error(QStringLiteral("无法打印：打印机未能开始打印，请检查打印机设置。"));
-        return Outcome::success(QStringLiteral("汇总已送往打印机（共 %1 页）。").arg(report.employees.size() + 1));
+        return Outcome::success(QStringLiteral("汇总已送往打印机（共 %1 页）。").arg(pages));
     });
 }
 
@@ -439,15 +574,117 @@ void SummaryDialog::runWork(const QString& what, std::function<Outcome()> work)
     work_->setFuture(QtConcurrent::run(std::move(work)));
 }
 
+report::Report SummaryDialog::reportToWrite() const
+{
+    report::Report r = model->report();
+    r.byDepartment = byDepartment->isChecked();
+    r.preparedBy = preparedBy->text().trimmed();
+    r.checkedBy = checkedBy->text().trimmed();
+    return r;
+}
+
+void SummaryDialog::loadSigners(const QString& programDir)
+{
+    signersFolder_ = programDir;
+    const Result<report::Signers> names = report::signers::load(programDir);
+    if (!names) {
+        // Said at once: the status line is taken by the build that follows.
+        showMessage(this, {kTitleError, names.error() + QStringLiteral("请重新填写制表人和审核人。"), MessageIcon::Warning});
+        return;
+    }
+    preparedBy->setText(names->preparedBy);
+    checkedBy->setText(names->checkedBy);
+    preparedBy->setModified(false);
+    checkedBy->setModified(false);
+}
+
+void SummaryDialog::saveSigners()
+{
+    if (signersFolder_.isEmpty() || (!preparedBy->isModified() && !checkedBy->isModified()))
+        return;
+    for (QLineEdit* name : {preparedBy, checkedBy}) {
+        if (const QString fault = report::signers::nameFault(name->text()); !fault.isEmpty()) {
+            showMessage(this, {kTitleError, fault, MessageIcon::Critical});
+            name->setFocus();
+            return;
+        }
+    }
+    const Outcome saved =
+        report::signers::save(signersFolder_, {preparedBy->text().trimmed(), checkedBy->text().trimmed()});
+    if (!saved.ok()) {
+        showOutcome(this, saved);
+        return;
+    }
+    preparedBy->setModified(false);
+    checkedBy->setModified(false);
+}
+
+void SummaryDialog::setSource(InputsSource source)
+{
+    source_ = std::move(source);
+}
+
+void SummaryDialog::checkCurrent()
+{
+    if (!source_ || !built_ || !isVisible())
+        return;
+    QStringList reasons;
+    const std::optional<Inputs> now = source_();
+    if (!now) {
+        reasons.append(QStringLiteral("结算期"));
+    } else {
+        const report::ReportSetting& was = built_->setting;
+        const report::ReportSetting& is = now->setting;
+        if (is.period.start != was.period.start)
+            reasons.append(QStringLiteral("结算期"));
+        if (is.period.style != was.period.style)
+            reasons.append(QStringLiteral("月结制式"));
+        if (is.timeMode != was.timeMode)
+            reasons.append(QStringLiteral("时间模式"));
+        if (is.restDays != was.restDays)
+            reasons.append(QStringLiteral("休息日"));
+        if (now->programDir != built_->programDir || !samePunches(now->punches, built_->punches)
+            || report::reportEntries(now->pickerEntries) != report::reportEntries(built_->pickerEntries))
+            reasons.append(QStringLiteral("考勤数据"));
+        else if (report::inputFilesStamp(now->programDir, was.period) != builtStamp_)
+            reasons.append(QStringLiteral("登记、值日表或设置"));
+        // The same records read again: nothing to rebuild, and no second look at them.
+        if (now->programDir == built_->programDir && samePunches(now->punches, built_->punches))
+            built_->punches = now->punches;
+    }
+    if (reasons == staleReasons_)
+        return;
+    staleReasons_ = reasons;
+    staleBar->setVisible(!reasons.isEmpty());
+    staleText->setText(QStringLiteral("汇总已过期：%1已更改，表中数字仍是更改前的，不能导出或打印。请重新汇总。")
+                           .arg(reasons.join(QStringLiteral("、"))));
+    setBusyLook(isBusy());
+}
+
+void SummaryDialog::rebuild()
+{
+    if (!source_)
+        return;
+    const std::optional<Inputs> now = source_();
+    if (!now) {
+        showMessage(this, {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
+        return;
+    }
+    start(now->programDir, now->punches, now->pickerEntries, now->setting);
+}
+
 void SummaryDialog::done(int result)
 {
     cancelBuild();
+    saveSigners();
     QDialog::done(result);
 }
 
 void SummaryDialog::closeEvent(QCloseEvent* event)
 {
     cancelBuild();
+    // A name typed just before closing never left its field.
+    saveSigners();
     QDialog::closeEvent(event);
 }
 

@@ -8,6 +8,11 @@
 // cancel when the dialog closes. Exports and printing run on a worker too,
 // from the report on show. Under the chart, the read report of the folder
 // read the punches came from.
+//
+// The summary on show never passes for a later one: while it is open the
+// dialog compares what it was built from with what page 2 and the program
+// folder hold now, and once they differ it says what changed, offers to
+// build it again and exports nothing until then.
 
 #include "base/Outcome.h"
 #include "import/PunchTable.h"
@@ -19,8 +24,13 @@
 #include <QFutureWatcher>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QCheckBox;
+class QFrame;
 class QLabel;
+class QLineEdit;
+class QTimer;
 class QPrinter;
 class QProgressBar;
 class QSortFilterProxyModel;
@@ -42,8 +52,28 @@ public:
     // Replaces the save-file dialog (tests); returns the previous one. {} restores the dialog.
     static FileNameAsker setFileNameAsker(FileNameAsker asker);
 
+    // What a summary is built from.
+    struct Inputs {
+        QString programDir;
+        PunchTable punches;
+        QList<PickerEntry> pickerEntries;
+        report::ReportSetting setting;
+    };
+    // What page 2 holds now; nothing when no period is chosen.
+    using InputsSource = std::function<std::optional<Inputs>()>;
+
     explicit SummaryDialog(QWidget* parent = nullptr);
     ~SummaryDialog() override;
+
+    // Where the dialog looks to see whether its summary is still current and
+    // what "重新汇总" builds.
+    void setSource(InputsSource source);
+    // Compares the summary on show with the source now; shows or hides the
+    // notice. The dialog asks by itself twice a second while it is shown.
+    void checkCurrent();
+    bool isOutOfDate() const { return !staleReasons_.isEmpty(); }
+    // "重新汇总": builds from what the source holds now.
+    void rebuild();
 
     // Builds the summary of every picker entry for the setting and shows it as
     // soon as it is complete; a build under way is cancelled first.
@@ -79,6 +109,12 @@ public:
     PictureButton* pdfButton = nullptr;
     PictureButton* printButton = nullptr;
     ReadReportView* readReport = nullptr; // made with the first report shown
+    QFrame* staleBar = nullptr;         // the out-of-date notice
+    QLabel* staleText = nullptr;
+    PictureButton* rebuildButton = nullptr;
+    QCheckBox* byDepartment = nullptr;  // subtotals per department
+    QLineEdit* preparedBy = nullptr;    // 制表人, remembered in the program folder
+    QLineEdit* checkedBy = nullptr;     // 审核人
 
 signals:
     // A row was double-clicked: page 2 is to show this picker entry.
@@ -104,12 +140,25 @@ private:
     void runWork(const QString& what, std::function<Outcome()> work);
     void setBusyLook(bool busy);
     void refreshChart();
+    void refreshSpans();
     void showTotals();
+    void fitColumns();
+    void loadSigners(const QString& programDir);
+    void saveSigners();
+    // The report on show with the choices of the dialog, as the files get it.
+    report::Report reportToWrite() const;
 
     QFutureWatcher<report::ReportBuild>* build_ = nullptr;
     QFutureWatcher<Outcome>* work_ = nullptr;
     QString exportFolder_;
     QSplitter* splitter_ = nullptr;
+    InputsSource source_;
+    std::optional<Inputs> built_;  // what the summary on show (or under way) is built from
+    QByteArray builtStamp_;        // the program folder's files then
+    QStringList staleReasons_;
+    QList<int> rowGroups_;         // the chart's group of each table row; -1 for a subtotal
+    QTimer* watch_ = nullptr;
+    QString signersFolder_;        // the program folder the names were read from
 };
 
 } // namespace tarnby::ui

@@ -1,13 +1,13 @@
 #include "report/ui/SummaryModel.h"
 
-#include "analysis/ShiftFiguresText.h"
-
 #include <QColor>
+#include <QFont>
 
 namespace tarnby::ui {
 namespace {
 
 const QColor kAttention(176, 60, 40); // the statistics panel's figure colour
+const QColor kSumBackground(238, 242, 228);
 
 QString fineTip(const report::EmployeeReport& e)
 {
@@ -27,45 +27,61 @@ bool hasUnreadableFine(const report::EmployeeReport& e)
     return false;
 }
 
-const QStringList& figureHeaders()
+// A header over two lines, so that the columns stay narrow: "值日迟到" over
+// "10分钟内", "加班平日" over "(小时)".
+QString twoLineHeader(QString header)
 {
-    static const QStringList headers = {QStringLiteral("早退(次)"), QStringLiteral("早退(分钟)"), QStringLiteral("迟到(分钟)"),
-                                        QStringLiteral("加班(小时)")};
-    return headers;
-}
-
-// The figure of column `k` (0..3): counts and minutes, the overtime in hours.
-double figure(const report::EmployeeReport& e, int k)
-{
-    switch (k) {
-    case 0: return e.extra.earlyCount;
-    case 1: return e.extra.earlyMinutes;
-    case 2: return e.extra.lateMinutes;
-    default: return overtimeTotal(e.extra) / 60.0;
-    }
+    const qsizetype late = header.indexOf(QStringLiteral("迟到"));
+    if (late >= 0 && late + 2 < header.size() && header.at(late + 2) != u'(')
+        return header.insert(late + 2, u'\n');
+    const qsizetype bracket = header.indexOf(u'(');
+    if (bracket > 0)
+        return header.insert(bracket, u'\n');
+    return header;
 }
 
 } // namespace
 
-bool SummaryModel::anyShifts() const
-{
-    for (const report::EmployeeReport& e : report_.employees) {
-        if (e.shiftsUsed)
-            return true;
-    }
-    return false;
-}
-
 void SummaryModel::setReport(const report::Report& report)
 {
     beginResetModel();
+    const bool grouped = report_.byDepartment;
     report_ = report;
+    report_.byDepartment = grouped;
+    makeLines();
     endResetModel();
+}
+
+void SummaryModel::setByDepartment(bool grouped)
+{
+    if (grouped == report_.byDepartment)
+        return;
+    beginResetModel();
+    report_.byDepartment = grouped;
+    makeLines();
+    endResetModel();
+}
+
+bool SummaryModel::hasDepartments() const
+{
+    for (const report::EmployeeReport& e : report_.employees)
+        if (!e.department.isEmpty())
+            return true;
+    return false;
+}
+
+void SummaryModel::makeLines()
+{
+    lines_ = report::summaryLines(report_);
+    texts_.clear();
+    texts_.reserve(lines_.size());
+    for (const report::SummaryLine& line : lines_)
+        texts_.append(report::summaryTexts(report_, line));
 }
 
 int SummaryModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(report_.employees.size());
+    return parent.isValid() ? 0 : int(lines_.size());
 }
 
 int SummaryModel::columnCount(const QModelIndex& parent) const
@@ -75,59 +91,69 @@ int SummaryModel::columnCount(const QModelIndex& parent) const
 
 QVariant SummaryModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= report_.employees.size())
+    if (!index.isValid() || index.row() >= lines_.size())
         return {};
-    const report::EmployeeReport& e = report_.employees.at(index.row());
+    const report::SummaryLine& line = lines_.at(index.row());
+    const report::EmployeeReport* e = line.isSum() ? nullptr : &report_.employees.at(line.employee);
     const int column = index.column();
     const bool statistic = column >= kFirstStatisticColumn && column < kFullAttendanceColumn;
-    if (column >= kFirstFigureColumn) {
-        const int k = column - kFirstFigureColumn;
-        if (role == Qt::DisplayRole && e.shiftsUsed)
-            return k == 3 ? hoursText(overtimeTotal(e.extra)) : report::numberText(figure(e, k));
-        if (role == kSortRole)
-            return e.shiftsUsed ? figure(e, k) : -1.0;
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        if (role == Qt::ToolTipRole && k == 3 && e.shiftsUsed)
-            return overtimeBreakdown(e.extra);
-        return {};
-    }
+    const bool payroll = column >= kFirstPayrollColumn && column < kColumnCount;
     switch (role) {
     case Qt::DisplayRole:
-        if (column == kEmployeeColumn)
-            return e.employee;
-        if (statistic)
-            return report::numberText(e.values[size_t(column - kFirstStatisticColumn)]);
-        if (column == kFullAttendanceColumn)
-            return report::fullAttendanceText(e.fullAttendance);
-        if (column == kFineColumn)
-            return hasUnreadableFine(e) ? report::yuanText(e.fineTotal) + QStringLiteral(" ?") : report::yuanText(e.fineTotal);
-        return {};
+        if (column == kFineColumn && e && hasUnreadableFine(*e))
+            return report::yuanText(e->fineTotal) + QStringLiteral(" ?");
+        return texts_.at(index.row()).value(column);
     case kSortRole:
         if (column == kEmployeeColumn)
-            return e.employee;
+            return texts_.at(index.row()).value(column);
+        if (column == kDepartmentColumn)
+            return line.department;
+        // Nobody's figures sort apart from the real zeros.
+        if (line.noPunches && column != kFullAttendanceColumn)
+            return -1.0;
         if (statistic)
-            return e.values[size_t(column - kFirstStatisticColumn)];
+            return line.values[size_t(column - kFirstStatisticColumn)];
         if (column == kFullAttendanceColumn)
-            return e.fullAttendance ? 1 : 0;
+            return line.fullAttendance;
         if (column == kFineColumn)
-            return report::yuanValue(e.fineTotal);
+            return report::yuanValue(line.fineTotal);
+        if (payroll)
+            return line.payroll.values()[size_t(column - kFirstPayrollColumn)];
         return {};
+    case kGroupRole:
+        return line.group * 2 + (line.isSum() ? 1 : 0);
     case Qt::TextAlignmentRole:
-        if (column == kEmployeeColumn)
+        if (column == kEmployeeColumn || column == kDepartmentColumn || (line.noPunches && column == kFirstStatisticColumn))
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         return QVariant::fromValue((column == kFullAttendanceColumn ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (line.isSum()) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        return line.isSum() ? QVariant(kSumBackground) : QVariant();
     case Qt::ForegroundRole:
-        if (column == kFullAttendanceColumn && !e.fullAttendance)
+        if (line.noPunches && column == kFirstStatisticColumn)
             return kAttention;
-        if (column == kFineColumn && !e.fines.isEmpty())
+        if (!e)
+            return {};
+        if (column == kFullAttendanceColumn && !e->fullAttendance)
+            return kAttention;
+        if (column == kFineColumn && !e->fines.isEmpty())
             return QColor(255, 0, 0); // the result list's colour of a penalised day
         return {};
     case Qt::ToolTipRole:
-        if (column == kFineColumn && !e.fines.isEmpty())
-            return fineTip(e);
+        if (!e)
+            return {};
+        if (column == kFineColumn && !e->fines.isEmpty())
+            return fineTip(*e);
+        if (line.noPunches && column <= kFullAttendanceColumn)
+            return QStringLiteral("%1 在本结算期内没有一次打卡：没有可统计的数字，不计全勤。").arg(e->employee);
         if (column == kEmployeeColumn)
-            return QStringLiteral("双击在结果列表中查看 %1").arg(e.employee);
+            return QStringLiteral("双击在结果列表中查看 %1").arg(e->employee);
         return {};
     default:
         return {};
@@ -136,13 +162,25 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const
 
 QVariant SummaryModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= kFirstFigureColumn && section < kColumnCount)
-        return figureHeaders().at(section - kFirstFigureColumn);
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
-        return report::summaryHeaders().at(section);
+        return twoLineHeader(report::allSummaryHeaders().at(section));
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section >= 0 && section < kColumnCount)
+        return report::allSummaryHeaders().at(section);
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)
         return section + 1;
     return {};
+}
+
+bool SummarySortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const int leftGroup = left.data(SummaryModel::kGroupRole).toInt();
+    const int rightGroup = right.data(SummaryModel::kGroupRole).toInt();
+    if (leftGroup != rightGroup) {
+        // Qt turns the answer round for a descending sort; the departments,
+        // and each subtotal after its employees, stay as they are.
+        return sortOrder() == Qt::AscendingOrder ? leftGroup < rightGroup : leftGroup > rightGroup;
+    }
+    return QSortFilterProxyModel::lessThan(left, right);
 }
 
 } // namespace tarnby::ui

@@ -1,3 +1,4 @@
+#include "base/TextFile.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
@@ -12,9 +13,11 @@
 #include "support/TestPaths.h"
 #include "support/WindowSupport.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QSemaphore>
@@ -114,6 +117,7 @@ private slots:
     void tableMatchesThePageEmployeeByEmployee();
     void sortsNumbersAsNumbers_data();
     void sortsNumbersAsNumbers();
+    void subtotalsStayUnderTheirDepartmentWhateverTheSort();
     void doubleClickShowsTheEmployeeOnThePage();
     void askingTooEarlySaysSo();
     void exportWritesTheFile_data();
@@ -123,6 +127,9 @@ private slots:
     void printsOnAPrinter();
     void closingDuringTheBuildCancelsIt_data();
     void closingDuringTheBuildCancelsIt();
+    void anOutOfDateSummarySaysSoAndRebuilds_data();
+    void anOutOfDateSummarySaysSoAndRebuilds();
+    void theSignersAreRemembered();
 };
 
 void TestSummaryDialog::tableMatchesThePageEmployeeByEmployee_data()
@@ -155,12 +162,17 @@ void TestSummaryDialog::tableMatchesThePageEmployeeByEmployee()
     QCOMPARE(d->sorted->rowCount(), entries.size());
     QVERIFY(entries.size() >= 3);
     bool sawFine = false;
+    bool sawNobody = false;
     for (int row = 0; row < entries.size(); ++row) {
         QCOMPARE(cell(d, row, SummaryModel::kEmployeeColumn), entries.at(row));
         w.page->Analyse(entries.at(row));
+        // Without a punch the page's zeros would read as a faultless month.
+        const bool nobody = w.page->cLV->topLevelItemCount() == 0;
+        sawNobody = sawNobody || nobody;
         for (int s = 0; s < report::kNumericStatistics; ++s)
-            QCOMPARE(cell(d, row, SummaryModel::kFirstStatisticColumn + s), captionNumber(w.page->ckLab[s]->text()));
-        QCOMPARE(cell(d, row, SummaryModel::kFullAttendanceColumn), w.page->ckLab[12]->text());
+            QCOMPARE(cell(d, row, SummaryModel::kFirstStatisticColumn + s),
+                     !nobody ? captionNumber(w.page->ckLab[s]->text()) : s == 0 ? QStringLiteral("本期无打卡记录") : QString());
+        QCOMPARE(cell(d, row, SummaryModel::kFullAttendanceColumn), nobody ? QStringLiteral("无") : w.page->ckLab[12]->text());
         // The fines: the penalties of the result list's remarks, summed.
         int yuan = 0;
         for (int r = 0; r < w.page->cLV->topLevelItemCount(); ++r) {
@@ -171,9 +183,10 @@ void TestSummaryDialog::tableMatchesThePageEmployeeByEmployee()
                 yuan += 20;
         }
         sawFine = sawFine || yuan > 0;
-        QCOMPARE(cell(d, row, SummaryModel::kFineColumn), QString::number(yuan));
+        QCOMPARE(cell(d, row, SummaryModel::kFineColumn), nobody ? QString() : QString::number(yuan));
     }
     QVERIFY(sawFine);
+    QCOMPARE(d->totals->text().contains(QStringLiteral("本期无打卡记录")), sawNobody);
     QVERIFY(d->totals->text().contains(QStringLiteral("罚款合计 25 元")));
     QCOMPARE(d->chart->groups().size(), entries.size());
     QVERIFY(recorder.messages.isEmpty());
@@ -221,6 +234,30 @@ void TestSummaryDialog::sortsNumbersAsNumbers()
     QCOMPARE(cell(&d, expected.indexOf("b"), SummaryModel::kFineColumn), QStringLiteral("100"));
 }
 
+void TestSummaryDialog::subtotalsStayUnderTheirDepartmentWhateverTheSort()
+{
+    SummaryDialog d;
+    report::Report r;
+    r.employees = {employee("a", 10, 0.5, false, 900), employee("b", 2, 0, true, 10000), employee("c", 9, 1.5, false, 0)};
+    r.employees[0].department = r.employees[2].department = QStringLiteral("生产部");
+    r.employees[1].department = QStringLiteral("财务部");
+    r.departments = {QStringLiteral("生产部"), QStringLiteral("财务部")};
+    d.model->setReport(r);
+    d.byDepartment->setChecked(true);
+    const QStringList sums = {QStringLiteral("生产部 小计（2人）"), QStringLiteral("财务部 小计（1人）"), QStringLiteral("合计（3人）")};
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        d.table->sortByColumn(SummaryModel::kFirstStatisticColumn + 2, order);
+        QStringList shown;
+        for (int row = 0; row < d.sorted->rowCount(); ++row)
+            shown.append(cell(&d, row, SummaryModel::kEmployeeColumn));
+        const QStringList production = order == Qt::AscendingOrder ? QStringList{"c", "a"} : QStringList{"a", "c"};
+        const QStringList expected = production + QStringList{sums[0], "b", sums[1], sums[2]};
+        QCOMPARE(shown, expected);
+        QCOMPARE(cell(&d, 5, SummaryModel::kFirstStatisticColumn + 2), QStringLiteral("21"));
+    }
+    QCOMPARE(d.chart->groups().size(), 3); // the employees, never a sum
+}
+
 void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage()
 {
     Recorder recorder;
@@ -239,7 +276,7 @@ void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage()
         QCOMPARE(w.page->dCmb[6]->currentText(), name);
         const report::EmployeeReport& shown = d->report().employees.at(d->sorted->mapToSource(index).row());
         QCOMPARE(w.page->cLV->topLevelItemCount(), shown.rows.size());
-        for (int s = 0; s < report::kNumericStatistics; ++s)
+        for (int s = 0; s < report::kNumericStatistics && !shown.noPunches; ++s)
             QCOMPARE(captionNumber(w.page->ckLab[s]->text()), cell(d, row, SummaryModel::kFirstStatisticColumn + s));
     }
     QVERIFY(d->isVisible());
@@ -292,10 +329,12 @@ void TestSummaryDialog::exportWritesTheFile()
     QTemporaryDir out;
     FileNames names(QDir(out.path()).filePath(typed));
     QSignalSpy ended(d, &SummaryDialog::workEnded);
+    const int width = d->width();
     leftClick(d->findChild<PictureButton*>(button));
     QCOMPARE(names.asked.size(), 1);
     QVERIFY(names.asked[0].contains(QStringLiteral("考勤汇总20261116-20261215")));
     QVERIFY(ended.wait(120000));
+    QCOMPARE(d->width(), width); // the message naming the file does not widen the window
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].title, QStringLiteral("完成"));
     QVERIFY(testsupport::bytesOf(QDir(out.path()).filePath(written)).startsWith(head));
@@ -415,6 +454,7 @@ void TestSummaryDialog::closingDuringTheBuildCancelsIt()
     }, Qt::DirectConnection);
     d->start(home.path(), punches, entries, setting);
     QVERIFY(d->isBuilding());
+    QCOMPARE(d->chart->placeholder(), QStringLiteral("正在汇总…"));
     QVERIFY(reported.tryAcquire(1, 60000));
     QTRY_VERIFY(d->progress->value() > 0);
     resume.release();
@@ -435,6 +475,80 @@ void TestSummaryDialog::closingDuringTheBuildCancelsIt()
         QCOMPARE(d->report().employees.size(), 5);
     }
     QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestSummaryDialog::anOutOfDateSummarySaysSoAndRebuilds_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("time mode") << 0 << "时间模式";
+    QTest::newRow("settlement style") << 1 << "月结制式";
+    QTest::newRow("a registration saved") << 2 << "登记";
+}
+
+void TestSummaryDialog::anOutOfDateSummarySaysSoAndRebuilds()
+{
+    QFETCH(int, change);
+    QFETCH(QString, named);
+    if (!QFileInfo(sampleFolder()).isDir())
+        QSKIP("no sample workbooks in dist/Source");
+    Recorder recorder;
+    SampleWindow w;
+    SummaryDialog* d = w.openSummary();
+    QVERIFY(d);
+    d->checkCurrent();
+    QVERIFY(!d->isOutOfDate());
+    if (change == 0)
+        w.page->chooseTimeMode(2);
+    else if (change == 1)
+        w.page->chooseStyle(1); // the window opens mid-month
+    else
+        QVERIFY(textfile::writeLines(QDir(w.program.path()).filePath(QStringLiteral("SrDate/202611.ydj")),
+                                     {QStringLiteral("0001##11月18日##张三##看病##病假1天")})
+                    .ok());
+    d->checkCurrent();
+    QVERIFY(d->isOutOfDate());
+    QVERIFY2(d->staleText->text().contains(named), qPrintable(d->staleText->text()));
+    QVERIFY(!d->staleBar->isHidden());
+    QVERIFY(!d->xlsxButton->isEnabled() && !d->printButton->isEnabled());
+    QSignalSpy ended(d, &SummaryDialog::buildEnded);
+    leftClick(d->rebuildButton);
+    QVERIFY(ended.wait(120000));
+    d->checkCurrent();
+    QVERIFY(!d->isOutOfDate());
+    QVERIFY(d->staleBar->isHidden());
+    QVERIFY(d->xlsxButton->isEnabled());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestSummaryDialog::theSignersAreRemembered()
+{
+    QTemporaryDir home;
+    report::ReportSetting setting;
+    setting.period.start = MonthKey{2026, 11};
+    {
+        SummaryDialog d;
+        d.start(home.path(), PunchTable(), {}, setting);
+        d.preparedBy->setText(QStringLiteral("王会计"));
+        d.preparedBy->setModified(true);
+        emit d.preparedBy->editingFinished();
+        d.show();
+        d.checkedBy->setText(QStringLiteral("李经理"));
+        d.checkedBy->setModified(true);
+        d.close(); // typed, never left the field
+    }
+    SummaryDialog again;
+    again.start(home.path(), PunchTable(), {}, setting);
+    QCOMPARE(again.preparedBy->text(), QStringLiteral("王会计"));
+    QCOMPARE(again.checkedBy->text(), QStringLiteral("李经理"));
+
+    // A file nobody can read is said at once, not lost under the build's status.
+    QVERIFY(textfile::writeUtf8Lines(QDir(home.path()).filePath("ReportSigners.txt"), {"审核\t李经理"}).ok());
+    Recorder recorder;
+    SummaryDialog third;
+    third.start(home.path(), PunchTable(), {}, setting);
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY(recorder.messages[0].text.contains(QStringLiteral("第1行")));
 }
 
 QTEST_MAIN(TestSummaryDialog)
