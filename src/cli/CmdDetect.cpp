@@ -31,19 +31,6 @@ QString roleKey(ColumnRole role)
     return QStringLiteral("day");
 }
 
-QString roleText(ColumnRole role)
-{
-    switch (role) {
-    case ColumnRole::Number: return QStringLiteral("工号");
-    case ColumnRole::Name: return QStringLiteral("姓名");
-    case ColumnRole::DateTime: return QStringLiteral("日期时间");
-    case ColumnRole::Date: return QStringLiteral("日期");
-    case ColumnRole::Time: return QStringLiteral("时间");
-    case ColumnRole::Day: break;
-    }
-    return QStringLiteral("日");
-}
-
 QString shapeKey(HeaderShape shape)
 {
     switch (shape) {

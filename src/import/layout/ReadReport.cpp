@@ -32,6 +32,19 @@ QString layoutText(ExportLayout layout)
     return QStringLiteral("未识别出表格样式，按数据读取位置读取");
 }
 
+QString roleText(ColumnRole role)
+{
+    switch (role) {
+    case ColumnRole::Number: return QStringLiteral("工号");
+    case ColumnRole::Name: return QStringLiteral("姓名");
+    case ColumnRole::DateTime: return QStringLiteral("日期时间");
+    case ColumnRole::Date: return QStringLiteral("日期");
+    case ColumnRole::Time: return QStringLiteral("时间");
+    case ColumnRole::Day: break;
+    }
+    return QStringLiteral("日");
+}
+
 QString headerShapeText(HeaderShape shape)
 {
     switch (shape) {

@@ -135,6 +135,8 @@ QString layoutKey(ExportLayout layout);
 // The layout in the window's words.
 QString layoutText(ExportLayout layout);
 QString headerShapeText(HeaderShape shape);
+// What a column holds ("工号", "日期时间", "日" for a grid's day column).
+QString roleText(ColumnRole role);
 // "empty-number", "date-too-early", ...: the words tarnby-cli detect --format json prints.
 QString skipReasonKey(SkipReason reason);
 // The reason in the window's words ("工号为空", ...).

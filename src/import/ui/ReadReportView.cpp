@@ -23,19 +23,6 @@ namespace {
 const QColor kFailedColour(192, 0, 0);
 const QColor kSkippedColour(160, 90, 0);
 
-QString roleText(ColumnRole role)
-{
-    switch (role) {
-    case ColumnRole::Number: return QStringLiteral("工号");
-    case ColumnRole::Name: return QStringLiteral("姓名");
-    case ColumnRole::DateTime: return QStringLiteral("日期时间");
-    case ColumnRole::Date: return QStringLiteral("日期");
-    case ColumnRole::Time: return QStringLiteral("时间");
-    case ColumnRole::Day: break;
-    }
-    return QStringLiteral("日期");
-}
-
 QString fileLayoutText(const FileReadReport& file)
 {
     if (file.failed)
