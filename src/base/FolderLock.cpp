@@ -1,5 +1,6 @@
 #include "base/FolderLock.h"
 
+#include "base/Platform.h"
 #include "base/StoredFile.h"
 
 #include <QCoreApplication>
@@ -12,8 +13,6 @@
 #include <QSaveFile>
 #include <QSysInfo>
 #include <QTimer>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace tarnby {
 namespace {
@@ -138,7 +137,7 @@ FolderLock::Lease::Lease(const QString& programDir)
         }
         QObject::connect(&heartbeat_, &QTimer::timeout, &heartbeat_, [this] {
             if (stillOurs())
-                ::utimensat(AT_FDCWD, QFile::encodeName(lock_->fileName()).constData(), nullptr, 0);
+                platform::touch(lock_->fileName());
         });
         // A process without an event loop (a test's child) saves and ends
         // long before anyone would call its lock stale.

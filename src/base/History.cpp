@@ -1,5 +1,6 @@
 #include "base/History.h"
 
+#include "base/Platform.h"
 #include "base/StoredFile.h"
 #include "base/TextFile.h"
 
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
-#include <unistd.h>
 
 namespace tarnby::history {
 namespace {
@@ -326,7 +326,7 @@ Outcome append(const QString& programDir, const Change& change)
         log.resize(size);
         return error;
     }
-    if (::fsync(log.handle()) != 0)
+    if (!platform::syncToDisk(log))
         return failed();
     return Outcome::quiet();
 }

@@ -1,5 +1,6 @@
 #include "base/Platform.h"
 
+#include <QDateTime>
 #include <QFile>
 
 #include <cstdio>
@@ -8,6 +9,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -59,6 +62,35 @@ void withoutStandardError(const std::function<void()>& call)
 #else
     call();
 #endif
+}
+
+bool syncToDisk(QFileDevice& file)
+{
+#ifdef Q_OS_UNIX
+    return file.flush() && ::fsync(file.handle()) == 0;
+#else
+    return file.flush();
+#endif
+}
+
+void touch(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0);
+#else
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+#endif
+}
+
+QString userName()
+{
+#ifdef Q_OS_UNIX
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
+        return QString::fromLocal8Bit(entry->pw_name);
+#endif
+    return {};
 }
 
 } // namespace tarnby::platform

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+class QFileDevice;
+
 namespace tarnby::platform {
 
 // True when another program holds the file under a lock of the system's own:
@@ -20,5 +22,17 @@ bool isLockedByAnotherProgram(const QString& path);
 // that prints its failures there besides returning them. It is the whole
 // process's stream: only for a program that runs one thread at that time.
 void withoutStandardError(const std::function<void()>& call);
+
+// Returns once what was written to the open file is on the disk itself, so
+// that a crash or a power cut afterwards cannot take it back.
+bool syncToDisk(QFileDevice& file);
+
+// Sets the file's modification time to now without opening it: a lock file
+// held by QLockFile says this way that its holder is still alive.
+void touch(const QString& path);
+
+// The login name of the user running the program; empty when the system
+// knows none.
+QString userName();
 
 } // namespace tarnby::platform

@@ -2,6 +2,7 @@
 
 #include "base/History.h"
 #include "base/LineDiff.h"
+#include "base/Platform.h"
 #include "base/TextFile.h"
 
 #include <QCryptographicHash>
@@ -10,8 +11,6 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSysInfo>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace tarnby::storedfile {
 namespace {
@@ -124,9 +123,8 @@ linediff::Counts lineCounts(const QByteArray& before, const QByteArray& after)
 
 QString systemUser()
 {
-    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
-        return QString::fromLocal8Bit(entry->pw_name);
-    return qEnvironmentVariable("USER");
+    const QString name = platform::userName();
+    return name.isEmpty() ? qEnvironmentVariable("USER") : name;
 }
 
 // One save, `content` nullopt for a removal: the steps the header lists.
