@@ -5,6 +5,10 @@
 
 #include <cstdio>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
@@ -91,6 +95,17 @@ QString userName()
         return QString::fromLocal8Bit(entry->pw_name);
 #endif
     return {};
+}
+
+void keepFreedMemory()
+{
+#ifdef __GLIBC__
+    // A table of a hundred thousand punches is built from buffers of some
+    // megabytes each; left to the defaults, each is mapped afresh and given
+    // back when freed, and the next one faults in every page again.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+#endif
 }
 
 } // namespace tarnby::platform

@@ -35,4 +35,9 @@ void touch(const QString& path);
 // knows none.
 QString userName();
 
+// For a process that runs one batch and ends (tarnby-cli): memory it frees
+// stays with it for its next allocations instead of going back to the system,
+// which would hand it over again page by page, a fault for each page.
+void keepFreedMemory();
+
 } // namespace tarnby::platform

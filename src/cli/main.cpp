@@ -2,6 +2,7 @@
 
 #include "Command.h"
 
+#include "base/Platform.h"
 #include "base/ProgramFolder.h"
 
 #include <QCoreApplication>
@@ -79,6 +80,7 @@ bool takeHome(QStringList& args, const QString& exeDir, QString* home)
 int main(int argc, char** argv)
 {
     using namespace tarnby::cli;
+    tarnby::platform::keepFreedMemory();
     // Taken before the application object exists: a GUI application would take
     // what looks like its own options ("--style") out of the command line.
     QStringList args = commandArguments(argc, argv);

@@ -1,6 +1,8 @@
 #include "import/SerialDate.h"
 
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace tarnby::serial {
 
@@ -58,6 +60,33 @@ std::optional<Moment> momentOf(double serial)
 double serialOf(sys_days day, double secondsOfDay)
 {
     return double(serialDayOf(day)) + secondsOfDay / kSecondsPerDay;
+}
+
+std::optional<double> fromDecimalText(std::u16string_view text)
+{
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i > from;
+    };
+    if (!digits())
+        return std::nullopt;
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        if (!digits())
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    // Checked to be ASCII above, so the narrowing is exact; from_chars rounds
+    // correctly, as any conforming reader of the text would.
+    const std::string ascii(text.begin(), text.end());
+    double value = 0;
+    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec != std::errc())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace tarnby::serial

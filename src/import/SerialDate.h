@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string_view>
 
 namespace tarnby::serial {
 
@@ -21,6 +22,11 @@ constexpr double from1904(double serial1904)
 {
     return serial1904 + 1462;
 }
+
+// A count of days as a text export writes one: digits with at most one
+// decimal point between digits ("45231", "45231.5"), read to the nearest
+// double; nullopt for any other text (signs, exponents, blanks).
+std::optional<double> fromDecimalText(std::u16string_view text);
 
 // The day a year, month and day name in the proleptic Gregorian calendar;
 // nullopt when there is no such day (2013-02-29, month 13, day 0).

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -72,3 +73,28 @@ INSTANTIATE_TEST_SUITE_P(Serials, SerialDates, ::testing::Values(
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
+
+// A text export's count of days: only plain digits with one optional point
+// between digits are a number, read exactly as a correctly rounding reader would.
+TEST(SerialDate, DecimalTextIsReadOnlyWhenPlain)
+{
+    const struct {
+        std::u16string_view text;
+        std::optional<double> value;
+    } rows[] = {
+        {u"45231", 45231.0},
+        {u"46023.33688657", 46023.33688657},
+        {u"0.1", 0.1},
+        {u"00045231.50", 45231.5},
+        {u".5", std::nullopt},
+        {u"5.", std::nullopt},
+        {u"-1", std::nullopt},
+        {u"1e5", std::nullopt},
+        {u" 1", std::nullopt},
+        {u"1.2.3", std::nullopt},
+        {u"４５", std::nullopt}, // full-width digits are text
+        {u"", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(serial::fromDecimalText(row.text), row.value) << std::string(row.text.begin(), row.text.end());
+}

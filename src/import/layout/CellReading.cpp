@@ -81,23 +81,6 @@ std::optional<TimeOfDay> timeAt(QStringView text, qsizetype* at)
     return t;
 }
 
-bool isPlainDecimal(QStringView s)
-{
-    qsizetype i = 0;
-    while (i < s.size() && isDigit(s[i]))
-        ++i;
-    if (i == 0)
-        return false;
-    if (i < s.size() && s[i] == u'.') {
-        const qsizetype dot = i++;
-        while (i < s.size() && isDigit(s[i]))
-            ++i;
-        if (i == dot + 1)
-            return false;
-    }
-    return i == s.size();
-}
-
 // The serial a cell holds: a number or date-time cell, or in a text export a
 // text field that is a plain decimal number (a count of days, as in a workbook).
 std::optional<double> serialOf(const Cell& cell, const ReadContext& context)
@@ -106,8 +89,7 @@ std::optional<double> serialOf(const Cell& cell, const ReadContext& context)
         return cell.number;
     if (cell.kind == Cell::Kind::Text && context.textExport) {
         const QStringView text = QStringView(cell.text).trimmed();
-        if (isPlainDecimal(text))
-            return text.toDouble();
+        return serial::fromDecimalText(std::u16string_view(text.utf16(), std::size_t(text.size())));
     }
     return std::nullopt;
 }

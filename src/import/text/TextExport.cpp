@@ -36,28 +36,15 @@ std::optional<QString> decodeWith(QStringDecoder& decoder, QByteArrayView bytes)
     return text;
 }
 
-bool isPlainDecimal(QStringView s)
-{
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    while (i < n && s[i] >= u'0' && s[i] <= u'9')
-        ++i;
-    if (i == 0)
-        return false;
-    if (i < n && s[i] == u'.') {
-        const qsizetype dot = i++;
-        while (i < n && s[i] >= u'0' && s[i] <= u'9')
-            ++i;
-        if (i == dot + 1)
-            return false;
-    }
-    return i == n;
-}
-
 // A date-time already in the import's own form, "yyyy-mm-dd HH:NN:SS", as days
 // in the 1900 date system: the import would read the text to this very value,
 // and a clock's log holds nothing else, so a hundred thousand texts need not
 // be kept. Years from 1901 on, where that system counts plainly.
+std::optional<double> decimalOf(QStringView s)
+{
+    return serial::fromDecimalText(std::u16string_view(s.utf16(), std::size_t(s.size())));
+}
+
 bool canonicalDateTime(QStringView s, double* days)
 {
     if (s.size() != 19 || s[4] != u'-' || s[7] != u'-' || s[10] != u' ' || s[13] != u':' || s[16] != u':')
@@ -252,11 +239,16 @@ ReadResult readTextBytes(const QByteArray& bytes, Flavour flavour, const CellReq
     };
     auto timeField = [&](int row, int column, QStringView field) {
         Cell cell;
+        std::optional<double> days;
         if (canonicalDateTime(field, &cell.number)) {
             cell.kind = Cell::Kind::DateTime;
-        } else if (cell.text = FieldSplitter::value(field); isPlainDecimal(cell.text)) {
+        } else if ((days = decimalOf(field.trimmed()))) {
+            // unquoted, as a clock writes it: no text made only to be dropped
             cell.kind = Cell::Kind::Number;
-            cell.number = cell.text.toDouble();
+            cell.number = *days;
+        } else if (cell.text = FieldSplitter::value(field); (days = decimalOf(cell.text))) {
+            cell.kind = Cell::Kind::Number;
+            cell.number = *days;
             cell.text.clear();
         } else if (!cell.text.isEmpty()) {
             cell.kind = Cell::Kind::Text;
