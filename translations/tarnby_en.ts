@@ -1399,6 +1399,417 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
 </context>
 <context>
+    <name>ReportGrid</name>
+    <message>
+        <source>正常</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>迟到</source>
+        <translation>late</translation>
+    </message>
+    <message>
+        <source>早退</source>
+        <translation>early leave</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>missed punch</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>sick leave</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>personal leave</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>rest days</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>Overtime</translation>
+    </message>
+    <message>
+        <source>值日</source>
+        <translation>duty</translation>
+    </message>
+    <message>
+        <source>图例：%1。灰底为周末和节假日；行末为各符号的天数。</source>
+        <translation>Key: %1. Grey: weekends and public holidays; the end of each row counts the days of each symbol.</translation>
+    </message>
+    <message>
+        <source>　</source>
+        <translation>  </translation>
+    </message>
+    <message>
+        <source>考勤表  %1  %2  时间%3</source>
+        <translation>Attendance sheet  %1  %2  %3</translation>
+    </message>
+    <message>
+        <source>＿＿＿＿＿＿</source>
+        <translation>______</translation>
+    </message>
+    <message>
+        <source>制表人：%1　　　　审核人：%2</source>
+        <translation>Prepared by: %1        Checked by: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModel</name>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation>%2/%3/%1</translation>
+    </message>
+    <message>
+        <source>月初制</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>月中制</source>
+        <translation>Mid</translation>
+    </message>
+    <message>
+        <source>模式二（朝九晚五）</source>
+        <translation>mode 2 (nine to five)</translation>
+    </message>
+    <message>
+        <source>模式一（行政班制）</source>
+        <translation>mode 1 (office hours)</translation>
+    </message>
+    <message>
+        <source>考勤汇总  %1  %2  时间%3</source>
+        <translation>Attendance summary  %1  %2  %3</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <comment>no rest days</comment>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>MM月dd日</source>
+        <translation>MM/dd</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>员工</source>
+        <translation>Employee</translation>
+    </message>
+    <message>
+        <source>(天)</source>
+        <translation> (days)</translation>
+    </message>
+    <message>
+        <source>罚款(元)</source>
+        <translation>Fines (yuan)</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>Weekday </translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>AM in</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>AM out</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>PM in</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>PM out</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>登记事由</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>处理方式</source>
+        <translation>Handling</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>结算期</source>
+        <translation>settlement period</translation>
+    </message>
+    <message>
+        <source>月结制式</source>
+        <translation>settlement style</translation>
+    </message>
+    <message>
+        <source>时间模式</source>
+        <translation>Time mode</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>rest days</translation>
+    </message>
+    <message>
+        <source>数据目录</source>
+        <translation>Data folder</translation>
+    </message>
+    <message>
+        <source>制表时间</source>
+        <translation>Made at</translation>
+    </message>
+    <message>
+        <source>程序版本</source>
+        <translation>Program version</translation>
+    </message>
+    <message>
+        <source>员工人数</source>
+        <translation>Employees</translation>
+    </message>
+    <message>
+        <source>罚款合计(元)</source>
+        <translation>Fines in total (yuan)</translation>
+    </message>
+    <message>
+        <source>罚款金额无法识别，未计入合计</source>
+        <translation>Fine amount not recognised, not counted in the total</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPayroll</name>
+    <message>
+        <source>部门</source>
+        <translation>Department</translation>
+    </message>
+    <message>
+        <source>迟到(分钟)</source>
+        <translation>Late (minutes)</translation>
+    </message>
+    <message>
+        <source>早退(次)</source>
+        <translation>Early leave (times)</translation>
+    </message>
+    <message>
+        <source>早退(分钟)</source>
+        <translation>Early leave (minutes)</translation>
+    </message>
+    <message>
+        <source>加班平日(小时)</source>
+        <translation>Overtime, working days (hours)</translation>
+    </message>
+    <message>
+        <source>加班休息日(小时)</source>
+        <translation>Overtime, rest days (hours)</translation>
+    </message>
+    <message>
+        <source>加班节假日(小时)</source>
+        <translation>Overtime, holidays (hours)</translation>
+    </message>
+    <message>
+        <source>%1 小计（%2人）</source>
+        <translation>%1 subtotal (%2 people)</translation>
+    </message>
+    <message>
+        <source>合计（%1人）</source>
+        <translation>Total (%1 people)</translation>
+    </message>
+    <message>
+        <source>%1人</source>
+        <translation>%1 people</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>迟到(分钟)</source>
+        <translation>Late (minutes)</translation>
+    </message>
+    <message>
+        <source>早退(次)</source>
+        <translation>Early leave (times)</translation>
+    </message>
+    <message>
+        <source>早退(分钟)</source>
+        <translation>Early leave (minutes)</translation>
+    </message>
+    <message>
+        <source>加班平日(小时)</source>
+        <translation>Overtime, working days (hours)</translation>
+    </message>
+    <message>
+        <source>加班休息日(小时)</source>
+        <translation>Overtime, rest days (hours)</translation>
+    </message>
+    <message>
+        <source>加班节假日(小时)</source>
+        <translation>Overtime, holidays (hours)</translation>
+    </message>
+    <message>
+        <source>考勤月报  </source>
+        <translation>Monthly attendance report  </translation>
+    </message>
+    <message>
+        <source>  时间</source>
+        <translation>  </translation>
+    </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>考勤汇总</source>
+        <translation>Attendance summary</translation>
+    </message>
+    <message>
+        <source>结算期：%1    月结制式：%2    时间模式：%3</source>
+        <translation>Settlement period: %1    Settlement style: %2    Time mode: %3</translation>
+    </message>
+    <message>
+        <source>休息日：%1</source>
+        <translation>Rest days: %1</translation>
+    </message>
+    <message>
+        <source>员工 %1 人，罚款合计 %2 元    制表时间：%3    程序版本：%4</source>
+        <translation>%1 employees, fines in total %2 yuan    Made at: %3    Program version: %4</translation>
+    </message>
+    <message>
+        <source>    另有 %1 处罚款金额无法识别，未计入合计</source>
+        <translation>    %1 more fine amounts could not be recognised and are not counted in the total</translation>
+    </message>
+    <message>
+        <source>此结算期内没有员工的考勤记录。</source>
+        <translation>No employee has attendance records in this settlement period.</translation>
+    </message>
+    <message>
+        <source>员工</source>
+        <translation>Employee</translation>
+    </message>
+    <message>
+        <source>部门</source>
+        <translation>Department</translation>
+    </message>
+    <message>
+        <source>（续）</source>
+        <translation> (continued)</translation>
+    </message>
+    <message>
+        <source>部门：</source>
+        <translation>Department: </translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>Weekday </translation>
+    </message>
+    <message>
+        <source>班次</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>AM in</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>AM out</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>PM in</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>PM out</translation>
+    </message>
+    <message>
+        <source>迟到
+(分)</source>
+        <translation>Late
+(min)</translation>
+    </message>
+    <message>
+        <source>早退
+(分)</source>
+        <translation>Early
+(min)</translation>
+    </message>
+    <message>
+        <source>加班
+(分)</source>
+        <translation>Overtime
+(min)</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>休</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>罚款合计：%1 元</source>
+        <translation>Fines in total: %1 yuan</translation>
+    </message>
+    <message>
+        <source>登记明细</source>
+        <translation>Registrations</translation>
+    </message>
+    <message>
+        <source>本结算期没有登记。</source>
+        <translation>No registrations in this settlement period.</translation>
+    </message>
+    <message>
+        <source>员工签字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日</source>
+        <translation>Employee's signature: __________      Date: ____/____/____</translation>
+    </message>
+    <message>
+        <source>程序没有图形环境，无法生成 PDF</source>
+        <translation>The program has no graphical environment and cannot make a PDF</translation>
+    </message>
+    <message>
+        <source>报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1</source>
+        <translation>The report file name must end in .xlsx, .csv or .pdf: %1</translation>
+    </message>
+    <message>
+        <source>未知的报表格式。</source>
+        <translation>Unknown report format.</translation>
+    </message>
+</context>
+<context>
     <name>RestDayControls</name>
     <message>
         <source>调休上班</source>

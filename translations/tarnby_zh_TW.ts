@@ -1399,6 +1399,417 @@
     </message>
 </context>
 <context>
+    <name>ReportGrid</name>
+    <message>
+        <source>正常</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>迟到</source>
+        <translation>遲到</translation>
+    </message>
+    <message>
+        <source>早退</source>
+        <translation>早退</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>漏打</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>病假</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>事假</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>曠工</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>休息日</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>加班</translation>
+    </message>
+    <message>
+        <source>值日</source>
+        <translation>值日</translation>
+    </message>
+    <message>
+        <source>图例：%1。灰底为周末和节假日；行末为各符号的天数。</source>
+        <translation>圖例：%1。灰底為週末和國定假日；行末為各符號的天數。</translation>
+    </message>
+    <message>
+        <source>　</source>
+        <translation>　</translation>
+    </message>
+    <message>
+        <source>考勤表  %1  %2  时间%3</source>
+        <translation>考勤表  %1  %2  時間%3</translation>
+    </message>
+    <message>
+        <source>＿＿＿＿＿＿</source>
+        <translation>＿＿＿＿＿＿</translation>
+    </message>
+    <message>
+        <source>制表人：%1　　　　审核人：%2</source>
+        <translation>製表人：%1　　　　審核人：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportModel</name>
+    <message>
+        <source>%1年%2月%3日</source>
+        <translation>%1年%2月%3日</translation>
+    </message>
+    <message>
+        <source>月初制</source>
+        <translation>月初制</translation>
+    </message>
+    <message>
+        <source>月中制</source>
+        <translation>月中制</translation>
+    </message>
+    <message>
+        <source>模式二（朝九晚五）</source>
+        <translation>模式二（朝九晚五）</translation>
+    </message>
+    <message>
+        <source>模式一（行政班制）</source>
+        <translation>模式一（行政班制）</translation>
+    </message>
+    <message>
+        <source>考勤汇总  %1  %2  时间%3</source>
+        <translation>考勤彙總  %1  %2  時間%3</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <comment>no rest days</comment>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>MM月dd日</source>
+        <translation>MM月dd日</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>员工</source>
+        <translation>員工</translation>
+    </message>
+    <message>
+        <source>(天)</source>
+        <translation>(天)</translation>
+    </message>
+    <message>
+        <source>罚款(元)</source>
+        <translation>罰款(元)</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>A上班</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>A下班</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>P上班</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>P下班</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>登记事由</source>
+        <translation>登記事由</translation>
+    </message>
+    <message>
+        <source>处理方式</source>
+        <translation>處理方式</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>有</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>结算期</source>
+        <translation>結算期</translation>
+    </message>
+    <message>
+        <source>月结制式</source>
+        <translation>月結制式</translation>
+    </message>
+    <message>
+        <source>时间模式</source>
+        <translation>時間模式</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>休息日</translation>
+    </message>
+    <message>
+        <source>数据目录</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>制表时间</source>
+        <translation>製表時間</translation>
+    </message>
+    <message>
+        <source>程序版本</source>
+        <translation>程式版本</translation>
+    </message>
+    <message>
+        <source>员工人数</source>
+        <translation>員工人數</translation>
+    </message>
+    <message>
+        <source>罚款合计(元)</source>
+        <translation>罰款合計(元)</translation>
+    </message>
+    <message>
+        <source>罚款金额无法识别，未计入合计</source>
+        <translation>罰款金額無法識別，未計入合計</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPayroll</name>
+    <message>
+        <source>部门</source>
+        <translation>部門</translation>
+    </message>
+    <message>
+        <source>迟到(分钟)</source>
+        <translation>遲到(分鐘)</translation>
+    </message>
+    <message>
+        <source>早退(次)</source>
+        <translation>早退(次)</translation>
+    </message>
+    <message>
+        <source>早退(分钟)</source>
+        <translation>早退(分鐘)</translation>
+    </message>
+    <message>
+        <source>加班平日(小时)</source>
+        <translation>加班平日(小時)</translation>
+    </message>
+    <message>
+        <source>加班休息日(小时)</source>
+        <translation>加班休息日(小時)</translation>
+    </message>
+    <message>
+        <source>加班节假日(小时)</source>
+        <translation>加班國定假日(小時)</translation>
+    </message>
+    <message>
+        <source>%1 小计（%2人）</source>
+        <translation>%1 小計（%2人）</translation>
+    </message>
+    <message>
+        <source>合计（%1人）</source>
+        <translation>合計（%1人）</translation>
+    </message>
+    <message>
+        <source>%1人</source>
+        <translation>%1人</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>迟到(分钟)</source>
+        <translation>遲到(分鐘)</translation>
+    </message>
+    <message>
+        <source>早退(次)</source>
+        <translation>早退(次)</translation>
+    </message>
+    <message>
+        <source>早退(分钟)</source>
+        <translation>早退(分鐘)</translation>
+    </message>
+    <message>
+        <source>加班平日(小时)</source>
+        <translation>加班平日(小時)</translation>
+    </message>
+    <message>
+        <source>加班休息日(小时)</source>
+        <translation>加班休息日(小時)</translation>
+    </message>
+    <message>
+        <source>加班节假日(小时)</source>
+        <translation>加班國定假日(小時)</translation>
+    </message>
+    <message>
+        <source>考勤月报  </source>
+        <translation>考勤月報  </translation>
+    </message>
+    <message>
+        <source>  时间</source>
+        <translation>  時間</translation>
+    </message>
+    <message>
+        <source>第 %1 页，共 %2 页</source>
+        <translation>第 %1 頁，共 %2 頁</translation>
+    </message>
+    <message>
+        <source>考勤汇总</source>
+        <translation>考勤彙總</translation>
+    </message>
+    <message>
+        <source>结算期：%1    月结制式：%2    时间模式：%3</source>
+        <translation>結算期：%1    月結制式：%2    時間模式：%3</translation>
+    </message>
+    <message>
+        <source>休息日：%1</source>
+        <translation>休息日：%1</translation>
+    </message>
+    <message>
+        <source>员工 %1 人，罚款合计 %2 元    制表时间：%3    程序版本：%4</source>
+        <translation>員工 %1 人，罰款合計 %2 元    製表時間：%3    程式版本：%4</translation>
+    </message>
+    <message>
+        <source>    另有 %1 处罚款金额无法识别，未计入合计</source>
+        <translation>    另有 %1 處罰款金額無法識別，未計入合計</translation>
+    </message>
+    <message>
+        <source>此结算期内没有员工的考勤记录。</source>
+        <translation>此結算期內沒有員工的考勤記錄。</translation>
+    </message>
+    <message>
+        <source>员工</source>
+        <translation>員工</translation>
+    </message>
+    <message>
+        <source>部门</source>
+        <translation>部門</translation>
+    </message>
+    <message>
+        <source>（续）</source>
+        <translation>（續）</translation>
+    </message>
+    <message>
+        <source>部门：</source>
+        <translation>部門：</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>班次</source>
+        <translation>班次</translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>A上班</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>A下班</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>P上班</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>P下班</translation>
+    </message>
+    <message>
+        <source>迟到
+(分)</source>
+        <translation>遲到
+(分)</translation>
+    </message>
+    <message>
+        <source>早退
+(分)</source>
+        <translation>早退
+(分)</translation>
+    </message>
+    <message>
+        <source>加班
+(分)</source>
+        <translation>加班
+(分)</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>休</source>
+        <translation>休</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>罚款合计：%1 元</source>
+        <translation>罰款合計：%1 元</translation>
+    </message>
+    <message>
+        <source>登记明细</source>
+        <translation>登記明細</translation>
+    </message>
+    <message>
+        <source>本结算期没有登记。</source>
+        <translation>本結算期沒有登記。</translation>
+    </message>
+    <message>
+        <source>员工签字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日</source>
+        <translation>員工簽字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日</translation>
+    </message>
+    <message>
+        <source>程序没有图形环境，无法生成 PDF</source>
+        <translation>程式沒有圖形環境，無法生成 PDF</translation>
+    </message>
+    <message>
+        <source>报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1</source>
+        <translation>報表檔名須以 .xlsx、.csv 或 .pdf 結尾：%1</translation>
+    </message>
+    <message>
+        <source>未知的报表格式。</source>
+        <translation>未知的報表格式。</translation>
+    </message>
+</context>
+<context>
     <name>RestDayControls</name>
     <message>
         <source>调休上班</source>
