@@ -164,6 +164,98 @@
         <source>员工“%1”已不在员工列表中，请重新汇总。</source>
         <translation>Employee "%1" is no longer in the employee list. Please summarise again.</translation>
     </message>
+    <message>
+        <source>值日迟到</source>
+        <translation>Duty late</translation>
+    </message>
+    <message>
+        <source>上班迟到</source>
+        <translation>Late</translation>
+    </message>
+    <message>
+        <source>10分钟内</source>
+        <translation>≤10 min</translation>
+    </message>
+    <message>
+        <source>30分钟内</source>
+        <translation>≤30 min</translation>
+    </message>
+    <message>
+        <source>60分钟内</source>
+        <translation>≤60 min</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>Missed</translation>
+    </message>
+    <message>
+        <source>请假</source>
+        <translation>Leave</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>Sick</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>Overtime</translation>
+    </message>
+    <message>
+        <source>一档</source>
+        <translation>Tier 1</translation>
+    </message>
+    <message>
+        <source>二档</source>
+        <translation>Tier 2</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>Rest day</translation>
+    </message>
+    <message>
+        <source>全勤</source>
+        <translation>Full att.</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>星期</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>AM in</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>AM out</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>PM in</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>PM out</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>%1：</source>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>

@@ -26,6 +26,22 @@
 namespace tarnby::ui {
 namespace {
 
+// The core's captions of the statistics and the result list's columns, shown
+// here in the window's language.
+[[maybe_unused]] const char* const kCoreCaptions[] = {
+    QT_TRANSLATE_NOOP("AnalysisPage", "值日迟到"), QT_TRANSLATE_NOOP("AnalysisPage", "上班迟到"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "10分钟内"), QT_TRANSLATE_NOOP("AnalysisPage", "30分钟内"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "60分钟内"), QT_TRANSLATE_NOOP("AnalysisPage", "漏打"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "请假"), QT_TRANSLATE_NOOP("AnalysisPage", "病假"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "事假"), QT_TRANSLATE_NOOP("AnalysisPage", "旷工"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "加班"), QT_TRANSLATE_NOOP("AnalysisPage", "一档"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "二档"), QT_TRANSLATE_NOOP("AnalysisPage", "休息日"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "全勤"), QT_TRANSLATE_NOOP("AnalysisPage", "日期"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "星期"), QT_TRANSLATE_NOOP("AnalysisPage", "A上班"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "A下班"), QT_TRANSLATE_NOOP("AnalysisPage", "P上班"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "P下班"), QT_TRANSLATE_NOOP("AnalysisPage", "备注"),
+};
+
 const QColor kTitleColour(22, 74, 128);
 const QColor kFrameColour(120, 146, 180);
 
@@ -340,7 +356,10 @@ void AnalysisPage::buildStatisticsPart()
         {StatSick, 2, 0},       {StatPersonal, 2, 1},       {StatAbsent, 2, 2},
         {StatOvertime1, 3, 0},  {StatOvertime2, 3, 1},      {StatRest, 3, 2},
     }};
-    const auto captionOf = [](const char16_t* text) { return QString::fromUtf16(text) + u'：'; };
+    const auto captionOf = [](const char16_t* text) {
+        return QCoreApplication::translate("AnalysisPage", "%1：")
+            .arg(QCoreApplication::translate("AnalysisPage", QString::fromUtf16(text).toUtf8().constData()));
+    };
     constexpr int kTop = 26, kRowStep = 25, kGroupWidth = 66, kSlotWidth = 104, kCaptionWidth = 62;
     for (const Slot& slot : kSlots) {
         if (slot.column == 0)
@@ -605,7 +624,7 @@ void AnalysisPage::ResetResultList()
     cLV->clear();
     QStringList captions;
     for (const ResultColumnHeader& header : resultColumnHeaders())
-        captions.append(header.caption);
+        captions.append(QCoreApplication::translate("AnalysisPage", header.caption.toUtf8().constData()));
     cLV->setHeaderLabels(captions);
     for (int i = 0; i < kResultColumns; ++i)
         cLV->setColumnWidth(i, resultColumnHeaders()[i].width);
