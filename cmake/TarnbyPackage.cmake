@@ -30,8 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME tarnby)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
-# The window needs a display plugin (not a linked library) and a Chinese font.
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The window needs a display plugin (not a linked library) and a Chinese font;
+# Qt's own dialogs speak the window's language with Qt's translations.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
 # First line the synopsis; CPack indents the rest.
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION

@@ -105,11 +105,11 @@ QMutex& leasesMutex()
 
 QString describe(const FolderLock::Holder& holder)
 {
-    QString who = holder.user.isEmpty() ? QStringLiteral("另一位用户") : holder.user;
+    QString who = holder.user.isEmpty() ? QCoreApplication::translate("FolderLock", "另一位用户") : holder.user;
     if (!holder.machine.isEmpty())
-        who += QStringLiteral("（电脑 %1）").arg(holder.machine);
+        who += QCoreApplication::translate("FolderLock", "（电脑 %1）").arg(holder.machine);
     if (holder.since.isValid())
-        who = QStringLiteral("%1自 %2 起").arg(who, holder.since.toString(kShownTime));
+        who = QCoreApplication::translate("FolderLock", "%1自 %2 起").arg(who, holder.since.toString(kShownTime));
     return who;
 }
 
@@ -144,8 +144,8 @@ FolderLock::Lease::Lease(const QString& programDir)
         if (QCoreApplication::instance())
             heartbeat_.start(kHeartbeat);
     } else if (lock_->error() != QLockFile::LockFailedError) {
-        unwritable_ = lock_->error() == QLockFile::PermissionError ? QStringLiteral("没有写入权限")
-                                                                    : QStringLiteral("无法建立 %1").arg(kLockName);
+        unwritable_ = lock_->error() == QLockFile::PermissionError ? QCoreApplication::translate("FolderLock", "没有写入权限")
+                                                                    : QCoreApplication::translate("FolderLock", "无法建立 %1").arg(kLockName);
     }
     storedfile::setWriteCheck(programDir_, [this] { return mayWrite(); });
 }
@@ -206,19 +206,19 @@ Outcome FolderLock::Lease::mayWrite() const
 {
     if (stillOurs())
         return Outcome::quiet();
-    const QString notSaved = QStringLiteral("本次未保存。");
+    const QString notSaved = QCoreApplication::translate("FolderLock", "本次未保存。");
     if (held_)
-        return Outcome::error(QStringLiteral("本窗口已不再独占程序文件夹 %1：它现由%2使用。%3\n请关闭本窗口后重新打开本程序。")
+        return Outcome::error(QCoreApplication::translate("FolderLock", "本窗口已不再独占程序文件夹 %1：它现由%2使用。%3\n请关闭本窗口后重新打开本程序。")
                                   .arg(folderShown(), describe(holder()), notSaved));
     if (!unwritable_.isEmpty())
         return Outcome::error(
-            QStringLiteral("本窗口为只读：程序文件夹 %1 无法写入（%2）。%3").arg(folderShown(), unwritable_, notSaved));
+            QCoreApplication::translate("FolderLock", "本窗口为只读：程序文件夹 %1 无法写入（%2）。%3").arg(folderShown(), unwritable_, notSaved));
     const Holder now = holder();
     if (now.machine.isEmpty())
-        return Outcome::error(QStringLiteral("本窗口为只读：打开时程序文件夹 %1 正由另一个窗口使用。%2\n"
+        return Outcome::error(QCoreApplication::translate("FolderLock", "本窗口为只读：打开时程序文件夹 %1 正由另一个窗口使用。%2\n"
                                              "请重新打开本程序后再保存。")
                                   .arg(folderShown(), notSaved));
-    return Outcome::error(QStringLiteral("本窗口为只读：程序文件夹 %1 正由%2使用。%3\n"
+    return Outcome::error(QCoreApplication::translate("FolderLock", "本窗口为只读：程序文件夹 %1 正由%2使用。%3\n"
                                          "请等对方关闭程序后，重新打开本程序再保存。")
                               .arg(folderShown(), describe(now), notSaved));
 }

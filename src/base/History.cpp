@@ -1,5 +1,6 @@
 #include "base/History.h"
 
+#include "base/FileError.h"
 #include "base/Platform.h"
 #include "base/StoredFile.h"
 #include "base/TextFile.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tarnby::history {
@@ -130,20 +132,20 @@ QString writeWhole(const QString& path, const QByteArray& content)
 {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
+        return fileErrorReason(out.errorString());
     // The last bytes go down here: commit() writes what is still buffered
     // without noticing a failure, and would put a cut-short file (a full disk)
     // in the old one's place.
     if (out.write(content) != content.size() || !out.flush()) {
         // A write the system cut short sets no text of its own.
         const QString why = out.error() == QFileDevice::NoError || out.errorString() == QLatin1String("Unknown error")
-                                ? QStringLiteral("只写入了一部分，磁盘可能已满")
-                                : out.errorString();
+                                ? QCoreApplication::translate("History", "只写入了一部分，磁盘可能已满")
+                                : fileErrorReason(out.errorString());
         out.cancelWriting();
         return why;
     }
     if (!out.commit())
-        return out.errorString();
+        return fileErrorReason(out.errorString());
     return {};
 }
 
@@ -191,7 +193,7 @@ Result<Log> readLog(const QString& programDir)
         return Log{};
     if (!file.open(QIODevice::ReadOnly))
         return Result<Log>::failure(
-            QStringLiteral("无法读取变更记录 %1（%2）").arg(shown(file.fileName()), file.errorString()));
+            QCoreApplication::translate("History", "无法读取变更记录 %1（%2）").arg(shown(file.fileName()), fileErrorReason(file.errorString())));
     QByteArray bytes = file.readAll();
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
@@ -229,11 +231,11 @@ Result<QByteArray> version(const QString& programDir, const QString& file, const
 {
     if (!isKept(programDir, file, id))
         return Result<QByteArray>::failure(
-            QStringLiteral("%1 的这个版本已不在变更记录中（每个文件只保留最近 %2 个版本）。").arg(file).arg(kKeptVersions));
+            QCoreApplication::translate("History", "%1 的这个版本已不在变更记录中（每个文件只保留最近 %2 个版本）。").arg(file).arg(kKeptVersions));
     QFile in(QDir(versionsPath(programDir, file)).filePath(id));
     if (!in.open(QIODevice::ReadOnly))
         return Result<QByteArray>::failure(
-            QStringLiteral("无法读取文件：%1（%2）").arg(shown(in.fileName()), in.errorString()));
+            QCoreApplication::translate("History", "无法读取文件：%1（%2）").arg(shown(in.fileName()), fileErrorReason(in.errorString())));
     return in.readAll();
 }
 
@@ -260,9 +262,9 @@ Outcome restore(const QString& programDir, const QString& file, const QString& i
     const QDateTime kept = QDateTime::fromString(id.left(15), QStringLiteral("yyyyMMdd-HHmmss"));
     const QString path = QDir(programDir).filePath(file);
     if (const Result<storedfile::Version> now = storedfile::current(path); now && now.value() == storedfile::Version::of(bytes.value()))
-        return Outcome::success(QStringLiteral("%1 现在就是 %2 的版本，无需恢复。").arg(file, kept.toString(kTimeFormat)));
+        return Outcome::success(QCoreApplication::translate("History", "%1 现在就是 %2 的版本，无需恢复。").arg(file, kept.toString(kTimeFormat)));
     storedfile::SaveOptions options;
-    options.note = QStringLiteral("恢复为 %1 的版本").arg(kept.toString(kTimeFormat));
+    options.note = QCoreApplication::translate("History", "恢复为 %1 的版本").arg(kept.toString(kTimeFormat));
     // The user chose this version over whatever the file holds; the pages
     // reload afterwards, and a view that did not is asked at its next save.
     options.checkLoaded = false;
@@ -270,7 +272,7 @@ Outcome restore(const QString& programDir, const QString& file, const QString& i
     const Outcome saved = storedfile::write(path, bytes.value(), options);
     if (!saved.ok())
         return saved;
-    return Outcome::success(QStringLiteral("%1 已恢复为 %2 的版本。").arg(file, kept.toString(kTimeFormat)));
+    return Outcome::success(QCoreApplication::translate("History", "%1 已恢复为 %2 的版本。").arg(file, kept.toString(kTimeFormat)));
 }
 
 Versions::Versions(const Place& place)
@@ -283,7 +285,7 @@ Versions::Versions(const Place& place)
 Result<Kept> Versions::keep(const QByteArray& content, const QDateTime& when)
 {
     if (!QDir().mkpath(dirPath_))
-        return Result<Kept>::failure(QStringLiteral("无法建立文件夹 %1").arg(shown(dirPath_)));
+        return Result<Kept>::failure(QCoreApplication::translate("History", "无法建立文件夹 %1").arg(shown(dirPath_)));
     const QString digest = digestOf(content);
     if (!ids_.isEmpty() && ids_.last().endsWith(digest))
         return Kept{ids_.last(), false};
@@ -294,7 +296,7 @@ Result<Kept> Versions::keep(const QByteArray& content, const QDateTime& when)
                            .arg(digest);
     const QString path = QDir(dirPath_).filePath(id);
     if (const QString why = writeWhole(path, content); !why.isEmpty())
-        return Result<Kept>::failure(QStringLiteral("%1：%2").arg(shown(path), why));
+        return Result<Kept>::failure(QCoreApplication::translate("History", "%1：%2").arg(shown(path), why));
     ids_.append(id);
     return Kept{id, true};
 }
@@ -309,7 +311,7 @@ Outcome append(const QString& programDir, const Change& change)
 {
     QFile log(logPath(programDir));
     auto failed = [&log] {
-        return Outcome::error(QStringLiteral("%1：%2").arg(shown(log.fileName()), log.errorString()));
+        return Outcome::error(QCoreApplication::translate("History", "%1：%2").arg(shown(log.fileName()), fileErrorReason(log.errorString())));
     };
     // Unbuffered and appending: the line goes down in one write, whole.
     if (!log.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))

@@ -1,10 +1,13 @@
 #include "ProgramFolder.h"
 
+#include "base/FileError.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QCoreApplication>
 
 #ifndef TARNBY_DEFAULTS_FROM_BINDIR
 #error "TARNBY_DEFAULTS_FROM_BINDIR must lead from the installed executables to the defaults"
@@ -37,7 +40,7 @@ Result<ProgramFolder> namedFolder(const QString& path, ProgramFolderOrigin origi
     const QString absolute = absoluteClean(path);
     if (origin == ProgramFolderOrigin::Environment && !QFileInfo(absolute).isDir()) {
         return Result<ProgramFolder>::failure(
-            QStringLiteral("找不到程序文件夹：%1（由 %2 指定）。").arg(native(absolute), namedBy));
+            QCoreApplication::translate("ProgramFolder", "找不到程序文件夹：%1（由 %2 指定）。").arg(native(absolute), namedBy));
     }
     return ProgramFolder{absolute, origin};
 }
@@ -48,13 +51,13 @@ Outcome copyDefault(const QString& source, const QString& target)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
-        return Outcome::error(QStringLiteral("无法读取默认文件 %1：%2。").arg(native(source), in.errorString()));
+        return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法读取默认文件 %1：%2。").arg(native(source), fileErrorReason(in.errorString())));
     }
     const QByteArray bytes = in.readAll();
     QSaveFile out(target);
     // Flushed before commit(), which misses a failure of its own last write.
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
-        return Outcome::error(QStringLiteral("无法写入 %1：%2。").arg(native(target), out.errorString()));
+        return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法写入 %1：%2。").arg(native(target), fileErrorReason(out.errorString())));
     }
     return Outcome::quiet();
 }
@@ -75,11 +78,11 @@ Outcome fillUserFolder(const QString& folder, const QString& defaults)
     // empty folder behind that a later start would take for a finished one.
     if (!present(init) && !QFileInfo(defaultInit).isFile()) {
         return Outcome::error(
-            QStringLiteral("找不到默认的配置文件 %1，无法在 %2 中建立程序文件夹。程序可能没有完整安装。")
+            QCoreApplication::translate("ProgramFolder", "找不到默认的配置文件 %1，无法在 %2 中建立程序文件夹。程序可能没有完整安装。")
                 .arg(native(defaultInit), native(folder)));
     }
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        return Outcome::error(QStringLiteral("无法建立程序文件夹：%1。").arg(native(folder)));
+        return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法建立程序文件夹：%1。").arg(native(folder)));
     }
     for (const QString& name : {kInit, kHolidays}) {
         const QString target = QDir(folder).filePath(name);
@@ -91,7 +94,7 @@ Outcome fillUserFolder(const QString& folder, const QString& defaults)
     }
     const QString marks = QDir(folder).filePath(kSrDate);
     if (!QFileInfo(marks).isDir() && !QDir(folder).mkdir(kSrDate)) {
-        return Outcome::error(QStringLiteral("无法在程序文件夹中建立 %1 文件夹：%2。").arg(kSrDate, native(marks)));
+        return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法在程序文件夹中建立 %1 文件夹：%2。").arg(kSrDate, native(marks)));
     }
     return Outcome::quiet();
 }
@@ -103,7 +106,7 @@ Result<ProgramFolder> resolveProgramFolder(const ProgramFolderPlaces& places)
     if (!places.option.isEmpty())
         return namedFolder(places.option, ProgramFolderOrigin::Option, QStringLiteral("--home"));
     if (!places.environment.isEmpty())
-        return namedFolder(places.environment, ProgramFolderOrigin::Environment, QStringLiteral("环境变量 TARNBY_HOME"));
+        return namedFolder(places.environment, ProgramFolderOrigin::Environment, QCoreApplication::translate("ProgramFolder", "环境变量 TARNBY_HOME"));
 
     if (!places.executableDir.isEmpty()) {
         const QString dir = absoluteClean(places.executableDir);
@@ -113,7 +116,7 @@ Result<ProgramFolder> resolveProgramFolder(const ProgramFolderPlaces& places)
 
     if (places.userDir.isEmpty()) {
         return Result<ProgramFolder>::failure(
-            QStringLiteral("找不到用户的数据文件夹，无法建立程序文件夹。请用环境变量 TARNBY_HOME 指定程序文件夹。"));
+            QCoreApplication::translate("ProgramFolder", "找不到用户的数据文件夹，无法建立程序文件夹。请用环境变量 TARNBY_HOME 指定程序文件夹。"));
     }
     const QString user = absoluteClean(places.userDir);
     if (const Outcome filled = fillUserFolder(user, places.defaultsDir); !filled.ok())
@@ -144,12 +147,12 @@ QString describeProgramFolder(const ProgramFolder& folder)
 {
     QString from;
     switch (folder.origin) {
-    case ProgramFolderOrigin::Option: from = QStringLiteral("由 --home 指定"); break;
-    case ProgramFolderOrigin::Environment: from = QStringLiteral("由环境变量 TARNBY_HOME 指定"); break;
-    case ProgramFolderOrigin::Executable: from = QStringLiteral("程序所在的文件夹"); break;
-    case ProgramFolderOrigin::User: from = QStringLiteral("用户的数据文件夹"); break;
+    case ProgramFolderOrigin::Option: from = QCoreApplication::translate("ProgramFolder", "由 --home 指定"); break;
+    case ProgramFolderOrigin::Environment: from = QCoreApplication::translate("ProgramFolder", "由环境变量 TARNBY_HOME 指定"); break;
+    case ProgramFolderOrigin::Executable: from = QCoreApplication::translate("ProgramFolder", "程序所在的文件夹"); break;
+    case ProgramFolderOrigin::User: from = QCoreApplication::translate("ProgramFolder", "用户的数据文件夹"); break;
     }
-    return QStringLiteral("程序文件夹：%1（%2）").arg(native(folder.path), from);
+    return QCoreApplication::translate("ProgramFolder", "程序文件夹：%1（%2）").arg(native(folder.path), from);
 }
 
 } // namespace tarnby

@@ -1,5 +1,7 @@
 #include "base/StoredFile.h"
 
+#include "base/FileError.h"
+
 #include "base/History.h"
 #include "base/LineDiff.h"
 #include "base/Platform.h"
@@ -11,6 +13,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSysInfo>
+#include <QCoreApplication>
 
 namespace tarnby::storedfile {
 namespace {
@@ -74,14 +77,14 @@ Result<std::optional<QByteArray>> readNow(const QString& path)
     if (!file.exists())
         return Now{};
     if (!file.open(QIODevice::ReadOnly))
-        return Result<Now>::failure(file.errorString());
+        return Result<Now>::failure(fileErrorReason(file.errorString()));
     return Now{file.readAll()};
 }
 
 Outcome saveBytes(const QString& path, const QByteArray& bytes)
 {
     if (const QString why = history::writeWhole(path, bytes); !why.isEmpty())
-        return Outcome::error(QStringLiteral("无法保存文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), why));
+        return Outcome::error(QCoreApplication::translate("StoredFile", "无法保存文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), why));
     return Outcome::quiet();
 }
 
@@ -90,7 +93,7 @@ Outcome removeFile(const QString& path)
     QFile file(path);
     if (file.exists() && !file.remove())
         return Outcome::error(
-            QStringLiteral("无法删除文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+            QCoreApplication::translate("StoredFile", "无法删除文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), fileErrorReason(file.errorString())));
     return Outcome::quiet();
 }
 
@@ -134,7 +137,7 @@ Outcome replace(const QString& path, const std::optional<QByteArray>& content, c
     const QString shown = QFileInfo(key).absoluteFilePath();
     const history::Place place = history::placeOf(key);
     auto failed = [&shown, removing = !content](const QString& why) {
-        return Outcome::error((removing ? QStringLiteral("无法删除文件：%1（%2）") : QStringLiteral("无法保存文件：%1（%2）"))
+        return Outcome::error((removing ? QCoreApplication::translate("StoredFile", "无法删除文件：%1（%2）") : QCoreApplication::translate("StoredFile", "无法保存文件：%1（%2）"))
                                   .arg(shown, why));
     };
 
@@ -160,7 +163,7 @@ Outcome replace(const QString& path, const std::optional<QByteArray>& content, c
         if (const auto loaded = r.loaded.constFind(key); loaded != r.loaded.constEnd() && *loaded != onDisk) {
             r.conflicts.insert(key, Conflict{content, before});
             return Outcome::conflict(
-                QStringLiteral("文件 %1 在本窗口载入之后已被其他程序修改，本次未保存。").arg(shown), key);
+                QCoreApplication::translate("StoredFile", "文件 %1 在本窗口载入之后已被其他程序修改，本次未保存。").arg(shown), key);
         }
     }
     if (before == content) {
@@ -177,7 +180,7 @@ Outcome replace(const QString& path, const std::optional<QByteArray>& content, c
     if (before) {
         const Result<history::Kept> kept = versions.keep(*before, when);
         if (!kept)
-            return failed(QStringLiteral("未能在 %1 中保留原来的版本：%2").arg(historyFolder, kept.error()));
+            return failed(QCoreApplication::translate("StoredFile", "未能在 %1 中保留原来的版本：%2").arg(historyFolder, kept.error()));
         old = kept.value();
     }
     step(Step::BeforeKept);
@@ -185,7 +188,7 @@ Outcome replace(const QString& path, const std::optional<QByteArray>& content, c
     if (content) {
         const Result<history::Kept> kept = versions.keep(*content, when);
         if (!kept)
-            return failed(QStringLiteral("未能在 %1 中保留新的版本：%2").arg(historyFolder, kept.error()));
+            return failed(QCoreApplication::translate("StoredFile", "未能在 %1 中保留新的版本：%2").arg(historyFolder, kept.error()));
         written = kept.value();
     }
     step(Step::AfterKept);
@@ -204,10 +207,10 @@ Outcome replace(const QString& path, const std::optional<QByteArray>& content, c
     if (const Outcome logged = history::append(place.programDir, change); !logged.ok()) {
         // A change the log cannot name is taken back: every change is in the history.
         if (!put(key, before).ok())
-            return Outcome::error(QStringLiteral("文件 %1 已保存，但未能记入变更记录（%2）。").arg(shown, logged.text));
+            return Outcome::error(QCoreApplication::translate("StoredFile", "文件 %1 已保存，但未能记入变更记录（%2）。").arg(shown, logged.text));
         if (written.created)
             versions.discard(written.id);
-        return failed(QStringLiteral("未能写入变更记录 %1").arg(logged.text));
+        return failed(QCoreApplication::translate("StoredFile", "未能写入变更记录 %1").arg(logged.text));
     }
     step(Step::Logged);
     versions.prune();
@@ -229,7 +232,7 @@ Result<Version> current(const QString& path)
     const Result<std::optional<QByteArray>> bytes = readNow(path);
     if (!bytes)
         return Result<Version>::failure(
-            QStringLiteral("无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), bytes.error()));
+            QCoreApplication::translate("StoredFile", "无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), bytes.error()));
     return bytes.value() ? Version::of(*bytes.value()) : Version::absent();
 }
 
@@ -238,11 +241,11 @@ Result<QByteArray> read(const QString& path)
     QFile file(path);
     if (!file.exists()) {
         noteRead(path, Version::absent());
-        return Result<QByteArray>::failure(QStringLiteral("找不到文件：%1").arg(QFileInfo(path).absoluteFilePath()));
+        return Result<QByteArray>::failure(QCoreApplication::translate("StoredFile", "找不到文件：%1").arg(QFileInfo(path).absoluteFilePath()));
     }
     if (!file.open(QIODevice::ReadOnly))
         return Result<QByteArray>::failure(
-            QStringLiteral("无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), file.errorString()));
+            QCoreApplication::translate("StoredFile", "无法读取文件：%1（%2）").arg(QFileInfo(path).absoluteFilePath(), fileErrorReason(file.errorString())));
     const QByteArray bytes = file.readAll();
     noteRead(path, Version::of(bytes));
     return bytes;

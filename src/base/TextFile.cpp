@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QCoreApplication>
 
 namespace tarnby::textfile {
 
@@ -118,7 +119,7 @@ Result<QStringList> readUtf8Lines(const QString& path)
         const QString line = decoder.decode(raw.at(i));
         if (decoder.hasError())
             return Result<QStringList>::failure(
-                QStringLiteral("文件 %1 第%2行不是 UTF-8 编码的文字（可能是以 GBK 等编码保存的），请用 UTF-8 编码另存。")
+                QCoreApplication::translate("TextFile", "文件 %1 第%2行不是 UTF-8 编码的文字（可能是以 GBK 等编码保存的），请用 UTF-8 编码另存。")
                     .arg(QFileInfo(path).absoluteFilePath(), QString::number(i + 1)));
         lines.append(line);
     }

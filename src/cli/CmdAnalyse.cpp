@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <optional>
 
 namespace tarnby::cli {
@@ -58,24 +59,24 @@ bool parse(const QStringList& args, Options& o)
         }
         static const QStringList valued = {"--employee", "--format"};
         if (!valued.contains(name))
-            return fail(QStringLiteral("未知的选项：%1").arg(name));
+            return fail(QCoreApplication::translate("tarnby-cli", "未知的选项：%1").arg(name));
         if (i + 1 >= args.size())
-            return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
+            return fail(QCoreApplication::translate("tarnby-cli", "%1 后面缺少取值。").arg(name));
         const QString value = args.at(++i);
         if (name == QLatin1String("--employee")) {
             o.employee = value;
         } else if (name == QLatin1String("--format")) {
             if (value != QLatin1String("json") && value != QLatin1String("csv"))
-                return fail(QStringLiteral("输出格式只能是 json 或 csv：%1").arg(value));
+                return fail(QCoreApplication::translate("tarnby-cli", "输出格式只能是 json 或 csv：%1").arg(value));
             o.csv = value == QLatin1String("csv");
         }
     }
     if (!periodComplete(o.period))
         return false;
     if (o.explain && o.csv)
-        return fail(QStringLiteral("--explain 只能用于 JSON 输出，不能与 --format csv 一起使用。"));
+        return fail(QCoreApplication::translate("tarnby-cli", "--explain 只能用于 JSON 输出，不能与 --format csv 一起使用。"));
     if (o.employee.has_value() == o.all)
-        return fail(QStringLiteral("请用 --employee 指定一名员工，或用 --all 分析全部员工（二者选一）。"));
+        return fail(QCoreApplication::translate("tarnby-cli", "请用 --employee 指定一名员工，或用 --all 分析全部员工（二者选一）。"));
     return true;
 }
 
@@ -146,7 +147,7 @@ int analyse(QStringList args, const QString& exeDir)
             // The picker's placeholder: there is nobody to analyse.
             if (o.all)
                 continue;
-            printError(QStringLiteral("“%1”不是员工，请指定员工编号。").arg(employee.text()));
+            printError(QCoreApplication::translate("tarnby-cli", "“%1”不是员工，请指定员工编号。").arg(employee.text()));
             return kExitUsage;
         }
         analyses.append({employee, result.value()});

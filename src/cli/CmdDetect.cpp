@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tarnby::cli {
@@ -48,8 +49,8 @@ QString failureText(const FileReadReport& r)
     if (r.readError != ReadError::None)
         return readErrorText(r.readError);
     if (r.failedRow >= 0)
-        return QStringLiteral("第%1行不是可以读取的打卡记录，请检查数据读取位置").arg(rowName(r.failedRow));
-    return QStringLiteral("数据读取位置设定不正确");
+        return QCoreApplication::translate("tarnby-cli", "第%1行不是可以读取的打卡记录，请检查数据读取位置").arg(rowName(r.failedRow));
+    return QCoreApplication::translate("tarnby-cli", "数据读取位置设定不正确");
 }
 
 QString isoDate(const QDate& date)
@@ -59,28 +60,28 @@ QString isoDate(const QDate& date)
 
 QString cellText(int row, int column)
 {
-    return column < 0 ? QStringLiteral("第%1行").arg(rowName(row))
-                      : QStringLiteral("第%1行 %2列").arg(rowName(row)).arg(columnName(column));
+    return column < 0 ? QCoreApplication::translate("tarnby-cli", "第%1行").arg(rowName(row))
+                      : QCoreApplication::translate("tarnby-cli", "第%1行 %2列").arg(rowName(row)).arg(columnName(column));
 }
 
 QString asText(const FileReadReport& r)
 {
-    QString out = QStringLiteral("文件：%1\n").arg(r.path);
+    QString out = QCoreApplication::translate("tarnby-cli", "文件：%1\n").arg(r.path);
     if (r.failed && r.layout == ExportLayout::None && r.readError != ReadError::None)
-        return out + QStringLiteral("读取错误：%1\n").arg(failureText(r));
-    out += QStringLiteral("样式：%1（%2").arg(layoutKey(r.layout), layoutText(r.layout));
+        return out + QCoreApplication::translate("tarnby-cli", "读取错误：%1\n").arg(failureText(r));
+    out += QCoreApplication::translate("tarnby-cli", "样式：%1（%2").arg(layoutKey(r.layout), layoutText(r.layout));
     if (r.shape != HeaderShape::None)
-        out += QStringLiteral("：") + headerShapeText(r.shape);
-    out += QStringLiteral("）\n");
-    out += QStringLiteral("工作表：%1").arg(r.sheet + 1);
+        out += QCoreApplication::translate("tarnby-cli", "：") + headerShapeText(r.shape);
+    out += QCoreApplication::translate("tarnby-cli", "）\n");
+    out += QCoreApplication::translate("tarnby-cli", "工作表：%1").arg(r.sheet + 1);
     if (!r.sheetName.isEmpty())
-        out += QStringLiteral("「%1」").arg(r.sheetName);
+        out += QCoreApplication::translate("tarnby-cli", "「%1」").arg(r.sheetName);
     out += u'\n';
     if (r.periodFirst.isValid())
-        out += QStringLiteral("考勤期间：%1 至 %2\n").arg(isoDate(r.periodFirst), isoDate(r.periodLast));
+        out += QCoreApplication::translate("tarnby-cli", "考勤期间：%1 至 %2\n").arg(isoDate(r.periodFirst), isoDate(r.periodLast));
     if (r.headerRow >= 0)
-        out += QStringLiteral("表头行：%1\n").arg(rowName(r.headerRow));
-    out += QStringLiteral("起始行：%1\n").arg(rowName(r.firstRow));
+        out += QCoreApplication::translate("tarnby-cli", "表头行：%1\n").arg(rowName(r.headerRow));
+    out += QCoreApplication::translate("tarnby-cli", "起始行：%1\n").arg(rowName(r.firstRow));
     QStringList columns;
     const ColumnUse* firstDay = nullptr;
     const ColumnUse* lastDay = nullptr;
@@ -93,28 +94,28 @@ QString asText(const FileReadReport& r)
         }
         QString text = columnName(use.column) + u'=' + roleText(use.role);
         if (!use.header.isEmpty() && use.header != roleText(use.role))
-            text += QStringLiteral("「%1」").arg(use.header);
+            text += QCoreApplication::translate("tarnby-cli", "「%1」").arg(use.header);
         columns << text;
     }
     if (firstDay)
-        columns << QStringLiteral("%1–%2=日（%3列）").arg(columnName(firstDay->column), columnName(lastDay->column))
+        columns << QCoreApplication::translate("tarnby-cli", "%1–%2=日（%3列）").arg(columnName(firstDay->column), columnName(lastDay->column))
                        .arg(std::count_if(r.columns.begin(), r.columns.end(),
                                           [](const ColumnUse& use) { return use.role == ColumnRole::Day; }));
-    out += QStringLiteral("列：%1\n").arg(columns.join(QStringLiteral("，")));
-    out += QStringLiteral("记录：%1\n").arg(r.records);
-    out += QStringLiteral("跳过：%1\n").arg(r.skipped.size());
+    out += QCoreApplication::translate("tarnby-cli", "列：%1\n").arg(columns.join(QCoreApplication::translate("tarnby-cli", "，")));
+    out += QCoreApplication::translate("tarnby-cli", "记录：%1\n").arg(r.records);
+    out += QCoreApplication::translate("tarnby-cli", "跳过：%1\n").arg(r.skipped.size());
     for (const SkippedRow& s : r.skipped) {
-        out += QStringLiteral("  %1：%2").arg(cellText(s.row, s.column), skipReasonText(s.reason));
+        out += QCoreApplication::translate("tarnby-cli", "  %1：%2").arg(cellText(s.row, s.column), skipReasonText(s.reason));
         if (!s.text.isEmpty())
-            out += QStringLiteral("「%1」").arg(s.text);
+            out += QCoreApplication::translate("tarnby-cli", "「%1」").arg(s.text);
         out += u'\n';
     }
     if (r.punchAboveStart >= 0)
-        out += QStringLiteral("提示：第%1行像是一条打卡记录，但数据读取位置从第%2行读起，这一行没有读入。\n")
+        out += QCoreApplication::translate("tarnby-cli", "提示：第%1行像是一条打卡记录，但数据读取位置从第%2行读起，这一行没有读入。\n")
                    .arg(rowName(r.punchAboveStart))
                    .arg(rowName(r.firstRow));
     if (r.failed)
-        out += QStringLiteral("读取错误：%1\n").arg(failureText(r));
+        out += QCoreApplication::translate("tarnby-cli", "读取错误：%1\n").arg(failureText(r));
     return out;
 }
 
@@ -171,24 +172,24 @@ int detect(QStringList args, const QString& exeDir)
         const QString& arg = args.at(i);
         if (arg == QLatin1String("--format")) {
             if (i + 1 >= args.size()) {
-                printError(QStringLiteral("--format 后面缺少取值。"));
+                printError(QCoreApplication::translate("tarnby-cli", "--format 后面缺少取值。"));
                 return kExitUsage;
             }
             const QString value = args.at(++i);
             if (value != QLatin1String("text") && value != QLatin1String("json")) {
-                printError(QStringLiteral("输出格式只能是 text 或 json：%1").arg(value));
+                printError(QCoreApplication::translate("tarnby-cli", "输出格式只能是 text 或 json：%1").arg(value));
                 return kExitUsage;
             }
             json = value == QLatin1String("json");
         } else if (arg.startsWith(QLatin1String("--"))) {
-            printError(QStringLiteral("未知的选项：%1").arg(arg));
+            printError(QCoreApplication::translate("tarnby-cli", "未知的选项：%1").arg(arg));
             return kExitUsage;
         } else {
             files << arg;
         }
     }
     if (files.isEmpty()) {
-        printError(QStringLiteral("缺少要识别的文件。"));
+        printError(QCoreApplication::translate("tarnby-cli", "缺少要识别的文件。"));
         return kExitUsage;
     }
     const auto position = config::LoadReadPosition(home);

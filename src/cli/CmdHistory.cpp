@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 
 namespace tarnby::cli {
 namespace {
@@ -64,18 +65,18 @@ int runHistory(const QStringList& arguments, const QString& exeDir)
         const QString& arg = args.at(i);
         const bool takesValue = arg == QLatin1String("--file") || arg == QLatin1String("--format");
         if (!takesValue) {
-            printError(arg.startsWith(QLatin1String("--")) ? QStringLiteral("未知的选项：%1").arg(arg)
-                                                           : QStringLiteral("多余的参数：%1").arg(arg));
+            printError(arg.startsWith(QLatin1String("--")) ? QCoreApplication::translate("tarnby-cli", "未知的选项：%1").arg(arg)
+                                                           : QCoreApplication::translate("tarnby-cli", "多余的参数：%1").arg(arg));
             return kExitUsage;
         }
         if (i + 1 >= args.size()) {
-            printError(QStringLiteral("%1 后面缺少值。").arg(arg));
+            printError(QCoreApplication::translate("tarnby-cli", "%1 后面缺少值。").arg(arg));
             return kExitUsage;
         }
         (arg == QLatin1String("--file") ? file : format) = args.at(++i);
     }
     if (format != QLatin1String("text") && format != QLatin1String("json")) {
-        printError(QStringLiteral("--format 只能是 text 或 json：%1").arg(format));
+        printError(QCoreApplication::translate("tarnby-cli", "--format 只能是 text 或 json：%1").arg(format));
         return kExitUsage;
     }
 
@@ -85,7 +86,7 @@ int runHistory(const QStringList& arguments, const QString& exeDir)
         return kExitReadError;
     }
     for (const int line : log->unreadLines)
-        printError(QStringLiteral("%1 第%2行不是变更记录，已略过。").arg(history::logPath(home)).arg(line));
+        printError(QCoreApplication::translate("tarnby-cli", "%1 第%2行不是变更记录，已略过。").arg(history::logPath(home)).arg(line));
     QList<history::Change> changes;
     for (const history::Change& c : log->changes) {
         if (file.isEmpty() || names(file, c))

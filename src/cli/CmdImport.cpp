@@ -6,6 +6,7 @@
 #include "import/FolderImport.h"
 
 #include <QDir>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -20,13 +21,13 @@ int runImport(const QStringList& arguments, const QString& exeDir)
         return kExitUsage;
     for (const QString& arg : std::as_const(args)) {
         if (arg.startsWith(QLatin1String("--"))) {
-            printError(QStringLiteral("未知的选项：%1").arg(arg));
+            printError(QCoreApplication::translate("tarnby-cli", "未知的选项：%1").arg(arg));
             return kExitUsage;
         }
     }
     if (args.size() != 1) {
-        printError(args.isEmpty() ? QStringLiteral("缺少考勤所在目录。")
-                                  : QStringLiteral("只能给出一个考勤所在目录。"));
+        printError(args.isEmpty() ? QCoreApplication::translate("tarnby-cli", "缺少考勤所在目录。")
+                                  : QCoreApplication::translate("tarnby-cli", "只能给出一个考勤所在目录。"));
         return kExitUsage;
     }
 

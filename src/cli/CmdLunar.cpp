@@ -7,6 +7,7 @@
 #include "lunar/Lunar.h"
 
 #include <QDate>
+#include <QCoreApplication>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -98,17 +99,17 @@ int runLunar(const QStringList& arguments, const Clock& clock)
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
         if (option != QLatin1String("--value")) {
-            printError(QStringLiteral("未知的选项：%1").arg(option));
+            printError(QCoreApplication::translate("tarnby-cli", "未知的选项：%1").arg(option));
             return kExitUsage;
         }
         if (args.isEmpty()) {
-            printError(QStringLiteral("--value 后面缺少日期（yyyy-mm-dd）。"));
+            printError(QCoreApplication::translate("tarnby-cli", "--value 后面缺少日期（yyyy-mm-dd）。"));
             return kExitUsage;
         }
         const QString text = args.takeFirst();
         const auto parsed = parseDate(text.toStdString());
         if (!parsed) {
-            printError(QStringLiteral("--value 的日期无效：%1").arg(text));
+            printError(QCoreApplication::translate("tarnby-cli", "--value 的日期无效：%1").arg(text));
             return kExitUsage;
         }
         valueDate = *parsed;
@@ -126,7 +127,7 @@ int runLunar(const QStringList& arguments, const Clock& clock)
         const auto date = parseDate(text);
         if (!date) {
             printOut(QString::fromStdString(out));
-            printError(QStringLiteral("第 %1 行不是日期（yyyy-mm-dd）：%2")
+            printError(QCoreApplication::translate("tarnby-cli", "第 %1 行不是日期（yyyy-mm-dd）：%2")
                            .arg(lineNumber)
                            .arg(QString::fromUtf8(text.data(), qsizetype(text.size()))));
             return kExitUsage;

@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "PeriodOptions.h"
 
+#include "base/Language.h"
 #include "base/Platform.h"
 #include "import/FolderImport.h"
 #include "import/PunchTable.h"
@@ -13,6 +14,7 @@
 #include "report/ReportWriters.h"
 #include "report/pdf/ReportPdf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,7 +23,7 @@ namespace {
 
 const char* const kUsage = "report [--home DIR] --folder FOLDER --year Y --month M [--style 1|2] [--mode 1|2] "
                            "[--rest yyyy-mm-dd[,yyyy-mm-dd...]] [--rest-auto] [--rest-saved] "
-                           "[--by-department] [--prepared-by NAME] [--checked-by NAME] "
+                           "[--by-department] [--prepared-by NAME] [--checked-by NAME] [--lang zh_CN|zh_TW|en] "
                            "--output FILE(.xlsx|.csv|.pdf)";
 
 struct Options {
@@ -30,6 +32,7 @@ struct Options {
     bool byDepartment = false;
     QString preparedBy;
     QString checkedBy;
+    Language language = Language::SimplifiedChinese;
 };
 
 bool parse(const QStringList& args, Options& o)
@@ -49,26 +52,33 @@ bool parse(const QStringList& args, Options& o)
             o.byDepartment = true;
             continue;
         }
-        static const QStringList valued = {"--output", "--prepared-by", "--checked-by"};
+        static const QStringList valued = {"--output", "--prepared-by", "--checked-by", "--lang"};
         if (!valued.contains(name))
-            return fail(QStringLiteral("未知的选项：%1").arg(name));
+            return fail(QCoreApplication::translate("tarnby-cli", "未知的选项：%1").arg(name));
         if (i + 1 >= args.size())
-            return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
+            return fail(QCoreApplication::translate("tarnby-cli", "%1 后面缺少取值。").arg(name));
         const QString value = args.at(++i);
         if (name == QLatin1String("--output")) {
             o.output = value;
             continue;
         }
+        if (name == QLatin1String("--lang")) {
+            static const QStringList codes = {"zh_CN", "zh_TW", "en"};
+            if (!codes.contains(value))
+                return fail(QCoreApplication::translate("tarnby-cli", "%1 的取值须为 zh_CN、zh_TW 或 en：%2").arg(name, value));
+            o.language = *languageFromCode(value);
+            continue;
+        }
         if (const QString fault = report::signers::nameFault(value); !fault.isEmpty())
-            return fail(QStringLiteral("%1 的取值有误：%2").arg(name, fault));
+            return fail(QCoreApplication::translate("tarnby-cli", "%1 的取值有误：%2").arg(name, fault));
         (name == QLatin1String("--prepared-by") ? o.preparedBy : o.checkedBy) = value.trimmed();
     }
     if (!periodComplete(o.period))
         return false;
     if (o.output.isEmpty())
-        return fail(QStringLiteral("请用 --output 指定报表文件（.xlsx、.csv 或 .pdf）。"));
+        return fail(QCoreApplication::translate("tarnby-cli", "请用 --output 指定报表文件（.xlsx、.csv 或 .pdf）。"));
     if (!report::formatOfPath(o.output))
-        return fail(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(o.output));
+        return fail(QCoreApplication::translate("tarnby-cli", "报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(o.output));
     return true;
 }
 
@@ -98,8 +108,12 @@ int reportCommand(QStringList args, const QString& exeDir)
     setting.timeMode = o.period.mode;
     setting.restDays = calendar.restDayFlags();
     setting.dataFolder = QDir(o.period.folder).absolutePath();
+    // The report speaks the language asked for; the messages keep the user's.
+    const QStringList translations = translationFolders(exeDir);
+    useLanguage(o.language, translations);
     const report::ReportBuild build = report::buildReport(home, table, picker.value(), setting);
     if (!build.ok()) {
+        useLanguage(startLanguage(), translations);
         printError(build.error);
         return kExitUsage;
     }
@@ -112,6 +126,7 @@ int reportCommand(QStringList args, const QString& exeDir)
     // thread here, so nothing else is silenced.
     Outcome written;
     platform::withoutStandardError([&] { written = report::writeReport(made, o.output); });
+    useLanguage(startLanguage(), translations);
     if (!written.ok()) {
         printError(written.text);
         return kExitUsage;

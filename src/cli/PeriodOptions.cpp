@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <optional>
 
 namespace tarnby::cli {
@@ -45,35 +46,35 @@ Taken takePeriodOption(const QStringList& args, qsizetype& i, PeriodOptions& o)
     if (!valued.contains(name))
         return Taken::No;
     if (i + 1 >= args.size())
-        return fail(QStringLiteral("%1 后面缺少取值。").arg(name));
+        return fail(QCoreApplication::translate("tarnby-cli", "%1 后面缺少取值。").arg(name));
     const QString value = args.at(++i);
     if (name == QLatin1String("--folder")) {
         o.folder = value;
     } else if (name == QLatin1String("--mode")) {
         if (value != QLatin1String("1") && value != QLatin1String("2"))
-            return fail(QStringLiteral("时间模式只能是 1 或 2：%1").arg(value));
+            return fail(QCoreApplication::translate("tarnby-cli", "时间模式只能是 1 或 2：%1").arg(value));
         o.mode = value == QLatin1String("2") ? TimeMode::NineToFive : TimeMode::Administrative;
     } else if (name == QLatin1String("--year")) {
         const auto y = wholeNumber(value);
         if (!y || *y < monthfile::kFirstYear || *y > monthfile::kLastYear)
-            return fail(QStringLiteral("请输入有效的年份(1901-2100)！"));
+            return fail(QCoreApplication::translate("tarnby-cli", "请输入有效的年份(1901-2100)！"));
         o.year = *y;
         o.haveYear = true;
     } else if (name == QLatin1String("--month")) {
         const auto m = wholeNumber(value);
         if (!m || *m < 1 || *m > 12)
-            return fail(QStringLiteral("请输入正确的月份！"));
+            return fail(QCoreApplication::translate("tarnby-cli", "请输入正确的月份！"));
         o.month = *m;
         o.haveMonth = true;
     } else if (name == QLatin1String("--style")) {
         if (value != QLatin1String("1") && value != QLatin1String("2"))
-            return fail(QStringLiteral("月结制式只能是 1（月初制）或 2（月中制）：%1").arg(value));
+            return fail(QCoreApplication::translate("tarnby-cli", "月结制式只能是 1（月初制）或 2（月中制）：%1").arg(value));
         o.style = value.toInt();
     } else {
         for (const QString& text : value.split(u',', Qt::SkipEmptyParts)) {
             const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
             if (!date.isValid())
-                return fail(QStringLiteral("休息日不是有效的日期（yyyy-mm-dd）：%1").arg(text));
+                return fail(QCoreApplication::translate("tarnby-cli", "休息日不是有效的日期（yyyy-mm-dd）：%1").arg(text));
             o.restDays.append(date);
         }
     }
@@ -83,12 +84,12 @@ Taken takePeriodOption(const QStringList& args, qsizetype& i, PeriodOptions& o)
 bool periodComplete(const PeriodOptions& o)
 {
     if (o.folder.isEmpty()) {
-        printError(QStringLiteral("请用 --folder 指定考勤所在目录。"));
+        printError(QCoreApplication::translate("tarnby-cli", "请用 --folder 指定考勤所在目录。"));
         return false;
     }
     if (o.haveYear && o.haveMonth)
         return true;
-    printError(QStringLiteral("请用 --year 和 --month 指定起始年月。"));
+    printError(QCoreApplication::translate("tarnby-cli", "请用 --year 和 --month 指定起始年月。"));
     return false;
 }
 
@@ -100,7 +101,7 @@ int setUpCalendar(const PeriodOptions& o, const QString& home, SettlementCalenda
         printError(drawn.message);
     const std::optional<SettlementPeriod> period = calendar.period();
     if (!period) {
-        printError(QStringLiteral("请用 --year 和 --month 指定起始年月。"));
+        printError(QCoreApplication::translate("tarnby-cli", "请用 --year 和 --month 指定起始年月。"));
         return kExitUsage;
     }
     // The days of --rest are checked one by one: each names a day the user
@@ -137,7 +138,7 @@ int setUpCalendar(const PeriodOptions& o, const QString& home, SettlementCalenda
 int readPeriodFolder(const QString& home, const QString& folder, PunchTable& table)
 {
     if (!QFileInfo(config::filePath(home)).isFile()) {
-        printError(QStringLiteral("找不到配置文件：%1").arg(QDir::toNativeSeparators(config::filePath(home))));
+        printError(QCoreApplication::translate("tarnby-cli", "找不到配置文件：%1").arg(QDir::toNativeSeparators(config::filePath(home))));
         return kExitUsage;
     }
     const ImportOutcome read = ReadFolderRecords(home, QDir(folder).absolutePath(), table);

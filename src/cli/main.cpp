@@ -2,6 +2,7 @@
 
 #include "Command.h"
 
+#include "base/Language.h"
 #include "base/Platform.h"
 #include "base/ProgramFolder.h"
 
@@ -27,7 +28,7 @@ std::map<std::string, Entry>& registry()
 
 void printUsage()
 {
-    QString text = QStringLiteral("用法：\n");
+    QString text = QCoreApplication::translate("tarnby-cli", "用法：\n");
     for (const auto& [name, entry] : registry())
         text += QStringLiteral("  tarnby-cli %1\n").arg(QString::fromStdString(entry.usage));
     std::fputs(text.toUtf8().constData(), stderr);
@@ -60,7 +61,7 @@ bool takeHome(QStringList& args, const QString& exeDir, QString* home)
     const qsizetype at = args.indexOf(QStringLiteral("--home"));
     if (at >= 0) {
         if (at + 1 >= args.size()) {
-            printError(QStringLiteral("--home 后面缺少程序文件夹。"));
+            printError(QCoreApplication::translate("tarnby-cli", "--home 后面缺少程序文件夹。"));
             return false;
         }
         option = args.at(at + 1);
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     // what looks like its own options ("--style") out of the command line.
     QStringList args = commandArguments(argc, argv);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    tarnby::useLanguage(tarnby::startLanguage(), tarnby::translationFolders(QCoreApplication::applicationDirPath()));
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         printUsage();
         return args.isEmpty() ? kExitUsage : kExitOk;
@@ -92,7 +94,7 @@ int main(int argc, char** argv)
     const std::string name = args.takeFirst().toStdString();
     const auto it = registry().find(name);
     if (it == registry().end()) {
-        printError(QStringLiteral("未知的命令：%1").arg(QString::fromStdString(name)));
+        printError(QCoreApplication::translate("tarnby-cli", "未知的命令：%1").arg(QString::fromStdString(name)));
         printUsage();
         return kExitUsage;
     }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tarnby {
@@ -39,14 +40,14 @@ ImportOutcome setupError(QString text)
 QString folderProblem(const QString& folder)
 {
     if (folder.trimmed().isEmpty())
-        return QStringLiteral("请先选择考勤所在目录！");
+        return QCoreApplication::translate("FolderImport", "请先选择考勤所在目录！");
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("考勤所在目录不存在：%1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("FolderImport", "考勤所在目录不存在：%1").arg(QDir::toNativeSeparators(folder));
     if (!info.isDir())
-        return QStringLiteral("考勤所在目录不是文件夹：%1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("FolderImport", "考勤所在目录不是文件夹：%1").arg(QDir::toNativeSeparators(folder));
     if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("无法读取考勤所在目录：%1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("FolderImport", "无法读取考勤所在目录：%1").arg(QDir::toNativeSeparators(folder));
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "report/ReportFile.h"
 
+#include "base/FileError.h"
+
 #include "base/Platform.h"
 
 #include <QDir>
@@ -53,7 +55,7 @@ QString reasonOf(const QFileDevice& file, int error)
         return failureReason(error);
     if (file.error() == QFileDevice::ResourceError)
         return failureReason(ENOSPC);
-    return file.errorString();
+    return fileErrorReason(file.errorString());
 }
 
 } // namespace
@@ -80,7 +82,7 @@ QString failureReason(int error)
     case 0:
         return QStringLiteral("写入出错");
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        return fileErrorReason(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 

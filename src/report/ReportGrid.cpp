@@ -1,6 +1,7 @@
 #include "report/ReportGrid.h"
 
 #include "analysis/DayJudge.h"
+#include <QCoreApplication>
 
 namespace tarnby::report {
 namespace {
@@ -24,16 +25,16 @@ const std::array<std::pair<QString, DaySymbol>, 7> kRemarkWords = {{
 const std::array<DaySymbolName, kDaySymbolCount>& daySymbolNames()
 {
     static const std::array<DaySymbolName, kDaySymbolCount> names = {{
-        {QStringLiteral("√"), QStringLiteral("正常")},
-        {QStringLiteral("迟"), QStringLiteral("迟到")},
-        {QStringLiteral("退"), QStringLiteral("早退")},
-        {QStringLiteral("漏"), QStringLiteral("漏打")},
-        {QStringLiteral("病"), QStringLiteral("病假")},
-        {QStringLiteral("事"), QStringLiteral("事假")},
-        {QStringLiteral("旷"), QStringLiteral("旷工")},
-        {QStringLiteral("休"), QStringLiteral("休息日")},
-        {QStringLiteral("加"), QStringLiteral("加班")},
-        {QStringLiteral("值"), QStringLiteral("值日")},
+        {QStringLiteral("√"), QCoreApplication::translate("ReportGrid", "正常")},
+        {QStringLiteral("迟"), QCoreApplication::translate("ReportGrid", "迟到")},
+        {QStringLiteral("退"), QCoreApplication::translate("ReportGrid", "早退")},
+        {QStringLiteral("漏"), QCoreApplication::translate("ReportGrid", "漏打")},
+        {QStringLiteral("病"), QCoreApplication::translate("ReportGrid", "病假")},
+        {QStringLiteral("事"), QCoreApplication::translate("ReportGrid", "事假")},
+        {QStringLiteral("旷"), QCoreApplication::translate("ReportGrid", "旷工")},
+        {QStringLiteral("休"), QCoreApplication::translate("ReportGrid", "休息日")},
+        {QStringLiteral("加"), QCoreApplication::translate("ReportGrid", "加班")},
+        {QStringLiteral("值"), QCoreApplication::translate("ReportGrid", "值日")},
     }};
     return names;
 }
@@ -99,18 +100,18 @@ QString gridLegend()
     QStringList parts;
     for (const DaySymbolName& name : daySymbolNames())
         parts.append(name.symbol + u' ' + name.meaning);
-    return QStringLiteral("图例：%1。灰底为周末和节假日；行末为各符号的天数。").arg(parts.join(QStringLiteral("　")));
+    return QCoreApplication::translate("ReportGrid", "图例：%1。灰底为周末和节假日；行末为各符号的天数。").arg(parts.join(QCoreApplication::translate("ReportGrid", "　")));
 }
 
 QString gridTitle(const Report& report)
 {
-    return QStringLiteral("考勤表  %1  %2  时间%3").arg(report.periodText(), report.styleText(), report.modeText());
+    return QCoreApplication::translate("ReportGrid", "考勤表  %1  %2  时间%3").arg(report.periodText(), report.styleText(), report.modeText());
 }
 
 QString signersText(const Report& report)
 {
-    const QString blank = QStringLiteral("＿＿＿＿＿＿");
-    return QStringLiteral("制表人：%1　　　　审核人：%2")
+    const QString blank = QCoreApplication::translate("ReportGrid", "＿＿＿＿＿＿");
+    return QCoreApplication::translate("ReportGrid", "制表人：%1　　　　审核人：%2")
         .arg(report.preparedBy.isEmpty() ? blank : report.preparedBy,
              report.checkedBy.isEmpty() ? blank : report.checkedBy);
 }

@@ -3,6 +3,7 @@
 #include "analysis/ResultList.h"
 
 #include <QDir>
+#include <QCoreApplication>
 
 namespace tarnby::report {
 namespace {
@@ -22,7 +23,7 @@ double captionValue(QString caption)
 
 QString dateText(const QDate& date)
 {
-    return QStringLiteral("%1年%2月%3日")
+    return QCoreApplication::translate("ReportModel", "%1年%2月%3日")
         .arg(date.year())
         .arg(date.month(), 2, 10, QLatin1Char('0'))
         .arg(date.day(), 2, 10, QLatin1Char('0'));
@@ -75,27 +76,27 @@ QString Report::periodText() const
 
 QString Report::styleText() const
 {
-    return setting.period.style == kMonthStartStyle ? QStringLiteral("月初制") : QStringLiteral("月中制");
+    return setting.period.style == kMonthStartStyle ? QCoreApplication::translate("ReportModel", "月初制") : QCoreApplication::translate("ReportModel", "月中制");
 }
 
 QString Report::modeText() const
 {
-    return setting.timeMode == TimeMode::NineToFive ? QStringLiteral("模式二（朝九晚五）") : QStringLiteral("模式一（行政班制）");
+    return setting.timeMode == TimeMode::NineToFive ? QCoreApplication::translate("ReportModel", "模式二（朝九晚五）") : QCoreApplication::translate("ReportModel", "模式一（行政班制）");
 }
 
 QString Report::title() const
 {
-    return QStringLiteral("考勤汇总  %1  %2  时间%3").arg(periodText(), styleText(), modeText());
+    return QCoreApplication::translate("ReportModel", "考勤汇总  %1  %2  时间%3").arg(periodText(), styleText(), modeText());
 }
 
 QString Report::restDatesText() const
 {
     if (restDates.isEmpty())
-        return QStringLiteral("无");
+        return QCoreApplication::translate("ReportModel", "无", "no rest days");
     QStringList days;
     for (const QDate& d : restDates)
-        days.append(d.toString(QStringLiteral("MM月dd日")));
-    return days.join(QStringLiteral("、"));
+        days.append(d.toString(QCoreApplication::translate("ReportModel", "MM月dd日")));
+    return days.join(QCoreApplication::translate("ReportModel", "、"));
 }
 
 QList<UnreadableFine> Report::unreadableFines() const
@@ -119,10 +120,10 @@ Fen Report::fineTotal() const
 const QStringList& summaryHeaders()
 {
     static const QStringList headers = [] {
-        QStringList out{QStringLiteral("员工")};
+        QStringList out{QCoreApplication::translate("ReportModel", "员工")};
         for (const StatisticName& s : statisticNames())
-            out.append(QString::fromUtf16(s.name) + (s.dayValued ? QStringLiteral("(天)") : QString()));
-        out.append(QStringLiteral("罚款(元)"));
+            out.append(QString::fromUtf16(s.name) + (s.dayValued ? QCoreApplication::translate("ReportModel", "(天)") : QString()));
+        out.append(QCoreApplication::translate("ReportModel", "罚款(元)"));
         return out;
     }();
     return headers;
@@ -130,16 +131,16 @@ const QStringList& summaryHeaders()
 
 const QStringList& detailHeaders()
 {
-    static const QStringList headers = {QStringLiteral("员工"),  QStringLiteral("日期"),  QStringLiteral("星期"),
-                                        QStringLiteral("A上班"), QStringLiteral("A下班"), QStringLiteral("P上班"),
-                                        QStringLiteral("P下班"), QStringLiteral("备注")};
+    static const QStringList headers = {QCoreApplication::translate("ReportModel", "员工"),  QCoreApplication::translate("ReportModel", "日期"),  QCoreApplication::translate("ReportModel", "星期"),
+                                        QCoreApplication::translate("ReportModel", "A上班"), QCoreApplication::translate("ReportModel", "A下班"), QCoreApplication::translate("ReportModel", "P上班"),
+                                        QCoreApplication::translate("ReportModel", "P下班"), QCoreApplication::translate("ReportModel", "备注")};
     return headers;
 }
 
 const QStringList& registrationHeaders()
 {
-    static const QStringList headers = {QStringLiteral("员工"), QStringLiteral("序号"), QStringLiteral("日期"),
-                                        QStringLiteral("登记事由"), QStringLiteral("处理方式")};
+    static const QStringList headers = {QCoreApplication::translate("ReportModel", "员工"), QCoreApplication::translate("ReportModel", "序号"), QCoreApplication::translate("ReportModel", "日期"),
+                                        QCoreApplication::translate("ReportModel", "登记事由"), QCoreApplication::translate("ReportModel", "处理方式")};
     return headers;
 }
 
@@ -150,25 +151,25 @@ QString numberText(double value)
 
 QString fullAttendanceText(bool full)
 {
-    return full ? kFull : QStringLiteral("无");
+    return full ? QCoreApplication::translate("ReportModel", "有") : QCoreApplication::translate("ReportModel", "无");
 }
 
 QList<std::pair<QString, QString>> reportNotes(const Report& report)
 {
     QList<std::pair<QString, QString>> notes = {
-        {QStringLiteral("结算期"), report.periodText()},
-        {QStringLiteral("月结制式"), report.styleText()},
-        {QStringLiteral("时间模式"), report.modeText()},
-        {QStringLiteral("休息日"), report.restDatesText()},
-        {QStringLiteral("数据目录"), QDir::toNativeSeparators(report.setting.dataFolder)},
-        {QStringLiteral("制表时间"), report.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
-        {QStringLiteral("程序版本"), report.version},
-        {QStringLiteral("员工人数"), QString::number(report.employees.size())},
-        {QStringLiteral("罚款合计(元)"), yuanText(report.fineTotal())},
+        {QCoreApplication::translate("ReportModel", "结算期"), report.periodText()},
+        {QCoreApplication::translate("ReportModel", "月结制式"), report.styleText()},
+        {QCoreApplication::translate("ReportModel", "时间模式"), report.modeText()},
+        {QCoreApplication::translate("ReportModel", "休息日"), report.restDatesText()},
+        {QCoreApplication::translate("ReportModel", "数据目录"), QDir::toNativeSeparators(report.setting.dataFolder)},
+        {QCoreApplication::translate("ReportModel", "制表时间"), report.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+        {QCoreApplication::translate("ReportModel", "程序版本"), report.version},
+        {QCoreApplication::translate("ReportModel", "员工人数"), QString::number(report.employees.size())},
+        {QCoreApplication::translate("ReportModel", "罚款合计(元)"), yuanText(report.fineTotal())},
     };
     const QList<UnreadableFine> unreadable = report.unreadableFines();
     for (const UnreadableFine& f : unreadable)
-        notes.append({QStringLiteral("罚款金额无法识别，未计入合计"),
+        notes.append({QCoreApplication::translate("ReportModel", "罚款金额无法识别，未计入合计"),
                       QStringLiteral("%1 %2 %3").arg(f.employee, f.dayText, f.penalty)});
     return notes;
 }

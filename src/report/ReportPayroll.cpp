@@ -1,6 +1,7 @@
 #include "report/ReportPayroll.h"
 
 #include <QHash>
+#include <QCoreApplication>
 
 namespace tarnby::report {
 namespace {
@@ -47,9 +48,9 @@ SummaryLine emptySum(SummaryLine::Kind kind, const QString& department, int grou
 const QStringList& payrollHeaders()
 {
     static const QStringList headers = {
-        QStringLiteral("部门"),           QStringLiteral("迟到(分钟)"),       QStringLiteral("早退(次)"),
-        QStringLiteral("早退(分钟)"),     QStringLiteral("加班平日(小时)"),   QStringLiteral("加班休息日(小时)"),
-        QStringLiteral("加班节假日(小时)"),
+        QCoreApplication::translate("ReportPayroll", "部门"),           QCoreApplication::translate("ReportPayroll", "迟到(分钟)"),       QCoreApplication::translate("ReportPayroll", "早退(次)"),
+        QCoreApplication::translate("ReportPayroll", "早退(分钟)"),     QCoreApplication::translate("ReportPayroll", "加班平日(小时)"),   QCoreApplication::translate("ReportPayroll", "加班休息日(小时)"),
+        QCoreApplication::translate("ReportPayroll", "加班节假日(小时)"),
     };
     return headers;
 }
@@ -111,9 +112,9 @@ QString SummaryLine::label() const
     case Kind::Employee:
         return {};
     case Kind::Subtotal:
-        return QStringLiteral("%1 小计（%2人）").arg(department.isEmpty() ? kNoDepartment : department).arg(people);
+        return QCoreApplication::translate("ReportPayroll", "%1 小计（%2人）").arg(department.isEmpty() ? kNoDepartment : department).arg(people);
     case Kind::Total:
-        return QStringLiteral("合计（%1人）").arg(people);
+        return QCoreApplication::translate("ReportPayroll", "合计（%1人）").arg(people);
     }
     return {};
 }
@@ -193,7 +194,7 @@ QStringList summaryTexts(const Report& report, const SummaryLine& line)
         cells.append(line.label());
         for (double v : line.values)
             cells.append(numberText(v));
-        cells.append(QStringLiteral("%1人").arg(line.fullAttendance));
+        cells.append(QCoreApplication::translate("ReportPayroll", "%1人").arg(line.fullAttendance));
         cells.append(yuanText(line.fineTotal));
         cells.append(line.kind == SummaryLine::Kind::Subtotal ? line.department : QString());
         cells += line.payroll.texts();

@@ -4,6 +4,7 @@
 #include "base/TextFile.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <optional>
 
 namespace tarnby::config {
@@ -28,7 +29,7 @@ struct Layout {
 
 QString fileError(const QString& what)
 {
-    return QStringLiteral("配置文件 Init.ini %1").arg(what);
+    return QCoreApplication::translate("ConfigFile", "配置文件 Init.ini %1").arg(what);
 }
 
 Result<Layout> readLayout(const QString& programDir)
@@ -39,7 +40,7 @@ Result<Layout> readLayout(const QString& programDir)
     Layout layout;
     const QStringList& all = read.value();
     if (all.isEmpty())
-        return Result<Layout>::failure(fileError(QStringLiteral("是空文件。")));
+        return Result<Layout>::failure(fileError(QCoreApplication::translate("ConfigFile", "是空文件。")));
     layout.lines.append(all.first());
     bool ended = false;
     for (qsizetype i = 1; i < all.size(); ++i) {
@@ -61,34 +62,34 @@ Result<Layout> readLayout(const QString& programDir)
     }
     auto missing = [](const char* marker, const QString& what) {
         return Result<Layout>::failure(
-            fileError(QStringLiteral("缺少“%1”行（%2）。").arg(QLatin1String(marker), what)));
+            fileError(QCoreApplication::translate("ConfigFile", "缺少“%1”行（%2）。").arg(QLatin1String(marker), what)));
     };
     if (!ended)
-        return missing(";;", QStringLiteral("结束行"));
+        return missing(";;", QCoreApplication::translate("ConfigFile", "结束行"));
     if (layout.rosterStart < 0)
-        return missing(";+", QStringLiteral("员工编号段的开始"));
+        return missing(";+", QCoreApplication::translate("ConfigFile", "员工编号段的开始"));
     if (layout.rosterEnd < 0)
-        return missing(";#", QStringLiteral("员工编号段的结束"));
+        return missing(";#", QCoreApplication::translate("ConfigFile", "员工编号段的结束"));
     if (layout.timeStart < 0)
-        return missing(";=", QStringLiteral("时间段的开始"));
+        return missing(";=", QCoreApplication::translate("ConfigFile", "时间段的开始"));
     if (layout.timeEnd < 0)
-        return missing(";*", QStringLiteral("时间段的结束"));
+        return missing(";*", QCoreApplication::translate("ConfigFile", "时间段的结束"));
     const bool nested = (layout.timeStart > layout.rosterStart && layout.timeStart < layout.rosterEnd)
                         || (layout.rosterStart > layout.timeStart && layout.rosterStart < layout.timeEnd);
     if (nested)
-        return Result<Layout>::failure(fileError(QStringLiteral("的员工编号段与时间段相互嵌套。")));
+        return Result<Layout>::failure(fileError(QCoreApplication::translate("ConfigFile", "的员工编号段与时间段相互嵌套。")));
     if (layout.timeEnd == layout.timeStart + 1)
-        return Result<Layout>::failure(fileError(QStringLiteral("的时间段中没有时间行。")));
+        return Result<Layout>::failure(fileError(QCoreApplication::translate("ConfigFile", "的时间段中没有时间行。")));
     return layout;
 }
 
 Result<RosterEntry> parseRosterLine(const QString& line, qsizetype lineIndex)
 {
     QString normal = line;
-    normal.replace(QStringLiteral("，"), QStringLiteral(","));
+    normal.replace(QCoreApplication::translate("ConfigFile", "，"), QStringLiteral(","));
     if (!normal.contains(u','))
         return Result<RosterEntry>::failure(
-            fileError(QStringLiteral("第%1行的员工记录缺少逗号：%2").arg(lineIndex + 1).arg(line)));
+            fileError(QCoreApplication::translate("ConfigFile", "第%1行的员工记录缺少逗号：%2").arg(lineIndex + 1).arg(line)));
     const QStringList pieces = normal.split(u',');
     return RosterEntry{pieces.at(0).toUpper(), pieces.at(1)};
 }
@@ -109,7 +110,7 @@ Result<TimeFields> fieldsOf(const QString& timeLine)
 {
     if (timeLine.size() < 36)
         return Result<TimeFields>::failure(
-            fileError(QStringLiteral("的时间行不足36个字符：%1").arg(timeLine)));
+            fileError(QCoreApplication::translate("ConfigFile", "的时间行不足36个字符：%1").arg(timeLine)));
     TimeFields fields;
     for (int k = 0; k < 18; ++k)
         fields[k] = timeLine.mid(2 * k, 2);
@@ -120,7 +121,7 @@ Result<ReadPosition> positionOf(const QString& firstLine)
 {
     if (firstLine.size() < 5)
         return Result<ReadPosition>::failure(
-            fileError(QStringLiteral("的第一行（数据读取位置）不足5个字符：%1").arg(firstLine)));
+            fileError(QCoreApplication::translate("ConfigFile", "的第一行（数据读取位置）不足5个字符：%1").arg(firstLine)));
     return ReadPosition{firstLine.mid(1, 2).toUpper(), firstLine.mid(3, 2).toUpper()};
 }
 
@@ -193,7 +194,7 @@ Outcome SaveSettings(const QString& programDir, ConfigSection section, const Set
         for (const PickerEntry& entry : page.rosterList)
             out.append(entry.number + u',' + entry.name.value_or(QString()));
         out += layout.lines.mid(layout.rosterEnd);
-        done = QStringLiteral("员工编号保存成功！");
+        done = QCoreApplication::translate("ConfigFile", "员工编号保存成功！");
         break;
     }
     case ConfigSection::TimeMode1:
@@ -211,7 +212,7 @@ Outcome SaveSettings(const QString& programDir, ConfigSection section, const Set
         out = layout.lines.mid(0, layout.timeStart + 1);
         out.append(line);
         out += layout.lines.mid(layout.timeEnd);
-        done = mode1 ? QStringLiteral("时间模式[1]保存成功！") : QStringLiteral("时间模式[2]保存成功！");
+        done = mode1 ? QCoreApplication::translate("ConfigFile", "时间模式[1]保存成功！") : QCoreApplication::translate("ConfigFile", "时间模式[2]保存成功！");
         break;
     }
     case ConfigSection::ReadPosition: {
@@ -220,13 +221,13 @@ Outcome SaveSettings(const QString& programDir, ConfigSection section, const Set
             return old.outcome();
         out = layout.lines;
         out[0] = first.left(1) + page.numberCell + page.timeCell + first.mid(5);
-        done = QStringLiteral("数据读取位置保存成功！");
+        done = QCoreApplication::translate("ConfigFile", "数据读取位置保存成功！");
         break;
     }
     }
     for (const QString& line : out) {
         if (!textfile::fitsGbk(line))
-            return Outcome::error(QStringLiteral("“%1”中有无法保存的字符。").arg(line));
+            return Outcome::error(QCoreApplication::translate("ConfigFile", "“%1”中有无法保存的字符。").arg(line));
     }
     if (Outcome written = textfile::writeLines(filePath(programDir), out); !written.ok())
         return written;

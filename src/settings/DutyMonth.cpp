@@ -3,6 +3,7 @@
 #include "base/EmployeeNumber.h"
 #include "MonthFile.h"
 #include "SettlementPeriod.h"
+#include <QCoreApplication>
 
 namespace tarnby {
 
@@ -71,7 +72,7 @@ Result<std::optional<Rgb>> clickDutyDay(DutyRoster& roster, int day, ClickButton
         const PickerEntry& entry = pickerEntries.at(selectedIndex);
         if (!entry.name)
             return Click::failure(
-                QStringLiteral("值日员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(entry.text()));
+                QCoreApplication::translate("DutyMonth", "值日员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(entry.text()));
         roster.setEntry(day, entry.number);
         return Click(std::optional<Rgb>(dutyColourForPosition(selectedIndex)));
     }

@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace tarnby {
 namespace {
@@ -53,7 +54,7 @@ Outcome DutyRoster::readLines(const QStringList& lines)
             continue;
         const int day = lineDay(line);
         if (day < 0)
-            return Outcome::error(QStringLiteral("第 %1 行“%2”不是以日期 00-31 开头的值日记录。").arg(i + 1).arg(line));
+            return Outcome::error(QCoreApplication::translate("DutyRoster", "第 %1 行“%2”不是以日期 00-31 开头的值日记录。").arg(i + 1).arg(line));
         read[std::size_t(day)] = line.mid(2);
     }
     entries_ = read;
@@ -85,7 +86,7 @@ Outcome DutyRoster::LoadDutyRoster(const QString& programDir, std::optional<Mont
     const Outcome read = readLines(lines.value());
     if (!read.ok())
         return Outcome::error(
-            QStringLiteral("值日文件 %1 格式不正确：%2").arg(QFileInfo(path).absoluteFilePath(), read.text));
+            QCoreApplication::translate("DutyRoster", "值日文件 %1 格式不正确：%2").arg(QFileInfo(path).absoluteFilePath(), read.text));
     return read;
 }
 
@@ -96,7 +97,7 @@ Outcome DutyRoster::SaveDutyRoster(const QString& programDir, MonthKey month) co
     for (int day = 1; day <= kLineCount; ++day) {
         const QString& number = entries_[std::size_t(day)];
         if (number.contains(u'\r') || number.contains(u'\n') || !textfile::fitsGbk(number))
-            return Outcome::error(QStringLiteral("%1日的值日员工编号“%2”无法保存到值日文件中！").arg(day).arg(number));
+            return Outcome::error(QCoreApplication::translate("DutyRoster", "%1日的值日员工编号“%2”无法保存到值日文件中！").arg(day).arg(number));
     }
     const Outcome written = textfile::writeLines(monthfile::path(programDir, month, monthfile::Kind::DutyRoster), lines());
     if (!written.ok())

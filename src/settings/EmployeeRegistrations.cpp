@@ -2,6 +2,7 @@
 
 #include "MonthFile.h"
 #include "Registration.h"
+#include <QCoreApplication>
 
 namespace tarnby {
 int registrationDay(const QString& date)
@@ -35,10 +36,10 @@ Result<QList<Registration>> RegistrationWorkList(const QString& programDir, cons
 const QList<EmployeeRegistrationColumn>& employeeRegistrationColumns()
 {
     static const QList<EmployeeRegistrationColumn> columns = {
-        {QStringLiteral("序号"), 35},
-        {QStringLiteral("日期"), 75},
-        {QStringLiteral("登记事由"), 240},
-        {QStringLiteral("处理方式"), 110},
+        {QCoreApplication::translate("EmployeeRegistrations", "序号"), 35},
+        {QCoreApplication::translate("EmployeeRegistrations", "日期"), 75},
+        {QCoreApplication::translate("EmployeeRegistrations", "登记事由"), 240},
+        {QCoreApplication::translate("EmployeeRegistrations", "处理方式"), 110},
     };
     return columns;
 }

@@ -23,8 +23,9 @@ const QList<HandlingType>& handlingTypes()
 
 const HandlingType* findHandlingType(const QString& type)
 {
+    const QString simplified = simplifiedKeyword(type);
     for (const HandlingType& t : handlingTypes()) {
-        if (t.type == type)
+        if (t.type == simplified)
             return &t;
     }
     return nullptr;
@@ -32,7 +33,17 @@ const HandlingType* findHandlingType(const QString& type)
 
 QString handlingMethod(const QString& prefix, const QString& type, const QString& amount, const QString& unit)
 {
-    return (prefix == kNoPrefix ? QString() : prefix) + type + amount + unit;
+    return simplifiedKeyword((prefix == kNoPrefix ? QString() : prefix) + type + amount + unit);
+}
+
+QString simplifiedKeyword(QString text)
+{
+    // Only the characters of the keywords differ between the two forms.
+    static const std::pair<char16_t, char16_t> kForms[] = {
+        {u'計', u'计'}, {u'遲', u'迟'}, {u'曠', u'旷'}, {u'處', u'处'}, {u'罰', u'罚'}};
+    for (const auto& [traditional, simplified] : kForms)
+        text.replace(QChar(traditional), QChar(simplified));
+    return text;
 }
 
 } // namespace tarnby

@@ -29,4 +29,8 @@ const HandlingType* findHandlingType(const QString& type);
 // joined without separators ("不计漏打1次", "病假0.5天", "处罚5元").
 QString handlingMethod(const QString& prefix, const QString& type, const QString& amount, const QString& unit);
 
+// A keyword typed in traditional characters ("不計遲到", "曠工", "處罰") in the
+// simplified form the files keep; any other text unchanged.
+QString simplifiedKeyword(QString text);
+
 } // namespace tarnby

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 namespace tarnby {
 namespace {
@@ -82,7 +83,7 @@ Result<HolidayCalendar> parse(const QStringList& lines, const QString& shownPath
         const QString text = m.hasMatch() ? m.captured(2).trimmed() : QString();
         if (!date.isValid() || text.isEmpty())
             return Result<HolidayCalendar>::failure(
-                QStringLiteral("节假日文件 %1 第%2行无法识别：%3\n"
+                QCoreApplication::translate("Holidays", "节假日文件 %1 第%2行无法识别：%3\n"
                                "每行应为“yyyy-mm-dd 节日名称”或“yyyy-mm-dd 上班”，# 之后为注释。该文件未被使用。")
                     .arg(shownPath, QString::number(i + 1), shownLine(lines.at(i))));
         calendar.set(date, HolidayEntry{isWorkingDayText(text), text});
@@ -97,7 +98,7 @@ HolidayFile read(const QString& programDir)
     HolidayFile file;
     if (!QFileInfo::exists(path)) {
         file.status = HolidayFile::Status::Missing;
-        file.message = QStringLiteral("找不到节假日文件：%1\n节假日无法标记。该文件随程序提供，请把它放回程序文件夹；"
+        file.message = QCoreApplication::translate("Holidays", "找不到节假日文件：%1\n节假日无法标记。该文件随程序提供，请把它放回程序文件夹；"
                                       "每行一天，如“2026-10-01 国庆节”或“2026-10-10 上班”。")
                            .arg(shown);
         return file;
@@ -105,7 +106,7 @@ HolidayFile read(const QString& programDir)
     file.status = HolidayFile::Status::Malformed;
     const Result<QStringList> lines = textfile::readUtf8Lines(path);
     if (!lines) {
-        file.message = lines.error() + QStringLiteral("\n节假日文件未被使用。");
+        file.message = lines.error() + QCoreApplication::translate("Holidays", "\n节假日文件未被使用。");
         return file;
     }
     Result<HolidayCalendar> calendar = parse(lines.value(), shown);

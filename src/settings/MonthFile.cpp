@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <limits>
 
 namespace tarnby {
@@ -32,9 +33,9 @@ Result<MonthKey> fromBoxes(const QString& yearText, const QString& monthText)
     const int year = boxValue(yearText);
     const int month = boxValue(monthText);
     if (year < kFirstYear || year > kLastYear)
-        return Result<MonthKey>::failure(QStringLiteral("请输入有效的年份(1901-2100)！"));
+        return Result<MonthKey>::failure(QCoreApplication::translate("MonthFile", "请输入有效的年份(1901-2100)！"));
     if (month < 1 || month > 12)
-        return Result<MonthKey>::failure(QStringLiteral("请输入正确的月份！"));
+        return Result<MonthKey>::failure(QCoreApplication::translate("MonthFile", "请输入正确的月份！"));
     return MonthKey{year, month};
 }
 
@@ -63,7 +64,7 @@ Outcome checkFolder(const QString& programDir)
     const QFileInfo folder(folderPath(programDir));
     if (!folder.isDir())
         return Outcome::error(
-            QStringLiteral("找不到文件夹：%1\n该文件夹应与程序放在一起，请恢复后再保存。").arg(folder.absoluteFilePath()));
+            QCoreApplication::translate("MonthFile", "找不到文件夹：%1\n该文件夹应与程序放在一起，请恢复后再保存。").arg(folder.absoluteFilePath()));
     return Outcome::quiet();
 }
 

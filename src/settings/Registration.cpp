@@ -3,6 +3,7 @@
 #include "base/TextFile.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace tarnby {
 
@@ -38,7 +39,7 @@ Result<Registration> Registration::fromLine(const QString& line)
 {
     const QStringList parts = line.split(kFieldSeparator);
     if (parts.size() < kFieldCount)
-        return Result<Registration>::failure(QStringLiteral("应有 5 项，以“##”分隔，实有 %1 项").arg(parts.size()));
+        return Result<Registration>::failure(QCoreApplication::translate("Registration", "应有 5 项，以“##”分隔，实有 %1 项").arg(parts.size()));
     Registration r;
     r.number = parts.at(0);
     r.date = parts.at(1);
@@ -51,11 +52,11 @@ Result<Registration> Registration::fromLine(const QString& line)
 QString storableFieldError(const QString& what, const QString& text)
 {
     if (text.contains(kFieldSeparator))
-        return QStringLiteral("%1中不能含有“##”，它是登记文件的分隔符！").arg(what);
+        return QCoreApplication::translate("Registration", "%1中不能含有“##”，它是登记文件的分隔符！").arg(what);
     if (text.contains(u'\r') || text.contains(u'\n'))
-        return QStringLiteral("%1中不能含有换行！").arg(what);
+        return QCoreApplication::translate("Registration", "%1中不能含有换行！").arg(what);
     if (!textfile::fitsGbk(text))
-        return QStringLiteral("%1中含有无法保存的字符，请删除后再试！").arg(what);
+        return QCoreApplication::translate("Registration", "%1中含有无法保存的字符，请删除后再试！").arg(what);
     return {};
 }
 
@@ -97,7 +98,7 @@ Result<QList<Registration>> load(const QString& programDir, MonthKey month)
         auto r = Registration::fromLine(text);
         if (!r)
             return Result<QList<Registration>>::failure(
-                QStringLiteral("登记文件 %1 第 %2 行格式不正确（%3）。")
+                QCoreApplication::translate("Registration", "登记文件 %1 第 %2 行格式不正确（%3）。")
                     .arg(shownPath(path), QString::number(number), r.error()));
         out.append(r.value());
     }
@@ -106,8 +107,8 @@ Result<QList<Registration>> load(const QString& programDir, MonthKey month)
 
 Outcome save(const QString& programDir, MonthKey month, const QList<Registration>& registrations)
 {
-    static const QStringList kFieldNames = {QStringLiteral("编号"), QStringLiteral("日期"), QStringLiteral("姓名"),
-                                            QStringLiteral("登记事由"), QStringLiteral("处理方式")};
+    static const QStringList kFieldNames = {QCoreApplication::translate("Registration", "编号"), QCoreApplication::translate("Registration", "日期"), QCoreApplication::translate("Registration", "姓名"),
+                                            QCoreApplication::translate("Registration", "登记事由"), QCoreApplication::translate("Registration", "处理方式")};
     if (Outcome folder = monthfile::checkFolder(programDir); !folder.ok())
         return folder;
     QStringList lines;

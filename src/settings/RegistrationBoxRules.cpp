@@ -3,6 +3,7 @@
 #include "MonthFile.h"
 #include "Registration.h"
 #include "SettingsBoxRules.h"
+#include <QCoreApplication>
 
 namespace tarnby {
 namespace {
@@ -25,7 +26,7 @@ QString fieldError(const QString& what, const QString& field)
 
 QString hashInFieldMessage(const QString& what)
 {
-    return what + QStringLiteral("中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！");
+    return what + QCoreApplication::translate("RegistrationBoxRules", "中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！");
 }
 
 bool isLeapYear(int year)
@@ -65,7 +66,7 @@ BoxCheck checkRegistrationBox(RegistrationBox box, const RegistrationBoxTexts& t
         if (own.isEmpty())
             check.message = kNoReasonMessage;
         else
-            check.message = fieldError(QStringLiteral("登记事由"), own);
+            check.message = fieldError(QCoreApplication::translate("RegistrationBoxRules", "登记事由"), own);
         break;
     case RegistrationBox::Year: {
         const int year = boxValue(own);
@@ -93,9 +94,9 @@ QString pickedEmployeeError(const PickerEntry& employee)
 {
     if (!employee.name)
         return {};
-    if (const QString error = fieldError(QStringLiteral("员工编号"), employee.number); !error.isEmpty())
+    if (const QString error = fieldError(QCoreApplication::translate("RegistrationBoxRules", "员工编号"), employee.number); !error.isEmpty())
         return error;
-    return fieldError(QStringLiteral("员工姓名"), *employee.name);
+    return fieldError(QCoreApplication::translate("RegistrationBoxRules", "员工姓名"), *employee.name);
 }
 
 bool confirmsMonth(const QString& yearText, const QString& monthText)

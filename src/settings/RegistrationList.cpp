@@ -4,14 +4,15 @@
 #include "TextCollation.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace tarnby {
 
 const QList<RegistrationColumn>& registrationColumns()
 {
     static const QList<RegistrationColumn> columns = {
-        {QStringLiteral("编号"), 70},      {QStringLiteral("日期"), 68},     {QStringLiteral("姓名"), 80},
-        {QStringLiteral("登记事由"), 238}, {QStringLiteral("处理方式"), 100},
+        {QCoreApplication::translate("RegistrationList", "编号"), 70},      {QCoreApplication::translate("RegistrationList", "日期"), 68},     {QCoreApplication::translate("RegistrationList", "姓名"), 80},
+        {QCoreApplication::translate("RegistrationList", "登记事由"), 238}, {QCoreApplication::translate("RegistrationList", "处理方式"), 100},
     };
     return columns;
 }
@@ -66,7 +67,7 @@ Outcome RegistrationList::AddRegistration(const PickerEntry& employee, const QSt
 {
     if (!employee.name)
         return Outcome::error(
-            QStringLiteral("登记员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(employee.text()));
+            QCoreApplication::translate("RegistrationList", "登记员工“%1”中没有编号与姓名之间的空格，请重新选择员工！").arg(employee.text()));
     Registration r;
     r.number = employee.number;
     r.date = monthText + QStringLiteral("月") + dayText + QStringLiteral("日");
@@ -74,9 +75,9 @@ Outcome RegistrationList::AddRegistration(const PickerEntry& employee, const QSt
     r.reason = reason;
     r.method = method;
     const QList<std::pair<QString, QString>> checks = {
-        {QStringLiteral("员工编号"), r.number}, {QStringLiteral("登记日期"), r.date},
-        {QStringLiteral("员工姓名"), r.name},   {QStringLiteral("登记事由"), r.reason},
-        {QStringLiteral("处理方式"), r.method},
+        {QCoreApplication::translate("RegistrationList", "员工编号"), r.number}, {QCoreApplication::translate("RegistrationList", "登记日期"), r.date},
+        {QCoreApplication::translate("RegistrationList", "员工姓名"), r.name},   {QCoreApplication::translate("RegistrationList", "登记事由"), r.reason},
+        {QCoreApplication::translate("RegistrationList", "处理方式"), r.method},
     };
     for (const auto& [what, text] : checks) {
         const QString error = storableFieldError(what, text);

@@ -7,13 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tarnby::restmarks {
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
-const QString kNotSaved = QStringLiteral("\n休息日未保存。");
+const char* const kNotSaved = QT_TRANSLATE_NOOP("RestMarks", "\n休息日未保存。");
 
 MonthKey monthOf(const QDate& date)
 {
@@ -52,7 +53,7 @@ Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month)
     const QString file = path(programDir, month);
     if (!textfile::exists(file))
         return QList<QDate>{};
-    const QString unused = QStringLiteral("\n该文件中的休息日未被使用。");
+    const QString unused = QCoreApplication::translate("RestMarks", "\n该文件中的休息日未被使用。");
     const Result<QStringList> lines = textfile::readUtf8Lines(file);
     if (!lines)
         return Result<QList<QDate>>::failure(lines.error() + unused);
@@ -65,7 +66,7 @@ Result<QList<QDate>> readMonth(const QString& programDir, MonthKey month)
         const QDate date = form.match(line).hasMatch() ? QDate::fromString(line, kDateFormat) : QDate();
         if (!date.isValid() || monthOf(date) != month) {
             const QString shown = line.size() <= 40 ? line : line.left(40) + QStringLiteral("…");
-            return Result<QList<QDate>>::failure(QStringLiteral("休息日文件 %1 第%2行不是%3年%4月的日期（yyyy-mm-dd）：%5")
+            return Result<QList<QDate>>::failure(QCoreApplication::translate("RestMarks", "休息日文件 %1 第%2行不是%3年%4月的日期（yyyy-mm-dd）：%5")
                                                      .arg(QFileInfo(file).absoluteFilePath(),
                                                           QString::number(i + 1), QString::number(month.year),
                                                           QString::number(month.month), shown)
@@ -120,7 +121,7 @@ Outcome savePeriod(const QString& programDir, const SettlementPeriod& period, co
     for (const MonthKey month : monthsOf(clickable)) {
         const Result<QList<QDate>> saved = readMonth(programDir, month);
         if (!saved)
-            return Outcome::error(saved.error() + kNotSaved);
+            return Outcome::error(saved.error() + QCoreApplication::translate("RestMarks", kNotSaved));
         QList<QDate> after;
         for (const QDate& date : saved.value()) {
             if (!clickable.contains(date))
@@ -149,12 +150,12 @@ Outcome savePeriod(const QString& programDir, const SettlementPeriod& period, co
 Outcome saveMark(const QString& programDir, const QDate& date, bool rest)
 {
     if (!date.isValid() || date.year() < monthfile::kFirstYear || date.year() > monthfile::kLastYear)
-        return Outcome::error(QStringLiteral("无效的休息日日期。"));
+        return Outcome::error(QCoreApplication::translate("RestMarks", "无效的休息日日期。"));
     const MonthKey month = monthOf(date);
     const storedfile::SaveScope saving;
     const Result<QList<QDate>> saved = readMonth(programDir, month);
     if (!saved)
-        return Outcome::error(saved.error() + kNotSaved);
+        return Outcome::error(saved.error() + QCoreApplication::translate("RestMarks", kNotSaved));
     QList<QDate> after = saved.value();
     after.removeAll(date);
     if (rest)

@@ -1,6 +1,7 @@
 #include "SettlementCalendar.h"
 
 #include "MonthFile.h"
+#include <QCoreApplication>
 
 namespace tarnby {
 namespace {
@@ -59,13 +60,13 @@ const SettlementCalendar::Drawing& SettlementCalendar::DrawSettlementCalendar(st
 
     const int y = start->year;
     const int m = start->month;
-    const auto monthDay = [](int month, int day) { return QStringLiteral("%1月%2日").arg(month).arg(day); };
+    const auto monthDay = [](int month, int day) { return QCoreApplication::translate("SettlementCalendar", "%1月%2日").arg(month).arg(day); };
     if (style_ == kMonthStartStyle)
         drawing_.periodLabel = monthDay(m, 1) + QStringLiteral(" —— ") + monthDay(m, daysInMonth(y, m));
     else
         drawing_.periodLabel = monthDay(m, 16) + QStringLiteral(" —— ") + monthDay(m < 12 ? m + 1 : 1, 15);
 
-    const auto caption = [](int year, int month) { return QStringLiteral("%1年%2月").arg(year).arg(month); };
+    const auto caption = [](int year, int month) { return QCoreApplication::translate("SettlementCalendar", "%1年%2月").arg(year).arg(month); };
     drawing_.firstMonthCaption = caption(y, m);
     MonthKey second{y, m + 1};
     bool endOfCalendar = false;
@@ -130,11 +131,11 @@ Outcome SettlementCalendar::markRestDate(const QDate& date)
             return Outcome::quiet();
         }
     }
-    const QString shown = date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QStringLiteral("（无效日期）");
+    const QString shown = date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QCoreApplication::translate("SettlementCalendar", "（无效日期）");
     if (!period_)
-        return Outcome::error(QStringLiteral("尚未选择结算月份，无法将 %1 设为休息日！").arg(shown));
+        return Outcome::error(QCoreApplication::translate("SettlementCalendar", "尚未选择结算月份，无法将 %1 设为休息日！").arg(shown));
     return Outcome::error(
-        QStringLiteral("%1 不在可设置的结算期（%2）内，无法设为休息日！").arg(shown, drawing_.periodLabel));
+        QCoreApplication::translate("SettlementCalendar", "%1 不在可设置的结算期（%2）内，无法设为休息日！").arg(shown, drawing_.periodLabel));
 }
 
 QList<PeriodDay> SettlementCalendar::periodDays() const

@@ -1,4 +1,5 @@
 #include "ShiftChecks.h"
+#include <QCoreApplication>
 
 namespace tarnby {
 namespace {
@@ -24,7 +25,7 @@ QString shiftNameFault(const Schedules& model, qsizetype index, const QString& n
         return fault;
     for (qsizetype i = 0; i < model.shifts.size(); ++i) {
         if (i != index && model.shifts.at(i).name == name)
-            return QStringLiteral("已有名为“%1”的班次").arg(name);
+            return QCoreApplication::translate("ShiftChecks", "已有名为“%1”的班次").arg(name);
     }
     return {};
 }
@@ -36,15 +37,15 @@ QString shiftFaultIn(const Schedules& model, qsizetype index)
         return fault;
     const QString shown = s.shortText();
     if (shown == kRestEntry)
-        return QStringLiteral("简称不能是“休”：排班表中“休”表示休息日");
+        return QCoreApplication::translate("ShiftChecks", "简称不能是“休”：排班表中“休”表示休息日");
     if (const QString fault = shiftFault(s); !fault.isEmpty()) {
         const ShiftTimeline line = timelineOf(s);
-        if (line.fallBacks == 1 && line.spanFrom == 0 && fault.contains(QStringLiteral("超出了工作日")))
-            return fault + QStringLiteral("。跨过午夜的班次，请把“工作日起点”设在上班之前，例如 12:00");
+        if (line.fallBacks == 1 && line.spanFrom == 0 && fault.contains(QCoreApplication::translate("ShiftChecks", "超出了工作日")))
+            return fault + QCoreApplication::translate("ShiftChecks", "。跨过午夜的班次，请把“工作日起点”设在上班之前，例如 12:00");
         return fault;
     }
     if (const Shift* other = shortOwner(model, index, shown))
-        return QStringLiteral("简称“%1”已是班次“%2”的简称，排班表中会分不清，请另选一个字").arg(shown, other->name);
+        return QCoreApplication::translate("ShiftChecks", "简称“%1”已是班次“%2”的简称，排班表中会分不清，请另选一个字").arg(shown, other->name);
     return {};
 }
 

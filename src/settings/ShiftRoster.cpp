@@ -1,5 +1,7 @@
 #include "ShiftRoster.h"
 
+#include "base/FileError.h"
+
 #include "SettlementPeriod.h"
 #include "base/EmployeeNumber.h"
 #include "base/TextFile.h"
@@ -7,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace tarnby {
 namespace {
@@ -19,15 +22,15 @@ QString fieldFault(const QString& field, int day, MonthKey month, const Schedule
     if (field.isEmpty())
         return {};
     if (day > daysInMonth(month.year, month.month))
-        return QStringLiteral("%1年%2月没有第%3天（“%4”）").arg(month.year).arg(month.month).arg(day).arg(field);
+        return QCoreApplication::translate("ShiftRoster", "%1年%2月没有第%3天（“%4”）").arg(month.year).arg(month.month).arg(day).arg(field);
     if (field != kRestEntry && !known.knowsShift(field))
-        return QStringLiteral("第%1天的“%2”不是已有的班次，也不是“休”").arg(day).arg(field);
+        return QCoreApplication::translate("ShiftRoster", "第%1天的“%2”不是已有的班次，也不是“休”").arg(day).arg(field);
     return {};
 }
 
 QString lineFault(const QString& shownPath, qsizetype line, const QString& what)
 {
-    return QStringLiteral("排班文件 %1 第%2行：%3").arg(shownPath).arg(line + 1).arg(what);
+    return QCoreApplication::translate("ShiftRoster", "排班文件 %1 第%2行：%3").arg(shownPath).arg(line + 1).arg(what);
 }
 
 } // namespace
@@ -94,24 +97,24 @@ Result<ShiftRoster> ShiftRoster::parse(const QStringList& lines, MonthKey month,
         if (lines.at(i).trimmed().isEmpty())
             continue;
         if (lines.at(i).contains(u'\n') || lines.at(i).contains(u'\r'))
-            return Result<ShiftRoster>::failure(lineFault(shownPath, i, QStringLiteral("编号或班次中不能有换行")));
+            return Result<ShiftRoster>::failure(lineFault(shownPath, i, QCoreApplication::translate("ShiftRoster", "编号或班次中不能有换行")));
         QStringList fields = lines.at(i).split(kSeparator);
         for (QString& f : fields)
             f = f.trimmed();
         const QString number = fields.takeFirst();
         if (number.isEmpty())
-            return Result<ShiftRoster>::failure(lineFault(shownPath, i, QStringLiteral("行首缺少员工编号")));
+            return Result<ShiftRoster>::failure(lineFault(shownPath, i, QCoreApplication::translate("ShiftRoster", "行首缺少员工编号")));
         if (fields.size() > kMaxDays)
             return Result<ShiftRoster>::failure(
-                lineFault(shownPath, i, QStringLiteral("员工 %1 有 %2 天的班次，一个月最多 31 天").arg(number).arg(fields.size())));
+                lineFault(shownPath, i, QCoreApplication::translate("ShiftRoster", "员工 %1 有 %2 天的班次，一个月最多 31 天").arg(number).arg(fields.size())));
         for (int d = 0; d < fields.size(); ++d) {
             if (const QString fault = fieldFault(fields.at(d), d + 1, month, known); !fault.isEmpty())
-                return Result<ShiftRoster>::failure(lineFault(shownPath, i, QStringLiteral("员工 %1 ").arg(number) + fault));
+                return Result<ShiftRoster>::failure(lineFault(shownPath, i, QCoreApplication::translate("ShiftRoster", "员工 %1 ").arg(number) + fault));
         }
         const QString key = formatEmployeeNumber(number);
         if (const auto it = firstLine.constFind(key); it != firstLine.cend())
             return Result<ShiftRoster>::failure(
-                lineFault(shownPath, i, QStringLiteral("员工 %1 在第%2行已经排过班").arg(number).arg(it.value() + 1)));
+                lineFault(shownPath, i, QCoreApplication::translate("ShiftRoster", "员工 %1 在第%2行已经排过班").arg(number).arg(it.value() + 1)));
         firstLine.insert(key, i);
         roster.lines_.append(ShiftRosterLine{number, fields});
     }
@@ -154,7 +157,7 @@ Outcome save(const QString& programDir, const ShiftRoster& roster, const Schedul
     const Result<ShiftRoster> check =
         ShiftRoster::parse(lines, roster.month(), known, QFileInfo(file).absoluteFilePath());
     if (!check)
-        return Outcome::error(QStringLiteral("排班未保存：") + check.error());
+        return Outcome::error(QCoreApplication::translate("ShiftRoster", "排班未保存：") + check.error());
     bool anyEntry = false;
     for (const ShiftRosterLine& line : roster.lines()) {
         for (const QString& day : line.days)
@@ -165,7 +168,7 @@ Outcome save(const QString& programDir, const ShiftRoster& roster, const Schedul
     QFile old(file);
     if (old.exists() && !old.remove())
         return Outcome::error(
-            QStringLiteral("无法删除文件：%1（%2）").arg(QFileInfo(file).absoluteFilePath(), old.errorString()));
+            QCoreApplication::translate("ShiftRoster", "无法删除文件：%1（%2）").arg(QFileInfo(file).absoluteFilePath(), fileErrorReason(old.errorString())));
     return Outcome::quiet();
 }
 

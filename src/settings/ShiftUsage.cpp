@@ -4,16 +4,17 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 namespace tarnby::shiftusage {
 namespace {
 
-const QString kWeekdays[7] = {QStringLiteral("周一"), QStringLiteral("周二"), QStringLiteral("周三"), QStringLiteral("周四"),
-                              QStringLiteral("周五"), QStringLiteral("周六"), QStringLiteral("周日")};
+const char* const kWeekdays[7] = {QT_TRANSLATE_NOOP("ShiftUsage", "周一"), QT_TRANSLATE_NOOP("ShiftUsage", "周二"), QT_TRANSLATE_NOOP("ShiftUsage", "周三"), QT_TRANSLATE_NOOP("ShiftUsage", "周四"),
+                              QT_TRANSLATE_NOOP("ShiftUsage", "周五"), QT_TRANSLATE_NOOP("ShiftUsage", "周六"), QT_TRANSLATE_NOOP("ShiftUsage", "周日")};
 
 QString monthText(MonthKey month)
 {
-    return QStringLiteral("%1年%2月").arg(month.year).arg(month.month);
+    return QCoreApplication::translate("ShiftUsage", "%1年%2月").arg(month.year).arg(month.month);
 }
 
 } // namespace
@@ -41,10 +42,10 @@ QStringList weekUses(const Schedules& model, const QString& name)
         QStringList days;
         for (int d = 0; d < 7; ++d) {
             if ((*e.week)[std::size_t(d)] == name)
-                days.append(kWeekdays[d]);
+                days.append(QCoreApplication::translate("ShiftUsage", kWeekdays[d]));
         }
         if (!days.isEmpty())
-            places.append(QStringLiteral("员工 %1 的周排班（%2）").arg(e.number, days.join(QStringLiteral("、"))));
+            places.append(QCoreApplication::translate("ShiftUsage", "员工 %1 的周排班（%2）").arg(e.number, days.join(QCoreApplication::translate("ShiftUsage", "、"))));
     }
     return places;
 }
@@ -64,7 +65,7 @@ Result<QStringList> rosterUses(const QString& programDir, const Schedules& known
             days += count;
         }
         if (days > 0)
-            places.append(QStringLiteral("排班表 %1（%2 人共 %3 天）").arg(monthText(month)).arg(people).arg(days));
+            places.append(QCoreApplication::translate("ShiftUsage", "排班表 %1（%2 人共 %3 天）").arg(monthText(month)).arg(people).arg(days));
     }
     return places;
 }
@@ -106,7 +107,7 @@ Outcome renameInRosters(const QString& programDir, const Schedules& model, const
     }
     if (failures.isEmpty())
         return Outcome::quiet();
-    return Outcome::error(QStringLiteral("以下排班表仍写着改名前的班次名，未能改过来（分析这些月份时会因找不到班次而停止）。"
+    return Outcome::error(QCoreApplication::translate("ShiftUsage", "以下排班表仍写着改名前的班次名，未能改过来（分析这些月份时会因找不到班次而停止）。"
                                          "请排除原因后再点一次“保存”：\n")
                           + failures.join(u'\n'));
 }

@@ -17,11 +17,13 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
 
-const std::array<const char*, Form1::kPageCount> kTabCaptions = {"今日", "登记值日", "考勤统计", "系统设置", "程序说明"};
+const std::array<const char*, Form1::kPageCount> kTabCaptions = {QT_TRANSLATE_NOOP("Form1", "今日"), QT_TRANSLATE_NOOP("Form1", "登记值日"),
+    QT_TRANSLATE_NOOP("Form1", "考勤统计"), QT_TRANSLATE_NOOP("Form1", "系统设置"), QT_TRANSLATE_NOOP("Form1", "程序说明")};
 
 constexpr QPoint kPageOrigin{10, 108};
 constexpr int kTabTop = kPageOrigin.y() - 21;
@@ -118,7 +120,7 @@ void Form1::buildTabs()
     for (int i = 0; i < kPageCount; ++i) {
         auto tab = new PictureButton(PictureButton::Kind::Tab, this);
         tab->setObjectName(QStringLiteral("MbtPic(%1)").arg(i));
-        tab->setCaption(QString::fromUtf8(kTabCaptions[i]));
+        tab->setCaption(QCoreApplication::translate("Form1", kTabCaptions[i]));
         tab->move(kTabLeft + i * kTabStep, kTabTop);
         connect(tab, &PictureButton::released, this, [this, i] { SwitchPage(i); });
         MbtPic[i] = tab;
@@ -202,7 +204,7 @@ void Form1::TakeWorkDateFromPicker()
     const QDate picked = lundar_->value();
     if (!picked.isValid()) {
         showMessage(this, {kTitleError,
-                           QStringLiteral("日期控件未能载入，无法取得所选日期，当前工作日期未改变！"),
+                           QCoreApplication::translate("Form1", "日期控件未能载入，无法取得所选日期，当前工作日期未改变！"),
                            MessageIcon::Critical});
         return;
     }
@@ -236,7 +238,7 @@ QString Form1::lundarProblem() const
 void Form1::closeEvent(QCloseEvent* event)
 {
     const MessageAnswer answer = showMessage(
-        this, {QStringLiteral("退出"), QStringLiteral("是否确定退出本程序？"), MessageIcon::None, MessageButtons::OkCancel});
+        this, {QCoreApplication::translate("Form1", "退出"), QCoreApplication::translate("Form1", "是否确定退出本程序？"), MessageIcon::None, MessageButtons::OkCancel});
     if (answer == MessageAnswer::Ok)
         event->accept();
     else

@@ -5,6 +5,7 @@
 // operations and the action buttons on it.
 
 #include "base/Clock.h"
+#include "widgets/MessageSeam.h"
 
 #include <QDate>
 #include <QList>
@@ -33,7 +34,7 @@ class TodayPage;
 void setUpApplication();
 
 // The caption of a window that may not save: another window holds the folder.
-inline const QString kReadOnlyTitle = QStringLiteral("Tarnby考勤助手2.0（只读）");
+inline constexpr LateText kReadOnlyTitle{"Form1", QT_TRANSLATE_NOOP("Form1", "Tarnby考勤助手2.0（只读）")};
 
 class Form1 : public QWidget {
     Q_OBJECT

@@ -1,13 +1,17 @@
 #include "InfoPage.h"
 
+#include "LanguageChoice.h"
 #include "SkinPictures.h"
+#include "base/Language.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
 
-const char* const kAbout =
+const char* const kAbout = QT_TRANSLATE_NOOP("InfoPage",
     "<p style=\"margin-top:0\"><b>Tarnby考勤助手</b>读取考勤机导出的 xls 考勤记录，按员工逐日列出上午、下午的"
     "上下班打卡时间，判断迟到、漏打、旷工、加班与休息日加班，结合特殊情况登记和值日安排，"
     "统计出一个结算周期的考勤结果。</p>"
@@ -25,7 +29,7 @@ const char* const kAbout =
     "把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程序目录的 Skin 目录即可更换界面图片。</p>"
     "<p><b>节假日</b>：“一键标记”所用的节假日安排在程序目录的 Holidays.txt 中，已含 2025、2026 年。"
     "每年公布次年的放假安排后，请照其格式添加到该文件末尾：每行一天，如“2027-01-01 元旦”，"
-    "调休上班的周末写“上班”，以 UTF-8 编码保存。</p>";
+    "调休上班的周末写“上班”，以 UTF-8 编码保存。</p>");
 
 } // namespace
 
@@ -35,7 +39,7 @@ InfoPage::InfoPage(QWidget* parent)
     setObjectName(QStringLiteral("bPic(4)"));
     resize(780, 480);
 
-    DtLab4 = new QLabel(QStringLiteral("程序说明"), this);
+    DtLab4 = new QLabel(QCoreApplication::translate("InfoPage", "程序说明"), this);
     DtLab4->setObjectName(QStringLiteral("DtLab(4)"));
     QFont titleFont = DtLab4->font();
     titleFont.setPixelSize(20);
@@ -53,7 +57,7 @@ InfoPage::InfoPage(QWidget* parent)
     qImg0->setScaledContents(true);
     qImg0->setPixmap(builtInPicture(SkinPart::InfoPicture));
 
-    qTxt = new QLabel(QString::fromUtf8(kAbout), this);
+    qTxt = new QLabel(QCoreApplication::translate("InfoPage", kAbout), this);
     qTxt->setObjectName(QStringLiteral("qTxt"));
     qTxt->setTextFormat(Qt::RichText);
     qTxt->setWordWrap(true);
@@ -63,7 +67,7 @@ InfoPage::InfoPage(QWidget* parent)
     qTxt->setFont(textFont);
     qTxt->setGeometry(24 + pictureSize.width() + 24, 60, 780 - 24 - pictureSize.width() - 24 - 24, 400);
 
-    auto version = new QLabel(QStringLiteral("Tarnby考勤助手2.0"), this);
+    auto version = new QLabel(QCoreApplication::translate("InfoPage", "Tarnby考勤助手2.0"), this);
     version->setObjectName(QStringLiteral("qVer"));
     version->setGeometry(24, 64 + pictureSize.height() + 12, pictureSize.width(), 20);
     version->setAlignment(Qt::AlignCenter);
@@ -85,6 +89,45 @@ void InfoPage::showProgramFolder(const QString& description)
     const QString shown = qHome->fontMetrics().elidedText(description, Qt::ElideMiddle, qHome->width());
     qHome->setText(shown);
     qHome->setToolTip(shown == description ? QString() : description);
+}
+
+} // namespace tarnby::ui
+
+namespace tarnby::ui {
+
+void InfoPage::offerLanguages(const QString& programDir)
+{
+    if (cmbLang)
+        return;
+    const QSize pictureSize = skinPartSize(SkinPart::InfoPicture);
+    const int top = 64 + pictureSize.height() + 44;
+    auto caption = new QLabel(QCoreApplication::translate("InfoPage", "语言："), this);
+    caption->setObjectName(QStringLiteral("qLang"));
+    caption->setGeometry(24, top, 48, 24);
+    cmbLang = new QComboBox(this);
+    cmbLang->setObjectName(QStringLiteral("cmbLang"));
+    cmbLang->setGeometry(24 + 48, top, pictureSize.width() - 48, 24);
+    caption->setBuddy(cmbLang);
+    // Each language is named in itself, so that a user who cannot read the
+    // current one still finds their own.
+    cmbLang->addItem(QCoreApplication::translate("InfoPage", "跟随系统"), QString());
+    for (Language language : {Language::SimplifiedChinese, Language::TraditionalChinese, Language::English}) {
+        static const char* const names[] = {"简体中文", "繁體中文", "English"};
+        cmbLang->addItem(QString::fromUtf8(names[int(language)]), languageCode(language));
+    }
+    cmbLang->setCurrentIndex(std::max(0, cmbLang->findData(storedLanguageChoice(programDir))));
+    auto note = new QLabel(this);
+    note->setObjectName(QStringLiteral("qLangNote"));
+    note->setWordWrap(true);
+    note->setGeometry(24, top + 28, pictureSize.width(), 36);
+    connect(cmbLang, &QComboBox::activated, this, [this, programDir, note] {
+        note->setText(storeLanguageChoice(programDir, cmbLang->currentData().toString())
+                          ? QCoreApplication::translate("InfoPage", "重新启动程序后使用所选语言。")
+                          : QCoreApplication::translate("InfoPage", "无法保存语言选择：程序文件夹不可写入。"));
+    });
+    caption->show();
+    cmbLang->show();
+    note->show();
 }
 
 } // namespace tarnby::ui

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 
 namespace tarnby::ui {
@@ -20,6 +21,11 @@ public:
     // of an installed program finds where the settings and marks are kept.
     void showProgramFolder(const QString& description);
     QLabel* qHome = nullptr;
+
+    // The language of the window, kept in the program folder and used from the
+    // next start on.
+    void offerLanguages(const QString& programDir);
+    QComboBox* cmbLang = nullptr;
 };
 
 } // namespace tarnby::ui

@@ -108,10 +108,10 @@ QWidget* LundarHost::create(QWidget* parent)
     QStringList shown;
     for (const QString& folderPath : pluginFolders_)
         shown.append(QDir::toNativeSeparators(folderPath));
-    problem_ = QStringLiteral("找不到日期控件 Lundar.Lundar1（应在 %1 中）").arg(shown.join(QStringLiteral("、")));
+    problem_ = QCoreApplication::translate("LundarHost", "找不到日期控件 Lundar.Lundar1（应在 %1 中）").arg(shown.join(QCoreApplication::translate("LundarHost", "、")));
     if (!lastError.isEmpty())
-        problem_ += QStringLiteral("：") + lastError;
-    problem_ += QStringLiteral("。\r\n今日页只显示公历日期，农历与日期选择不可用。");
+        problem_ += QCoreApplication::translate("LundarHost", "：") + lastError;
+    problem_ += QCoreApplication::translate("LundarHost", "。\r\n今日页只显示公历日期，农历与日期选择不可用。");
     return nullptr;
 }
 

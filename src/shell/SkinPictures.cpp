@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -69,16 +70,16 @@ QPixmap drawMainBackground()
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0, 0, 0, 90));
-    p.drawText(QRect(92, 16, 500, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarnby考勤助手2.0"));
+    p.drawText(QRect(92, 16, 500, 40), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("SkinPictures", "Tarnby考勤助手2.0"));
     p.setPen(QColor(255, 255, 255));
-    p.drawText(QRect(90, 14, 500, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarnby考勤助手2.0"));
+    p.drawText(QRect(90, 14, 500, 40), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("SkinPictures", "Tarnby考勤助手2.0"));
     QFont sub = p.font();
     sub.setPixelSize(12);
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(214, 232, 250));
     p.drawText(QRect(92, 52, 500, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("考勤记录读取 · 迟到早退统计 · 特殊情况登记 · 值日安排"));
+               QCoreApplication::translate("SkinPictures", "考勤记录读取 · 迟到早退统计 · 特殊情况登记 · 值日安排"));
     return pixmap;
 }
 

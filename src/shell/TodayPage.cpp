@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QTimer>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -37,7 +38,7 @@ TodayPage::TodayPage(LundarHost& lundar, Clock clock, QWidget* parent)
     setObjectName(QStringLiteral("bPic(0)"));
     resize(780, 480);
 
-    DtLab0 = makeLabel(this, QStringLiteral("DtLab(0)"), QStringLiteral("2013年02月20日 星期三 [农历癸巳年一月十一]"),
+    DtLab0 = makeLabel(this, QStringLiteral("DtLab(0)"), QCoreApplication::translate("TodayPage", "2013年02月20日 星期三 [农历癸巳年一月十一]"),
                        20, true, QColor(22, 74, 128));
     DtLab0->setGeometry(24, 14, 600, 34);
 
@@ -55,13 +56,13 @@ TodayPage::TodayPage(LundarHost& lundar, Clock clock, QWidget* parent)
         almanacLeft = std::max(almanacLeft, 24 + size.width() + 28);
     } else {
         auto missing = makeLabel(this, QStringLiteral("LundarMissing"),
-                                 QStringLiteral("日期控件未能载入，农历与日期选择暂不可用。"), 13, false,
+                                 QCoreApplication::translate("TodayPage", "日期控件未能载入，农历与日期选择暂不可用。"), 13, false,
                                  QColor(150, 60, 40));
         missing->setWordWrap(true);
         missing->setGeometry(24, 70, 380, 60);
     }
 
-    auto heading = makeLabel(this, QStringLiteral("cvHead"), QStringLiteral("本月时令"), 15, true, QColor(22, 74, 128));
+    auto heading = makeLabel(this, QStringLiteral("cvHead"), QCoreApplication::translate("TodayPage", "本月时令"), 15, true, QColor(22, 74, 128));
     heading->setGeometry(almanacLeft, 80, 760 - almanacLeft, 24);
     for (int i = 0; i < 3; ++i) {
         cvLab[i] = makeLabel(this, QStringLiteral("cvLab(%1)").arg(i), QString(), i == 0 ? 18 : 15, i == 0,
@@ -69,7 +70,7 @@ TodayPage::TodayPage(LundarHost& lundar, Clock clock, QWidget* parent)
         cvLab[i]->setGeometry(almanacLeft, 116 + i * 36, 760 - almanacLeft, 30);
     }
     auto hint = makeLabel(this, QStringLiteral("cvHint"),
-                          QStringLiteral("提示：在左侧日历中选好日期后，到[考勤统计]页点击“置为当前”，"
+                          QCoreApplication::translate("TodayPage", "提示：在左侧日历中选好日期后，到[考勤统计]页点击“置为当前”，"
                                          "即可把它设为当前工作日期；点击“今日”则回到当前工作日期。"),
                           12, false, QColor(90, 100, 120));
     hint->setWordWrap(true);

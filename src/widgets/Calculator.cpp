@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 
@@ -35,12 +36,12 @@ bool startCalculator(QWidget* parent, const QString& programDir, const std::opti
 {
     const QString calculator = findCalculator(programDir, searchPath);
     if (calculator.isEmpty()) {
-        showMessage(parent, {kTitleError, QStringLiteral("找不到[计算器]程序！"), MessageIcon::Critical});
+        showMessage(parent, {kTitleError, QCoreApplication::translate("Calculator", "找不到[计算器]程序！"), MessageIcon::Critical});
         return false;
     }
     if (!QProcess::startDetached(calculator, {})) {
         showMessage(parent, {kTitleError,
-                             QStringLiteral("[计算器]程序无法启动：%1").arg(QDir::toNativeSeparators(calculator)),
+                             QCoreApplication::translate("Calculator", "[计算器]程序无法启动：%1").arg(QDir::toNativeSeparators(calculator)),
                              MessageIcon::Critical});
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -27,9 +28,9 @@ MessageAnswer showBox(QWidget* parent, const Message& message)
     if (!message.details.isEmpty())
         box.setDetailedText(message.details);
     if (message.buttons == MessageButtons::ReloadOverwriteCancel) {
-        QPushButton* reload = box.addButton(QStringLiteral("重新载入"), QMessageBox::AcceptRole);
-        QPushButton* overwrite = box.addButton(QStringLiteral("覆盖"), QMessageBox::DestructiveRole);
-        QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        QPushButton* reload = box.addButton(QCoreApplication::translate("MessageSeam", "重新载入"), QMessageBox::AcceptRole);
+        QPushButton* overwrite = box.addButton(QCoreApplication::translate("MessageSeam", "覆盖"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QCoreApplication::translate("MessageSeam", "取消"), QMessageBox::RejectRole);
         box.setDefaultButton(cancel);
         box.exec();
         if (box.clickedButton() == reload)
@@ -38,11 +39,11 @@ MessageAnswer showBox(QWidget* parent, const Message& message)
     }
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+        box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("MessageSeam", "取消"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("MessageSeam", "确定"));
     return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

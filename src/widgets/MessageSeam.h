@@ -4,6 +4,7 @@
 
 #include "base/Outcome.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -11,8 +12,16 @@ class QWidget;
 
 namespace tarnby::ui {
 
+// A constant text, made before the translations are loaded and so translated
+// each time it is used.
+struct LateText {
+    const char* context;
+    const char* source;
+    operator QString() const { return QCoreApplication::translate(context, source); }
+};
+
 // The window's caption, and the title of the messages that name none of their own.
-inline const QString kProgramTitle = QStringLiteral("Tarnby考勤助手2.0");
+inline constexpr LateText kProgramTitle{"MessageSeam", QT_TRANSLATE_NOOP("MessageSeam", "Tarnby考勤助手2.0")};
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 // ReloadOverwriteCancel: a save met a file another program changed.

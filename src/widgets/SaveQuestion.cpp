@@ -6,6 +6,7 @@
 #include "base/TextFile.h"
 
 #include <QDir>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -34,7 +35,7 @@ Outcome saveAsking(QWidget* parent, const std::function<Outcome()>& save, const 
         const QString shown = QDir::toNativeSeparators(file);
         const MessageAnswer answer = showMessage(
             parent, {kConflictTitle,
-                     QStringLiteral("文件 %1 在本窗口载入之后已被其他程序修改。\n"
+                     QCoreApplication::translate("SaveQuestion", "文件 %1 在本窗口载入之后已被其他程序修改。\n"
                                     "本窗口要保存的内容与文件现在的内容相比，多 %2 行，少 %3 行。\n\n"
                                     "重新载入：放弃本窗口未保存的修改，改为显示文件现在的内容；\n"
                                     "覆盖：以本窗口的内容保存，文件现在的内容保留在变更记录中；\n"
@@ -57,12 +58,12 @@ Outcome saveAsking(QWidget* parent, const std::function<Outcome()>& save, const 
                 else if (line.kind == linediff::Kind::Removed)
                     lines.append(QStringLiteral("- ") + line.text);
             }
-            QString text = QStringLiteral("已重新载入 %1。\n本窗口未保存的内容与文件现在的内容不同之处"
+            QString text = QCoreApplication::translate("SaveQuestion", "已重新载入 %1。\n本窗口未保存的内容与文件现在的内容不同之处"
                                           "（+ 为本窗口有而文件中没有的行，- 为文件中有而本窗口没有的行）：\n")
                                .arg(shown);
             text += lines.mid(0, kShownLines).join(u'\n');
             if (lines.size() > kShownLines)
-                text += QStringLiteral("\n……另有 %1 行，见详细信息。").arg(lines.size() - kShownLines);
+                text += QCoreApplication::translate("SaveQuestion", "\n……另有 %1 行，见详细信息。").arg(lines.size() - kShownLines);
             Message done{kTitleDone, text};
             if (lines.size() > kShownLines)
                 done.details = lines.join(u'\n');

@@ -4,6 +4,7 @@
 // to reload the page, overwrite the file or cancel.
 
 #include "base/Outcome.h"
+#include "widgets/MessageSeam.h"
 
 #include <functional>
 
@@ -11,7 +12,7 @@ class QWidget;
 
 namespace tarnby::ui {
 
-inline const QString kConflictTitle = QStringLiteral("文件已被修改");
+inline constexpr LateText kConflictTitle{"SaveQuestion", QT_TRANSLATE_NOOP("SaveQuestion", "文件已被修改")};
 
 // Runs `save`; on a conflict asks. Reload: `reload` shows the file as it is
 // now, then a message lists what differed from what the page was saving.

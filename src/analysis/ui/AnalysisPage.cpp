@@ -21,9 +21,26 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
+
+// The core's captions of the statistics and the result list's columns, shown
+// here in the window's language.
+[[maybe_unused]] const char* const kCoreCaptions[] = {
+    QT_TRANSLATE_NOOP("AnalysisPage", "值日迟到"), QT_TRANSLATE_NOOP("AnalysisPage", "上班迟到"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "10分钟内"), QT_TRANSLATE_NOOP("AnalysisPage", "30分钟内"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "60分钟内"), QT_TRANSLATE_NOOP("AnalysisPage", "漏打"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "请假"), QT_TRANSLATE_NOOP("AnalysisPage", "病假"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "事假"), QT_TRANSLATE_NOOP("AnalysisPage", "旷工"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "加班"), QT_TRANSLATE_NOOP("AnalysisPage", "一档"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "二档"), QT_TRANSLATE_NOOP("AnalysisPage", "休息日"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "全勤"), QT_TRANSLATE_NOOP("AnalysisPage", "日期"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "星期"), QT_TRANSLATE_NOOP("AnalysisPage", "A上班"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "A下班"), QT_TRANSLATE_NOOP("AnalysisPage", "P上班"),
+    QT_TRANSLATE_NOOP("AnalysisPage", "P下班"), QT_TRANSLATE_NOOP("AnalysisPage", "备注"),
+};
 
 const QColor kTitleColour(22, 74, 128);
 const QColor kFrameColour(120, 146, 180);
@@ -94,7 +111,7 @@ AnalysisPage::AnalysisPage(const QString& programDir, QWidget* parent)
     pageFont.setPixelSize(12);
     setFont(pageFont);
 
-    DtLab2 = textLabel(QStringLiteral("考勤记录列表/统计"), this, QRect(10, 4, 270, 22), 15, true);
+    DtLab2 = textLabel(QCoreApplication::translate("AnalysisPage", "考勤记录列表/统计"), this, QRect(10, 4, 270, 22), 15, true);
     DtLab2->setObjectName(QStringLiteral("DtLab(2)"));
     QPalette titlePalette = DtLab2->palette();
     titlePalette.setColor(QPalette::WindowText, kTitleColour);
@@ -126,17 +143,17 @@ AnalysisPage::AnalysisPage(const QString& programDir, QWidget* parent)
 void AnalysisPage::buildPeriodPart()
 {
     QFrame* frame = dmPic[11] = groupFrame(QStringLiteral("dmPic(11)"), this, QRect(6, 28, 276, 58));
-    textLabel(QStringLiteral("1、请选择起始 年/月"), frame, QRect(6, 6, 120, 20));
+    textLabel(QCoreApplication::translate("AnalysisPage", "1、请选择起始 年/月"), frame, QRect(6, 6, 120, 20));
     addPicker(4, frame, QRect(128, 5, 62, 22));
-    textLabel(QStringLiteral("年"), frame, QRect(193, 6, 14, 20));
+    textLabel(QCoreApplication::translate("AnalysisPage", "年"), frame, QRect(193, 6, 14, 20));
     addPicker(5, frame, QRect(209, 5, 46, 22));
-    textLabel(QStringLiteral("月"), frame, QRect(258, 6, 14, 20));
+    textLabel(QCoreApplication::translate("AnalysisPage", "月"), frame, QRect(258, 6, 14, 20));
     connect(dCmb[4], &QComboBox::activated, this, [this] { DrawSettlementCalendar(); });
     connect(dCmb[5], &QComboBox::activated, this, [this] { DrawSettlementCalendar(); });
 
-    textLabel(QStringLiteral("2、请选月结制式"), frame, QRect(6, 32, 110, 20));
-    cnLab[0] = optionLabel(QStringLiteral("cnLab(0)"), QStringLiteral("月初制"), frame, QRect(128, 32, 60, 20));
-    cnLab[1] = optionLabel(QStringLiteral("cnLab(1)"), QStringLiteral("月中制"), frame, QRect(195, 32, 60, 20));
+    textLabel(QCoreApplication::translate("AnalysisPage", "2、请选月结制式"), frame, QRect(6, 32, 110, 20));
+    cnLab[0] = optionLabel(QStringLiteral("cnLab(0)"), QCoreApplication::translate("AnalysisPage", "月初制"), frame, QRect(128, 32, 60, 20));
+    cnLab[1] = optionLabel(QStringLiteral("cnLab(1)"), QCoreApplication::translate("AnalysisPage", "月中制"), frame, QRect(195, 32, 60, 20));
     connect(static_cast<ClickLabel*>(cnLab[0]), &ClickLabel::clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             chooseStyle(kMonthStartStyle);
@@ -154,10 +171,10 @@ void AnalysisPage::buildPeriodPart()
 void AnalysisPage::buildCalendarPart()
 {
     QFrame* frame = dmPic[12] = groupFrame(QStringLiteral("dmPic(12)"), this, QRect(6, 90, 276, 240));
-    textLabel(QStringLiteral("3、设置休假日"), frame, QRect(6, 4, 100, 18));
+    textLabel(QCoreApplication::translate("AnalysisPage", "3、设置休假日"), frame, QRect(6, 4, 100, 18));
     const QRect hintPlaces[] = {QRect(6, 22, 130, 16), QRect(140, 22, 130, 16), QRect(140, 4, 130, 18)};
-    const QString hints[] = {QStringLiteral("鼠标左击标记为休息"), QStringLiteral("鼠标右击取消标记"),
-                             QStringLiteral("设好后请点击更新")};
+    const QString hints[] = {QCoreApplication::translate("AnalysisPage", "鼠标左击标记为休息"), QCoreApplication::translate("AnalysisPage", "鼠标右击取消标记"),
+                             QCoreApplication::translate("AnalysisPage", "设好后请点击更新")};
     for (int i = 0; i < 3; ++i) {
         auto hint = textLabel(hints[i], frame, hintPlaces[i], 11);
         QPalette hintPalette = hint->palette();
@@ -172,7 +189,9 @@ void AnalysisPage::buildCalendarPart()
     periodPalette.setColor(QPalette::WindowText, QColor(176, 60, 40));
     cnLab[3]->setPalette(periodPalette);
 
-    static const std::array<const char*, 7> kWeekHeads = {"日", "一", "二", "三", "四", "五", "六"};
+    static const std::array<const char*, 7> kWeekHeads = {QT_TRANSLATE_NOOP("AnalysisPage", "日"), QT_TRANSLATE_NOOP("AnalysisPage", "一"),
+        QT_TRANSLATE_NOOP("AnalysisPage", "二"), QT_TRANSLATE_NOOP("AnalysisPage", "三"), QT_TRANSLATE_NOOP("AnalysisPage", "四"),
+        QT_TRANSLATE_NOOP("AnalysisPage", "五"), QT_TRANSLATE_NOOP("AnalysisPage", "六")};
     constexpr int kCellW = 18, kCellH = 17, kStepX = 19, kStepY = 19;
     for (int month = 0; month < 2; ++month) {
         const int left = 7 + month * 136;
@@ -180,7 +199,7 @@ void AnalysisPage::buildCalendarPart()
         crLab[month]->setObjectName(QStringLiteral("crLab(%1)").arg(month));
         crLab[month]->setAlignment(Qt::AlignCenter);
         for (int c = 0; c < 7; ++c) {
-            auto head = textLabel(QString::fromUtf8(kWeekHeads[c]), frame, QRect(left + c * kStepX, 78, kCellW, 14), 11);
+            auto head = textLabel(QCoreApplication::translate("AnalysisPage", kWeekHeads[c]), frame, QRect(left + c * kStepX, 78, kCellW, 14), 11);
             head->setAlignment(Qt::AlignCenter);
             if (c == 0 || c == 6) {
                 QPalette p = head->palette();
@@ -206,10 +225,10 @@ void AnalysisPage::buildCalendarPart()
     const QString buttonStyle = QStringLiteral(
         "QLabel { border: 1px solid #7892b4; border-radius: 3px; background: #eef3fa; color: #1c3c64; }"
         "QLabel:hover { background: #fde7b4; }");
-    cdBtnLab[0] = new ClickLabel(QStringLiteral("今日"), frame);
+    cdBtnLab[0] = new ClickLabel(QCoreApplication::translate("AnalysisPage", "今日"), frame);
     cdBtnLab[0]->setObjectName(QStringLiteral("cdBtnLab(0)"));
     cdBtnLab[0]->setGeometry(8, 212, 48, 21);
-    cdBtnLab[1] = new ClickLabel(QStringLiteral("置为当前"), frame);
+    cdBtnLab[1] = new ClickLabel(QCoreApplication::translate("AnalysisPage", "置为当前"), frame);
     cdBtnLab[1]->setObjectName(QStringLiteral("cdBtnLab(1)"));
     cdBtnLab[1]->setGeometry(62, 212, 64, 21);
     for (ClickLabel* button : cdBtnLab) {
@@ -234,9 +253,9 @@ void AnalysisPage::buildEmployeePart()
 {
     QFrame* frame = dmPic[6] = groupFrame(QStringLiteral("dmPic(6)"), this, QRect(6, 334, 276, 142));
 
-    textLabel(QStringLiteral("4、时间模式"), frame, QRect(6, 6, 80, 20));
-    cnLab[5] = optionLabel(QStringLiteral("cnLab(5)"), QStringLiteral("模式一"), frame, QRect(128, 6, 60, 20));
-    cnLab[6] = optionLabel(QStringLiteral("cnLab(6)"), QStringLiteral("模式二"), frame, QRect(195, 6, 60, 20));
+    textLabel(QCoreApplication::translate("AnalysisPage", "4、时间模式"), frame, QRect(6, 6, 80, 20));
+    cnLab[5] = optionLabel(QStringLiteral("cnLab(5)"), QCoreApplication::translate("AnalysisPage", "模式一"), frame, QRect(128, 6, 60, 20));
+    cnLab[6] = optionLabel(QStringLiteral("cnLab(6)"), QCoreApplication::translate("AnalysisPage", "模式二"), frame, QRect(195, 6, 60, 20));
     connect(static_cast<ClickLabel*>(cnLab[5]), &ClickLabel::clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             chooseTimeMode(1);
@@ -254,26 +273,26 @@ void AnalysisPage::buildEmployeePart()
     modePalette.setColor(QPalette::WindowText, QColor(128, 0, 128));
     cnLab[7]->setPalette(modePalette);
 
-    textLabel(QStringLiteral("5、选择员工"), frame, QRect(6, 50, 80, 20));
+    textLabel(QCoreApplication::translate("AnalysisPage", "5、选择员工"), frame, QRect(6, 50, 80, 20));
     addPicker(6, frame, QRect(88, 49, 182, 22));
     dCmb[6]->addItem(PickerEntry::placeholder().text());
     connect(dCmb[6], &QComboBox::activated, this, [this] { Refresh(); });
 
-    textLabel(QStringLiteral("刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    bnPic_[0] = makeActionButton(kRefreshButton, QStringLiteral("刷新"), frame, QPoint(214, 80));
-    textLabel(QStringLiteral("读取记录 -->"), frame, QRect(88, 108, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    bnPic_[1] = makeActionButton(kOpenPanelButton, QStringLiteral("读取"), frame, QPoint(214, 108));
+    textLabel(QCoreApplication::translate("AnalysisPage", "刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bnPic_[0] = makeActionButton(kRefreshButton, QCoreApplication::translate("AnalysisPage", "刷新"), frame, QPoint(214, 80));
+    textLabel(QCoreApplication::translate("AnalysisPage", "读取记录 -->"), frame, QRect(88, 108, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bnPic_[1] = makeActionButton(kOpenPanelButton, QCoreApplication::translate("AnalysisPage", "读取"), frame, QPoint(214, 108));
     connect(bnPic_[0], &PictureButton::released, this, &AnalysisPage::Refresh);
     connect(bnPic_[1], &PictureButton::released, this, &AnalysisPage::OpenDataFolderPanel);
-    summaryButton = makeActionButton(-1, QStringLiteral("汇总"), frame, QPoint(8, 80));
+    summaryButton = makeActionButton(-1, QCoreApplication::translate("AnalysisPage", "汇总"), frame, QPoint(8, 80));
     summaryButton->setObjectName(QStringLiteral("bnSummary"));
-    summaryButton->setToolTip(QStringLiteral("全体员工考勤汇总：统计、全勤与罚款，可导出 xlsx/csv/pdf 或打印"));
+    summaryButton->setToolTip(QCoreApplication::translate("AnalysisPage", "全体员工考勤汇总：统计、全勤与罚款，可导出 xlsx/csv/pdf 或打印"));
     connect(summaryButton, &PictureButton::released, this, &AnalysisPage::OpenSummary);
 
     auto calculator = new ClickLabel(QStringLiteral("+-"), frame);
     calculator->setObjectName(QStringLiteral("cnLab(11)"));
     calculator->setGeometry(8, 108, 28, 21);
-    calculator->setToolTip(QStringLiteral("计算器"));
+    calculator->setToolTip(QCoreApplication::translate("AnalysisPage", "计算器"));
     calculator->setCursor(Qt::PointingHandCursor);
     calculator->setStyleSheet(QStringLiteral(
         "QLabel { border: 1px solid #7892b4; border-radius: 3px; background: #eef3fa; color: #1c3c64; font-weight: bold; }"
@@ -298,7 +317,7 @@ void AnalysisPage::buildResultPart()
     cLV->header()->setSectionsMovable(false);
     DayExplanationPanel::attach(cLV);
 
-    auto hint = textLabel(QStringLiteral("※备注中*号，表示当天有员工特殊情况登记，查看详情请点击 -->"), this,
+    auto hint = textLabel(QCoreApplication::translate("AnalysisPage", "※备注中*号，表示当天有员工特殊情况登记，查看详情请点击 -->"), this,
                           QRect(292, 326, 352, 18), 11);
     hint->setObjectName(QStringLiteral("cnHint"));
     auto details = new ClickLabel(QStringLiteral("* * * * * * * * * * *"), this);
@@ -318,7 +337,7 @@ void AnalysisPage::buildResultPart()
 void AnalysisPage::buildStatisticsPart()
 {
     QFrame* frame = groupFrame(QStringLiteral("ckPic"), this, QRect(290, 346, 484, 130));
-    textLabel(QStringLiteral("考勤统计："), frame, QRect(8, 4, 100, 18), 13, true);
+    textLabel(QCoreApplication::translate("AnalysisPage", "考勤统计："), frame, QRect(8, 4, 100, 18), 13, true);
     ckShiftLine = textLabel(QString(), frame, QRect(96, 5, 300, 18), 11);
     ckShiftLine->setObjectName(QStringLiteral("ckShiftLine"));
     ckShiftLine->setStyleSheet(QStringLiteral("QLabel { color: #164a80; }"));
@@ -337,7 +356,10 @@ void AnalysisPage::buildStatisticsPart()
         {StatSick, 2, 0},       {StatPersonal, 2, 1},       {StatAbsent, 2, 2},
         {StatOvertime1, 3, 0},  {StatOvertime2, 3, 1},      {StatRest, 3, 2},
     }};
-    const auto captionOf = [](const char16_t* text) { return QString::fromUtf16(text) + u'：'; };
+    const auto captionOf = [](const char16_t* text) {
+        return QCoreApplication::translate("AnalysisPage", "%1：")
+            .arg(QCoreApplication::translate("AnalysisPage", QString::fromUtf16(text).toUtf8().constData()));
+    };
     constexpr int kTop = 26, kRowStep = 25, kGroupWidth = 66, kSlotWidth = 104, kCaptionWidth = 62;
     for (const Slot& slot : kSlots) {
         if (slot.column == 0)
@@ -377,7 +399,7 @@ void AnalysisPage::buildDetailsPanel()
     p.setColor(QPalette::Window, QColor(0, 162, 203));
     cLPic->setPalette(p);
 
-    auto title = textLabel(QStringLiteral("特殊情况登记列表"), cLPic, QRect(8, 4, 300, 20), 13, true);
+    auto title = textLabel(QCoreApplication::translate("AnalysisPage", "特殊情况登记列表"), cLPic, QRect(8, 4, 300, 20), 13, true);
     QPalette titlePalette = title->palette();
     titlePalette.setColor(QPalette::WindowText, Qt::white);
     title->setPalette(titlePalette);
@@ -493,10 +515,10 @@ void AnalysisPage::chooseTimeMode(int mode)
     timeMode_ = mode == 2 ? 2 : 1;
     if (timeMode_ == 1) {
         setChosen(cnLab[5], cnLab[6]);
-        cnLab[7]->setText(QStringLiteral("使用行政班制时间模式"));
+        cnLab[7]->setText(QCoreApplication::translate("AnalysisPage", "使用行政班制时间模式"));
     } else {
         setChosen(cnLab[6], cnLab[5]);
-        cnLab[7]->setText(QStringLiteral("使用朝九晚五时间模式"));
+        cnLab[7]->setText(QCoreApplication::translate("AnalysisPage", "使用朝九晚五时间模式"));
     }
     cnLab[4]->setText(QString::number(timeMode_));
 }
@@ -568,7 +590,7 @@ std::optional<SettlementPeriod> AnalysisPage::chosenPeriod()
 {
     const std::optional<SettlementPeriod> period = calendar_.period();
     if (!period) {
-        showMessage(window(), {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
+        showMessage(window(), {kTitleError, QCoreApplication::translate("AnalysisPage", "请先选择结算的起始年份和月份！"), MessageIcon::Critical});
         dCmb[5]->setFocus();
     }
     return period;
@@ -602,7 +624,7 @@ void AnalysisPage::ResetResultList()
     cLV->clear();
     QStringList captions;
     for (const ResultColumnHeader& header : resultColumnHeaders())
-        captions.append(header.caption);
+        captions.append(QCoreApplication::translate("AnalysisPage", header.caption.toUtf8().constData()));
     cLV->setHeaderLabels(captions);
     for (int i = 0; i < kResultColumns; ++i)
         cLV->setColumnWidth(i, resultColumnHeaders()[i].width);
@@ -629,7 +651,7 @@ void AnalysisPage::showResult(const AnalysisResult& result)
         ckLab[i]->setText(result.stats[i]);
     ckShiftLine->setVisible(result.shiftsUsed);
     ckShiftLine->setText(result.shiftsUsed ? compactFiguresLine(result.extra) : QString());
-    ckShiftLine->setToolTip(result.shiftsUsed ? QStringLiteral("按班次考勤：早退也使全勤为“无”。\n") + overtimeBreakdown(result.extra)
+    ckShiftLine->setToolTip(result.shiftsUsed ? QCoreApplication::translate("AnalysisPage", "按班次考勤：早退也使全勤为“无”。\n") + overtimeBreakdown(result.extra)
                                               : QString());
 
     cxLV->clear();
@@ -645,7 +667,7 @@ void AnalysisPage::OpenSummary()
     for (int i = 0; i < dCmb[6]->count(); ++i)
         entries.append(PickerEntry::fromText(dCmb[6]->itemText(i)));
     if (punches_.isEmpty() || report::reportEntries(entries).isEmpty()) {
-        showMessage(window(), {kProgramTitle, QStringLiteral("还没有读取考勤记录，请先点击“读取”读入考勤数据，再查看汇总。"),
+        showMessage(window(), {kProgramTitle, QCoreApplication::translate("AnalysisPage", "还没有读取考勤记录，请先点击“读取”读入考勤数据，再查看汇总。"),
                                MessageIcon::Information});
         return;
     }
@@ -684,7 +706,7 @@ void AnalysisPage::ShowSummaryEmployee(const QString& employee)
 {
     const int index = dCmb[6]->findText(employee);
     if (index < 0) {
-        showMessage(window(), {kProgramTitle, QStringLiteral("员工“%1”已不在员工列表中，请重新汇总。").arg(employee),
+        showMessage(window(), {kProgramTitle, QCoreApplication::translate("AnalysisPage", "员工“%1”已不在员工列表中，请重新汇总。").arg(employee),
                                MessageIcon::Information});
         return;
     }

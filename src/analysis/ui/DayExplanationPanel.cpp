@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -20,7 +21,7 @@ const char* const kPanelProperty = "tarnbyDayExplanationPanel";
 DayExplanationPanel::DayExplanationPanel(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DayExplanationPanel"));
-    setWindowTitle(QStringLiteral("当天判定说明"));
+    setWindowTitle(QCoreApplication::translate("DayExplanationPanel", "当天判定说明"));
     setModal(false);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("explanationText"));
@@ -28,9 +29,9 @@ DayExplanationPanel::DayExplanationPanel(QWidget* parent) : QDialog(parent)
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     auto buttons = new QDialogButtonBox(this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("复制全部"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(QCoreApplication::translate("DayExplanationPanel", "复制全部"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("copyButton"));
-    QPushButton* close = buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(QCoreApplication::translate("DayExplanationPanel", "关闭"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text_->toPlainText()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
@@ -42,7 +43,7 @@ DayExplanationPanel::DayExplanationPanel(QWidget* parent) : QDialog(parent)
 
 void DayExplanationPanel::showExplanation(const QString& title, const QString& text)
 {
-    setWindowTitle(QStringLiteral("当天判定说明 - %1").arg(title));
+    setWindowTitle(QCoreApplication::translate("DayExplanationPanel", "当天判定说明 - %1").arg(title));
     text_->setPlainText(text);
     show();
     raise();

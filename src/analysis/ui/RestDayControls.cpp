@@ -9,11 +9,12 @@
 
 #include <QDir>
 #include <QWidget>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
 
-const QString kWorkingDayTip = QStringLiteral("调休上班");
+const char* const kWorkingDayTip = QT_TRANSLATE_NOOP("RestDayControls", "调休上班");
 
 // The years of `days` for which the calendar lists nothing: there only the
 // weekends could be marked, which the user has to be told.
@@ -47,9 +48,9 @@ RestDayControls::RestDayControls(const QString& programDir, SettlementCalendar& 
     const QString holidayFile = QDir::toNativeSeparators(holidays::filePath(programDir_));
     markButton = new PictureButton(PictureButton::Kind::Action, buttonParent);
     markButton->setObjectName(QStringLiteral("rsPic(0)"));
-    markButton->setCaption(QStringLiteral("一键标记"));
+    markButton->setCaption(QCoreApplication::translate("RestDayControls", "一键标记"));
     markButton->setToolTip(
-        QStringLiteral("把本期日历上的星期六、星期日和节假日都标记为休息，调休上班日不标记，并立即保存；"
+        QCoreApplication::translate("RestDayControls", "把本期日历上的星期六、星期日和节假日都标记为休息，调休上班日不标记，并立即保存；"
                        "已标记的其他日子保留。\n"
                        "节假日取自程序文件夹中的 %1。\n"
                        "以后各年的安排请照样添加到该文件末尾：每行一天，如“2027-01-01 元旦”，"
@@ -57,8 +58,8 @@ RestDayControls::RestDayControls(const QString& programDir, SettlementCalendar& 
             .arg(holidayFile));
     clearButton = new PictureButton(PictureButton::Kind::Action, buttonParent);
     clearButton->setObjectName(QStringLiteral("rsPic(1)"));
-    clearButton->setCaption(QStringLiteral("清除标记"));
-    clearButton->setToolTip(QStringLiteral("清除本期日历上的全部休息日标记，并立即保存。"));
+    clearButton->setCaption(QCoreApplication::translate("RestDayControls", "清除标记"));
+    clearButton->setToolTip(QCoreApplication::translate("RestDayControls", "清除本期日历上的全部休息日标记，并立即保存。"));
     connect(markButton, &PictureButton::released, this, &RestDayControls::markWeekendsAndHolidays);
     connect(clearButton, &PictureButton::released, this, &RestDayControls::clearPeriod);
 }
@@ -128,7 +129,7 @@ bool RestDayControls::needsPeriod()
     if (calendar_.period())
         return true;
     showMessage(messageParent(),
-                {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
+                {kTitleError, QCoreApplication::translate("RestDayControls", "请先选择结算的起始年份和月份！"), MessageIcon::Critical});
     return false;
 }
 
@@ -157,7 +158,7 @@ void RestDayControls::markWeekendsAndHolidays()
     for (const int year : yearsWithoutSchedule(clickable, file.calendar)) {
         showMessage(messageParent(),
                     {kProgramTitle,
-                     QStringLiteral("节假日文件中没有%1年的安排，只标记了星期六和星期日。\n"
+                     QCoreApplication::translate("RestDayControls", "节假日文件中没有%1年的安排，只标记了星期六和星期日。\n"
                                     "请把%1年的节假日和调休上班日添加到 %2（每行一天，如“%1-01-01 元旦”，"
                                     "调休上班的周末写“上班”），再点击“一键标记”。")
                          .arg(year)
@@ -173,7 +174,7 @@ void RestDayControls::clearPeriod()
     if (!restdays::markedDays(calendar_).isEmpty()
         && showMessage(messageParent(),
                        {kProgramTitle,
-                        QStringLiteral("确定清除本期（%1）的全部休息日标记吗？").arg(calendar_.drawing().periodLabel),
+                        QCoreApplication::translate("RestDayControls", "确定清除本期（%1）的全部休息日标记吗？").arg(calendar_.drawing().periodLabel),
                         MessageIcon::Question, MessageButtons::OkCancel})
                != MessageAnswer::Ok)
         return;
@@ -208,7 +209,7 @@ void RestDayControls::showDayNames(const HolidayCalendar& holidays)
     for (int i = 0; i < SettlementCalendar::kCellCount; ++i) {
         QString tip;
         if (const auto entry = holidays.entry(restdays::cellDate(calendar_, i)))
-            tip = entry->workingDay ? kWorkingDayTip : entry->text;
+            tip = entry->workingDay ? QCoreApplication::translate("RestDayControls", kWorkingDayTip) : entry->text;
         cells_.at(std::size_t(i))->setToolTip(tip);
     }
 }

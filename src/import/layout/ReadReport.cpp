@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QCoreApplication>
 
 namespace tarnby {
 
@@ -23,34 +24,34 @@ QString layoutKey(ExportLayout layout)
 QString layoutText(ExportLayout layout)
 {
     switch (layout) {
-    case ExportLayout::Configured: return QStringLiteral("按数据读取位置读取，每行一条打卡");
-    case ExportLayout::Grid: return QStringLiteral("考勤机月报表，每人每天的打卡时间在一格中");
-    case ExportLayout::Header: return QStringLiteral("带表头的考勤表");
-    case ExportLayout::Log: return QStringLiteral("考勤机原始记录，无表头");
+    case ExportLayout::Configured: return QCoreApplication::translate("ReadReport", "按数据读取位置读取，每行一条打卡");
+    case ExportLayout::Grid: return QCoreApplication::translate("ReadReport", "考勤机月报表，每人每天的打卡时间在一格中");
+    case ExportLayout::Header: return QCoreApplication::translate("ReadReport", "带表头的考勤表");
+    case ExportLayout::Log: return QCoreApplication::translate("ReadReport", "考勤机原始记录，无表头");
     case ExportLayout::None: break;
     }
-    return QStringLiteral("未识别出表格样式，按数据读取位置读取");
+    return QCoreApplication::translate("ReadReport", "未识别出表格样式，按数据读取位置读取");
 }
 
 QString roleText(ColumnRole role)
 {
     switch (role) {
-    case ColumnRole::Number: return QStringLiteral("工号");
-    case ColumnRole::Name: return QStringLiteral("姓名");
-    case ColumnRole::DateTime: return QStringLiteral("日期时间");
-    case ColumnRole::Date: return QStringLiteral("日期");
-    case ColumnRole::Time: return QStringLiteral("时间");
+    case ColumnRole::Number: return QCoreApplication::translate("ReadReport", "工号");
+    case ColumnRole::Name: return QCoreApplication::translate("ReadReport", "姓名");
+    case ColumnRole::DateTime: return QCoreApplication::translate("ReadReport", "日期时间");
+    case ColumnRole::Date: return QCoreApplication::translate("ReadReport", "日期");
+    case ColumnRole::Time: return QCoreApplication::translate("ReadReport", "时间");
     case ColumnRole::Day: break;
     }
-    return QStringLiteral("日");
+    return QCoreApplication::translate("ReadReport", "日");
 }
 
 QString headerShapeText(HeaderShape shape)
 {
     switch (shape) {
-    case HeaderShape::DateTime: return QStringLiteral("日期时间在一列，每行一条打卡");
-    case HeaderShape::DateAndTime: return QStringLiteral("日期列和时间列，每行一条打卡");
-    case HeaderShape::SeveralTimes: return QStringLiteral("日期列和多个打卡时间，每行一人一天");
+    case HeaderShape::DateTime: return QCoreApplication::translate("ReadReport", "日期时间在一列，每行一条打卡");
+    case HeaderShape::DateAndTime: return QCoreApplication::translate("ReadReport", "日期列和时间列，每行一条打卡");
+    case HeaderShape::SeveralTimes: return QCoreApplication::translate("ReadReport", "日期列和多个打卡时间，每行一人一天");
     case HeaderShape::None: break;
     }
     return {};
@@ -72,27 +73,27 @@ QString skipReasonKey(SkipReason reason)
 QString skipReasonText(SkipReason reason)
 {
     switch (reason) {
-    case SkipReason::EmptyNumber: return QStringLiteral("工号为空");
-    case SkipReason::DateTooEarly: return QStringLiteral("日期早于2000年");
-    case SkipReason::DateTooLate: return QStringLiteral("日期晚于今天一年以上，考勤机时钟可能有误");
-    case SkipReason::UnreadableDate: return QStringLiteral("日期无法识别");
-    case SkipReason::UnreadableTime: return QStringLiteral("时间无法识别");
+    case SkipReason::EmptyNumber: return QCoreApplication::translate("ReadReport", "工号为空");
+    case SkipReason::DateTooEarly: return QCoreApplication::translate("ReadReport", "日期早于2000年");
+    case SkipReason::DateTooLate: return QCoreApplication::translate("ReadReport", "日期晚于今天一年以上，考勤机时钟可能有误");
+    case SkipReason::UnreadableDate: return QCoreApplication::translate("ReadReport", "日期无法识别");
+    case SkipReason::UnreadableTime: return QCoreApplication::translate("ReadReport", "时间无法识别");
     case SkipReason::NoTime: break;
     }
-    return QStringLiteral("没有打卡时间");
+    return QCoreApplication::translate("ReadReport", "没有打卡时间");
 }
 
 QString readErrorText(ReadError error)
 {
     switch (error) {
     case ReadError::None: return {};
-    case ReadError::CannotOpen: return QStringLiteral("文件无法打开");
-    case ReadError::NotWorkbook: return QStringLiteral("不是可以读取的考勤文件");
-    case ReadError::Encrypted: return QStringLiteral("文件设有打开密码");
-    case ReadError::Damaged: return QStringLiteral("文件已损坏");
+    case ReadError::CannotOpen: return QCoreApplication::translate("ReadReport", "文件无法打开");
+    case ReadError::NotWorkbook: return QCoreApplication::translate("ReadReport", "不是可以读取的考勤文件");
+    case ReadError::Encrypted: return QCoreApplication::translate("ReadReport", "文件设有打开密码");
+    case ReadError::Damaged: return QCoreApplication::translate("ReadReport", "文件已损坏");
     case ReadError::Unsupported: break;
     }
-    return QStringLiteral("文件的版本或大小无法读取");
+    return QCoreApplication::translate("ReadReport", "文件的版本或大小无法读取");
 }
 
 QString columnName(int column)

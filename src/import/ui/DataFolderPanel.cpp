@@ -12,17 +12,23 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
 
-const QString kIdleCaption = QStringLiteral("选择考勤所在目录：");
-const QString kReadingCaption = QStringLiteral("正在读取，请稍候！");
+const char* const kIdleCaption = QT_TRANSLATE_NOOP("DataFolderPanel", "选择考勤所在目录：");
+const char* const kReadingCaption = QT_TRANSLATE_NOOP("DataFolderPanel", "正在读取，请稍候！");
 const QColor kIdleColour(0, 162, 203);
 const QColor kReadingColour(192, 64, 0);
 // Every export the import reads; said where the folder is chosen, since the
 // clock may save its punches in any of them.
-const QString kFormatsHint = QStringLiteral("可读取 xls、xlsx、xlsm、csv、dat 文件");
+const char* const kFormatsHint = QT_TRANSLATE_NOOP("DataFolderPanel", "可读取 xls、xlsx、xlsm、csv、dat 文件");
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate("DataFolderPanel", source);
+}
 
 QLabel* whiteLabel(const QString& text, QWidget* parent)
 {
@@ -59,7 +65,7 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     setAutoFillBackground(true);
     resize(282, 176);
 
-    cnLab8 = whiteLabel(kIdleCaption, this);
+    cnLab8 = whiteLabel(text(kIdleCaption), this);
     cnLab8->setObjectName(QStringLiteral("cnLab(8)"));
     QFont bold = cnLab8->font();
     bold.setBold(true);
@@ -71,19 +77,19 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     cTxt->setText(QStringLiteral(".\\Source\\"));
     cTxt->setGeometry(10, 30, 200, 22);
 
-    bnPic12 = actionButton(kBrowseButton, QStringLiteral("浏览"), this);
+    bnPic12 = actionButton(kBrowseButton, QCoreApplication::translate("DataFolderPanel", "浏览"), this);
     bnPic12->move(218, 31);
 
-    auto readLabel = whiteLabel(QStringLiteral("读取文件夹数据 -->"), this);
+    auto readLabel = whiteLabel(QCoreApplication::translate("DataFolderPanel", "读取文件夹数据 -->"), this);
     readLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     readLabel->setGeometry(10, 62, 200, 21);
-    bnPic13 = actionButton(kReadButton, QStringLiteral("读取"), this);
+    bnPic13 = actionButton(kReadButton, QCoreApplication::translate("DataFolderPanel", "读取"), this);
     bnPic13->move(218, 62);
 
-    auto closeLabel = whiteLabel(QStringLiteral("点击关闭 -->"), this);
+    auto closeLabel = whiteLabel(QCoreApplication::translate("DataFolderPanel", "点击关闭 -->"), this);
     closeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     closeLabel->setGeometry(10, 90, 200, 21);
-    bnPic14 = actionButton(kCloseButton, QStringLiteral("关闭"), this);
+    bnPic14 = actionButton(kCloseButton, QCoreApplication::translate("DataFolderPanel", "关闭"), this);
     bnPic14->move(218, 90);
 
     cxStatus = whiteLabel(QString(), this);
@@ -94,12 +100,12 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     cxStatus->setFont(small);
 
     // In the status line's place while no read runs.
-    cxFormats = whiteLabel(kFormatsHint, this);
+    cxFormats = whiteLabel(text(kFormatsHint), this);
     cxFormats->setObjectName(QStringLiteral("cxFormats"));
     cxFormats->setGeometry(cxStatus->geometry());
     cxFormats->setFont(small);
-    cTxt->setToolTip(QStringLiteral("考勤记录所在的文件夹；") + kFormatsHint
-                     + QStringLiteral("：每行一条打卡记录的表格，考勤机的月报表，带表头的考勤表，无表头的原始记录"));
+    cTxt->setToolTip(QCoreApplication::translate("DataFolderPanel", "考勤记录所在的文件夹；") + text(kFormatsHint)
+                     + QCoreApplication::translate("DataFolderPanel", "：每行一条打卡记录的表格，考勤机的月报表，带表头的考勤表，无表头的原始记录"));
 
     cxBar = new QProgressBar(this);
     cxBar->setObjectName(QStringLiteral("cxBar"));
@@ -111,9 +117,9 @@ DataFolderPanel::DataFolderPanel(const QString& programDir, PunchTable& table, Q
     cxReport->setObjectName(QStringLiteral("cxReport"));
     cxReport->setGeometry(10, 150, 204, 18);
     cxReport->setFont(small);
-    bnReport = actionButton(15, QStringLiteral("报告"), this);
+    bnReport = actionButton(15, QCoreApplication::translate("DataFolderPanel", "报告"), this);
     bnReport->setObjectName(QStringLiteral("bnReport"));
-    bnReport->setToolTip(QStringLiteral("每个文件的读取方式、记录数、跳过的行和未登记的工号"));
+    bnReport->setToolTip(QCoreApplication::translate("DataFolderPanel", "每个文件的读取方式、记录数、跳过的行和未登记的工号"));
     bnReport->move(218, 148);
     bnReport->setEnabled(false);
 
@@ -162,7 +168,7 @@ void DataFolderPanel::setReadingLook(bool reading)
     // The disabled look keeps the state's colour: the panel is disabled while it reads.
     p.setColor(QPalette::Disabled, QPalette::Window, reading ? kReadingColour : kIdleColour);
     setPalette(p);
-    cnLab8->setText(reading ? kReadingCaption : kIdleCaption);
+    cnLab8->setText(text(reading ? kReadingCaption : kIdleCaption));
     setEnabled(!reading);
     cxBar->setVisible(reading);
     cxStatus->setVisible(reading);
@@ -187,7 +193,7 @@ void DataFolderPanel::showProgress(const ImportProgress& progress)
 QString DataFolderPanel::progressText(const ImportProgress& progress)
 {
     // One arg() call: a file name may hold "%4" itself.
-    return QStringLiteral("第 %1/%2 个文件 %3，已读 %4 条")
+    return QCoreApplication::translate("DataFolderPanel", "第 %1/%2 个文件 %3，已读 %4 条")
         .arg(QString::number(progress.workbook + 1), QString::number(progress.workbookCount),
              QFileInfo(progress.workbookPath).fileName(), QString::number(progress.records));
 }

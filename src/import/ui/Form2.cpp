@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 
@@ -82,10 +83,10 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("选取文件夹"));
+    setWindowTitle(QCoreApplication::translate("Form2", "选取文件夹"));
     setFixedSize(px(3300), px(5490));
 
-    Label1 = new QLabel(QStringLiteral("选择考勤文件所在目录："), this);
+    Label1 = new QLabel(QCoreApplication::translate("Form2", "选择考勤文件所在目录："), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont small = Label1->font();
     small.setPixelSize(12);
@@ -120,11 +121,11 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     Dir1->setHeaderHidden(true);
     Dir1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    Command1 = new QPushButton(QStringLiteral("确 定"), this);
+    Command1 = new QPushButton(QCoreApplication::translate("Form2", "确 定"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipRect(1260, 5025, 900, 375));
     Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("取 消"), this);
+    Command2 = new QPushButton(QCoreApplication::translate("Form2", "取 消"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipRect(2280, 5025, 900, 375));
 

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -26,17 +27,17 @@ const QColor kSkippedColour(160, 90, 0);
 QString fileLayoutText(const FileReadReport& file)
 {
     if (file.failed)
-        return QStringLiteral("读取失败");
+        return QCoreApplication::translate("ReadReportView", "读取失败");
     if (file.layout == ExportLayout::Header)
-        return layoutText(file.layout) + QStringLiteral("：") + headerShapeText(file.shape);
+        return layoutText(file.layout) + QCoreApplication::translate("ReadReportView", "：") + headerShapeText(file.shape);
     return layoutText(file.layout);
 }
 
 QString skippedCellText(const SkippedRow& row)
 {
-    QString where = QStringLiteral("第%1行").arg(rowName(row.row));
+    QString where = QCoreApplication::translate("ReadReportView", "第%1行").arg(rowName(row.row));
     if (row.column >= 0)
-        where += u' ' + columnName(row.column) + QStringLiteral("列");
+        where += u' ' + columnName(row.column) + QCoreApplication::translate("ReadReportView", "列");
     return where;
 }
 
@@ -55,8 +56,8 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     setObjectName(QStringLiteral("readReport"));
     files = new QTreeWidget(this);
     files->setObjectName(QStringLiteral("readReportFiles"));
-    files->setHeaderLabels({QStringLiteral("文件"), QStringLiteral("读取方式"), QStringLiteral("记录数"),
-                            QStringLiteral("跳过"), QStringLiteral("位置")});
+    files->setHeaderLabels({QCoreApplication::translate("ReadReportView", "文件"), QCoreApplication::translate("ReadReportView", "读取方式"), QCoreApplication::translate("ReadReportView", "记录数"),
+                            QCoreApplication::translate("ReadReportView", "跳过"), QCoreApplication::translate("ReadReportView", "位置")});
     files->setRootIsDecorated(true);
     files->setUniformRowHeights(true);
     files->setColumnWidth(kFileColumn, 170);
@@ -75,19 +76,19 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     numbersCaption->setWordWrap(true);
     numbers = new QTableWidget(0, 3, this);
     numbers->setObjectName(QStringLiteral("readReportNumbers"));
-    numbers->setHorizontalHeaderLabels({QStringLiteral("工号"), QStringLiteral("姓名"), QStringLiteral("打卡记录")});
+    numbers->setHorizontalHeaderLabels({QCoreApplication::translate("ReadReportView", "工号"), QCoreApplication::translate("ReadReportView", "姓名"), QCoreApplication::translate("ReadReportView", "打卡记录")});
     numbers->verticalHeader()->hide();
     numbers->verticalHeader()->setDefaultSectionSize(20);
     numbers->horizontalHeader()->setStretchLastSection(true);
     numbers->setColumnWidth(kNumberColumn, 80);
     numbers->setColumnWidth(kNameColumn, 90);
     numbers->setMinimumWidth(250);
-    numbers->setToolTip(QStringLiteral("姓名可以修改；没有姓名的员工请先填写姓名"));
+    numbers->setToolTip(QCoreApplication::translate("ReadReportView", "姓名可以修改；没有姓名的员工请先填写姓名"));
     addButton = new PictureButton(PictureButton::Kind::Action, this);
     addButton->setObjectName(QStringLiteral("readReportAdd"));
-    addButton->setCaption(QStringLiteral("添加"));
+    addButton->setCaption(QCoreApplication::translate("ReadReportView", "添加"));
     addButton->setFixedSize(addButton->size());
-    addButton->setToolTip(QStringLiteral("将表中的工号和姓名添加到员工编号列表并保存"));
+    addButton->setToolTip(QCoreApplication::translate("ReadReportView", "将表中的工号和姓名添加到员工编号列表并保存"));
     connect(addButton, &PictureButton::released, this, &ReadReportView::AddToRoster);
 
     auto numbersSide = new QVBoxLayout;
@@ -95,7 +96,7 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     numbersSide->addWidget(numbers, 1);
     auto addRow = new QHBoxLayout;
     addRow->addStretch();
-    addRow->addWidget(new QLabel(QStringLiteral("添加到员工列表 -->"), this));
+    addRow->addWidget(new QLabel(QCoreApplication::translate("ReadReportView", "添加到员工列表 -->"), this));
     addRow->addWidget(addButton);
     numbersSide->addLayout(addRow);
     auto filesSide = new QVBoxLayout;
@@ -112,19 +113,19 @@ QString ReadReportView::whereText(const FileReadReport& file)
     if (file.failed) {
         if (file.readError != ReadError::None)
             return readErrorText(file.readError);
-        return QStringLiteral("第%1行不是考勤记录，请检查数据读取位置").arg(rowName(file.failedRow));
+        return QCoreApplication::translate("ReadReportView", "第%1行不是考勤记录，请检查数据读取位置").arg(rowName(file.failedRow));
     }
     QStringList parts;
     if (!file.sheetName.isEmpty())
-        parts << QStringLiteral("工作表“%1”").arg(file.sheetName);
+        parts << QCoreApplication::translate("ReadReportView", "工作表“%1”").arg(file.sheetName);
     if (file.layout == ExportLayout::Grid) {
-        parts << QStringLiteral("考勤期间 %1 至 %2，第%3行为日期")
+        parts << QCoreApplication::translate("ReadReportView", "考勤期间 %1 至 %2，第%3行为日期")
                      .arg(file.periodFirst.toString(u"yyyy-MM-dd"), file.periodLast.toString(u"yyyy-MM-dd"),
                           QString::number(rowName(file.headerRow)));
     } else if (file.headerRow >= 0) {
-        parts << QStringLiteral("第%1行表头").arg(rowName(file.headerRow));
+        parts << QCoreApplication::translate("ReadReportView", "第%1行表头").arg(rowName(file.headerRow));
     } else {
-        parts << QStringLiteral("从第%1行起").arg(rowName(file.firstRow));
+        parts << QCoreApplication::translate("ReadReportView", "从第%1行起").arg(rowName(file.firstRow));
     }
     QStringList columns;
     int days = 0;
@@ -132,20 +133,20 @@ QString ReadReportView::whereText(const FileReadReport& file)
         if (use.role == ColumnRole::Day)
             ++days;
         else
-            columns << columnName(use.column) + QStringLiteral("列 ") + (use.header.isEmpty() ? roleText(use.role) : use.header);
+            columns << columnName(use.column) + QCoreApplication::translate("ReadReportView", "列 ") + (use.header.isEmpty() ? roleText(use.role) : use.header);
     }
     if (days > 0)
-        columns << QStringLiteral("%1 个日期列").arg(days);
+        columns << QCoreApplication::translate("ReadReportView", "%1 个日期列").arg(days);
     if (!columns.isEmpty())
-        parts << columns.join(QStringLiteral("，"));
-    return parts.join(QStringLiteral("；"));
+        parts << columns.join(QCoreApplication::translate("ReadReportView", "，"));
+    return parts.join(QCoreApplication::translate("ReadReportView", "；"));
 }
 
 QString ReadReportView::hintText(const FileReadReport& file)
 {
     if (file.punchAboveStart < 0)
         return {};
-    return QStringLiteral("“%1”第%2行也像是一条打卡记录，但读取从第%3行开始，这一行没有读入；"
+    return QCoreApplication::translate("ReadReportView", "“%1”第%2行也像是一条打卡记录，但读取从第%3行开始，这一行没有读入；"
                           "文件如果没有表头，请把数据读取位置改到第%2行。")
         .arg(QFileInfo(file.path).fileName(), QString::number(rowName(file.punchAboveStart)),
              QString::number(rowName(file.firstRow)));
@@ -159,13 +160,13 @@ QString ReadReportView::summaryText(const FolderReadReport& report)
         skipped += int(file.skipped.size());
         recognised += file.recognised() ? 1 : 0;
     }
-    QString text = QStringLiteral("%1 个文件 %2 条").arg(report.files.size()).arg(records);
+    QString text = QCoreApplication::translate("ReadReportView", "%1 个文件 %2 条").arg(report.files.size()).arg(records);
     if (recognised > 0)
-        text += QStringLiteral("，识别 %1 个").arg(recognised);
+        text += QCoreApplication::translate("ReadReportView", "，识别 %1 个").arg(recognised);
     if (skipped > 0)
-        text += QStringLiteral("，跳过 %1 行").arg(skipped);
+        text += QCoreApplication::translate("ReadReportView", "，跳过 %1 行").arg(skipped);
     if (!report.unregistered.isEmpty())
-        text += QStringLiteral("，%1 个工号未登记").arg(report.unregistered.size());
+        text += QCoreApplication::translate("ReadReportView", "，%1 个工号未登记").arg(report.unregistered.size());
     return text;
 }
 
@@ -189,7 +190,7 @@ void ReadReportView::showReport(const FolderReadReport& report)
             colour(child, kSkippedColour);
         }
         if (file.skipped.size() > kShownSkippedRows)
-            new QTreeWidgetItem(item, {QStringLiteral("另有 %1 行").arg(file.skipped.size() - kShownSkippedRows)});
+            new QTreeWidgetItem(item, {QCoreApplication::translate("ReadReportView", "另有 %1 行").arg(file.skipped.size() - kShownSkippedRows)});
         if (const QString hint = hintText(file); !hint.isEmpty())
             hintLines << hint;
     }
@@ -209,8 +210,8 @@ void ReadReportView::showReport(const FolderReadReport& report)
         numbers->setItem(row, kNumberRecordsColumn, records);
     }
     numbersCaption->setText(report.unregistered.isEmpty()
-                                ? QStringLiteral("打卡的工号都已在员工编号列表中。")
-                                : QStringLiteral("以下 %1 个工号不在员工编号列表中：").arg(report.unregistered.size()));
+                                ? QCoreApplication::translate("ReadReportView", "打卡的工号都已在员工编号列表中。")
+                                : QCoreApplication::translate("ReadReportView", "以下 %1 个工号不在员工编号列表中：").arg(report.unregistered.size()));
     addButton->setEnabled(!report.unregistered.isEmpty());
 }
 
@@ -221,7 +222,7 @@ void ReadReportView::AddToRoster()
     // Moving the current cell away commits a name still being typed: it is what the user sees.
     numbers->setCurrentIndex(QModelIndex());
     auto refuse = [this](const QString& text) {
-        showMessage(window(), {kProgramTitle, text + QStringLiteral("没有添加任何员工。"), MessageIcon::Warning});
+        showMessage(window(), {kProgramTitle, text + QCoreApplication::translate("ReadReportView", "没有添加任何员工。"), MessageIcon::Warning});
     };
     const Result<QList<PickerEntry>> roster = config::LoadRosterList(programDir_);
     if (!roster) {
@@ -239,11 +240,11 @@ void ReadReportView::AddToRoster()
         if (known.contains(pickerKey(number)))
             continue;
         if (const settingsbox::EntryCheck check = settingsbox::checkEntry(number, name); !check.ok()) {
-            refuse(QStringLiteral("工号“%1”：%2").arg(number, check.message));
+            refuse(QCoreApplication::translate("ReadReportView", "工号“%1”：%2").arg(number, check.message));
             return;
         }
         if (!textfile::fitsGbk(number) || !textfile::fitsGbk(name)) {
-            refuse(QStringLiteral("工号“%1”的姓名“%2”中有员工编号列表无法保存的字符，请在表中修改后再试。").arg(number, name));
+            refuse(QCoreApplication::translate("ReadReportView", "工号“%1”的姓名“%2”中有员工编号列表无法保存的字符，请在表中修改后再试。").arg(number, name));
             return;
         }
         added.append(PickerEntry{number, name});
@@ -259,7 +260,7 @@ void ReadReportView::AddToRoster()
         return;
     report_.unregistered.clear();
     numbers->setRowCount(0);
-    numbersCaption->setText(QStringLiteral("已添加 %1 个员工到员工编号列表。").arg(added.size()));
+    numbersCaption->setText(QCoreApplication::translate("ReadReportView", "已添加 %1 个员工到员工编号列表。").arg(added.size()));
     addButton->setEnabled(false);
     emit rosterChanged();
 }
@@ -268,7 +269,7 @@ ReadReportDialog::ReadReportDialog(const QString& programDir, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("readReportDialog"));
-    setWindowTitle(QStringLiteral("读取报告"));
+    setWindowTitle(QCoreApplication::translate("ReadReportView", "读取报告"));
     setSizeGripEnabled(true);
     resize(1060, 360);
     view = new ReadReportView(programDir, this);

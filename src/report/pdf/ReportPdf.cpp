@@ -23,6 +23,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QCoreApplication>
+#include <array>
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -46,9 +48,9 @@ QString reportFontFamily()
 }
 
 // The payroll figures beside the statistics on a card.
-const QStringList kPayrollLabels = {
-    QStringLiteral("迟到(分钟)"), QStringLiteral("早退(次)"), QStringLiteral("早退(分钟)"),
-    QStringLiteral("加班平日(小时)"), QStringLiteral("加班休息日(小时)"), QStringLiteral("加班节假日(小时)"),
+const std::array<const char*, 6> kPayrollLabels = {
+    QT_TRANSLATE_NOOP("ReportPdf", "迟到(分钟)"), QT_TRANSLATE_NOOP("ReportPdf", "早退(次)"), QT_TRANSLATE_NOOP("ReportPdf", "早退(分钟)"),
+    QT_TRANSLATE_NOOP("ReportPdf", "加班平日(小时)"), QT_TRANSLATE_NOOP("ReportPdf", "加班休息日(小时)"), QT_TRANSLATE_NOOP("ReportPdf", "加班节假日(小时)"),
 };
 
 const QColor kAttention(0xB0, 0x3C, 0x28); // what must not be read as a zero
@@ -356,13 +358,13 @@ private:
     void paintFrame(int index)
     {
         font(9, true);
-        textAt(mm(kMargin, kMargin, bodyWidth() / 2, kHeaderHeight - 3), QStringLiteral("考勤月报  ") + report_.periodText());
+        textAt(mm(kMargin, kMargin, bodyWidth() / 2, kHeaderHeight - 3), QCoreApplication::translate("ReportPdf", "考勤月报  ") + report_.periodText());
         font(8);
         textAt(mm(kMargin + bodyWidth() / 2, kMargin, bodyWidth() / 2, kHeaderHeight - 3),
-               report_.styleText() + QStringLiteral("  时间") + report_.modeText(), Qt::AlignRight | Qt::AlignVCenter);
+               report_.styleText() + QCoreApplication::translate("ReportPdf", "  时间") + report_.modeText(), Qt::AlignRight | Qt::AlignVCenter);
         hLine(kMargin, kMargin + kHeaderHeight - 2, bodyWidth(), Qt::black);
         textAt(mm(kMargin, height_ - kMargin - kFooterHeight + 2, bodyWidth(), kFooterHeight - 2),
-               QStringLiteral("第 %1 页，共 %2 页").arg(index + 1).arg(pages_.size()), Qt::AlignCenter);
+               QCoreApplication::translate("ReportPdf", "第 %1 页，共 %2 页").arg(index + 1).arg(pages_.size()), Qt::AlignCenter);
     }
 
     // 制表人 and 审核人 at the foot of the body.
@@ -401,12 +403,12 @@ private:
         double y = bodyTop();
         if (page.withIntro) {
             font(13, true);
-            textAt(mm(kMargin, y, bodyWidth(), 8), QStringLiteral("考勤汇总"), Qt::AlignCenter);
+            textAt(mm(kMargin, y, bodyWidth(), 8), QCoreApplication::translate("ReportPdf", "考勤汇总"), Qt::AlignCenter);
             font(8);
-            const QString line1 = QStringLiteral("结算期：%1    月结制式：%2    时间模式：%3")
+            const QString line1 = QCoreApplication::translate("ReportPdf", "结算期：%1    月结制式：%2    时间模式：%3")
                                       .arg(report_.periodText(), report_.styleText(), report_.modeText());
-            const QString line2 = QStringLiteral("休息日：%1").arg(report_.restDatesText());
-            const QString line3 = QStringLiteral("员工 %1 人，罚款合计 %2 元    制表时间：%3    程序版本：%4")
+            const QString line2 = QCoreApplication::translate("ReportPdf", "休息日：%1").arg(report_.restDatesText());
+            const QString line3 = QCoreApplication::translate("ReportPdf", "员工 %1 人，罚款合计 %2 元    制表时间：%3    程序版本：%4")
                                       .arg(report_.employees.size())
                                       .arg(yuanText(report_.fineTotal()),
                                            report_.made.toString(QStringLiteral("yyyy-MM-dd HH:mm")), report_.version);
@@ -415,7 +417,7 @@ private:
             const qsizetype unreadable = report_.unreadableFines().size();
             textAt(mm(kMargin, y + 17, bodyWidth(), 4.5),
                    unreadable == 0 ? line3
-                                   : line3 + QStringLiteral("    另有 %1 处罚款金额无法识别，未计入合计").arg(unreadable));
+                                   : line3 + QCoreApplication::translate("ReportPdf", "    另有 %1 处罚款金额无法识别，未计入合计").arg(unreadable));
             y += kIntroHeight;
         }
         const std::vector<double> widths =
@@ -458,7 +460,7 @@ private:
         }
         if (report_.employees.isEmpty()) {
             font(9);
-            textAt(mm(kMargin, y + 2, bodyWidth(), 6), QStringLiteral("此结算期内没有员工的考勤记录。"));
+            textAt(mm(kMargin, y + 2, bodyWidth(), 6), QCoreApplication::translate("ReportPdf", "此结算期内没有员工的考勤记录。"));
         }
         paintSigners();
     }
@@ -507,9 +509,9 @@ private:
         p_.fillRect(mm(kMargin, y, name + department, 2 * kGridHeaderRow), QColor(0xDD, 0xE6, 0xF0));
         p_.fillRect(mm(countLeft, y, counts, 2 * kGridHeaderRow), QColor(0xDD, 0xE6, 0xF0));
         font(6.5, true);
-        textAt(mm(kMargin, y, name, 2 * kGridHeaderRow), QStringLiteral("员工"), Qt::AlignCenter);
+        textAt(mm(kMargin, y, name, 2 * kGridHeaderRow), QCoreApplication::translate("ReportPdf", "员工"), Qt::AlignCenter);
         if (departments_)
-            textAt(mm(kMargin + name, y, department, 2 * kGridHeaderRow), QStringLiteral("部门"), Qt::AlignCenter);
+            textAt(mm(kMargin + name, y, department, 2 * kGridHeaderRow), QCoreApplication::translate("ReportPdf", "部门"), Qt::AlignCenter);
         flushText();
         for (int d = 0; d < days; ++d) {
             const QDate date = report_.periodDays.at(d).date;
@@ -566,10 +568,10 @@ private:
         double y = bodyTop();
         font(12, true);
         textAt(mm(kMargin, y, bodyWidth(), kTitleHeight - 2),
-               e.employee + (page.withDays ? QString() : QStringLiteral("（续）")));
+               e.employee + (page.withDays ? QString() : QCoreApplication::translate("ReportPdf", "（续）")));
         if (!e.department.isEmpty()) {
             font(9);
-            textAt(mm(kMargin, y, bodyWidth(), kTitleHeight - 2), QStringLiteral("部门：") + e.department,
+            textAt(mm(kMargin, y, bodyWidth(), kTitleHeight - 2), QCoreApplication::translate("ReportPdf", "部门：") + e.department,
                    Qt::AlignRight | Qt::AlignVCenter);
         }
         y += kTitleHeight;
@@ -582,10 +584,10 @@ private:
             const std::vector<double> widths = columns({0, 18, 10, 13, 15, 15, 15, 15, 11, 11, 11});
             const std::vector<double> ordered = {widths[1], widths[2], widths[3], widths[4],  widths[5], widths[6],
                                                  widths[7], widths[8], widths[9], widths[10], widths[0]};
-            const QStringList names = {QStringLiteral("日期"),       QStringLiteral("星期"),       QStringLiteral("班次"),
-                                       QStringLiteral("A上班"),      QStringLiteral("A下班"),      QStringLiteral("P上班"),
-                                       QStringLiteral("P下班"),      QStringLiteral("迟到\n(分)"), QStringLiteral("早退\n(分)"),
-                                       QStringLiteral("加班\n(分)"), QStringLiteral("备注")};
+            const QStringList names = {QCoreApplication::translate("ReportPdf", "日期"),       QCoreApplication::translate("ReportPdf", "星期"),       QCoreApplication::translate("ReportPdf", "班次"),
+                                       QCoreApplication::translate("ReportPdf", "A上班"),      QCoreApplication::translate("ReportPdf", "A下班"),      QCoreApplication::translate("ReportPdf", "P上班"),
+                                       QCoreApplication::translate("ReportPdf", "P下班"),      QCoreApplication::translate("ReportPdf", "迟到\n(分)"), QCoreApplication::translate("ReportPdf", "早退\n(分)"),
+                                       QCoreApplication::translate("ReportPdf", "加班\n(分)"), QCoreApplication::translate("ReportPdf", "备注")};
             font(7.5, true);
             tableHeader(y, kDayHeaderHeight, ordered, names);
             y += kDayHeaderHeight;
@@ -596,7 +598,7 @@ private:
                 const auto minutes = [](int m) { return m > 0 ? QString::number(m) : QString(); };
                 const QString cells[] = {r.cells[ColDate],
                                          r.cells[ColWeekday],
-                                         figures.rest ? QStringLiteral("休") : figures.shift,
+                                         figures.rest ? QCoreApplication::translate("ReportPdf", "休") : figures.shift,
                                          r.cells[ColMorningIn],
                                          r.cells[ColMorningOut],
                                          r.cells[ColAfternoonIn],
@@ -621,17 +623,17 @@ private:
             }
             y += kSectionGap;
             font(9, true);
-            textAt(mm(kMargin, y, bodyWidth(), 6), QStringLiteral("统计"));
+            textAt(mm(kMargin, y, bodyWidth(), 6), QCoreApplication::translate("ReportPdf", "统计"));
             y += 6;
             font(8);
             const double cell = bodyWidth() / 4;
             const QStringList payroll = payrollFigures(e.extra).texts();
-            for (int s = 0; s < kStatisticsCount + kPayrollLabels.size(); ++s) {
+            for (int s = 0; s < kStatisticsCount + int(kPayrollLabels.size()); ++s) {
                 const double x = kMargin + cell * (s % 4);
                 const double rowY = y + kStatsLine * (s / 4);
                 const bool statistic = s < kStatisticsCount;
                 textAt(mm(x, rowY, cell * 0.68, kStatsLine),
-                       (statistic ? QString::fromUtf16(statisticNames()[size_t(s)].name) : kPayrollLabels.at(s - kStatisticsCount)) + u'：');
+                       (statistic ? QString::fromUtf16(statisticNames()[size_t(s)].name) : QCoreApplication::translate("ReportPdf", kPayrollLabels.at(size_t(s - kStatisticsCount)))) + u'：');
                 textAt(mm(x + cell * 0.62, rowY, cell * 0.38, kStatsLine),
                        statistic ? e.captions[size_t(s)] : payroll.at(s - kStatisticsCount),
                        Qt::AlignLeft | Qt::AlignVCenter, QColor(0x80, 0, 0x80));
@@ -639,13 +641,13 @@ private:
             y += 6 * kStatsLine + kSectionGap;
             if (!e.fines.isEmpty()) {
                 textAt(mm(kMargin, y - kSectionGap - kStatsLine, bodyWidth(), kStatsLine),
-                       QStringLiteral("罚款合计：%1 元").arg(yuanText(e.fineTotal)), Qt::AlignRight | Qt::AlignVCenter,
+                       QCoreApplication::translate("ReportPdf", "罚款合计：%1 元").arg(yuanText(e.fineTotal)), Qt::AlignRight | Qt::AlignVCenter,
                        QColor(0xFF, 0, 0));
             }
         }
         if (page.rowCount > 0) {
             font(9, true);
-            textAt(mm(kMargin, y, bodyWidth(), 6), QStringLiteral("登记明细"));
+            textAt(mm(kMargin, y, bodyWidth(), 6), QCoreApplication::translate("ReportPdf", "登记明细"));
             y += 6;
             const std::vector<double> widths = columns({0, 12, 20, 45});
             const std::vector<double> ordered = {widths[1], widths[2], widths[0], widths[3]};
@@ -666,13 +668,13 @@ private:
             }
         } else if (page.withDays && e.registrations.isEmpty()) {
             font(8);
-            textAt(mm(kMargin, y, bodyWidth(), 6), QStringLiteral("本结算期没有登记。"), Qt::AlignLeft | Qt::AlignVCenter,
+            textAt(mm(kMargin, y, bodyWidth(), 6), QCoreApplication::translate("ReportPdf", "本结算期没有登记。"), Qt::AlignLeft | Qt::AlignVCenter,
                    QColor(0x66, 0x66, 0x66));
         }
         if (page.withSignature) {
             font(10);
             textAt(mm(kMargin, bodyBottom() - kSignatureHeight + 4, bodyWidth(), kSignatureHeight - 6),
-                   QStringLiteral("员工签字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日"),
+                   QCoreApplication::translate("ReportPdf", "员工签字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日"),
                    Qt::AlignRight | Qt::AlignVCenter);
         }
     }
@@ -723,7 +725,7 @@ Outcome writePdf(const Report& report, const QString& path)
 {
     return saveReportFile(path, [&report](QIODevice& out) -> QString {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-            return QStringLiteral("程序没有图形环境，无法生成 PDF");
+            return QCoreApplication::translate("ReportPdf", "程序没有图形环境，无法生成 PDF");
         QPdfWriter writer(&out);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(600);
@@ -737,7 +739,7 @@ Outcome writeReport(const Report& report, const QString& path)
 {
     const std::optional<ReportFormat> format = formatOfPath(path);
     if (!format)
-        return Outcome::error(QStringLiteral("报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
+        return Outcome::error(QCoreApplication::translate("ReportPdf", "报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
     switch (*format) {
     case ReportFormat::Xlsx:
         return writeXlsx(report, path);
@@ -746,7 +748,7 @@ Outcome writeReport(const Report& report, const QString& path)
     case ReportFormat::Pdf:
         return writePdf(report, path);
     }
-    return Outcome::error(QStringLiteral("未知的报表格式。"));
+    return Outcome::error(QCoreApplication::translate("ReportPdf", "未知的报表格式。"));
 }
 
 } // namespace tarnby::report

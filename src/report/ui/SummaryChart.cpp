@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -170,9 +171,9 @@ void SummaryChart::paintEvent(QPaintEvent*)
 
     // Legend.
     int x = kAxisWidth;
-    const std::array<std::pair<QColor, QString>, 3> legend = {{{kLatenessColour, QStringLiteral("迟到（次）")},
-                                                               {kMissedColour, QStringLiteral("漏打（次）")},
-                                                               {kAbsenceColour, QStringLiteral("旷工（天）")}}};
+    const std::array<std::pair<QColor, QString>, 3> legend = {{{kLatenessColour, QCoreApplication::translate("SummaryChart", "迟到（次）")},
+                                                               {kMissedColour, QCoreApplication::translate("SummaryChart", "漏打（次）")},
+                                                               {kAbsenceColour, QCoreApplication::translate("SummaryChart", "旷工（天）")}}};
     for (const auto& [colour, text] : legend) {
         p.fillRect(QRect(x, 5, 10, 10), colour);
         p.setPen(kTextColour);
@@ -214,7 +215,7 @@ void SummaryChart::paintEvent(QPaintEvent*)
             p.translate(left + (slot - 8) / 2 + fm.ascent() / 2, plot.bottom() - 4);
             p.rotate(-90);
             p.setPen(kTextColour);
-            p.drawText(0, 0, QStringLiteral("无打卡记录"));
+            p.drawText(0, 0, QCoreApplication::translate("SummaryChart", "无打卡记录"));
             p.restore();
         }
         const double values[3] = {group.lateness, group.missed, group.absence};

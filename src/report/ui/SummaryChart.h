@@ -4,6 +4,7 @@
 // of absence, on one scale. It scrolls sideways by itself so that the axis
 // stays in view however many employees there are.
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -58,7 +59,7 @@ private:
     void updateScrollBar();
 
     QList<Group> groups_;
-    QString placeholder_ = QStringLiteral("没有员工");
+    QString placeholder_ = QCoreApplication::translate("SummaryChart", "没有员工");
     double scaleTop_ = 1;
     int current_ = -1;
     QScrollBar* scroll_ = nullptr;

@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 #include <utility>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -55,7 +56,7 @@ bool samePunches(const PunchTable& a, const PunchTable& b)
 
 QString askWithDialog(QWidget* parent, const QString& suggested, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("导出汇总"), suggested, filter);
+    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("SummaryDialog", "导出汇总"), suggested, filter);
 }
 
 SummaryDialog::FileNameAsker& fileNameAsker()
@@ -77,9 +78,9 @@ QString extensionOf(report::ReportFormat format)
 QString filterOf(report::ReportFormat format)
 {
     switch (format) {
-    case report::ReportFormat::Xlsx: return QStringLiteral("Excel 工作簿 (*.xlsx)");
-    case report::ReportFormat::Csv: return QStringLiteral("CSV 文件 (*.csv)");
-    case report::ReportFormat::Pdf: return QStringLiteral("PDF 文件 (*.pdf)");
+    case report::ReportFormat::Xlsx: return QCoreApplication::translate("SummaryDialog", "Excel 工作簿 (*.xlsx)");
+    case report::ReportFormat::Csv: return QCoreApplication::translate("SummaryDialog", "CSV 文件 (*.csv)");
+    case report::ReportFormat::Pdf: return QCoreApplication::translate("SummaryDialog", "PDF 文件 (*.pdf)");
     }
     return {};
 }
@@ -107,7 +108,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("summaryDialog"));
-    setWindowTitle(QStringLiteral("全体员工考勤汇总"));
+    setWindowTitle(QCoreApplication::translate("SummaryDialog", "全体员工考勤汇总"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     resize(940, 600);
@@ -214,8 +215,8 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     staleText->setObjectName(QStringLiteral("summaryStaleText"));
     staleText->setWordWrap(true);
     staleText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    rebuildButton = actionButton(QStringLiteral("summaryRebuild"), QStringLiteral("重新汇总"),
-                                 QStringLiteral("按第2页现在的结算期、时间模式、休息日和考勤数据重新汇总"), staleBar);
+    rebuildButton = actionButton(QStringLiteral("summaryRebuild"), QCoreApplication::translate("SummaryDialog", "重新汇总"),
+                                 QCoreApplication::translate("SummaryDialog", "按第2页现在的结算期、时间模式、休息日和考勤数据重新汇总"), staleBar);
     rebuildButton->setFixedSize(72, 21);
     connect(rebuildButton, &PictureButton::released, this, &SummaryDialog::rebuild);
     auto staleLayout = new QHBoxLayout(staleBar);
@@ -224,9 +225,9 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     staleLayout->addWidget(rebuildButton);
     staleBar->hide();
 
-    byDepartment = new QCheckBox(QStringLiteral("按部门小计"), this);
+    byDepartment = new QCheckBox(QCoreApplication::translate("SummaryDialog", "按部门小计"), this);
     byDepartment->setObjectName(QStringLiteral("summaryByDepartment"));
-    byDepartment->setToolTip(QStringLiteral("按 Schedules.json 中的部门分组，每个部门后加小计，最后是合计"));
+    byDepartment->setToolTip(QCoreApplication::translate("SummaryDialog", "按 Schedules.json 中的部门分组，每个部门后加小计，最后是合计"));
     byDepartment->setEnabled(false);
     connect(byDepartment, &QCheckBox::toggled, this, [this](bool on) {
         model->setByDepartment(on);
@@ -239,16 +240,16 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     for (QLineEdit* name : {preparedBy, checkedBy}) {
         name->setFixedWidth(72);
         name->setMaxLength(20);
-        name->setToolTip(QStringLiteral("印在汇总、考勤表和打印件上；下次打开时仍在"));
+        name->setToolTip(QCoreApplication::translate("SummaryDialog", "印在汇总、考勤表和打印件上；下次打开时仍在"));
         connect(name, &QLineEdit::editingFinished, this, &SummaryDialog::saveSigners);
     }
 
     xlsxButton = actionButton(QStringLiteral("summaryXlsx"), QStringLiteral("xlsx"),
-                              QStringLiteral("导出为 Excel 工作簿：汇总、明细、登记、说明和考勤表"), this);
-    csvButton = actionButton(QStringLiteral("summaryCsv"), QStringLiteral("csv"), QStringLiteral("导出汇总表为 CSV 文件"), this);
+                              QCoreApplication::translate("SummaryDialog", "导出为 Excel 工作簿：汇总、明细、登记、说明和考勤表"), this);
+    csvButton = actionButton(QStringLiteral("summaryCsv"), QStringLiteral("csv"), QCoreApplication::translate("SummaryDialog", "导出汇总表为 CSV 文件"), this);
     pdfButton = actionButton(QStringLiteral("summaryPdf"), QStringLiteral("pdf"),
-                             QStringLiteral("导出为 PDF：汇总表和考勤表，之后每位员工一页考勤卡"), this);
-    printButton = actionButton(QStringLiteral("summaryPrint"), QStringLiteral("打印"), QStringLiteral("打印汇总与每位员工的明细"), this);
+                             QCoreApplication::translate("SummaryDialog", "导出为 PDF：汇总表和考勤表，之后每位员工一页考勤卡"), this);
+    printButton = actionButton(QStringLiteral("summaryPrint"), QCoreApplication::translate("SummaryDialog", "打印"), QCoreApplication::translate("SummaryDialog", "打印汇总与每位员工的明细"), this);
     connect(xlsxButton, &PictureButton::released, this, [this] { exportAs(report::ReportFormat::Xlsx); });
     connect(csvButton, &PictureButton::released, this, [this] { exportAs(report::ReportFormat::Csv); });
     connect(pdfButton, &PictureButton::released, this, [this] { exportAs(report::ReportFormat::Pdf); });
@@ -262,12 +263,12 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     foot->addWidget(totals, 1);
     foot->addWidget(byDepartment);
     foot->addSpacing(8);
-    foot->addWidget(new QLabel(QStringLiteral("制表人"), this));
+    foot->addWidget(new QLabel(QCoreApplication::translate("SummaryDialog", "制表人"), this));
     foot->addWidget(preparedBy);
-    foot->addWidget(new QLabel(QStringLiteral("审核人"), this));
+    foot->addWidget(new QLabel(QCoreApplication::translate("SummaryDialog", "审核人"), this));
     foot->addWidget(checkedBy);
     foot->addSpacing(8);
-    foot->addWidget(new QLabel(QStringLiteral("导出 -->"), this));
+    foot->addWidget(new QLabel(QCoreApplication::translate("SummaryDialog", "导出 -->"), this));
     foot->addWidget(xlsxButton);
     foot->addWidget(csvButton);
     foot->addWidget(pdfButton);
@@ -333,10 +334,10 @@ void SummaryDialog::start(const QString& programDir, const PunchTable& punches, 
     model->setReport(empty);
     title->setText(model->report().title());
     title->setToolTip(title->text());
-    chart->setPlaceholder(QStringLiteral("正在汇总…"));
+    chart->setPlaceholder(QCoreApplication::translate("SummaryDialog", "正在汇总…"));
     totals->clear();
     const int total = int(report::reportEntries(pickerEntries).size());
-    status->setText(QStringLiteral("正在汇总…"));
+    status->setText(QCoreApplication::translate("SummaryDialog", "正在汇总…"));
     progress->setRange(0, std::max(total, 1));
     progress->setValue(0);
     progress->show();
@@ -377,8 +378,8 @@ void SummaryDialog::cancelBuild()
     watcher->waitForFinished();
     delete watcher;
     progress->hide();
-    status->setText(QStringLiteral("汇总已取消"));
-    chart->setPlaceholder(QStringLiteral("汇总已取消"));
+    status->setText(QCoreApplication::translate("SummaryDialog", "汇总已取消"));
+    chart->setPlaceholder(QCoreApplication::translate("SummaryDialog", "汇总已取消"));
     setBusyLook(work_ != nullptr);
 }
 
@@ -388,7 +389,7 @@ void SummaryDialog::buildFinished(const report::ReportBuild& build)
     switch (build.status) {
     case report::ReportBuild::Status::Done:
         status->clear();
-        chart->setPlaceholder(QStringLiteral("没有员工"));
+        chart->setPlaceholder(QCoreApplication::translate("SummaryDialog", "没有员工"));
         model->setReport(build.report);
         byDepartment->setEnabled(model->hasDepartments());
         setBusyLook(work_ != nullptr);
@@ -399,14 +400,14 @@ void SummaryDialog::buildFinished(const report::ReportBuild& build)
         return;
     case report::ReportBuild::Status::Cancelled:
         setBusyLook(work_ != nullptr);
-        status->setText(QStringLiteral("汇总已取消"));
-        chart->setPlaceholder(QStringLiteral("汇总已取消"));
+        status->setText(QCoreApplication::translate("SummaryDialog", "汇总已取消"));
+        chart->setPlaceholder(QCoreApplication::translate("SummaryDialog", "汇总已取消"));
         emit buildEnded(false);
         return;
     case report::ReportBuild::Status::Failed:
         setBusyLook(work_ != nullptr);
-        status->setText(QStringLiteral("汇总未能完成"));
-        chart->setPlaceholder(QStringLiteral("汇总未能完成"));
+        status->setText(QCoreApplication::translate("SummaryDialog", "汇总未能完成"));
+        chart->setPlaceholder(QCoreApplication::translate("SummaryDialog", "汇总未能完成"));
         showMessage(this, {kTitleError, build.error, MessageIcon::Critical});
         emit buildEnded(false);
         return;
@@ -422,16 +423,16 @@ void SummaryDialog::showTotals()
         full += e.fullAttendance ? 1 : 0;
         nobody += e.noPunches ? 1 : 0;
     }
-    QString text = QStringLiteral("共 %1 名员工，全勤 %2 名，罚款合计 %3 元")
+    QString text = QCoreApplication::translate("SummaryDialog", "共 %1 名员工，全勤 %2 名，罚款合计 %3 元")
                        .arg(r.employees.size())
                        .arg(full)
                        .arg(report::yuanText(r.fineTotal()));
     if (nobody > 0)
-        text += QStringLiteral("，%1 名本期无打卡记录").arg(nobody);
+        text += QCoreApplication::translate("SummaryDialog", "，%1 名本期无打卡记录").arg(nobody);
     const qsizetype unreadable = r.unreadableFines().size();
     if (unreadable > 0)
-        text += QStringLiteral("（另有 %1 笔金额无法识别，未计入，见标有 ? 的员工）").arg(unreadable);
-    totals->setText(text + QStringLiteral("。双击一行在结果列表中查看该员工。"));
+        text += QCoreApplication::translate("SummaryDialog", "（另有 %1 笔金额无法识别，未计入，见标有 ? 的员工）").arg(unreadable);
+    totals->setText(text + QCoreApplication::translate("SummaryDialog", "。双击一行在结果列表中查看该员工。"));
 }
 
 void SummaryDialog::refreshChart()
@@ -495,7 +496,7 @@ void SummaryDialog::exportAs(report::ReportFormat format)
         return;
     saveSigners();
     const report::Report& r = model->report();
-    const QString name = QStringLiteral("考勤汇总%1-%2%3")
+    const QString name = QCoreApplication::translate("SummaryDialog", "考勤汇总%1-%2%3")
                              .arg(r.setting.period.firstDay().toString(QStringLiteral("yyyyMMdd")),
                                   r.setting.period.lastDay().toString(QStringLiteral("yyyyMMdd")), extensionOf(format));
     QString folder = exportFolder_;
@@ -514,12 +515,12 @@ void SummaryDialog::exportAs(report::ReportFormat format)
 void SummaryDialog::exportTo(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    runWork(QStringLiteral("正在导出 %1 …").arg(QFileInfo(path).fileName()),
+    runWork(QCoreApplication::translate("SummaryDialog", "正在导出 %1 …").arg(QFileInfo(path).fileName()),
             [report = reportToWrite(), path, shown]() -> Outcome {
                 const Outcome written = report::writeReport(report, path);
                 if (!written.ok())
                     return written;
-                return Outcome::success(QStringLiteral("汇总已导出到 %1").arg(shown));
+                return Outcome::success(QCoreApplication::translate("SummaryDialog", "汇总已导出到 %1").arg(shown));
             });
 }
 
@@ -532,7 +533,7 @@ void SummaryDialog::print()
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setDocName(model->report().title());
     QPrintDialog dialog(printer.get(), this);
-    dialog.setWindowTitle(QStringLiteral("打印汇总"));
+    dialog.setWindowTitle(QCoreApplication::translate("SummaryDialog", "打印汇总"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     printTo(printer);
@@ -541,11 +542,11 @@ void SummaryDialog::print()
 void SummaryDialog::printTo(const std::shared_ptr<QPrinter>& printer)
 {
     // Painting on a printer is allowed off the window thread.
-    runWork(QStringLiteral("正在打印…"), [report = reportToWrite(), printer]() -> Outcome {
+    runWork(QCoreApplication::translate("SummaryDialog", "正在打印…"), [report = reportToWrite(), printer]() -> Outcome {
         int pages = 0;
         if (!report::paintReport(report, *printer, &pages))
-            return Outcome::error(QStringLiteral("无法打印：打印机未能开始打印，请检查打印机设置。"));
-        return Outcome::success(QStringLiteral("汇总已送往打印机（共 %1 页）。").arg(pages));
+            return Outcome::error(QCoreApplication::translate("SummaryDialog", "无法打印：打印机未能开始打印，请检查打印机设置。"));
+        return Outcome::success(QCoreApplication::translate("SummaryDialog", "汇总已送往打印机（共 %1 页）。").arg(pages));
     });
 }
 
@@ -589,7 +590,7 @@ void SummaryDialog::loadSigners(const QString& programDir)
     const Result<report::Signers> names = report::signers::load(programDir);
     if (!names) {
         // Said at once: the status line is taken by the build that follows.
-        showMessage(this, {kTitleError, names.error() + QStringLiteral("请重新填写制表人和审核人。"), MessageIcon::Warning});
+        showMessage(this, {kTitleError, names.error() + QCoreApplication::translate("SummaryDialog", "请重新填写制表人和审核人。"), MessageIcon::Warning});
         return;
     }
     preparedBy->setText(names->preparedBy);
@@ -631,23 +632,23 @@ void SummaryDialog::checkCurrent()
     QStringList reasons;
     const std::optional<Inputs> now = source_();
     if (!now) {
-        reasons.append(QStringLiteral("结算期"));
+        reasons.append(QCoreApplication::translate("SummaryDialog", "结算期"));
     } else {
         const report::ReportSetting& was = built_->setting;
         const report::ReportSetting& is = now->setting;
         if (is.period.start != was.period.start)
-            reasons.append(QStringLiteral("结算期"));
+            reasons.append(QCoreApplication::translate("SummaryDialog", "结算期"));
         if (is.period.style != was.period.style)
-            reasons.append(QStringLiteral("月结制式"));
+            reasons.append(QCoreApplication::translate("SummaryDialog", "月结制式"));
         if (is.timeMode != was.timeMode)
-            reasons.append(QStringLiteral("时间模式"));
+            reasons.append(QCoreApplication::translate("SummaryDialog", "时间模式"));
         if (is.restDays != was.restDays)
-            reasons.append(QStringLiteral("休息日"));
+            reasons.append(QCoreApplication::translate("SummaryDialog", "休息日"));
         if (now->programDir != built_->programDir || !samePunches(now->punches, built_->punches)
             || report::reportEntries(now->pickerEntries) != report::reportEntries(built_->pickerEntries))
-            reasons.append(QStringLiteral("考勤数据"));
+            reasons.append(QCoreApplication::translate("SummaryDialog", "考勤数据"));
         else if (report::inputFilesStamp(now->programDir, was.period) != builtStamp_)
-            reasons.append(QStringLiteral("登记、值日表或设置"));
+            reasons.append(QCoreApplication::translate("SummaryDialog", "登记、值日表或设置"));
         // The same records read again: nothing to rebuild, and no second look at them.
         if (now->programDir == built_->programDir && samePunches(now->punches, built_->punches))
             built_->punches = now->punches;
@@ -656,8 +657,8 @@ void SummaryDialog::checkCurrent()
         return;
     staleReasons_ = reasons;
     staleBar->setVisible(!reasons.isEmpty());
-    staleText->setText(QStringLiteral("汇总已过期：%1已更改，表中数字仍是更改前的，不能导出或打印。请重新汇总。")
-                           .arg(reasons.join(QStringLiteral("、"))));
+    staleText->setText(QCoreApplication::translate("SummaryDialog", "汇总已过期：%1已更改，表中数字仍是更改前的，不能导出或打印。请重新汇总。")
+                           .arg(reasons.join(QCoreApplication::translate("SummaryDialog", "、"))));
     setBusyLook(isBusy());
 }
 
@@ -667,7 +668,7 @@ void SummaryDialog::rebuild()
         return;
     const std::optional<Inputs> now = source_();
     if (!now) {
-        showMessage(this, {kTitleError, QStringLiteral("请先选择结算的起始年份和月份！"), MessageIcon::Critical});
+        showMessage(this, {kTitleError, QCoreApplication::translate("SummaryDialog", "请先选择结算的起始年份和月份！"), MessageIcon::Critical});
         return;
     }
     start(now->programDir, now->punches, now->pickerEntries, now->setting);

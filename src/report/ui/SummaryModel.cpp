@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -14,7 +15,7 @@ QString fineTip(const report::EmployeeReport& e)
     QStringList lines;
     for (const report::FineEntry& fine : e.fines) {
         lines.append(fine.fen ? QStringLiteral("%1  %2").arg(fine.dayText, fine.penalty)
-                              : QStringLiteral("%1  %2（金额无法识别，未计入）").arg(fine.dayText, fine.penalty));
+                              : QCoreApplication::translate("SummaryModel", "%1  %2（金额无法识别，未计入）").arg(fine.dayText, fine.penalty));
     }
     return lines.join(u'\n');
 }
@@ -151,9 +152,9 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const
         if (column == kFineColumn && !e->fines.isEmpty())
             return fineTip(*e);
         if (line.noPunches && column <= kFullAttendanceColumn)
-            return QStringLiteral("%1 在本结算期内没有一次打卡：没有可统计的数字，不计全勤。").arg(e->employee);
+            return QCoreApplication::translate("SummaryModel", "%1 在本结算期内没有一次打卡：没有可统计的数字，不计全勤。").arg(e->employee);
         if (column == kEmployeeColumn)
-            return QStringLiteral("双击在结果列表中查看 %1").arg(e->employee);
+            return QCoreApplication::translate("SummaryModel", "双击在结果列表中查看 %1").arg(e->employee);
         return {};
     default:
         return {};

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -23,8 +24,8 @@ const QColor kSkippedText(192, 0, 0);
 
 QString askWithDialog(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("选择考勤机导出的文件"), QString(),
-                                        QStringLiteral("考勤记录 (*.xls *.xlsx *.xlsm *.csv *.dat);;所有文件 (*)"));
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("DetectDialog", "选择考勤机导出的文件"), QString(),
+                                        QCoreApplication::translate("DetectDialog", "考勤记录 (*.xls *.xlsx *.xlsm *.csv *.dat);;所有文件 (*)"));
 }
 
 DetectDialog::FileAsker& fileAsker()
@@ -58,11 +59,11 @@ DetectDialog::DetectDialog(const ReadPosition& position, QWidget* parent, Clock 
     , clock_(std::move(clock))
 {
     setObjectName(QStringLiteral("detectDialog"));
-    setWindowTitle(QStringLiteral("自动识别考勤记录的格式"));
+    setWindowTitle(QCoreApplication::translate("DetectDialog", "自动识别考勤记录的格式"));
     setSizeGripEnabled(true);
     resize(860, 520);
 
-    fileLabel = new QLabel(QStringLiteral("请选择考勤机导出的文件（xls、xlsx、xlsm、csv、dat）。"), this);
+    fileLabel = new QLabel(QCoreApplication::translate("DetectDialog", "请选择考勤机导出的文件（xls、xlsx、xlsm、csv、dat）。"), this);
     fileLabel->setObjectName(QStringLiteral("detectFile"));
     layoutLabel = new QLabel(this);
     layoutLabel->setObjectName(QStringLiteral("detectLayout"));
@@ -79,7 +80,7 @@ DetectDialog::DetectDialog(const ReadPosition& position, QWidget* parent, Clock 
     cells->horizontalHeader()->setDefaultSectionSize(72);
 
     auto legend = new QLabel(this);
-    legend->setText(QStringLiteral("<span style='background:%1'>&nbsp;工号&nbsp;</span> "
+    legend->setText(QCoreApplication::translate("DetectDialog", "<span style='background:%1'>&nbsp;工号&nbsp;</span> "
                                    "<span style='background:%2'>&nbsp;姓名&nbsp;</span> "
                                    "<span style='background:%3'>&nbsp;日期时间、日期&nbsp;</span> "
                                    "<span style='background:%4'>&nbsp;打卡时间&nbsp;</span> "
@@ -88,9 +89,9 @@ DetectDialog::DetectDialog(const ReadPosition& position, QWidget* parent, Clock 
                              roleColour(ColumnRole::DateTime).name(), roleColour(ColumnRole::Time).name(),
                              kSkippedText.name()));
 
-    chooseButton = button(QStringLiteral("detectChoose"), QStringLiteral("选择"), this);
-    putButton = button(QStringLiteral("detectPut"), QStringLiteral("填入"), this);
-    putButton->setToolTip(QStringLiteral("把找到的工号和日期时间单元格填入数据读取位置，再点“保存”"));
+    chooseButton = button(QStringLiteral("detectChoose"), QCoreApplication::translate("DetectDialog", "选择"), this);
+    putButton = button(QStringLiteral("detectPut"), QCoreApplication::translate("DetectDialog", "填入"), this);
+    putButton->setToolTip(QCoreApplication::translate("DetectDialog", "把找到的工号和日期时间单元格填入数据读取位置，再点“保存”"));
     putButton->setEnabled(false);
     connect(chooseButton, &PictureButton::released, this, &DetectDialog::ChooseFile);
     connect(putButton, &PictureButton::released, this, &DetectDialog::PutIntoBoxes);
@@ -101,11 +102,11 @@ DetectDialog::DetectDialog(const ReadPosition& position, QWidget* parent, Clock 
 
     auto top = new QHBoxLayout;
     top->addWidget(fileLabel, 1);
-    top->addWidget(new QLabel(QStringLiteral("选择文件 -->"), this));
+    top->addWidget(new QLabel(QCoreApplication::translate("DetectDialog", "选择文件 -->"), this));
     top->addWidget(chooseButton);
     auto bottom = new QHBoxLayout;
     bottom->addWidget(legend, 1);
-    bottom->addWidget(new QLabel(QStringLiteral("填入读取位置 -->"), this));
+    bottom->addWidget(new QLabel(QCoreApplication::translate("DetectDialog", "填入读取位置 -->"), this));
     bottom->addWidget(putButton);
     auto layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -135,17 +136,17 @@ QColor DetectDialog::roleColour(ColumnRole role)
 QString DetectDialog::layoutLine(const FileReadReport& report)
 {
     if (report.failed && report.readError != ReadError::None)
-        return QStringLiteral("无法读取：") + readErrorText(report.readError);
+        return QCoreApplication::translate("DetectDialog", "无法读取：") + readErrorText(report.readError);
     QString line = layoutText(report.layout);
     if (report.layout == ExportLayout::Header)
-        line += QStringLiteral("（%1）").arg(headerShapeText(report.shape));
+        line += QCoreApplication::translate("DetectDialog", "（%1）").arg(headerShapeText(report.shape));
     if (!report.sheetName.isEmpty())
-        line += QStringLiteral("，工作表“%1”").arg(report.sheetName);
-    line += QStringLiteral("，%1 条打卡记录").arg(report.records);
+        line += QCoreApplication::translate("DetectDialog", "，工作表“%1”").arg(report.sheetName);
+    line += QCoreApplication::translate("DetectDialog", "，%1 条打卡记录").arg(report.records);
     if (!report.skipped.isEmpty())
-        line += QStringLiteral("，跳过 %1 行").arg(report.skipped.size());
+        line += QCoreApplication::translate("DetectDialog", "，跳过 %1 行").arg(report.skipped.size());
     if (report.failed)
-        line += QStringLiteral("；第%1行不是考勤记录").arg(rowName(report.failedRow));
+        line += QCoreApplication::translate("DetectDialog", "；第%1行不是考勤记录").arg(rowName(report.failedRow));
     return line;
 }
 
@@ -164,7 +165,7 @@ void DetectDialog::detect(const QString& path)
         return;
     fileLabel->setText(QFileInfo(path).fileName());
     fileLabel->setToolTip(path);
-    layoutLabel->setText(QStringLiteral("正在读取，请稍候！"));
+    layoutLabel->setText(QCoreApplication::translate("DetectDialog", "正在读取，请稍候！"));
     cells->clear();
     cells->setRowCount(0);
     cells->setColumnCount(0);

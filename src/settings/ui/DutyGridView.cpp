@@ -3,6 +3,7 @@
 #include "widgets/ClickLabel.h"
 
 #include <QLabel>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -38,9 +39,9 @@ DutyGridView::DutyGridView(QWidget* parent)
     : QWidget(parent)
 {
     constexpr int pitch = kCellWidth + kGap;
-    const QString headings[] = {QStringLiteral("日"), QStringLiteral("一"), QStringLiteral("二"),
-                                QStringLiteral("三"), QStringLiteral("四"), QStringLiteral("五"),
-                                QStringLiteral("六")};
+    const QString headings[] = {QCoreApplication::translate("DutyGridView", "日"), QCoreApplication::translate("DutyGridView", "一"), QCoreApplication::translate("DutyGridView", "二"),
+                                QCoreApplication::translate("DutyGridView", "三"), QCoreApplication::translate("DutyGridView", "四"), QCoreApplication::translate("DutyGridView", "五"),
+                                QCoreApplication::translate("DutyGridView", "六")};
     for (int c = 0; c < 7; ++c) {
         auto* heading = new QLabel(headings[c], this);
         heading->setAlignment(Qt::AlignCenter);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -16,11 +17,11 @@ namespace {
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 struct Column {
-    const char16_t* caption;
+    const char* caption;
     int width;
 };
 constexpr Column kColumns[] = {
-    {u"时间", 132}, {u"用户", 72}, {u"电脑", 96}, {u"文件", 128}, {u"增加", 40}, {u"删除", 40}, {u"说明", 180},
+    {QT_TRANSLATE_NOOP("HistoryDialog", "时间"), 132}, {QT_TRANSLATE_NOOP("HistoryDialog", "用户"), 72}, {QT_TRANSLATE_NOOP("HistoryDialog", "电脑"), 96}, {QT_TRANSLATE_NOOP("HistoryDialog", "文件"), 128}, {QT_TRANSLATE_NOOP("HistoryDialog", "增加"), 40}, {QT_TRANSLATE_NOOP("HistoryDialog", "删除"), 40}, {QT_TRANSLATE_NOOP("HistoryDialog", "说明"), 180},
 };
 
 const QColor kAddedColour(0, 128, 0);
@@ -49,21 +50,21 @@ HistoryDialog::HistoryDialog(const QString& programDir, MonthKey month, QWidget*
     hLV->setAllColumnsShowFocus(true);
     QStringList captions;
     for (const Column& c : kColumns)
-        captions.append(QString::fromUtf16(c.caption));
+        captions.append(QCoreApplication::translate("HistoryDialog", c.caption));
     hLV->setHeaderLabels(captions);
     for (int k = 0; k < int(std::size(kColumns)); ++k)
         hLV->setColumnWidth(k, kColumns[k].width);
     connect(hLV, &QTreeWidget::currentItemChanged, this, &HistoryDialog::showChosen);
 
-    auto* diffCaption = new QLabel(QStringLiteral("所选变更增加（+）和删除（-）的行："), this);
+    auto* diffCaption = new QLabel(QCoreApplication::translate("HistoryDialog", "所选变更增加（+）和删除（-）的行："), this);
     hDiff = new QListWidget(this);
     hDiff->setObjectName(QStringLiteral("hDiff"));
 
-    hBefore = new QPushButton(QStringLiteral("恢复为修改前的版本"), this);
+    hBefore = new QPushButton(QCoreApplication::translate("HistoryDialog", "恢复为修改前的版本"), this);
     hBefore->setObjectName(QStringLiteral("hBefore"));
-    hAfter = new QPushButton(QStringLiteral("恢复为修改后的版本"), this);
+    hAfter = new QPushButton(QCoreApplication::translate("HistoryDialog", "恢复为修改后的版本"), this);
     hAfter->setObjectName(QStringLiteral("hAfter"));
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("HistoryDialog", "关闭"), this);
     connect(hBefore, &QPushButton::clicked, this, [this] { restoreChosen(true); });
     connect(hAfter, &QPushButton::clicked, this, [this] { restoreChosen(false); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -88,20 +89,20 @@ void HistoryDialog::reload()
     changes_.clear();
     hLV->clear();
     const Result<history::Log> log = history::readLog(programDir_);
-    QString caption = QStringLiteral("%1年%2月的登记、值日、休息日和排班文件的变更，最新的在前。")
+    QString caption = QCoreApplication::translate("HistoryDialog", "%1年%2月的登记、值日、休息日和排班文件的变更，最新的在前。")
                           .arg(month_.year)
                           .arg(month_.month);
     if (!log) {
         caption += u'\n' + log.error();
     } else {
         if (!log->unreadLines.isEmpty())
-            caption += QStringLiteral("\n变更记录中有 %1 行无法识别，未列出。").arg(log->unreadLines.size());
+            caption += QCoreApplication::translate("HistoryDialog", "\n变更记录中有 %1 行无法识别，未列出。").arg(log->unreadLines.size());
         for (qsizetype i = log->changes.size() - 1; i >= 0; --i) {
             if (history::isOfMonth(log->changes.at(i), month_.year, month_.month))
                 changes_.append(log->changes.at(i));
         }
         if (changes_.isEmpty())
-            caption += QStringLiteral("\n本月的文件还没有变更记录。");
+            caption += QCoreApplication::translate("HistoryDialog", "\n本月的文件还没有变更记录。");
     }
     hCaption->setText(caption);
     for (const history::Change& c : std::as_const(changes_)) {
@@ -149,7 +150,7 @@ void HistoryDialog::showChosen()
         item->setForeground(added ? kAddedColour : kRemovedColour);
     }
     if (hDiff->count() == 0)
-        hDiff->addItem(QStringLiteral("（内容没有变化）"));
+        hDiff->addItem(QCoreApplication::translate("HistoryDialog", "（内容没有变化）"));
 }
 
 bool HistoryDialog::restoreChosen(bool before)
@@ -159,9 +160,9 @@ bool HistoryDialog::restoreChosen(bool before)
         return false;
     const history::Change c = changes_.at(row);
     const QString id = before ? c.before : c.after;
-    const QString which = before ? QStringLiteral("修改前") : QStringLiteral("修改后");
+    const QString which = before ? QCoreApplication::translate("HistoryDialog", "修改前") : QCoreApplication::translate("HistoryDialog", "修改后");
     if (showMessage(this, {kTitle,
-                           QStringLiteral("确定把 %1 恢复为 %2 这次变更%3的版本吗？\n"
+                           QCoreApplication::translate("HistoryDialog", "确定把 %1 恢复为 %2 这次变更%3的版本吗？\n"
                                           "恢复本身也会记入变更记录；登记值日页上未保存的修改将被恢复的内容取代。")
                                .arg(c.file, c.time.toString(kTimeFormat), which),
                            MessageIcon::Question, MessageButtons::OkCancel})

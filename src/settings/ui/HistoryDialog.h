@@ -6,6 +6,7 @@
 
 #include "base/History.h"
 #include "settings/MonthFile.h"
+#include "widgets/MessageSeam.h"
 
 #include <QDialog>
 #include <QList>
@@ -20,7 +21,7 @@ namespace tarnby::ui {
 class HistoryDialog : public QDialog {
     Q_OBJECT
 public:
-    inline static const QString kTitle = QStringLiteral("变更记录");
+    inline static constexpr LateText kTitle{"HistoryDialog", QT_TRANSLATE_NOOP("HistoryDialog", "变更记录")};
 
     HistoryDialog(const QString& programDir, MonthKey month, QWidget* parent = nullptr);
 

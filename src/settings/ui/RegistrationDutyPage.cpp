@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -40,7 +41,7 @@ QString monthFilePath(const QString& programDir, const QString& year, const QStr
 
 QString unreadableMessage(const QString& path)
 {
-    return QStringLiteral("文件 %1 未能读出，为免覆盖其中原有的内容，本次未保存。请先修正该文件，再重新载入该月。")
+    return QCoreApplication::translate("RegistrationDutyPage", "文件 %1 未能读出，为免覆盖其中原有的内容，本次未保存。请先修正该文件，再重新载入该月。")
         .arg(path);
 }
 
@@ -103,23 +104,23 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, const Cloc
 
 void RegistrationDutyPage::buildRegistrationSide()
 {
-    QLabel* title = makeLabel(this, QStringLiteral("员工特殊情况登记"), {8, 6, 300, 22}, true);
+    QLabel* title = makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "员工特殊情况登记"), {8, 6, 300, 22}, true);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.25);
     title->setFont(big);
 
-    makeLabel(this, QStringLiteral("登记员工："), {8, 36, 64, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "登记员工："), {8, 36, 64, 22});
     dCmb[0]->setGeometry(72, 36, 150, 22);
-    makeLabel(this, QStringLiteral("登记日期："), {236, 36, 64, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "登记日期："), {236, 36, 64, 22});
     dTxt[0]->setGeometry(300, 36, 26, 22);
-    makeLabel(this, QStringLiteral("月"), {328, 36, 14, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "月"), {328, 36, 14, 22});
     dTxt[1]->setGeometry(344, 36, 26, 22);
-    makeLabel(this, QStringLiteral("日"), {372, 36, 14, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "日"), {372, 36, 14, 22});
 
-    makeLabel(this, QStringLiteral("登记事由："), {8, 64, 64, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "登记事由："), {8, 64, 64, 22});
     dTxt[2]->setGeometry(72, 64, 314, 22);
 
-    makeLabel(this, QStringLiteral("处理方式："), {8, 92, 64, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "处理方式："), {8, 92, 64, 22});
     dLab12 = makeLabel(this, QString(), {72, 92, 30, 22});
     dLab12->setObjectName(QStringLiteral("dLab(12)"));
     dLab12->setAlignment(Qt::AlignCenter);
@@ -129,28 +130,28 @@ void RegistrationDutyPage::buildRegistrationSide()
     dbLab->setObjectName(QStringLiteral("dbLab"));
 
     const struct {
-        const char16_t* caption;
+        const char* caption;
         int button; // index into bnPic, 6 = 0
-        const char16_t* buttonCaption;
+        const char* buttonCaption;
     } actions[] = {
-        {u"添加到登记列表 -->", 0, u"添加"},
-        {u"删除已勾选的登记 -->", 2, u"删除"},
-        {u"保存本月登记信息 -->", 3, u"保存"},
+        {QT_TRANSLATE_NOOP("RegistrationDutyPage", "添加到登记列表 -->"), 0, QT_TRANSLATE_NOOP("RegistrationDutyPage", "添加")},
+        {QT_TRANSLATE_NOOP("RegistrationDutyPage", "删除已勾选的登记 -->"), 2, QT_TRANSLATE_NOOP("RegistrationDutyPage", "删除")},
+        {QT_TRANSLATE_NOOP("RegistrationDutyPage", "保存本月登记信息 -->"), 3, QT_TRANSLATE_NOOP("RegistrationDutyPage", "保存")},
     };
-    QLabel* historyCaption = makeLabel(this, QStringLiteral("查看本月变更记录 -->"), {396, 8, 132, 21});
+    QLabel* historyCaption = makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "查看本月变更记录 -->"), {396, 8, 132, 21});
     historyCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dHisPic = new PictureButton(PictureButton::Kind::Action, this);
     dHisPic->setObjectName(QStringLiteral("dHisPic"));
-    dHisPic->setCaption(QStringLiteral("记录"));
+    dHisPic->setCaption(QCoreApplication::translate("RegistrationDutyPage", "记录"));
     dHisPic->move(532, 8);
     connect(dHisPic, &PictureButton::released, this, &RegistrationDutyPage::ShowHistory);
 
     int y = 36;
     for (const auto& a : actions) {
-        QLabel* caption = makeLabel(this, QString::fromUtf16(a.caption), {396, y, 132, 21});
+        QLabel* caption = makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", a.caption), {396, y, 132, 21});
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         bnPic[a.button]->move(532, y);
-        bnPic[a.button]->setCaption(QString::fromUtf16(a.buttonCaption));
+        bnPic[a.button]->setCaption(QCoreApplication::translate("RegistrationDutyPage", a.buttonCaption));
         y += 28;
     }
 
@@ -196,13 +197,13 @@ void RegistrationDutyPage::buildRegistrationSide()
 void RegistrationDutyPage::buildDutySide()
 {
     constexpr int left = 598;
-    makeLabel(this, QStringLiteral("1、请选择值日员工"), {left, 10, 174, 20}, true);
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "1、请选择值日员工"), {left, 10, 174, 20}, true);
     dCmb[1]->setGeometry(left, 32, 174, 22);
-    makeLabel(this, QStringLiteral("2、请选择日期"), {left, 62, 174, 20}, true);
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "2、请选择日期"), {left, 62, 174, 20}, true);
     dTxt[3]->setGeometry(left, 84, 42, 22);
-    makeLabel(this, QStringLiteral("年"), {left + 44, 84, 14, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "年"), {left + 44, 84, 14, 22});
     dTxt[4]->setGeometry(left + 60, 84, 26, 22);
-    makeLabel(this, QStringLiteral("月"), {left + 88, 84, 14, 22});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "月"), {left + 88, 84, 14, 22});
     dnLab = new ClickLabel(QStringLiteral("OK"), this);
     dnLab->setObjectName(QStringLiteral("dnLab"));
     dnLab->setFrameShape(QFrame::StyledPanel);
@@ -219,18 +220,18 @@ void RegistrationDutyPage::buildDutySide()
     connect(dutyGrid_, &DutyGridView::dayClicked, this, &RegistrationDutyPage::clickDay);
 
     const int below = 114 + dutyGrid_->height() + 10;
-    makeLabel(this, QStringLiteral("左键点击日期安排值日，右键点击取消。"), {left, below, 174, 36})->setWordWrap(true);
-    makeLabel(this, QStringLiteral("3、操作完成后请注意保存。"), {left, below + 40, 174, 20}, true);
-    makeLabel(this, QStringLiteral("保存值日安排 -->"), {left, below + 66, 116, 21});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "左键点击日期安排值日，右键点击取消。"), {left, below, 174, 36})->setWordWrap(true);
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "3、操作完成后请注意保存。"), {left, below + 40, 174, 20}, true);
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "保存值日安排 -->"), {left, below + 66, 116, 21});
     bnPic[1]->move(left + 120, below + 66);
-    bnPic[1]->setCaption(QStringLiteral("保存"));
+    bnPic[1]->setCaption(QCoreApplication::translate("RegistrationDutyPage", "保存"));
 
-    makeLabel(this, QStringLiteral("按月排班次 -->"), {left, below + 94, 116, 21});
+    makeLabel(this, QCoreApplication::translate("RegistrationDutyPage", "按月排班次 -->"), {left, below + 94, 116, 21});
     auto* roster = new PictureButton(PictureButton::Kind::Action, this);
     roster->setObjectName(QStringLiteral("bnShiftRoster"));
-    roster->setCaption(QStringLiteral("排班表"));
-    roster->setAccessibleName(QStringLiteral("排班表"));
-    roster->setToolTip(QStringLiteral("每月的班次排班：白班、夜班、轮换与休息"));
+    roster->setCaption(QCoreApplication::translate("RegistrationDutyPage", "排班表"));
+    roster->setAccessibleName(QCoreApplication::translate("RegistrationDutyPage", "排班表"));
+    roster->setToolTip(QCoreApplication::translate("RegistrationDutyPage", "每月的班次排班：白班、夜班、轮换与休息"));
     roster->move(left + 120, below + 94);
     connect(roster, &PictureButton::released, this, &RegistrationDutyPage::OpenShiftRoster);
 }

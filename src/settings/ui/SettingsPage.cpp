@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -29,20 +30,20 @@ void addRule(QWidget* parent, int x)
 
 // The time rows of both modes: the period, then two times, each with its kind.
 struct TimeRow {
-    const char16_t* period;
-    const char16_t* first;
-    const char16_t* second; // nullptr when the row holds one time
+    const char* period;
+    const char* first;
+    const char* second; // nullptr when the row holds one time
     int firstBox;           // the hour box of the first time
 };
 
 constexpr TimeRow kMode1Rows[] = {
-    {u"上午", u"上班", u"下班", 2},
-    {u"下午", u"上班", u"下班", 6},
-    {u"晚上", u"加班", u"加班", 10},
+    {QT_TRANSLATE_NOOP("SettingsPage", "上午"), QT_TRANSLATE_NOOP("SettingsPage", "上班"), QT_TRANSLATE_NOOP("SettingsPage", "下班"), 2},
+    {QT_TRANSLATE_NOOP("SettingsPage", "下午"), QT_TRANSLATE_NOOP("SettingsPage", "上班"), QT_TRANSLATE_NOOP("SettingsPage", "下班"), 6},
+    {QT_TRANSLATE_NOOP("SettingsPage", "晚上"), QT_TRANSLATE_NOOP("SettingsPage", "加班"), QT_TRANSLATE_NOOP("SettingsPage", "加班"), 10},
 };
 constexpr TimeRow kMode2Rows[] = {
-    {u"全天", u"上班", u"下班", 14},
-    {u"晚上", u"加班", nullptr, 18},
+    {QT_TRANSLATE_NOOP("SettingsPage", "全天"), QT_TRANSLATE_NOOP("SettingsPage", "上班"), QT_TRANSLATE_NOOP("SettingsPage", "下班"), 14},
+    {QT_TRANSLATE_NOOP("SettingsPage", "晚上"), QT_TRANSLATE_NOOP("SettingsPage", "加班"), nullptr, 18},
 };
 
 } // namespace
@@ -52,7 +53,7 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
     , programDir_(programDir)
 {
     setFixedSize(kSize);
-    QLabel* title = makeLabel(this, QStringLiteral("考勤系统相关操作设置"), {12, 8, 300, 22}, true);
+    QLabel* title = makeLabel(this, QCoreApplication::translate("SettingsPage", "考勤系统相关操作设置"), {12, 8, 300, 22}, true);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.25);
     title->setFont(big);
@@ -97,60 +98,60 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
 
 void SettingsPage::buildRosterPart()
 {
-    makeLabel(this, QStringLiteral("员工编号列表"), {12, 36, 200, 18}, true);
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "员工编号列表"), {12, 36, 200, 18}, true);
     sList = new QListWidget(this);
     sList->setObjectName(QStringLiteral("sList"));
     sList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     sList->setGeometry(12, 56, 200, 236);
 
-    makeLabel(this, QStringLiteral("编号："), {12, 300, 40, 22});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "编号："), {12, 300, 40, 22});
     sTxt[0]->setGeometry(52, 300, 160, 22);
-    makeLabel(this, QStringLiteral("姓名："), {12, 326, 40, 22});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "姓名："), {12, 326, 40, 22});
     sTxt[1]->setGeometry(52, 326, 160, 22);
 
     const struct {
-        const char16_t* caption;
+        const char* caption;
         int button;
-        const char16_t* buttonCaption;
+        const char* buttonCaption;
     } actions[] = {
-        {u"添加信息到列表 -->", 1, u"添加"},
-        {u"将列表中选定项 -->", 2, u"删除"},
-        {u"将列表内信息 -->", 0, u"保存"},
+        {QT_TRANSLATE_NOOP("SettingsPage", "添加信息到列表 -->"), 1, QT_TRANSLATE_NOOP("SettingsPage", "添加")},
+        {QT_TRANSLATE_NOOP("SettingsPage", "将列表中选定项 -->"), 2, QT_TRANSLATE_NOOP("SettingsPage", "删除")},
+        {QT_TRANSLATE_NOOP("SettingsPage", "将列表内信息 -->"), 0, QT_TRANSLATE_NOOP("SettingsPage", "保存")},
     };
     int y = 358;
     for (const auto& a : actions) {
-        makeLabel(this, QString::fromUtf16(a.caption), {12, y, 142, 21});
+        makeLabel(this, QCoreApplication::translate("SettingsPage", a.caption), {12, y, 142, 21});
         bnPic[a.button]->move(158, y);
-        bnPic[a.button]->setCaption(QString::fromUtf16(a.buttonCaption));
+        bnPic[a.button]->setCaption(QCoreApplication::translate("SettingsPage", a.buttonCaption));
         y += 28;
     }
 }
 
 void SettingsPage::buildTimePart()
 {
-    makeLabel(this, QStringLiteral("上下班时间设定"), {236, 36, 200, 18}, true);
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "上下班时间设定"), {236, 36, 200, 18}, true);
     auto placeRows = [this](int top, const TimeRow* rows, int count) {
         for (int r = 0; r < count; ++r) {
             const TimeRow& row = rows[r];
             const int y = top + r * 26;
-            makeLabel(this, QString::fromUtf16(row.period), {236, y, 30, 22});
+            makeLabel(this, QCoreApplication::translate("SettingsPage", row.period), {236, y, 30, 22});
             int x = 266;
             for (int t = 0; t < 2; ++t) {
-                const char16_t* kind = t == 0 ? row.first : row.second;
+                const char* kind = t == 0 ? row.first : row.second;
                 if (!kind)
                     break;
                 const int hour = row.firstBox + 2 * t;
-                makeLabel(this, QString::fromUtf16(kind), {x, y, 28, 22});
+                makeLabel(this, QCoreApplication::translate("SettingsPage", kind), {x, y, 28, 22});
                 sTxt[hour]->setGeometry(x + 28, y, 26, 22);
-                makeLabel(this, QStringLiteral("点"), {x + 56, y, 14, 22});
+                makeLabel(this, QCoreApplication::translate("SettingsPage", "点"), {x + 56, y, 14, 22});
                 sTxt[hour + 1]->setGeometry(x + 70, y, 26, 22);
-                makeLabel(this, QStringLiteral("分"), {x + 98, y, 14, 22});
+                makeLabel(this, QCoreApplication::translate("SettingsPage", "分"), {x + 98, y, 14, 22});
                 x += 124;
             }
         }
     };
     auto modeCaption = [this](int y, const QString& mode) {
-        makeLabel(this, QStringLiteral("时间模式"), {236, y + 2, 56, 20});
+        makeLabel(this, QCoreApplication::translate("SettingsPage", "时间模式"), {236, y + 2, 56, 20});
         QLabel* number = makeLabel(this, mode, {292, y, 20, 24}, true);
         QFont f = number->font();
         f.setPointSizeF(f.pointSizeF() * 1.4);
@@ -160,19 +161,19 @@ void SettingsPage::buildTimePart()
 
     modeCaption(58, QStringLiteral("1"));
     placeRows(86, kMode1Rows, 3);
-    makeLabel(this, QStringLiteral("将以上时间 -->"), {266, 166, 100, 21});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "将以上时间 -->"), {266, 166, 100, 21});
     bnPic[3]->move(370, 166);
-    bnPic[3]->setCaption(QStringLiteral("保存"));
+    bnPic[3]->setCaption(QCoreApplication::translate("SettingsPage", "保存"));
 
     auto* valid = new QWidget(this);
     valid->setGeometry(236, 194, 272, 110);
     auto* validLayout = new QVBoxLayout(valid);
     validLayout->setContentsMargins(0, 0, 0, 0);
     validLayout->setSpacing(1);
-    for (const char16_t* text : {u"有效打卡时间：", u"上午上班前60分钟以内", u"上午下班后30分钟以内",
-                                 u"下午上班前30分钟以内",
-                                 u"其它时间打卡均视为非正常打卡(如迟到、早退等)或无效打卡(不进行考勤统计)！"}) {
-        auto* line = new QLabel(QString::fromUtf16(text), valid);
+    for (const char* text : {QT_TRANSLATE_NOOP("SettingsPage", "有效打卡时间："), QT_TRANSLATE_NOOP("SettingsPage", "上午上班前60分钟以内"), QT_TRANSLATE_NOOP("SettingsPage", "上午下班后30分钟以内"),
+                                 QT_TRANSLATE_NOOP("SettingsPage", "下午上班前30分钟以内"),
+                                 QT_TRANSLATE_NOOP("SettingsPage", "其它时间打卡均视为非正常打卡(如迟到、早退等)或无效打卡(不进行考勤统计)！")}) {
+        auto* line = new QLabel(QCoreApplication::translate("SettingsPage", text), valid);
         line->setWordWrap(true);
         line->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
         validLayout->addWidget(line);
@@ -181,35 +182,35 @@ void SettingsPage::buildTimePart()
 
     modeCaption(314, QStringLiteral("2"));
     placeRows(342, kMode2Rows, 2);
-    makeLabel(this, QStringLiteral("将以上时间 -->"), {266, 396, 100, 21});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "将以上时间 -->"), {266, 396, 100, 21});
     bnPic[4]->move(370, 396);
-    bnPic[4]->setCaption(QStringLiteral("保存"));
+    bnPic[4]->setCaption(QCoreApplication::translate("SettingsPage", "保存"));
 
-    makeLabel(this, QStringLiteral("早晚班、夜班 -->"), {266, 436, 100, 21});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "早晚班、夜班 -->"), {266, 436, 100, 21});
     auto* shifts = new PictureButton(PictureButton::Kind::Action, this);
     shifts->setObjectName(QStringLiteral("bnShifts"));
-    shifts->setCaption(QStringLiteral("班次设置"));
-    shifts->setAccessibleName(QStringLiteral("班次设置"));
-    shifts->setToolTip(QStringLiteral("班次、周排班与部门：按班次考勤时使用"));
+    shifts->setCaption(QCoreApplication::translate("SettingsPage", "班次设置"));
+    shifts->setAccessibleName(QCoreApplication::translate("SettingsPage", "班次设置"));
+    shifts->setToolTip(QCoreApplication::translate("SettingsPage", "班次、周排班与部门：按班次考勤时使用"));
     shifts->move(370, 436);
     connect(shifts, &PictureButton::released, this, &SettingsPage::OpenShiftEditor);
 }
 
 void SettingsPage::buildPositionPart()
 {
-    makeLabel(this, QStringLiteral("指定考勤记录读取位置"), {528, 36, 240, 18}, true);
-    makeLabel(this, QStringLiteral("编号起始单元格名称："), {528, 60, 128, 22});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "指定考勤记录读取位置"), {528, 36, 240, 18}, true);
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "编号起始单元格名称："), {528, 60, 128, 22});
     sTxt[settingsbox::kNumberCellBox]->setGeometry(660, 60, 36, 22);
-    makeLabel(this, QStringLiteral("时间起始单元格名称："), {528, 86, 128, 22});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "时间起始单元格名称："), {528, 86, 128, 22});
     sTxt[settingsbox::kTimeCellBox]->setGeometry(660, 86, 36, 22);
-    makeLabel(this, QStringLiteral("将读取位置 -->"), {558, 114, 98, 21});
+    makeLabel(this, QCoreApplication::translate("SettingsPage", "将读取位置 -->"), {558, 114, 98, 21});
     bnPic[5]->move(660, 114);
-    bnPic[5]->setCaption(QStringLiteral("保存"));
+    bnPic[5]->setCaption(QCoreApplication::translate("SettingsPage", "保存"));
 
     detectButton = new PictureButton(PictureButton::Kind::Action, this);
     detectButton->setObjectName(QStringLiteral("detectButton"));
-    detectButton->setCaption(QStringLiteral("自动识别"));
-    detectButton->setToolTip(QStringLiteral("选择考勤机导出的文件，查看程序如何读取它"));
+    detectButton->setCaption(QCoreApplication::translate("SettingsPage", "自动识别"));
+    detectButton->setToolTip(QCoreApplication::translate("SettingsPage", "选择考勤机导出的文件，查看程序如何读取它"));
     detectButton->move(708, 73);
     connect(detectButton, &PictureButton::released, this, &SettingsPage::OpenDetection);
 }
@@ -221,8 +222,8 @@ void SettingsPage::buildHelpTexts()
     auto* layout = new QVBoxLayout(help);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    auto add = [&](const char16_t* text, bool heading) {
-        auto* line = new QLabel(QString::fromUtf16(text), help);
+    auto add = [&](const char* text, bool heading) {
+        auto* line = new QLabel(QCoreApplication::translate("SettingsPage", text), help);
         line->setWordWrap(true);
         if (heading) {
             QFont f = line->font();
@@ -233,18 +234,17 @@ void SettingsPage::buildHelpTexts()
         }
         layout->addWidget(line);
     };
-    add(u"相关说明：", true);
-    add(u"一、员工编号", true);
-    add(u"编号为考勤机中设定的员工编号。", false);
-    add(u"二、工作时间", true);
-    add(u"时间模式1或2，实际用到哪种模式就设置哪种。", false);
-    add(u"三、数据读取", true);
-    add(u"每行一条打卡记录（如下图）时，填写编号和日期时间的起始单元格，如D列第2行为D2。", false);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "相关说明："), true);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "一、员工编号"), true);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "编号为考勤机中设定的员工编号。"), false);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "二、工作时间"), true);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "时间模式1或2，实际用到哪种模式就设置哪种。"), false);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "三、数据读取"), true);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "每行一条打卡记录（如下图）时，填写编号和日期时间的起始单元格，如D列第2行为D2。"), false);
     auto* sample = new ExportSampleView(help);
     layout->addWidget(sample, 0, Qt::AlignHCenter);
-    add(u"可读取xls、xlsx、xlsm、csv、dat文件；考勤机的月报表、带表头的考勤表和无表头的原始记录"
-        u"都能自动识别，点“自动识别”可查看文件如何读取。", false);
-    add(u"四、所有操作请记得保存", true);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "可读取xls、xlsx、xlsm、csv、dat文件；考勤机的月报表、带表头的考勤表和无表头的原始记录都能自动识别，点“自动识别”可查看文件如何读取。"), false);
+    add(QT_TRANSLATE_NOOP("SettingsPage", "四、所有操作请记得保存"), true);
     layout->addStretch();
 }
 

@@ -1,6 +1,7 @@
 #include "ShiftColours.h"
 
 #include <array>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
@@ -33,9 +34,9 @@ QColor shiftColour(const Schedules& model, const QString& entry)
 QString shiftCellText(const Schedules& model, const QString& entry)
 {
     if (entry == kBuiltInAdministrative)
-        return QStringLiteral("一");
+        return QCoreApplication::translate("ShiftColours", "一");
     if (entry == kBuiltInNineToFive)
-        return QStringLiteral("二");
+        return QCoreApplication::translate("ShiftColours", "二");
     if (const Shift* s = model.shift(entry))
         return s->shortText();
     return entry;
@@ -46,7 +47,7 @@ QString shiftHoursText(const Shift& shift)
     const ShiftTimeline t = timelineOf(shift);
     if (t.kind == 1)
         return QStringLiteral("%1–%2").arg(timelineClock(t.on1), timelineClock(t.off2));
-    return QStringLiteral("%1–%2、%3–%4").arg(timelineClock(t.on1), timelineClock(t.off1), timelineClock(t.on2), timelineClock(t.off2));
+    return QCoreApplication::translate("ShiftColours", "%1–%2、%3–%4").arg(timelineClock(t.on1), timelineClock(t.off1), timelineClock(t.on2), timelineClock(t.off2));
 }
 
 } // namespace tarnby::ui

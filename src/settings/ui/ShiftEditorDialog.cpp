@@ -22,26 +22,27 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
 
 struct ParameterField {
     int Shift::*member;
-    const char16_t* label;
-    const char16_t* tip;
+    const char* label;
+    const char* tip;
 };
 // In the order of ShiftEditorDialog::Parameter.
 constexpr ParameterField kParameterFields[ShiftEditorDialog::kParameterCount] = {
-    {&Shift::inBefore, u"上班卡可提前", u"上班时间前这么多分钟起，打卡计为上班卡"},
-    {&Shift::inAfter, u"上班卡可延后", u"上班时间后这么多分钟内，打卡仍计为上班卡（计迟到）"},
-    {&Shift::secondInBefore, u"第二段上班卡可提前", u"第二段上班时间前这么多分钟起，打卡计为第二段上班卡"},
-    {&Shift::offAfter, u"第一段下班卡可延后", u"第一段下班时间后这么多分钟内，打卡仍计为第一段下班卡"},
-    {&Shift::grace, u"迟到宽限", u"迟到不超过这么多分钟，按准时计"},
-    {&Shift::earlyLeave, u"早退计算范围", u"下班时间前这么多分钟内的下班卡计为早退；0 表示下班前的打卡不算下班卡"},
-    {&Shift::overtimeFrom, u"加班起算", u"最后下班时间再过这么多分钟，开始计加班分钟"},
-    {&Shift::overtimeMinimum, u"加班最少", u"加班不足这么多分钟，不计加班"},
-    {&Shift::overtimeStep, u"加班计算单位", u"加班分钟按这个单位向下取整"},
+    {&Shift::inBefore, QT_TRANSLATE_NOOP("ShiftEditorDialog", "上班卡可提前"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "上班时间前这么多分钟起，打卡计为上班卡")},
+    {&Shift::inAfter, QT_TRANSLATE_NOOP("ShiftEditorDialog", "上班卡可延后"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "上班时间后这么多分钟内，打卡仍计为上班卡（计迟到）")},
+    {&Shift::secondInBefore, QT_TRANSLATE_NOOP("ShiftEditorDialog", "第二段上班卡可提前"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "第二段上班时间前这么多分钟起，打卡计为第二段上班卡")},
+    {&Shift::offAfter, QT_TRANSLATE_NOOP("ShiftEditorDialog", "第一段下班卡可延后"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "第一段下班时间后这么多分钟内，打卡仍计为第一段下班卡")},
+    {&Shift::grace, QT_TRANSLATE_NOOP("ShiftEditorDialog", "迟到宽限"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "迟到不超过这么多分钟，按准时计")},
+    {&Shift::earlyLeave, QT_TRANSLATE_NOOP("ShiftEditorDialog", "早退计算范围"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "下班时间前这么多分钟内的下班卡计为早退；0 表示下班前的打卡不算下班卡")},
+    {&Shift::overtimeFrom, QT_TRANSLATE_NOOP("ShiftEditorDialog", "加班起算"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "最后下班时间再过这么多分钟，开始计加班分钟")},
+    {&Shift::overtimeMinimum, QT_TRANSLATE_NOOP("ShiftEditorDialog", "加班最少"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "加班不足这么多分钟，不计加班")},
+    {&Shift::overtimeStep, QT_TRANSLATE_NOOP("ShiftEditorDialog", "加班计算单位"), QT_TRANSLATE_NOOP("ShiftEditorDialog", "加班分钟按这个单位向下取整")},
 };
 
 constexpr int kDefaultTimes[4] = {8 * 60, 12 * 60, 13 * 60 + 30, 17 * 60 + 30};
@@ -92,7 +93,7 @@ ShiftEditorDialog::ShiftEditorDialog(const QString& programDir, QWidget* parent)
     , programDir_(programDir)
 {
     setObjectName(QStringLiteral("shiftEditor"));
-    setWindowTitle(QStringLiteral("班次设置"));
+    setWindowTitle(QCoreApplication::translate("ShiftEditorDialog", "班次设置"));
     setSizeGripEnabled(true);
 
     auto top = new QHBoxLayout;
@@ -106,17 +107,17 @@ ShiftEditorDialog::ShiftEditorDialog(const QString& programDir, QWidget* parent)
     faultLabel->setMinimumHeight(34);
     faultLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     faultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    faultLabel->setAccessibleName(QStringLiteral("检查结果"));
+    faultLabel->setAccessibleName(QCoreApplication::translate("ShiftEditorDialog", "检查结果"));
 
-    weekButton = button(QStringLiteral("周排班与部门(&W)…"), QStringLiteral("shiftWeekButton"), this);
-    saveButton = button(QStringLiteral("保存(&S)"), QStringLiteral("shiftSaveButton"), this);
-    closeButton = button(QStringLiteral("关闭"), QStringLiteral("shiftCloseButton"), this);
+    weekButton = button(QCoreApplication::translate("ShiftEditorDialog", "周排班与部门(&W)…"), QStringLiteral("shiftWeekButton"), this);
+    saveButton = button(QCoreApplication::translate("ShiftEditorDialog", "保存(&S)"), QStringLiteral("shiftSaveButton"), this);
+    closeButton = button(QCoreApplication::translate("ShiftEditorDialog", "关闭"), QStringLiteral("shiftCloseButton"), this);
     connect(weekButton, &QPushButton::clicked, this, &ShiftEditorDialog::openWeekPatterns);
     connect(saveButton, &QPushButton::clicked, this, &ShiftEditorDialog::save);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     auto foot = new QHBoxLayout;
     foot->addWidget(weekButton);
-    auto note = new QLabel(QStringLiteral("“模式一”“模式二”是内置班次（时间见“上下班时间设定”），也可用于周排班和排班表。"), this);
+    auto note = new QLabel(QCoreApplication::translate("ShiftEditorDialog", "“模式一”“模式二”是内置班次（时间见“上下班时间设定”），也可用于周排班和排班表。"), this);
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
     foot->addWidget(note, 1);
@@ -125,7 +126,7 @@ ShiftEditorDialog::ShiftEditorDialog(const QString& programDir, QWidget* parent)
 
     auto layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(new QLabel(QStringLiteral("24 小时时间轴（绿色：上班卡时段，蓝色：下班卡时段，深蓝：上班时间）"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("ShiftEditorDialog", "24 小时时间轴（绿色：上班卡时段，蓝色：下班卡时段，深蓝：上班时间）"), this));
     layout->addWidget(timeline);
     layout->addWidget(faultLabel);
     layout->addLayout(foot);
@@ -134,16 +135,16 @@ ShiftEditorDialog::ShiftEditorDialog(const QString& programDir, QWidget* parent)
 
 QWidget* ShiftEditorDialog::buildList()
 {
-    auto box = new QGroupBox(QStringLiteral("班次"), this);
+    auto box = new QGroupBox(QCoreApplication::translate("ShiftEditorDialog", "班次"), this);
     shiftList = new QListWidget(box);
     shiftList->setObjectName(QStringLiteral("shiftList"));
-    shiftList->setAccessibleName(QStringLiteral("班次列表"));
+    shiftList->setAccessibleName(QCoreApplication::translate("ShiftEditorDialog", "班次列表"));
     shiftList->setFixedWidth(170);
     connect(shiftList, &QListWidget::currentRowChanged, this, &ShiftEditorDialog::showShift);
-    addButton = button(QStringLiteral("添加(&A)"), QStringLiteral("shiftAddButton"), box);
-    copyButton = button(QStringLiteral("复制(&C)"), QStringLiteral("shiftCopyButton"), box);
-    renameButton = button(QStringLiteral("改名(&R)"), QStringLiteral("shiftRenameButton"), box);
-    removeButton = button(QStringLiteral("删除(&D)"), QStringLiteral("shiftRemoveButton"), box);
+    addButton = button(QCoreApplication::translate("ShiftEditorDialog", "添加(&A)"), QStringLiteral("shiftAddButton"), box);
+    copyButton = button(QCoreApplication::translate("ShiftEditorDialog", "复制(&C)"), QStringLiteral("shiftCopyButton"), box);
+    renameButton = button(QCoreApplication::translate("ShiftEditorDialog", "改名(&R)"), QStringLiteral("shiftRenameButton"), box);
+    removeButton = button(QCoreApplication::translate("ShiftEditorDialog", "删除(&D)"), QStringLiteral("shiftRemoveButton"), box);
     connect(addButton, &QPushButton::clicked, this, &ShiftEditorDialog::addShift);
     connect(copyButton, &QPushButton::clicked, this, &ShiftEditorDialog::copyShift);
     connect(renameButton, &QPushButton::clicked, this, &ShiftEditorDialog::renameShift);
@@ -160,7 +161,7 @@ QWidget* ShiftEditorDialog::buildList()
 QWidget* ShiftEditorDialog::buildForm()
 {
     auto form = new QWidget(this);
-    auto times = new QGroupBox(QStringLiteral("名称与时间"), form);
+    auto times = new QGroupBox(QCoreApplication::translate("ShiftEditorDialog", "名称与时间"), form);
     auto grid = new QGridLayout(times);
     auto labelFor = [&](const QString& text, QWidget* field, int row, int column) {
         auto label = new QLabel(text, times);
@@ -172,28 +173,28 @@ QWidget* ShiftEditorDialog::buildForm()
 
     nameEdit = new QLineEdit(times);
     nameEdit->setObjectName(QStringLiteral("shiftName"));
-    nameEdit->setAccessibleName(QStringLiteral("班次名称"));
+    nameEdit->setAccessibleName(QCoreApplication::translate("ShiftEditorDialog", "班次名称"));
     nameEdit->setMaxLength(Shift::kMaxNameLength * 2);
-    nameEdit->setToolTip(QStringLiteral("1 到 8 个字，不能是“休”“模式一”“模式二”；按回车或离开该框后生效"));
-    labelFor(QStringLiteral("名称(&N)："), nameEdit, 0, 0);
+    nameEdit->setToolTip(QCoreApplication::translate("ShiftEditorDialog", "1 到 8 个字，不能是“休”“模式一”“模式二”；按回车或离开该框后生效"));
+    labelFor(QCoreApplication::translate("ShiftEditorDialog", "名称(&N)："), nameEdit, 0, 0);
     shortEdit = new QLineEdit(times);
     shortEdit->setObjectName(QStringLiteral("shiftShort"));
-    shortEdit->setAccessibleName(QStringLiteral("简称"));
+    shortEdit->setAccessibleName(QCoreApplication::translate("ShiftEditorDialog", "简称"));
     shortEdit->setMaxLength(2);
-    shortEdit->setPlaceholderText(QStringLiteral("名称首字"));
-    shortEdit->setToolTip(QStringLiteral("排班表格子中显示的一个字；不填则用名称的第一个字"));
-    labelFor(QStringLiteral("简称："), shortEdit, 0, 2);
+    shortEdit->setPlaceholderText(QCoreApplication::translate("ShiftEditorDialog", "名称首字"));
+    shortEdit->setToolTip(QCoreApplication::translate("ShiftEditorDialog", "排班表格子中显示的一个字；不填则用名称的第一个字"));
+    labelFor(QCoreApplication::translate("ShiftEditorDialog", "简称："), shortEdit, 0, 2);
 
     kindBox = new QComboBox(times);
     kindBox->setObjectName(QStringLiteral("shiftKind"));
-    kindBox->setAccessibleName(QStringLiteral("班次类型"));
-    kindBox->addItem(QStringLiteral("两段（中间休息）"), 2);
-    kindBox->addItem(QStringLiteral("一段（上班、下班）"), 1);
-    labelFor(QStringLiteral("类型："), kindBox, 1, 0);
-    dayStartEdit = timeEdit(times, QStringLiteral("工作日起点"));
+    kindBox->setAccessibleName(QCoreApplication::translate("ShiftEditorDialog", "班次类型"));
+    kindBox->addItem(QCoreApplication::translate("ShiftEditorDialog", "两段（中间休息）"), 2);
+    kindBox->addItem(QCoreApplication::translate("ShiftEditorDialog", "一段（上班、下班）"), 1);
+    labelFor(QCoreApplication::translate("ShiftEditorDialog", "类型："), kindBox, 1, 0);
+    dayStartEdit = timeEdit(times, QCoreApplication::translate("ShiftEditorDialog", "工作日起点"));
     dayStartEdit->setObjectName(QStringLiteral("shiftDayStart"));
-    dayStartEdit->setToolTip(QStringLiteral("一个工作日从这一时刻起算 24 小时；跨午夜的夜班请设在上班之前，例如 12:00"));
-    labelFor(QStringLiteral("工作日起点："), dayStartEdit, 1, 2);
+    dayStartEdit->setToolTip(QCoreApplication::translate("ShiftEditorDialog", "一个工作日从这一时刻起算 24 小时；跨午夜的夜班请设在上班之前，例如 12:00"));
+    labelFor(QCoreApplication::translate("ShiftEditorDialog", "工作日起点："), dayStartEdit, 1, 2);
 
     for (int k = 0; k < 4; ++k) {
         timeEdits[k] = timeEdit(times, {});
@@ -201,9 +202,9 @@ QWidget* ShiftEditorDialog::buildForm()
         timeLabels_[k] = labelFor({}, timeEdits[k], 2 + k / 2, (k % 2) * 2);
     }
     for (int k = 0; k < 2; ++k) {
-        overtimeChecks[k] = new QCheckBox(k == 0 ? QStringLiteral("加班一档") : QStringLiteral("加班二档"), times);
+        overtimeChecks[k] = new QCheckBox(k == 0 ? QCoreApplication::translate("ShiftEditorDialog", "加班一档") : QCoreApplication::translate("ShiftEditorDialog", "加班二档"), times);
         overtimeChecks[k]->setObjectName(QStringLiteral("shiftOvertimeCheck(%1)").arg(k));
-        overtimeEdits[k] = timeEdit(times, k == 0 ? QStringLiteral("加班一档时间") : QStringLiteral("加班二档时间"));
+        overtimeEdits[k] = timeEdit(times, k == 0 ? QCoreApplication::translate("ShiftEditorDialog", "加班一档时间") : QCoreApplication::translate("ShiftEditorDialog", "加班二档时间"));
         overtimeEdits[k]->setObjectName(QStringLiteral("shiftOvertime(%1)").arg(k));
         grid->addWidget(overtimeChecks[k], 4, k * 2);
         grid->addWidget(overtimeEdits[k], 4, k * 2 + 1);
@@ -212,17 +213,17 @@ QWidget* ShiftEditorDialog::buildForm()
         connect(overtimeEdits[k], &QTimeEdit::timeChanged, this, &ShiftEditorDialog::formChanged);
     }
 
-    auto rules = new QGroupBox(QStringLiteral("打卡时段与计算（分钟）"), form);
+    auto rules = new QGroupBox(QCoreApplication::translate("ShiftEditorDialog", "打卡时段与计算（分钟）"), form);
     auto ruleGrid = new QGridLayout(rules);
     for (int i = 0; i < kParameterCount; ++i) {
         const ParameterField& field = kParameterFields[i];
         auto spin = new QSpinBox(rules);
         spin->setObjectName(QStringLiteral("shiftParameter(%1)").arg(i));
         spin->setRange(i == OvertimeStep ? 1 : 0, Shift::kMaxMinutes);
-        spin->setSuffix(QStringLiteral(" 分钟"));
-        spin->setAccessibleName(QString::fromUtf16(field.label));
-        spin->setToolTip(QString::fromUtf16(field.tip));
-        auto label = new QLabel(QString::fromUtf16(field.label) + u'：', rules);
+        spin->setSuffix(QCoreApplication::translate("ShiftEditorDialog", " 分钟"));
+        spin->setAccessibleName(QCoreApplication::translate("ShiftEditorDialog", field.label));
+        spin->setToolTip(QCoreApplication::translate("ShiftEditorDialog", field.tip));
+        auto label = new QLabel(QCoreApplication::translate("ShiftEditorDialog", field.label) + u'：', rules);
         label->setBuddy(spin);
         label->setToolTip(spin->toolTip());
         ruleGrid->addWidget(label, i % 5, (i / 5) * 2);
@@ -251,7 +252,7 @@ bool ShiftEditorDialog::load()
 {
     Result<Schedules> read = schedules::load(programDir_);
     if (!read) {
-        showOutcome(this, Outcome::error(read.error() + QStringLiteral("\n请先修正该文件，再打开班次设置。")));
+        showOutcome(this, Outcome::error(read.error() + QCoreApplication::translate("ShiftEditorDialog", "\n请先修正该文件，再打开班次设置。")));
         return false;
     }
     model_ = saved_ = std::move(read).value();
@@ -283,7 +284,7 @@ void ShiftEditorDialog::refreshListItem(int row)
 {
     const Shift& s = model_.shifts.at(row);
     QListWidgetItem* item = shiftList->item(row);
-    item->setText(QStringLiteral("%1（%2）").arg(s.name, s.shortText()));
+    item->setText(QCoreApplication::translate("ShiftEditorDialog", "%1（%2）").arg(s.name, s.shortText()));
     item->setIcon(swatch(shiftColour(model_, s.name)));
 }
 
@@ -308,7 +309,7 @@ void ShiftEditorDialog::showShift(int row)
             e->setEnabled(false);
         timeline->clear();
         faultLabel->setProperty("fault", QString());
-        faultLabel->setText(QStringLiteral("还没有班次：点击“添加”新建一个。"));
+        faultLabel->setText(QCoreApplication::translate("ShiftEditorDialog", "还没有班次：点击“添加”新建一个。"));
         faultLabel->setStyleSheet({});
         return;
     }
@@ -336,10 +337,10 @@ void ShiftEditorDialog::showShift(int row)
 
 void ShiftEditorDialog::showKind(int kind)
 {
-    static const QString twoBlocks[4] = {QStringLiteral("第一段上班："), QStringLiteral("第一段下班："),
-                                         QStringLiteral("第二段上班："), QStringLiteral("第二段下班：")};
+    static const QString twoBlocks[4] = {QCoreApplication::translate("ShiftEditorDialog", "第一段上班："), QCoreApplication::translate("ShiftEditorDialog", "第一段下班："),
+                                         QCoreApplication::translate("ShiftEditorDialog", "第二段上班："), QCoreApplication::translate("ShiftEditorDialog", "第二段下班：")};
     for (int k = 0; k < 4; ++k) {
-        const QString text = kind == 2 ? twoBlocks[k] : k == 0 ? QStringLiteral("上班：") : QStringLiteral("下班：");
+        const QString text = kind == 2 ? twoBlocks[k] : k == 0 ? QCoreApplication::translate("ShiftEditorDialog", "上班：") : QCoreApplication::translate("ShiftEditorDialog", "下班：");
         timeLabels_[k]->setText(text);
         timeEdits[k]->setAccessibleName(text.chopped(1));
         timeLabels_[k]->setVisible(kind == 2 || k < 2);
@@ -416,7 +417,7 @@ void ShiftEditorDialog::refreshFault()
     const QString fault = shiftFaultIn(probe, row);
     faultLabel->setProperty("fault", fault);
     if (fault.isEmpty()) {
-        faultLabel->setText(QStringLiteral("✓ 班次“%1”可以使用。").arg(probe.shifts.at(row).name));
+        faultLabel->setText(QCoreApplication::translate("ShiftEditorDialog", "✓ 班次“%1”可以使用。").arg(probe.shifts.at(row).name));
         faultLabel->setStyleSheet(QStringLiteral("color: rgb(0, 110, 0);"));
     } else {
         faultLabel->setText(QStringLiteral("✗ ") + fault);
@@ -466,7 +467,7 @@ void ShiftEditorDialog::addShift()
 {
     commitName();
     Shift s;
-    s.name = unusedShiftName(model_, QStringLiteral("新班次"));
+    s.name = unusedShiftName(model_, QCoreApplication::translate("ShiftEditorDialog", "新班次"));
     s.times = {kDefaultTimes[0], kDefaultTimes[1], kDefaultTimes[2], kDefaultTimes[3]};
     const QString free = freeShortName(model_, -1, s.name);
     if (free != s.shortText())
@@ -521,19 +522,19 @@ void ShiftEditorDialog::removeShift()
     if (const QString original = originals_.at(row); !original.isEmpty()) {
         const Result<QStringList> rosters = shiftusage::rosterUses(programDir_, readingModel(), original);
         if (!rosters) {
-            showOutcome(this, Outcome::error(rosters.error() + QStringLiteral("\n读不出该排班表，无法确定班次是否仍在使用，暂不能删除。")));
+            showOutcome(this, Outcome::error(rosters.error() + QCoreApplication::translate("ShiftEditorDialog", "\n读不出该排班表，无法确定班次是否仍在使用，暂不能删除。")));
             return;
         }
         places += rosters.value();
     }
     if (!places.isEmpty()) {
         showMessage(this, {kProgramTitle,
-                           QStringLiteral("班次“%1”仍在使用，不能删除：\n%2\n请先改掉这些安排，再删除该班次。")
+                           QCoreApplication::translate("ShiftEditorDialog", "班次“%1”仍在使用，不能删除：\n%2\n请先改掉这些安排，再删除该班次。")
                                .arg(name, places.join(u'\n')),
                            MessageIcon::Warning});
         return;
     }
-    if (showMessage(this, {QStringLiteral("删除班次"), QStringLiteral("确定删除班次“%1”吗？").arg(name), MessageIcon::Question,
+    if (showMessage(this, {QCoreApplication::translate("ShiftEditorDialog", "删除班次"), QCoreApplication::translate("ShiftEditorDialog", "确定删除班次“%1”吗？").arg(name), MessageIcon::Question,
                            MessageButtons::OkCancel}) != MessageAnswer::Ok)
         return;
     model_.shifts.removeAt(row);
@@ -567,12 +568,12 @@ bool ShiftEditorDialog::save()
     for (qsizetype i = 0; i < model_.shifts.size(); ++i) {
         if (const QString fault = shiftFaultIn(model_, i); !fault.isEmpty()) {
             shiftList->setCurrentRow(int(i));
-            showOutcome(this, Outcome::error(QStringLiteral("班次设置未保存：班次“%1”：%2").arg(model_.shifts.at(i).name, fault)));
+            showOutcome(this, Outcome::error(QCoreApplication::translate("ShiftEditorDialog", "班次设置未保存：班次“%1”：%2").arg(model_.shifts.at(i).name, fault)));
             return false;
         }
     }
     if (const int row = currentRow(); row >= 0 && nameEdit->text().trimmed() != model_.shifts.at(row).name) {
-        showOutcome(this, Outcome::error(QStringLiteral("班次设置未保存：") + fault()));
+        showOutcome(this, Outcome::error(QCoreApplication::translate("ShiftEditorDialog", "班次设置未保存：") + fault()));
         nameEdit->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -589,21 +590,21 @@ bool ShiftEditorDialog::save()
     }
     if (const Outcome renamed = shiftusage::renameInRosters(programDir_, model_, renames); !renamed.ok()) {
         // The renames stay, so that the next save tries those rosters again.
-        showOutcome(this, Outcome::error(QStringLiteral("班次设置已保存到 %1。\n").arg(schedules::filePath(programDir_))
+        showOutcome(this, Outcome::error(QCoreApplication::translate("ShiftEditorDialog", "班次设置已保存到 %1。\n").arg(schedules::filePath(programDir_))
                                          + renamed.text));
         return false;
     }
     for (qsizetype i = 0; i < model_.shifts.size(); ++i)
         originals_[i] = model_.shifts.at(i).name;
     modified_ = false;
-    showOutcome(this, Outcome::success(QStringLiteral("班次设置保存成功！")));
+    showOutcome(this, Outcome::success(QCoreApplication::translate("ShiftEditorDialog", "班次设置保存成功！")));
     return true;
 }
 
 void ShiftEditorDialog::done(int result)
 {
     commitName();
-    if (modified_ && showMessage(this, {QStringLiteral("班次设置"), QStringLiteral("班次设置已修改，尚未保存。放弃这些修改吗？"),
+    if (modified_ && showMessage(this, {QCoreApplication::translate("ShiftEditorDialog", "班次设置"), QCoreApplication::translate("ShiftEditorDialog", "班次设置已修改，尚未保存。放弃这些修改吗？"),
                                         MessageIcon::Question, MessageButtons::OkCancel}) != MessageAnswer::Ok)
         return;
     QDialog::done(result);

@@ -21,21 +21,22 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 #include <algorithm>
 #include <set>
 
 namespace tarnby::ui {
 namespace {
 
-const QString kWeekdayChars[7] = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四"),
-                                  QStringLiteral("五"), QStringLiteral("六"), QStringLiteral("日")};
+const char* const kWeekdayChars[7] = {QT_TRANSLATE_NOOP("ShiftRosterDialog", "一"), QT_TRANSLATE_NOOP("ShiftRosterDialog", "二"), QT_TRANSLATE_NOOP("ShiftRosterDialog", "三"), QT_TRANSLATE_NOOP("ShiftRosterDialog", "四"),
+                                  QT_TRANSLATE_NOOP("ShiftRosterDialog", "五"), QT_TRANSLATE_NOOP("ShiftRosterDialog", "六"), QT_TRANSLATE_NOOP("ShiftRosterDialog", "日")};
 const QColor kHolidayHeading(255, 190, 190);
 const QColor kMakeUpHeading(190, 215, 255);
 constexpr int kDayWidth = 27;
 
 QString monthText(MonthKey month)
 {
-    return QStringLiteral("%1年%2月").arg(month.year).arg(month.month);
+    return QCoreApplication::translate("ShiftRosterDialog", "%1年%2月").arg(month.year).arg(month.month);
 }
 
 QPushButton* button(const QString& text, const QString& name, QWidget* parent)
@@ -66,23 +67,23 @@ ShiftRosterDialog::ShiftRosterDialog(const QString& programDir, MonthKey initial
     , roster_(initialMonth)
 {
     setObjectName(QStringLiteral("shiftRoster"));
-    setWindowTitle(QStringLiteral("排班表"));
+    setWindowTitle(QCoreApplication::translate("ShiftRosterDialog", "排班表"));
     setSizeGripEnabled(true);
 
     yearSpin = new QSpinBox(this);
     yearSpin->setObjectName(QStringLiteral("rosterYear"));
-    yearSpin->setAccessibleName(QStringLiteral("年份"));
+    yearSpin->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "年份"));
     yearSpin->setRange(monthfile::kFirstYear, monthfile::kLastYear);
     yearSpin->setKeyboardTracking(false);
     monthBox = new QComboBox(this);
     monthBox->setObjectName(QStringLiteral("rosterMonth"));
-    monthBox->setAccessibleName(QStringLiteral("月份"));
+    monthBox->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "月份"));
     for (int m = 1; m <= 12; ++m)
-        monthBox->addItem(QStringLiteral("%1月").arg(m));
-    previousButton = button(QStringLiteral("◀ 上月"), QStringLiteral("rosterPrevious"), this);
-    nextButton = button(QStringLiteral("下月 ▶"), QStringLiteral("rosterNext"), this);
-    copyButton = button(QStringLiteral("复制上月(&C)"), QStringLiteral("rosterCopy"), this);
-    clearButton = button(QStringLiteral("清空本月(&E)"), QStringLiteral("rosterClear"), this);
+        monthBox->addItem(QCoreApplication::translate("ShiftRosterDialog", "%1月").arg(m));
+    previousButton = button(QCoreApplication::translate("ShiftRosterDialog", "◀ 上月"), QStringLiteral("rosterPrevious"), this);
+    nextButton = button(QCoreApplication::translate("ShiftRosterDialog", "下月 ▶"), QStringLiteral("rosterNext"), this);
+    copyButton = button(QCoreApplication::translate("ShiftRosterDialog", "复制上月(&C)"), QStringLiteral("rosterCopy"), this);
+    clearButton = button(QCoreApplication::translate("ShiftRosterDialog", "清空本月(&E)"), QStringLiteral("rosterClear"), this);
     connect(yearSpin, &QSpinBox::valueChanged, this, &ShiftRosterDialog::monthPicked);
     connect(monthBox, &QComboBox::activated, this, &ShiftRosterDialog::monthPicked);
     connect(previousButton, &QPushButton::clicked, this, [this] { showMonth(previousMonth(month())); });
@@ -93,11 +94,11 @@ ShiftRosterDialog::ShiftRosterDialog(const QString& programDir, MonthKey initial
     connect(copyButton, &QPushButton::clicked, this, &ShiftRosterDialog::copyLastMonth);
     connect(clearButton, &QPushButton::clicked, this, &ShiftRosterDialog::clearMonth);
     auto monthBar = new QHBoxLayout;
-    auto yearLabel = new QLabel(QStringLiteral("月份(&Y)："), this);
+    auto yearLabel = new QLabel(QCoreApplication::translate("ShiftRosterDialog", "月份(&Y)："), this);
     yearLabel->setBuddy(yearSpin);
     monthBar->addWidget(yearLabel);
     monthBar->addWidget(yearSpin);
-    monthBar->addWidget(new QLabel(QStringLiteral("年"), this));
+    monthBar->addWidget(new QLabel(QCoreApplication::translate("ShiftRosterDialog", "年"), this));
     monthBar->addWidget(monthBox);
     monthBar->addWidget(previousButton);
     monthBar->addWidget(nextButton);
@@ -108,7 +109,7 @@ ShiftRosterDialog::ShiftRosterDialog(const QString& programDir, MonthKey initial
 
     grid = new QTableWidget(this);
     grid->setObjectName(QStringLiteral("rosterGrid"));
-    grid->setAccessibleName(QStringLiteral("排班表"));
+    grid->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "排班表"));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid->setTabKeyNavigation(false);
@@ -124,58 +125,58 @@ ShiftRosterDialog::ShiftRosterDialog(const QString& programDir, MonthKey initial
             return;
         const QDate date(month().year, month().month, column + 1);
         const QString entry = roster_.entry(numbers_.at(row), column + 1);
-        QString text = QStringLiteral("%1 %2　%3月%4日（周%5）：%6")
+        QString text = QCoreApplication::translate("ShiftRosterDialog", "%1 %2　%3月%4日（周%5）：%6")
                            .arg(numbers_.at(row), names_.at(row))
                            .arg(date.month())
                            .arg(date.day())
-                           .arg(kWeekdayChars[date.dayOfWeek() - 1],
-                                entry.isEmpty() ? QStringLiteral("未排班") : entry == kRestEntry ? QStringLiteral("休息") : entry);
+                           .arg(QCoreApplication::translate("ShiftRosterDialog", kWeekdayChars[date.dayOfWeek() - 1]),
+                                entry.isEmpty() ? QCoreApplication::translate("ShiftRosterDialog", "未排班") : entry == kRestEntry ? QCoreApplication::translate("ShiftRosterDialog", "休息") : entry);
         if (const QString holiday = holidays_.holidayName(date); !holiday.isEmpty())
-            text += QStringLiteral("（节假日：%1）").arg(holiday);
+            text += QCoreApplication::translate("ShiftRosterDialog", "（节假日：%1）").arg(holiday);
         else if (holidays_.isWorkingDay(date))
-            text += QStringLiteral("（调休上班）");
+            text += QCoreApplication::translate("ShiftRosterDialog", "（调休上班）");
         statusLabel->setText(text);
     });
 
     rotationEdit = new QLineEdit(this);
     rotationEdit->setObjectName(QStringLiteral("rosterRotation"));
-    rotationEdit->setAccessibleName(QStringLiteral("轮换"));
-    rotationEdit->setPlaceholderText(QStringLiteral("例如 白白夜夜休休"));
-    rotationEdit->setToolTip(QStringLiteral("各班次的简称连写，或班次全名用空格分开；“休”为休息日"));
+    rotationEdit->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "轮换"));
+    rotationEdit->setPlaceholderText(QCoreApplication::translate("ShiftRosterDialog", "例如 白白夜夜休休"));
+    rotationEdit->setToolTip(QCoreApplication::translate("ShiftRosterDialog", "各班次的简称连写，或班次全名用空格分开；“休”为休息日"));
     startSpin = new QSpinBox(this);
     startSpin->setObjectName(QStringLiteral("rosterRotationStart"));
-    startSpin->setAccessibleName(QStringLiteral("从轮换的第几个开始"));
+    startSpin->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "从轮换的第几个开始"));
     startSpin->setRange(1, 62);
     staggerSpin = new QSpinBox(this);
     staggerSpin->setObjectName(QStringLiteral("rosterRotationStagger"));
-    staggerSpin->setAccessibleName(QStringLiteral("每人错开几天"));
+    staggerSpin->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "每人错开几天"));
     staggerSpin->setRange(0, 62);
-    staggerSpin->setToolTip(QStringLiteral("第二个所选员工比第一个提前这么多步，依此类推（例如三组倒班错开 2 天）"));
-    rotationButton = button(QStringLiteral("按轮换填充所选(&F)"), QStringLiteral("rosterFill"), this);
+    staggerSpin->setToolTip(QCoreApplication::translate("ShiftRosterDialog", "第二个所选员工比第一个提前这么多步，依此类推（例如三组倒班错开 2 天）"));
+    rotationButton = button(QCoreApplication::translate("ShiftRosterDialog", "按轮换填充所选(&F)"), QStringLiteral("rosterFill"), this);
     connect(rotationButton, &QPushButton::clicked, this, &ShiftRosterDialog::fillRotation);
     connect(rotationEdit, &QLineEdit::returnPressed, this, &ShiftRosterDialog::fillRotation);
     auto rotationBar = new QHBoxLayout;
-    auto rotationLabel = new QLabel(QStringLiteral("轮换(&L)："), this);
+    auto rotationLabel = new QLabel(QCoreApplication::translate("ShiftRosterDialog", "轮换(&L)："), this);
     rotationLabel->setBuddy(rotationEdit);
     rotationBar->addWidget(rotationLabel);
     rotationBar->addWidget(rotationEdit, 1);
-    rotationBar->addWidget(new QLabel(QStringLiteral("从第"), this));
+    rotationBar->addWidget(new QLabel(QCoreApplication::translate("ShiftRosterDialog", "从第"), this));
     rotationBar->addWidget(startSpin);
-    rotationBar->addWidget(new QLabel(QStringLiteral("个开始，每人错开"), this));
+    rotationBar->addWidget(new QLabel(QCoreApplication::translate("ShiftRosterDialog", "个开始，每人错开"), this));
     rotationBar->addWidget(staggerSpin);
-    rotationBar->addWidget(new QLabel(QStringLiteral("天"), this));
+    rotationBar->addWidget(new QLabel(QCoreApplication::translate("ShiftRosterDialog", "天"), this));
     rotationBar->addWidget(rotationButton);
 
     statusLabel = new QLabel(this);
     statusLabel->setObjectName(QStringLiteral("rosterStatus"));
-    statusLabel->setAccessibleName(QStringLiteral("当前格"));
-    auto hint = new QLabel(QStringLiteral("先选工具，再在表中点击或拖动；键盘：方向键移动，Shift+方向键多选，数字 1–9 为各班次，"
+    statusLabel->setAccessibleName(QCoreApplication::translate("ShiftRosterDialog", "当前格"));
+    auto hint = new QLabel(QCoreApplication::translate("ShiftRosterDialog", "先选工具，再在表中点击或拖动；键盘：方向键移动，Shift+方向键多选，数字 1–9 为各班次，"
                                           "0 为休，Delete 清除，空格填入所选工具。"),
                            this);
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("color: rgb(90, 90, 90);"));
-    saveButton = button(QStringLiteral("保存(&S)"), QStringLiteral("rosterSave"), this);
-    closeButton = button(QStringLiteral("关闭"), QStringLiteral("rosterClose"), this);
+    saveButton = button(QCoreApplication::translate("ShiftRosterDialog", "保存(&S)"), QStringLiteral("rosterSave"), this);
+    closeButton = button(QCoreApplication::translate("ShiftRosterDialog", "关闭"), QStringLiteral("rosterClose"), this);
     connect(saveButton, &QPushButton::clicked, this, &ShiftRosterDialog::save);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     auto foot = new QHBoxLayout;
@@ -198,7 +199,7 @@ QWidget* ShiftRosterDialog::buildToolBar()
     auto bar = new QWidget(this);
     auto layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("工具："), bar));
+    layout->addWidget(new QLabel(QCoreApplication::translate("ShiftRosterDialog", "工具："), bar));
     tools_ = new QButtonGroup(bar);
     tools_->setExclusive(true);
     return bar;
@@ -208,7 +209,7 @@ bool ShiftRosterDialog::load()
 {
     Result<Schedules> read = schedules::load(programDir_);
     if (!read) {
-        showOutcome(this, Outcome::error(read.error() + QStringLiteral("\n请先修正该文件，再打开排班表。")));
+        showOutcome(this, Outcome::error(read.error() + QCoreApplication::translate("ShiftRosterDialog", "\n请先修正该文件，再打开排班表。")));
         return false;
     }
     model_ = std::move(read).value();
@@ -228,16 +229,16 @@ bool ShiftRosterDialog::load()
         QString text;
         QString tip;
     };
-    QList<Tool> list{{kSelectTool, QStringLiteral("选择"), QStringLiteral("只选择格子，不填入（用于按轮换填充）")}};
+    QList<Tool> list{{kSelectTool, QCoreApplication::translate("ShiftRosterDialog", "选择"), QCoreApplication::translate("ShiftRosterDialog", "只选择格子，不填入（用于按轮换填充）")}};
     for (qsizetype i = 0; i < model_.shifts.size(); ++i) {
         const Shift& s = model_.shifts.at(i);
         const QString key = i < 9 ? QStringLiteral("%1 ").arg(i + 1) : QString();
-        list.append({s.name, key + s.name, QStringLiteral("填入“%1”（%2）").arg(s.name, shiftHoursText(s))});
+        list.append({s.name, key + s.name, QCoreApplication::translate("ShiftRosterDialog", "填入“%1”（%2）").arg(s.name, shiftHoursText(s))});
     }
-    list.append({kBuiltInAdministrative, kBuiltInAdministrative, QStringLiteral("填入时间模式一的班次")});
-    list.append({kBuiltInNineToFive, kBuiltInNineToFive, QStringLiteral("填入时间模式二的班次")});
-    list.append({kRestEntry, QStringLiteral("0 休"), QStringLiteral("填入休息日")});
-    list.append({QString(), QStringLiteral("清除"), QStringLiteral("清除所选格子（该日按周排班或时间模式考勤）")});
+    list.append({kBuiltInAdministrative, kBuiltInAdministrative, QCoreApplication::translate("ShiftRosterDialog", "填入时间模式一的班次")});
+    list.append({kBuiltInNineToFive, kBuiltInNineToFive, QCoreApplication::translate("ShiftRosterDialog", "填入时间模式二的班次")});
+    list.append({kRestEntry, QCoreApplication::translate("ShiftRosterDialog", "0 休"), QCoreApplication::translate("ShiftRosterDialog", "填入休息日")});
+    list.append({QString(), QCoreApplication::translate("ShiftRosterDialog", "清除"), QCoreApplication::translate("ShiftRosterDialog", "清除所选格子（该日按周排班或时间模式考勤）")});
     for (const Tool& t : list) {
         auto tool = new QToolButton(bar);
         tool->setText(t.text);
@@ -270,8 +271,8 @@ bool ShiftRosterDialog::mayDropChanges()
 {
     if (!modified_)
         return true;
-    return showMessage(this, {QStringLiteral("排班表"),
-                              QStringLiteral("%1的排班表已修改，尚未保存。放弃这些修改吗？").arg(monthText(month())),
+    return showMessage(this, {QCoreApplication::translate("ShiftRosterDialog", "排班表"),
+                              QCoreApplication::translate("ShiftRosterDialog", "%1的排班表已修改，尚未保存。放弃这些修改吗？").arg(monthText(month())),
                               MessageIcon::Question, MessageButtons::OkCancel}) == MessageAnswer::Ok;
 }
 
@@ -300,7 +301,7 @@ void ShiftRosterDialog::readMonth(MonthKey wanted)
     } else {
         roster_ = ShiftRoster(wanted);
         unreadable_ = shiftroster::path(programDir_, wanted);
-        showOutcome(this, Outcome::error(read.error() + QStringLiteral("\n为免覆盖其中原有的内容，该月排班表不能修改。")));
+        showOutcome(this, Outcome::error(read.error() + QCoreApplication::translate("ShiftRosterDialog", "\n为免覆盖其中原有的内容，该月排班表不能修改。")));
     }
     setModified(false);
     buildGrid();
@@ -332,7 +333,7 @@ void ShiftRosterDialog::buildGrid()
                                         [&](const QString& n) { return sameRegistrationNumber(n, line.number); });
         if (!listed) {
             numbers_.append(line.number);
-            names_.append(QStringLiteral("（不在员工列表）"));
+            names_.append(QCoreApplication::translate("ShiftRosterDialog", "（不在员工列表）"));
         }
     }
     const MonthKey m = month();
@@ -344,16 +345,16 @@ void ShiftRosterDialog::buildGrid()
         grid->setVerticalHeaderItem(row, new QTableWidgetItem(numbers_.at(row) + u' ' + names_.at(row)));
     for (int day = 1; day <= days; ++day) {
         const QDate date(m.year, m.month, day);
-        QString text = QStringLiteral("%1\n%2").arg(day).arg(kWeekdayChars[date.dayOfWeek() - 1]);
+        QString text = QStringLiteral("%1\n%2").arg(day).arg(QCoreApplication::translate("ShiftRosterDialog", kWeekdayChars[date.dayOfWeek() - 1]));
         auto heading = new QTableWidgetItem;
         if (const QString holiday = holidays_.holidayName(date); !holiday.isEmpty()) {
-            text += QStringLiteral("\n节");
+            text += QCoreApplication::translate("ShiftRosterDialog", "\n节");
             heading->setBackground(kHolidayHeading);
-            heading->setToolTip(QStringLiteral("节假日：%1").arg(holiday));
+            heading->setToolTip(QCoreApplication::translate("ShiftRosterDialog", "节假日：%1").arg(holiday));
         } else if (holidays_.isWorkingDay(date)) {
-            text += QStringLiteral("\n班");
+            text += QCoreApplication::translate("ShiftRosterDialog", "\n班");
             heading->setBackground(kMakeUpHeading);
-            heading->setToolTip(QStringLiteral("调休上班"));
+            heading->setToolTip(QCoreApplication::translate("ShiftRosterDialog", "调休上班"));
         } else {
             text += QStringLiteral("\n ");
         }
@@ -367,8 +368,8 @@ void ShiftRosterDialog::buildGrid()
     const bool editable = unreadable_.isEmpty();
     for (QWidget* w : std::initializer_list<QWidget*>{grid, rotationButton, copyButton, clearButton, saveButton})
         w->setEnabled(editable);
-    statusLabel->setText(!editable ? QStringLiteral("该月排班文件读不出，不能修改。")
-                         : numbers_.isEmpty() ? QStringLiteral("员工列表为空：请先在“系统设置”中添加员工。")
+    statusLabel->setText(!editable ? QCoreApplication::translate("ShiftRosterDialog", "该月排班文件读不出，不能修改。")
+                         : numbers_.isEmpty() ? QCoreApplication::translate("ShiftRosterDialog", "员工列表为空：请先在“系统设置”中添加员工。")
                                               : holidayNote_);
 }
 
@@ -384,7 +385,7 @@ void ShiftRosterDialog::refreshCell(int row, int day)
     }
     item->setText(shiftCellText(model_, entry));
     item->setBackground(shiftColour(model_, entry));
-    item->setToolTip(entry == kRestEntry ? QStringLiteral("休息") : entry);
+    item->setToolTip(entry == kRestEntry ? QCoreApplication::translate("ShiftRosterDialog", "休息") : entry);
 }
 
 void ShiftRosterDialog::setCell(int row, int day, const QString& entry)
@@ -399,8 +400,8 @@ void ShiftRosterDialog::setCell(int row, int day, const QString& entry)
 void ShiftRosterDialog::setModified(bool modified)
 {
     modified_ = modified;
-    setWindowTitle(modified ? QStringLiteral("排班表 - %1 *").arg(monthText(month()))
-                            : QStringLiteral("排班表 - %1").arg(monthText(month())));
+    setWindowTitle(modified ? QCoreApplication::translate("ShiftRosterDialog", "排班表 - %1 *").arg(monthText(month()))
+                            : QCoreApplication::translate("ShiftRosterDialog", "排班表 - %1").arg(monthText(month())));
 }
 
 void ShiftRosterDialog::setSelected(const QString& entry)
@@ -432,7 +433,7 @@ void ShiftRosterDialog::fillRotation()
         last = std::max(last, index.column() + 1);
     }
     if (rows.empty()) {
-        showMessage(this, {kTitleError, QStringLiteral("请先在表中选择要排班的员工和日期！"), MessageIcon::Critical});
+        showMessage(this, {kTitleError, QCoreApplication::translate("ShiftRosterDialog", "请先在表中选择要排班的员工和日期！"), MessageIcon::Critical});
         return;
     }
     RotationRange range;
@@ -462,13 +463,13 @@ void ShiftRosterDialog::copyLastMonth()
         return;
     }
     if (!anyEntry(read.value())) {
-        showMessage(this, {kProgramTitle, QStringLiteral("上月（%1）没有排班，无可复制。").arg(monthText(previous)),
+        showMessage(this, {kProgramTitle, QCoreApplication::translate("ShiftRosterDialog", "上月（%1）没有排班，无可复制。").arg(monthText(previous)),
                            MessageIcon::Information});
         return;
     }
     if (anyEntry(roster_)
-        && showMessage(this, {QStringLiteral("复制上月"),
-                              QStringLiteral("%1已有排班，复制上月将替换本月的全部排班。继续吗？").arg(monthText(month())),
+        && showMessage(this, {QCoreApplication::translate("ShiftRosterDialog", "复制上月"),
+                              QCoreApplication::translate("ShiftRosterDialog", "%1已有排班，复制上月将替换本月的全部排班。继续吗？").arg(monthText(month())),
                               MessageIcon::Question, MessageButtons::OkCancel}) != MessageAnswer::Ok)
         return;
     roster_ = copiedMonth(read.value(), month(), model_);
@@ -480,8 +481,8 @@ void ShiftRosterDialog::clearMonth()
 {
     if (!anyEntry(roster_))
         return;
-    if (showMessage(this, {QStringLiteral("清空本月"),
-                           QStringLiteral("清空%1的全部排班吗？（点击“保存”后才写入文件）").arg(monthText(month())),
+    if (showMessage(this, {QCoreApplication::translate("ShiftRosterDialog", "清空本月"),
+                           QCoreApplication::translate("ShiftRosterDialog", "清空%1的全部排班吗？（点击“保存”后才写入文件）").arg(monthText(month())),
                            MessageIcon::Question, MessageButtons::OkCancel}) != MessageAnswer::Ok)
         return;
     roster_ = ShiftRoster(month());
@@ -492,7 +493,7 @@ void ShiftRosterDialog::clearMonth()
 bool ShiftRosterDialog::save()
 {
     if (!unreadable_.isEmpty()) {
-        showOutcome(this, Outcome::error(QStringLiteral("文件 %1 未能读出，为免覆盖其中原有的内容，本次未保存。请先修正该文件，再重新打开该月。")
+        showOutcome(this, Outcome::error(QCoreApplication::translate("ShiftRosterDialog", "文件 %1 未能读出，为免覆盖其中原有的内容，本次未保存。请先修正该文件，再重新打开该月。")
                                              .arg(QFileInfo(unreadable_).absoluteFilePath())));
         return false;
     }
@@ -509,7 +510,7 @@ bool ShiftRosterDialog::save()
         return false;
     }
     setModified(false);
-    showOutcome(this, Outcome::success(QStringLiteral("%1排班表保存成功！").arg(monthText(month()))));
+    showOutcome(this, Outcome::success(QCoreApplication::translate("ShiftRosterDialog", "%1排班表保存成功！").arg(monthText(month()))));
     return true;
 }
 

@@ -2,12 +2,13 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QCoreApplication>
 
 namespace tarnby::ui {
 namespace {
 
-const QString kSlotNames[4] = {QStringLiteral("A上班"), QStringLiteral("A下班"), QStringLiteral("P上班"),
-                               QStringLiteral("P下班")};
+const char* const kSlotNames[4] = {QT_TRANSLATE_NOOP("ShiftTimelineView", "A上班"), QT_TRANSLATE_NOOP("ShiftTimelineView", "A下班"), QT_TRANSLATE_NOOP("ShiftTimelineView", "P上班"),
+                               QT_TRANSLATE_NOOP("ShiftTimelineView", "P下班")};
 const QColor kOnColour(140, 200, 140);
 const QColor kOffColour(130, 175, 230);
 const QColor kWorkColour(40, 80, 140);
@@ -29,7 +30,7 @@ bool overlaps(const ShiftWindow& a, const ShiftWindow& b)
 ShiftTimelineView::ShiftTimelineView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("shiftTimeline"));
-    setAccessibleName(QStringLiteral("班次时间轴"));
+    setAccessibleName(QCoreApplication::translate("ShiftTimelineView", "班次时间轴"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -72,20 +73,20 @@ QString ShiftTimelineView::describe() const
     if (empty_)
         return {};
     QStringList parts;
-    parts.append(QStringLiteral("工作日 %1–%2").arg(timelineClock(line_.spanFrom), timelineClock(line_.spanTo)));
+    parts.append(QCoreApplication::translate("ShiftTimelineView", "工作日 %1–%2").arg(timelineClock(line_.spanFrom), timelineClock(line_.spanTo)));
     if (line_.kind == 2)
-        parts.append(QStringLiteral("上班 %1–%2、%3–%4")
+        parts.append(QCoreApplication::translate("ShiftTimelineView", "上班 %1–%2、%3–%4")
                          .arg(timelineClock(line_.on1), timelineClock(line_.off1), timelineClock(line_.on2),
                               timelineClock(line_.off2)));
     else
-        parts.append(QStringLiteral("上班 %1–%2").arg(timelineClock(line_.on1), timelineClock(line_.off2)));
+        parts.append(QCoreApplication::translate("ShiftTimelineView", "上班 %1–%2").arg(timelineClock(line_.on1), timelineClock(line_.off2)));
     for (const ShiftWindow& w : windows_) {
-        parts.append(w.open ? QStringLiteral("%1 打卡 %2 以后").arg(kSlotNames[w.slot], timelineClock(w.from))
-                            : QStringLiteral("%1 打卡 %2–%3").arg(kSlotNames[w.slot], timelineClock(w.from), timelineClock(w.to)));
+        parts.append(w.open ? QCoreApplication::translate("ShiftTimelineView", "%1 打卡 %2 以后").arg(QCoreApplication::translate("ShiftTimelineView", kSlotNames[w.slot]), timelineClock(w.from))
+                            : QCoreApplication::translate("ShiftTimelineView", "%1 打卡 %2–%3").arg(QCoreApplication::translate("ShiftTimelineView", kSlotNames[w.slot]), timelineClock(w.from), timelineClock(w.to)));
     }
     for (qsizetype k = 0; k < line_.overtime.size(); ++k)
-        parts.append(QStringLiteral("加班%1档 %2").arg(k == 0 ? QStringLiteral("一") : QStringLiteral("二"), timelineClock(line_.overtime.at(k))));
-    return parts.join(QStringLiteral("；"));
+        parts.append(QCoreApplication::translate("ShiftTimelineView", "加班%1档 %2").arg(k == 0 ? QCoreApplication::translate("ShiftTimelineView", "一") : QCoreApplication::translate("ShiftTimelineView", "二"), timelineClock(line_.overtime.at(k))));
+    return parts.join(QCoreApplication::translate("ShiftTimelineView", "；"));
 }
 
 int ShiftTimelineView::xOf(int minute) const
@@ -123,8 +124,8 @@ void ShiftTimelineView::paintEvent(QPaintEvent*)
             p.setPen(dashed);
             p.drawLine(x, 4, x, kAxisTop);
             p.setPen(QColor(110, 110, 110));
-            p.drawText(QRect(x + 3, kAxisTop + 18, 80, 12), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("次日"));
-            p.drawText(QRect(x - 83, kAxisTop + 18, 80, 12), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("当日"));
+            p.drawText(QRect(x + 3, kAxisTop + 18, 80, 12), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("ShiftTimelineView", "次日"));
+            p.drawText(QRect(x - 83, kAxisTop + 18, 80, 12), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("ShiftTimelineView", "当日"));
         }
     }
     if (empty_)
@@ -175,7 +176,7 @@ void ShiftTimelineView::paintEvent(QPaintEvent*)
         }
         p.setPen(QPen(faulty ? kFaultColour : QColor(70, 90, 110), faulty ? 2 : 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        const QString name = kSlotNames[w.slot];
+        const QString name = QCoreApplication::translate("ShiftTimelineView", kSlotNames[w.slot]);
         if (fm.horizontalAdvance(name) + 4 <= r.width()) {
             p.setPen(faulty ? kFaultColour : QColor(20, 40, 70));
             p.drawText(r, Qt::AlignCenter, name);
@@ -189,7 +190,7 @@ void ShiftTimelineView::paintEvent(QPaintEvent*)
         p.setPen(QPen(outside ? kFaultColour : kOvertimeColour, 2));
         p.drawLine(x, kWorkTop - 2, x, kWindowTop + kWindowHeight);
         p.drawText(QRect(x + 3, kWorkTop, 40, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                   k == 0 ? QStringLiteral("加班一") : QStringLiteral("加班二"));
+                   k == 0 ? QCoreApplication::translate("ShiftTimelineView", "加班一") : QCoreApplication::translate("ShiftTimelineView", "加班二"));
     }
 }
 

@@ -14,13 +14,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tarnby::ui {
 namespace {
 
-const QString kWeekdays[7] = {QStringLiteral("周一"), QStringLiteral("周二"), QStringLiteral("周三"), QStringLiteral("周四"),
-                              QStringLiteral("周五"), QStringLiteral("周六"), QStringLiteral("周日")};
+const char* const kWeekdays[7] = {QT_TRANSLATE_NOOP("WeekPatternDialog", "周一"), QT_TRANSLATE_NOOP("WeekPatternDialog", "周二"), QT_TRANSLATE_NOOP("WeekPatternDialog", "周三"), QT_TRANSLATE_NOOP("WeekPatternDialog", "周四"),
+                              QT_TRANSLATE_NOOP("WeekPatternDialog", "周五"), QT_TRANSLATE_NOOP("WeekPatternDialog", "周六"), QT_TRANSLATE_NOOP("WeekPatternDialog", "周日")};
 
 // The keys an entry has besides those this dialog edits: such an entry is
 // kept even when its week pattern and department are cleared.
@@ -47,7 +48,7 @@ WeekPatternDialog::WeekPatternDialog(const Schedules& model, const QList<RosterE
     , model_(model)
 {
     setObjectName(QStringLiteral("weekPatterns"));
-    setWindowTitle(QStringLiteral("周排班与部门"));
+    setWindowTitle(QCoreApplication::translate("WeekPatternDialog", "周排班与部门"));
     setSizeGripEnabled(true);
 
     QStringList names;
@@ -60,16 +61,16 @@ WeekPatternDialog::WeekPatternDialog(const Schedules& model, const QList<RosterE
                                         [&](const QString& n) { return sameRegistrationNumber(n, e.number); });
         if (!listed) {
             numbers_.append(e.number);
-            names.append(QStringLiteral("（不在员工列表）"));
+            names.append(QCoreApplication::translate("WeekPatternDialog", "（不在员工列表）"));
         }
     }
 
     table = new QTableWidget(int(numbers_.size()), kFirstDayColumn + 7, this);
     table->setObjectName(QStringLiteral("weekTable"));
-    table->setAccessibleName(QStringLiteral("员工周排班"));
-    QStringList headers{QStringLiteral("编号"), QStringLiteral("姓名"), QStringLiteral("部门")};
-    for (const QString& day : kWeekdays)
-        headers.append(day);
+    table->setAccessibleName(QCoreApplication::translate("WeekPatternDialog", "员工周排班"));
+    QStringList headers{QCoreApplication::translate("WeekPatternDialog", "编号"), QCoreApplication::translate("WeekPatternDialog", "姓名"), QCoreApplication::translate("WeekPatternDialog", "部门")};
+    for (const char* day : kWeekdays)
+        headers.append(QCoreApplication::translate("WeekPatternDialog", day));
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -88,35 +89,35 @@ WeekPatternDialog::WeekPatternDialog(const Schedules& model, const QList<RosterE
     }
     connect(table, &QTableWidget::itemSelectionChanged, this, &WeekPatternDialog::selectionChanged);
 
-    auto edit = new QGroupBox(QStringLiteral("设置所选员工（可按住 Ctrl 或 Shift 多选）"), this);
+    auto edit = new QGroupBox(QCoreApplication::translate("WeekPatternDialog", "设置所选员工（可按住 Ctrl 或 Shift 多选）"), this);
     auto grid = new QGridLayout(edit);
     QStringList choices{kRestEntry};
     for (const Shift& s : model_.shifts)
         choices.append(s.name);
     choices += QStringList{kBuiltInAdministrative, kBuiltInNineToFive};
     for (int d = 0; d < 7; ++d) {
-        auto label = new QLabel(kWeekdays[d], edit);
+        auto label = new QLabel(QCoreApplication::translate("WeekPatternDialog", kWeekdays[d]), edit);
         dayBoxes[d] = new QComboBox(edit);
         dayBoxes[d]->setObjectName(QStringLiteral("weekDay(%1)").arg(d));
-        dayBoxes[d]->setAccessibleName(kWeekdays[d]);
+        dayBoxes[d]->setAccessibleName(QCoreApplication::translate("WeekPatternDialog", kWeekdays[d]));
         dayBoxes[d]->addItems(choices);
         dayBoxes[d]->setCurrentIndex(d < 5 && choices.size() > 1 ? 1 : 0);
         label->setBuddy(dayBoxes[d]);
         grid->addWidget(label, 0, d);
         grid->addWidget(dayBoxes[d], 1, d);
     }
-    applyWeekButton = new QPushButton(QStringLiteral("设为周排班(&P)"), edit);
-    clearWeekButton = new QPushButton(QStringLiteral("取消周排班(&X)"), edit);
-    clearWeekButton->setToolTip(QStringLiteral("所选员工改回按时间模式和结算日历的休息日考勤"));
+    applyWeekButton = new QPushButton(QCoreApplication::translate("WeekPatternDialog", "设为周排班(&P)"), edit);
+    clearWeekButton = new QPushButton(QCoreApplication::translate("WeekPatternDialog", "取消周排班(&X)"), edit);
+    clearWeekButton->setToolTip(QCoreApplication::translate("WeekPatternDialog", "所选员工改回按时间模式和结算日历的休息日考勤"));
     departmentEdit = new QLineEdit(edit);
     departmentEdit->setObjectName(QStringLiteral("weekDepartment"));
-    departmentEdit->setAccessibleName(QStringLiteral("部门"));
-    departmentButton = new QPushButton(QStringLiteral("设为部门(&B)"), edit);
+    departmentEdit->setAccessibleName(QCoreApplication::translate("WeekPatternDialog", "部门"));
+    departmentButton = new QPushButton(QCoreApplication::translate("WeekPatternDialog", "设为部门(&B)"), edit);
     for (QPushButton* b : {applyWeekButton, clearWeekButton, departmentButton}) {
         b->setAutoDefault(false);
         b->setAccessibleName(b->text().section(u'(', 0, 0));
     }
-    auto departmentLabel = new QLabel(QStringLiteral("部门(&M)："), edit);
+    auto departmentLabel = new QLabel(QCoreApplication::translate("WeekPatternDialog", "部门(&M)："), edit);
     departmentLabel->setBuddy(departmentEdit);
     grid->addWidget(applyWeekButton, 2, 0, 1, 2);
     grid->addWidget(clearWeekButton, 2, 2, 1, 2);
@@ -128,8 +129,8 @@ WeekPatternDialog::WeekPatternDialog(const Schedules& model, const QList<RosterE
     connect(departmentButton, &QPushButton::clicked, this, &WeekPatternDialog::applyDepartment);
 
     auto buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("WeekPatternDialog", "确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("WeekPatternDialog", "取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         dropEmptyEntries();
         accept();
@@ -139,7 +140,7 @@ WeekPatternDialog::WeekPatternDialog(const Schedules& model, const QList<RosterE
     auto layout = new QVBoxLayout(this);
     layout->addWidget(table, 1);
     layout->addWidget(edit);
-    layout->addWidget(new QLabel(QStringLiteral("确定后，请在“班次设置”中点击“保存”写入文件。"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("WeekPatternDialog", "确定后，请在“班次设置”中点击“保存”写入文件。"), this));
     layout->addWidget(buttons);
     resize(760, 460);
 }
@@ -202,7 +203,7 @@ void WeekPatternDialog::applyWeek()
 {
     const QList<int> rows = selectedRows();
     if (rows.isEmpty()) {
-        showMessage(this, {kTitleError, QStringLiteral("请先在表中选择员工！"), MessageIcon::Critical});
+        showMessage(this, {kTitleError, QCoreApplication::translate("WeekPatternDialog", "请先在表中选择员工！"), MessageIcon::Critical});
         return;
     }
     std::array<QString, 7> week;
@@ -227,7 +228,7 @@ void WeekPatternDialog::applyDepartment()
 {
     const QList<int> rows = selectedRows();
     if (rows.isEmpty()) {
-        showMessage(this, {kTitleError, QStringLiteral("请先在表中选择员工！"), MessageIcon::Critical});
+        showMessage(this, {kTitleError, QCoreApplication::translate("WeekPatternDialog", "请先在表中选择员工！"), MessageIcon::Critical});
         return;
     }
     const QString department = departmentEdit->text().trimmed();

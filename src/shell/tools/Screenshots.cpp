@@ -15,6 +15,7 @@
 // October's roster of a three-team rotation over National Day; both are made
 // in a scratch program folder, so the pages above stay as they are.
 
+#include "base/Language.h"
 #include "analysis/ui/AnalysisPage.h"
 #include "analysis/ui/RestDayControls.h"
 #include "import/ui/DataFolderPanel.h"
@@ -221,6 +222,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     setUpApplication();
+    tarnby::useLanguage(tarnby::startLanguage(), tarnby::translationFolders(QCoreApplication::applicationDirPath()));
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         QTextStream(stderr) << "usage: tarnby-screenshots OUTPUT_DIR [WORKBOOK_FOLDER [EMPLOYEE_INDEX]]\n";
