@@ -41,10 +41,20 @@ void drawClockFace(QPainter& p, const QRectF& r, const QColor& rim)
     p.drawEllipse(c, r.width() / 20, r.width() / 20);
 }
 
-QPixmap drawMainBackground()
+// A picture of `size` in the window's coordinates, with ratio times as many
+// pixels, so that it stays sharp on a scaled screen.
+QPixmap blankPicture(const QSize& size, qreal ratio)
+{
+    const qreal r = ratio > 0 ? ratio : 1.0;
+    QPixmap pixmap(size * r);
+    pixmap.setDevicePixelRatio(r);
+    return pixmap;
+}
+
+QPixmap drawMainBackground(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::MainBackground);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, size.height());
@@ -52,7 +62,7 @@ QPixmap drawMainBackground()
     sky.setColorAt(0.16, QColor(44, 112, 170));
     sky.setColorAt(0.17, QColor(206, 222, 238));
     sky.setColorAt(1, QColor(176, 200, 226));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(QRect(QPoint(0, 0), size), sky);
     // Soft bands across the title area.
     for (int i = 0; i < 4; ++i) {
         QPainterPath band;
@@ -82,10 +92,10 @@ QPixmap drawMainBackground()
     return pixmap;
 }
 
-QPixmap drawEmblem()
+QPixmap drawEmblem(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::Emblem);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -93,10 +103,10 @@ QPixmap drawEmblem()
     return pixmap;
 }
 
-QPixmap drawPageBackground()
+QPixmap drawPageBackground(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::PageBackground);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -111,10 +121,10 @@ QPixmap drawPageBackground()
     return pixmap;
 }
 
-QPixmap drawInfoPicture()
+QPixmap drawInfoPicture(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::InfoPicture);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -153,13 +163,13 @@ QSize skinPartSize(SkinPart part)
     return {};
 }
 
-QPixmap builtInPicture(SkinPart part)
+QPixmap builtInPicture(SkinPart part, qreal pixelRatio)
 {
     switch (part) {
-    case SkinPart::MainBackground: return drawMainBackground();
-    case SkinPart::Emblem: return drawEmblem();
-    case SkinPart::PageBackground: return drawPageBackground();
-    case SkinPart::InfoPicture: return drawInfoPicture();
+    case SkinPart::MainBackground: return drawMainBackground(pixelRatio);
+    case SkinPart::Emblem: return drawEmblem(pixelRatio);
+    case SkinPart::PageBackground: return drawPageBackground(pixelRatio);
+    case SkinPart::InfoPicture: return drawInfoPicture(pixelRatio);
     }
     return {};
 }

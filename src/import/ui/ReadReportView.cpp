@@ -68,6 +68,7 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     setObjectName(QStringLiteral("readReport"));
     files = new QTreeWidget(this);
     files->setObjectName(QStringLiteral("readReportFiles"));
+    files->setAccessibleName(QStringLiteral("读取的文件"));
     files->setHeaderLabels({QStringLiteral("文件"), QStringLiteral("读取方式"), QStringLiteral("记录数"),
                             QStringLiteral("跳过"), QStringLiteral("位置")});
     files->setRootIsDecorated(true);
@@ -88,6 +89,7 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     numbersCaption->setWordWrap(true);
     numbers = new QTableWidget(0, 3, this);
     numbers->setObjectName(QStringLiteral("readReportNumbers"));
+    numbers->setAccessibleName(QStringLiteral("工号与打卡记录"));
     numbers->setHorizontalHeaderLabels({QStringLiteral("工号"), QStringLiteral("姓名"), QStringLiteral("打卡记录")});
     numbers->verticalHeader()->hide();
     numbers->verticalHeader()->setDefaultSectionSize(20);
