@@ -240,7 +240,7 @@ void Form1::TakeWorkDateFromPicker()
 
 void Form1::ApplySkin()
 {
-    for (const SkinFile& file : skinFiles(programDir_)) {
+    for (const SkinFile& file : skinFiles(programDir_, devicePixelRatioF())) {
         QPixmap picture(file.path);
         // A file that is there but holds no picture is treated like a missing one.
         if (picture.isNull())

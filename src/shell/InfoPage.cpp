@@ -3,6 +3,7 @@
 #include "SkinPictures.h"
 
 #include <QLabel>
+#include <QScrollArea>
 
 namespace tarnby::ui {
 namespace {
@@ -71,10 +72,21 @@ InfoPage::InfoPage(QWidget* parent)
     qTxt->setWordWrap(true);
     qTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont textFont = qTxt->font();
-    textFont.setPixelSize(13);
+    textFont.setPixelSize(12);
     qTxt->setFont(textFont);
-    qTxt->setGeometry(24 + pictureSize.width() + 24, 60, 780 - 24 - pictureSize.width() - 24 - 24,
-                      480 - 60 - kFootHeight - 6);
+    // The help ends above the program folder's line; a longer text scrolls
+    // there rather than running over it.
+    auto scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("qTxtScroll"));
+    scroll->setAccessibleName(DtLab4->text());
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(qTxt);
+    qTxt->setAutoFillBackground(false);
+    scroll->setGeometry(24 + pictureSize.width() + 24, 56, 780 - 24 - pictureSize.width() - 24 - 12,
+                        480 - 56 - kFootHeight - 4);
 
     auto version = new QLabel(QStringLiteral("Tarnby考勤助手2.0"), this);
     version->setObjectName(QStringLiteral("qVer"));

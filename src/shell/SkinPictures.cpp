@@ -174,7 +174,7 @@ QPixmap builtInPicture(SkinPart part, qreal pixelRatio)
     return {};
 }
 
-QList<SkinFile> skinFiles(const QString& programDir)
+QList<SkinFile> skinFiles(const QString& programDir, qreal pixelRatio)
 {
     static const std::array<std::pair<const char*, SkinPart>, 5> kOrder = {{
         {"1001.jpg", SkinPart::MainBackground},
@@ -187,8 +187,12 @@ QList<SkinFile> skinFiles(const QString& programDir)
     const QDir skin(QDir(programDir).filePath(QStringLiteral("Skin")));
     for (const auto& [name, part] : kOrder) {
         const QFileInfo file(skin.filePath(QString::fromLatin1(name)));
-        if (file.isFile())
-            found.append({part, file.filePath()});
+        if (!file.isFile())
+            continue;
+        // On a scaled screen a picture drawn twice as large stays sharp; Qt
+        // reads the ratio from the "@2x" in its name.
+        const QFileInfo sharper(skin.filePath(file.completeBaseName() + QStringLiteral("@2x.") + file.suffix()));
+        found.append({part, pixelRatio > 1 && sharper.isFile() ? sharper.filePath() : file.filePath()});
     }
     return found;
 }
