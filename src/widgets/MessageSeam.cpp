@@ -17,29 +17,6 @@ MessageHandler& handler()
 // separators, or every kLongRun characters when they have none.
 constexpr int kLongRun = 40;
 
-QString breakableText(const QString& text)
-{
-    static const QString separators = QStringLiteral("/\\_-.");
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    int run = 0;        // characters since the last space
-    int sinceBreak = 0; // characters since the last space or added break
-    for (const QChar c : text) {
-        out.append(c);
-        if (c.isSpace()) {
-            run = sinceBreak = 0;
-            continue;
-        }
-        ++run;
-        ++sinceBreak;
-        if ((run > kLongRun / 2 && separators.contains(c)) || sinceBreak >= kLongRun) {
-            out.append(QChar(0x200B));
-            sinceBreak = 0;
-        }
-    }
-    return out;
-}
-
 MessageAnswer showBox(QWidget* parent, const Message& message)
 {
     QMessageBox box(parent);
@@ -75,6 +52,29 @@ MessageAnswer showBox(QWidget* parent, const Message& message)
 }
 
 } // namespace
+
+QString breakableText(const QString& text)
+{
+    static const QString separators = QStringLiteral("/\\_-.");
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    int run = 0;        // characters since the last space
+    int sinceBreak = 0; // characters since the last space or added break
+    for (const QChar c : text) {
+        out.append(c);
+        if (c.isSpace()) {
+            run = sinceBreak = 0;
+            continue;
+        }
+        ++run;
+        ++sinceBreak;
+        if ((run > kLongRun / 2 && separators.contains(c)) || sinceBreak >= kLongRun) {
+            out.append(QChar(0x200B));
+            sinceBreak = 0;
+        }
+    }
+    return out;
+}
 
 MessageAnswer showMessage(QWidget* parent, const Message& message)
 {
