@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
     <name>AnalysisPage</name>
@@ -153,16 +154,16 @@
     <message>
         <source>按班次考勤：早退也使全勤为“无”。
 </source>
-        <translation>Judged by shift: leaving early also makes full attendance "No".
+        <translation>Judged by shift: leaving early also makes full attendance &quot;No&quot;.
 </translation>
     </message>
     <message>
         <source>还没有读取考勤记录，请先点击“读取”读入考勤数据，再查看汇总。</source>
-        <translation>No attendance records have been read yet. Click "Read" to read the attendance data, then view the summary.</translation>
+        <translation>No attendance records have been read yet. Click &quot;Read&quot; to read the attendance data, then view the summary.</translation>
     </message>
     <message>
         <source>员工“%1”已不在员工列表中，请重新汇总。</source>
-        <translation>Employee "%1" is no longer in the employee list. Please summarise again.</translation>
+        <translation>Employee &quot;%1&quot; is no longer in the employee list. Please summarise again.</translation>
     </message>
     <message>
         <source>值日迟到</source>
@@ -256,6 +257,26 @@
         <source>%1：</source>
         <translation>%1:</translation>
     </message>
+    <message>
+        <source>设置休假日</source>
+        <translation>Rest days</translation>
+    </message>
+    <message>
+        <source>考勤记录列表</source>
+        <translation>Attendance records</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>农历</source>
+        <translation>Lunar </translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -280,7 +301,7 @@
     </message>
     <message>
         <source>缺少“%1”行（%2）。</source>
-        <translation>lacks the line "%1" (%2).</translation>
+        <translation>lacks the line &quot;%1&quot; (%2).</translation>
     </message>
     <message>
         <source>结束行</source>
@@ -344,7 +365,7 @@
     </message>
     <message>
         <source>“%1”中有无法保存的字符。</source>
-        <translation>"%1" holds characters that cannot be saved.</translation>
+        <translation>&quot;%1&quot; holds characters that cannot be saved.</translation>
     </message>
 </context>
 <context>
@@ -387,7 +408,7 @@
     </message>
     <message>
         <source>：每行一条打卡记录的表格，考勤机的月报表，带表头的考勤表，无表头的原始记录</source>
-        <translation>: tables with one punch a row, the time clock's monthly reports, attendance sheets with headers, raw records without headers</translation>
+        <translation>: tables with one punch a row, the time clock&apos;s monthly reports, attendance sheets with headers, raw records without headers</translation>
     </message>
     <message>
         <source>报告</source>
@@ -440,8 +461,8 @@
         <translation>Please choose a file exported by the time clock (xls, xlsx, xlsm, csv, dat).</translation>
     </message>
     <message>
-        <source>&lt;span style='background:%1'&gt;&amp;nbsp;工号&amp;nbsp;&lt;/span&gt; &lt;span style='background:%2'&gt;&amp;nbsp;姓名&amp;nbsp;&lt;/span&gt; &lt;span style='background:%3'&gt;&amp;nbsp;日期时间、日期&amp;nbsp;&lt;/span&gt; &lt;span style='background:%4'&gt;&amp;nbsp;打卡时间&amp;nbsp;&lt;/span&gt; &lt;span style='color:%5'&gt;红字：跳过的行&lt;/span&gt;</source>
-        <translation>&lt;span style='background:%1'&gt;&amp;nbsp;No.&amp;nbsp;&lt;/span&gt; &lt;span style='background:%2'&gt;&amp;nbsp;Name&amp;nbsp;&lt;/span&gt; &lt;span style='background:%3'&gt;&amp;nbsp;Date and time, date&amp;nbsp;&lt;/span&gt; &lt;span style='background:%4'&gt;&amp;nbsp;Punch times&amp;nbsp;&lt;/span&gt; &lt;span style='color:%5'&gt;Red: skipped rows&lt;/span&gt;</translation>
+        <source>&lt;span style=&apos;background:%1&apos;&gt;&amp;nbsp;工号&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%2&apos;&gt;&amp;nbsp;姓名&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%3&apos;&gt;&amp;nbsp;日期时间、日期&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%4&apos;&gt;&amp;nbsp;打卡时间&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;color:%5&apos;&gt;红字：跳过的行&lt;/span&gt;</source>
+        <translation>&lt;span style=&apos;background:%1&apos;&gt;&amp;nbsp;No.&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%2&apos;&gt;&amp;nbsp;Name&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%3&apos;&gt;&amp;nbsp;Date and time, date&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%4&apos;&gt;&amp;nbsp;Punch times&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;color:%5&apos;&gt;Red: skipped rows&lt;/span&gt;</translation>
     </message>
     <message>
         <source>选择</source>
@@ -453,7 +474,7 @@
     </message>
     <message>
         <source>把找到的工号和日期时间单元格填入数据读取位置，再点“保存”</source>
-        <translation>Fill the employee number and date-time cells found into the reading position, then click "Save"</translation>
+        <translation>Fill the employee number and date-time cells found into the reading position, then click &quot;Save&quot;</translation>
     </message>
     <message>
         <source>选择文件 --&gt;</source>
@@ -473,7 +494,7 @@
     </message>
     <message>
         <source>，工作表“%1”</source>
-        <translation>, worksheet "%1"</translation>
+        <translation>, worksheet &quot;%1&quot;</translation>
     </message>
     <message>
         <source>，%1 条打卡记录</source>
@@ -490,6 +511,10 @@
     <message>
         <source>正在读取，请稍候！</source>
         <translation>Reading, please wait!</translation>
+    </message>
+    <message>
+        <source>文件的前几行</source>
+        <translation>First rows of the file</translation>
     </message>
 </context>
 <context>
@@ -522,19 +547,31 @@
         <source>六</source>
         <translation>Sa</translation>
     </message>
+    <message>
+        <source>值日安排</source>
+        <translation>Duty roster</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>值日</source>
+        <translation>On duty: </translation>
+    </message>
 </context>
 <context>
     <name>DutyMonth</name>
     <message>
         <source>值日员工“%1”中没有编号与姓名之间的空格，请重新选择员工！</source>
-        <translation>The employee on duty "%1" has no space between number and name; please choose the employee again!</translation>
+        <translation>The employee on duty &quot;%1&quot; has no space between number and name; please choose the employee again!</translation>
     </message>
 </context>
 <context>
     <name>DutyRoster</name>
     <message>
         <source>第 %1 行“%2”不是以日期 00-31 开头的值日记录。</source>
-        <translation>Line %1 "%2" is not a duty record starting with a day 00-31.</translation>
+        <translation>Line %1 &quot;%2&quot; is not a duty record starting with a day 00-31.</translation>
     </message>
     <message>
         <source>值日文件 %1 格式不正确：%2</source>
@@ -542,7 +579,7 @@
     </message>
     <message>
         <source>%1日的值日员工编号“%2”无法保存到值日文件中！</source>
-        <translation>The number "%2" of the employee on duty on day %1 cannot be saved in the duty file!</translation>
+        <translation>The number &quot;%2&quot; of the employee on duty on day %1 cannot be saved in the duty file!</translation>
     </message>
 </context>
 <context>
@@ -748,6 +785,10 @@ Please wait until they close the program, then open it again to save.</translati
         <source>取 消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -820,7 +861,7 @@ Please wait until they close the program, then open it again to save.</translati
         <source>
 本月的文件还没有变更记录。</source>
         <translation>
-This month's files have no recorded changes yet.</translation>
+This month&apos;s files have no recorded changes yet.</translation>
     </message>
     <message>
         <source>（内容没有变化）</source>
@@ -879,13 +920,13 @@ The restore itself is recorded in the change log as well; unsaved changes on the
         <source>节假日文件 %1 第%2行无法识别：%3
 每行应为“yyyy-mm-dd 节日名称”或“yyyy-mm-dd 上班”，# 之后为注释。该文件未被使用。</source>
         <translation>Line %2 of the holiday file %1 is not recognised: %3
-Each line should be "yyyy-mm-dd holiday name" or "yyyy-mm-dd 上班"; # starts a comment. The file was not used.</translation>
+Each line should be &quot;yyyy-mm-dd holiday name&quot; or &quot;yyyy-mm-dd 上班&quot;; # starts a comment. The file was not used.</translation>
     </message>
     <message>
         <source>找不到节假日文件：%1
 节假日无法标记。该文件随程序提供，请把它放回程序文件夹；每行一天，如“2026-10-01 国庆节”或“2026-10-10 上班”。</source>
         <translation>The holiday file cannot be found: %1
-Holidays cannot be marked. The file comes with the program; please put it back into the program folder. One day a line, such as "2026-10-01 国庆节" or "2026-10-10 上班".</translation>
+Holidays cannot be marked. The file comes with the program; please put it back into the program folder. One day a line, such as &quot;2026-10-01 国庆节&quot; or &quot;2026-10-10 上班&quot;.</translation>
     </message>
     <message>
         <source>
@@ -897,8 +938,8 @@ The holiday file was not used.</translation>
 <context>
     <name>InfoPage</name>
     <message>
-        <source>&lt;p style="margin-top:0"&gt;&lt;b&gt;Tarnby考勤助手&lt;/b&gt;读取考勤机导出的 xls 考勤记录，按员工逐日列出上午、下午的上下班打卡时间，判断迟到、漏打、旷工、加班与休息日加班，结合特殊情况登记和值日安排，统计出一个结算周期的考勤结果。&lt;/p&gt;&lt;p&gt;&lt;b&gt;使用步骤&lt;/b&gt;&lt;/p&gt;&lt;ol style="margin-left:-20px"&gt;&lt;li&gt;[系统设置] 录入员工编号与姓名，设定上下班时间和考勤记录在表格中的读取位置，分别保存。&lt;/li&gt;&lt;li&gt;[登记值日] 为请假、漏打、处罚等特殊情况登记，并安排值日员工，记得保存。&lt;/li&gt;&lt;li&gt;[考勤统计] 选择起始年月与月结制式（月初制或月中制），在日历上用鼠标左键标记休息日、右键取消，或点击“一键标记”标出周末和节假日；标记随即保存，下次打开仍在。&lt;/li&gt;&lt;li&gt;点击“读取记录”，选择考勤文件所在目录，再点击“读取文件夹数据”读入全部考勤记录。&lt;/li&gt;&lt;li&gt;在员工列表中选择员工，点击“刷新列表”即得当期考勤列表与统计；备注中的*号表示当天有特殊情况登记，点击列表下方的“* * *”可查看详情。&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;小贴士&lt;/b&gt;：设置保存在程序目录的 Init.ini 中，登记、值日与休息日按月保存在 SrDate 目录中；把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程序目录的 Skin 目录即可更换界面图片。&lt;/p&gt;&lt;p&gt;&lt;b&gt;节假日&lt;/b&gt;：“一键标记”所用的节假日安排在程序目录的 Holidays.txt 中，已含 2025、2026 年。每年公布次年的放假安排后，请照其格式添加到该文件末尾：每行一天，如“2027-01-01 元旦”，调休上班的周末写“上班”，以 UTF-8 编码保存。&lt;/p&gt;</source>
-        <translation>&lt;p style="margin-top:0"&gt;&lt;b&gt;Tarnby Attendance&lt;/b&gt; reads the xls attendance records a time clock exports, lists each employee's morning and afternoon clock-in and clock-out times day by day, finds late arrivals, missed punches, absences, overtime and overtime on rest days, and, together with the special case registrations and the duty roster, works out the attendance of a settlement period.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Steps&lt;/b&gt;&lt;/p&gt;&lt;ol style="margin-left:-20px"&gt;&lt;li&gt;[Settings] Enter the employee numbers and names, set the working hours and where the records lie in the table, and save each.&lt;/li&gt;&lt;li&gt;[Registrations &amp;amp; duty] Register special cases such as leave, missed punches and penalties, assign the employees on duty, and remember to save.&lt;/li&gt;&lt;li&gt;[Attendance] Choose the starting year and month and the settlement style (month-start or mid-month); in the calendar, left-click to mark a rest day and right-click to unmark it, or click "Mark all" to mark weekends and public holidays. Marks are saved at once and are still there next time.&lt;/li&gt;&lt;li&gt;Click "Read records", choose the folder of the attendance files, then click "Read folder data" to read all the records.&lt;/li&gt;&lt;li&gt;Choose an employee in the employee list and click "Refresh list" for the period's attendance list and statistics; a * in the remarks means a special case is registered for that day; click the "* * *" under the list for details.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;Tips&lt;/b&gt;: the settings are kept in Init.ini in the program folder; registrations, duty and rest days are kept by month in the SrDate folder. Put 1001.jpg, 1002.jpg (or 1002.gif), 1003.jpg and 1004.jpg into the Skin folder of the program folder to change the pictures of the window.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Public holidays&lt;/b&gt;: the holidays "Mark all" uses are in Holidays.txt in the program folder, which covers 2025 and 2026. When next year's holidays are announced, add them to the end of that file in the same format: one day a line, such as "2027-01-01 元旦"; for a weekend worked in lieu write "上班". Save it as UTF-8.&lt;/p&gt;</translation>
+        <source>&lt;p style=&quot;margin-top:0&quot;&gt;&lt;b&gt;Tarnby考勤助手&lt;/b&gt;读取考勤机导出的 xls 考勤记录，按员工逐日列出上午、下午的上下班打卡时间，判断迟到、漏打、旷工、加班与休息日加班，结合特殊情况登记和值日安排，统计出一个结算周期的考勤结果。&lt;/p&gt;&lt;p&gt;&lt;b&gt;使用步骤&lt;/b&gt;&lt;/p&gt;&lt;ol style=&quot;margin-left:-20px&quot;&gt;&lt;li&gt;[系统设置] 录入员工编号与姓名，设定上下班时间和考勤记录在表格中的读取位置，分别保存。&lt;/li&gt;&lt;li&gt;[登记值日] 为请假、漏打、处罚等特殊情况登记，并安排值日员工，记得保存。&lt;/li&gt;&lt;li&gt;[考勤统计] 选择起始年月与月结制式（月初制或月中制），在日历上用鼠标左键标记休息日、右键取消，或点击“一键标记”标出周末和节假日；标记随即保存，下次打开仍在。&lt;/li&gt;&lt;li&gt;点击“读取记录”，选择考勤文件所在目录，再点击“读取文件夹数据”读入全部考勤记录。&lt;/li&gt;&lt;li&gt;在员工列表中选择员工，点击“刷新列表”即得当期考勤列表与统计；备注中的*号表示当天有特殊情况登记，点击列表下方的“* * *”可查看详情。&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;小贴士&lt;/b&gt;：设置保存在程序目录的 Init.ini 中，登记、值日与休息日按月保存在 SrDate 目录中；把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程序目录的 Skin 目录即可更换界面图片。&lt;/p&gt;&lt;p&gt;&lt;b&gt;节假日&lt;/b&gt;：“一键标记”所用的节假日安排在程序目录的 Holidays.txt 中，已含 2025、2026 年。每年公布次年的放假安排后，请照其格式添加到该文件末尾：每行一天，如“2027-01-01 元旦”，调休上班的周末写“上班”，以 UTF-8 编码保存。&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;margin-top:0&quot;&gt;&lt;b&gt;Tarnby Attendance&lt;/b&gt; reads the xls attendance records a time clock exports, lists each employee&apos;s morning and afternoon clock-in and clock-out times day by day, finds late arrivals, missed punches, absences, overtime and overtime on rest days, and, together with the special case registrations and the duty roster, works out the attendance of a settlement period.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Steps&lt;/b&gt;&lt;/p&gt;&lt;ol style=&quot;margin-left:-20px&quot;&gt;&lt;li&gt;[Settings] Enter the employee numbers and names, set the working hours and where the records lie in the table, and save each.&lt;/li&gt;&lt;li&gt;[Registrations &amp;amp; duty] Register special cases such as leave, missed punches and penalties, assign the employees on duty, and remember to save.&lt;/li&gt;&lt;li&gt;[Attendance] Choose the starting year and month and the settlement style (month-start or mid-month); in the calendar, left-click to mark a rest day and right-click to unmark it, or click &quot;Mark all&quot; to mark weekends and public holidays. Marks are saved at once and are still there next time.&lt;/li&gt;&lt;li&gt;Click &quot;Read records&quot;, choose the folder of the attendance files, then click &quot;Read folder data&quot; to read all the records.&lt;/li&gt;&lt;li&gt;Choose an employee in the employee list and click &quot;Refresh list&quot; for the period&apos;s attendance list and statistics; a * in the remarks means a special case is registered for that day; click the &quot;* * *&quot; under the list for details.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;Tips&lt;/b&gt;: the settings are kept in Init.ini in the program folder; registrations, duty and rest days are kept by month in the SrDate folder. Put 1001.jpg, 1002.jpg (or 1002.gif), 1003.jpg and 1004.jpg into the Skin folder of the program folder to change the pictures of the window.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Public holidays&lt;/b&gt;: the holidays &quot;Mark all&quot; uses are in Holidays.txt in the program folder, which covers 2025 and 2026. When next year&apos;s holidays are announced, add them to the end of that file in the same format: one day a line, such as &quot;2027-01-01 元旦&quot;; for a weekend worked in lieu write &quot;上班&quot;. Save it as UTF-8.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>程序说明</source>
@@ -924,6 +965,10 @@ The holiday file was not used.</translation>
         <source>无法保存语言选择：程序文件夹不可写入。</source>
         <translation>Cannot save the language choice: the program folder is not writable.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
+        <translation>&lt;b&gt;Keyboard&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5: switch between the five pages&lt;br&gt;Tab / Shift+Tab: move between controls&lt;br&gt;Enter or Space: press a button&lt;br&gt;Arrow keys, PageUp/PageDown, Home/End: move in a calendar&lt;br&gt;Enter: pick a date or mark a rest day; Space: mark or unmark a rest day&lt;br&gt;Enter in the summary table: show that employee</translation>
+    </message>
 </context>
 <context>
     <name>LundarHost</name>
@@ -940,7 +985,7 @@ The holiday file was not used.</translation>
         <translation>: </translation>
     </message>
     <message>
-        <source>。<byte value="xd" />
+        <source>。<byte value="xd"/>
 今日页只显示公历日期，农历与日期选择不可用。</source>
         <translation>. </translation>
     </message>
@@ -1017,7 +1062,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>找不到用户的数据文件夹，无法建立程序文件夹。请用环境变量 TARNBY_HOME 指定程序文件夹。</source>
-        <translation>The user's data folder cannot be found, so no program folder can be made. Please name the program folder with the environment variable TARNBY_HOME.</translation>
+        <translation>The user&apos;s data folder cannot be found, so no program folder can be made. Please name the program folder with the environment variable TARNBY_HOME.</translation>
     </message>
     <message>
         <source>由 --home 指定</source>
@@ -1029,11 +1074,11 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>程序所在的文件夹</source>
-        <translation>the program's own folder</translation>
+        <translation>the program&apos;s own folder</translation>
     </message>
     <message>
         <source>用户的数据文件夹</source>
-        <translation>the user's data folder</translation>
+        <translation>the user&apos;s data folder</translation>
     </message>
     <message>
         <source>程序文件夹：%1（%2）</source>
@@ -1048,7 +1093,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>考勤机月报表，每人每天的打卡时间在一格中</source>
-        <translation>The time clock's monthly report, each person's punches of a day in one cell</translation>
+        <translation>The time clock&apos;s monthly report, each person&apos;s punches of a day in one cell</translation>
     </message>
     <message>
         <source>带表头的考勤表</source>
@@ -1056,7 +1101,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>考勤机原始记录，无表头</source>
-        <translation>The time clock's raw records, no header</translation>
+        <translation>The time clock&apos;s raw records, no header</translation>
     </message>
     <message>
         <source>未识别出表格样式，按数据读取位置读取</source>
@@ -1084,7 +1129,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>日期晚于今天一年以上，考勤机时钟可能有误</source>
-        <translation>date more than a year after today; the time clock's clock may be wrong</translation>
+        <translation>date more than a year after today; the time clock&apos;s clock may be wrong</translation>
     </message>
     <message>
         <source>日期无法识别</source>
@@ -1116,14 +1161,11 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>文件的版本或大小无法读取</source>
-        <translation>The file's version or size cannot be read</translation>
+        <translation>The file&apos;s version or size cannot be read</translation>
     </message>
-</context>
-<context>
-    <name>ReadReportView</name>
     <message>
         <source>工号</source>
-        <translation>No.</translation>
+        <translation>Employee No.</translation>
     </message>
     <message>
         <source>姓名</source>
@@ -1140,6 +1182,21 @@ It belongs beside the program; please restore it, then save again.</translation>
     <message>
         <source>时间</source>
         <translation>Time</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+</context>
+<context>
+    <name>ReadReportView</name>
+    <message>
+        <source>工号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
     </message>
     <message>
         <source>读取失败</source>
@@ -1203,7 +1260,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>工作表“%1”</source>
-        <translation>Worksheet "%1"</translation>
+        <translation>Worksheet &quot;%1&quot;</translation>
     </message>
     <message>
         <source>考勤期间 %1 至 %2，第%3行为日期</source>
@@ -1235,7 +1292,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>“%1”第%2行也像是一条打卡记录，但读取从第%3行开始，这一行没有读入；文件如果没有表头，请把数据读取位置改到第%2行。</source>
-        <translation>Row %2 of "%1" also looks like a punch record, but reading starts at row %3, so that row was not read; if the file has no header, please move the reading position to row %2.</translation>
+        <translation>Row %2 of &quot;%1&quot; also looks like a punch record, but reading starts at row %3, so that row was not read; if the file has no header, please move the reading position to row %2.</translation>
     </message>
     <message>
         <source>%1 个文件 %2 条</source>
@@ -1271,11 +1328,11 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>工号“%1”：%2</source>
-        <translation>Employee no. "%1": %2</translation>
+        <translation>Employee no. &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>工号“%1”的姓名“%2”中有员工编号列表无法保存的字符，请在表中修改后再试。</source>
-        <translation>The name "%2" of employee no. "%1" has characters the employee list cannot store; please change it in the table and try again.</translation>
+        <translation>The name &quot;%2&quot; of employee no. &quot;%1&quot; has characters the employee list cannot store; please change it in the table and try again.</translation>
     </message>
     <message>
         <source>已添加 %1 个员工到员工编号列表。</source>
@@ -1285,16 +1342,24 @@ It belongs beside the program; please restore it, then save again.</translation>
         <source>读取报告</source>
         <translation>Read report</translation>
     </message>
+    <message>
+        <source>读取的文件</source>
+        <translation>Files read</translation>
+    </message>
+    <message>
+        <source>工号与打卡记录</source>
+        <translation>Employee numbers and punches</translation>
+    </message>
 </context>
 <context>
     <name>Registration</name>
     <message>
         <source>应有 5 项，以“##”分隔，实有 %1 项</source>
-        <translation>should have 5 fields separated by "##", has %1</translation>
+        <translation>should have 5 fields separated by &quot;##&quot;, has %1</translation>
     </message>
     <message>
         <source>%1中不能含有“##”，它是登记文件的分隔符！</source>
-        <translation>%1 must not contain "##", the separator of the registration file!</translation>
+        <translation>%1 must not contain &quot;##&quot;, the separator of the registration file!</translation>
     </message>
     <message>
         <source>%1中不能含有换行！</source>
@@ -1333,7 +1398,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     <name>RegistrationBoxRules</name>
     <message>
         <source>中不能含有“##”，也不能以“#”开头或结尾，“##”是登记文件的分隔符！</source>
-        <translation> must not contain "##" nor begin or end with "#"; "##" is the separator of the registration file!</translation>
+        <translation> must not contain &quot;##&quot; nor begin or end with &quot;#&quot;; &quot;##&quot; is the separator of the registration file!</translation>
     </message>
     <message>
         <source>登记事由</source>
@@ -1384,7 +1449,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>查看本月变更记录 --&gt;</source>
-        <translation>View this month's changes --&gt;</translation>
+        <translation>View this month&apos;s changes --&gt;</translation>
     </message>
     <message>
         <source>记录</source>
@@ -1448,7 +1513,11 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>保存本月登记信息 --&gt;</source>
-        <translation>Save this month's registrations --&gt;</translation>
+        <translation>Save this month&apos;s registrations --&gt;</translation>
+    </message>
+    <message>
+        <source>载入值日月份</source>
+        <translation>Load the duty month</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1544,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>登记员工“%1”中没有编号与姓名之间的空格，请重新选择员工！</source>
-        <translation>The registered employee "%1" has no space between number and name; please choose the employee again!</translation>
+        <translation>The registered employee &quot;%1&quot; has no space between number and name; please choose the employee again!</translation>
     </message>
     <message>
         <source>员工编号</source>
@@ -1537,7 +1606,7 @@ It belongs beside the program; please restore it, then save again.</translation>
         <translation>Key: %1. Grey: weekends and public holidays; the end of each row counts the days of each symbol.</translation>
     </message>
     <message>
-        <source>　</source>
+        <source>&#x3000;</source>
         <translation>  </translation>
     </message>
     <message>
@@ -1549,7 +1618,7 @@ It belongs beside the program; please restore it, then save again.</translation>
         <translation>______</translation>
     </message>
     <message>
-        <source>制表人：%1　　　　审核人：%2</source>
+        <source>制表人：%1&#x3000;&#x3000;&#x3000;&#x3000;审核人：%2</source>
         <translation>Prepared by: %1        Checked by: %2</translation>
     </message>
 </context>
@@ -1885,8 +1954,8 @@ It belongs beside the program; please restore it, then save again.</translation>
         <translation>No registrations in this settlement period.</translation>
     </message>
     <message>
-        <source>员工签字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日</source>
-        <translation>Employee's signature: __________      Date: ____/____/____</translation>
+        <source>员工签字：＿＿＿＿＿＿＿＿＿＿&#x3000;&#x3000;&#x3000;日期：＿＿＿＿年＿＿月＿＿日</source>
+        <translation>Employee&apos;s signature: __________      Date: ____/____/____</translation>
     </message>
     <message>
         <source>程序没有图形环境，无法生成 PDF</source>
@@ -1915,9 +1984,9 @@ It belongs beside the program; please restore it, then save again.</translation>
         <source>把本期日历上的星期六、星期日和节假日都标记为休息，调休上班日不标记，并立即保存；已标记的其他日子保留。
 节假日取自程序文件夹中的 %1。
 以后各年的安排请照样添加到该文件末尾：每行一天，如“2027-01-01 元旦”，调休上班的周末写“上班”。</source>
-        <translation>Mark the Saturdays, Sundays and public holidays of this period's calendar as rest days, except working days in lieu, and save at once; other marked days are kept.
+        <translation>Mark the Saturdays, Sundays and public holidays of this period&apos;s calendar as rest days, except working days in lieu, and save at once; other marked days are kept.
 The holidays come from %1 in the program folder.
-Add later years to the end of that file in the same way: one day a line, such as "2027-01-01 New Year's Day"; for a weekend worked in lieu write "上班".</translation>
+Add later years to the end of that file in the same way: one day a line, such as &quot;2027-01-01 New Year&apos;s Day&quot;; for a weekend worked in lieu write &quot;上班&quot;.</translation>
     </message>
     <message>
         <source>清除标记</source>
@@ -1925,7 +1994,7 @@ Add later years to the end of that file in the same way: one day a line, such as
     </message>
     <message>
         <source>清除本期日历上的全部休息日标记，并立即保存。</source>
-        <translation>Clear every rest day mark of this period's calendar and save at once.</translation>
+        <translation>Clear every rest day mark of this period&apos;s calendar and save at once.</translation>
     </message>
     <message>
         <source>请先选择结算的起始年份和月份！</source>
@@ -1935,7 +2004,7 @@ Add later years to the end of that file in the same way: one day a line, such as
         <source>节假日文件中没有%1年的安排，只标记了星期六和星期日。
 请把%1年的节假日和调休上班日添加到 %2（每行一天，如“%1-01-01 元旦”，调休上班的周末写“上班”），再点击“一键标记”。</source>
         <translation>The holiday file has no schedule for %1, so only Saturdays and Sundays were marked.
-Please add the holidays and working days in lieu of %1 to %2 (one day a line, such as "%1-01-01 New Year's Day"; for a weekend worked in lieu write "上班"), then click "Mark all".</translation>
+Please add the holidays and working days in lieu of %1 to %2 (one day a line, such as &quot;%1-01-01 New Year&apos;s Day&quot;; for a weekend worked in lieu write &quot;上班&quot;), then click &quot;Mark all&quot;.</translation>
     </message>
     <message>
         <source>确定清除本期（%1）的全部休息日标记吗？</source>
@@ -1977,8 +2046,8 @@ The rest days in that file were not used.</translation>
         <translation>The file %1 was changed by another program after this window loaded it.
 Compared with the file as it is now, what this window would save has %2 more lines and %3 fewer lines.
 
-Reload: discard this window's unsaved changes and show the file as it is now;
-Overwrite: save this window's content; the file's current content is kept in the change log;
+Reload: discard this window&apos;s unsaved changes and show the file as it is now;
+Overwrite: save this window&apos;s content; the file&apos;s current content is kept in the change log;
 Cancel: do not save.</translation>
     </message>
     <message>
@@ -1986,7 +2055,7 @@ Cancel: do not save.</translation>
 本窗口未保存的内容与文件现在的内容不同之处（+ 为本窗口有而文件中没有的行，- 为文件中有而本窗口没有的行）：
 </source>
         <translation>%1 has been reloaded.
-Where this window's unsaved content differs from the file as it is now (+ lines only in this window, - lines only in the file):
+Where this window&apos;s unsaved content differs from the file as it is now (+ lines only in this window, - lines only in the file):
 </translation>
     </message>
     <message>
@@ -2056,7 +2125,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>第%1个班次“%2”</source>
-        <translation>shift %1 "%2"</translation>
+        <translation>shift %1 &quot;%2&quot;</translation>
     </message>
     <message>
         <source>第%1个员工</source>
@@ -2148,11 +2217,11 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>week 应有 7 项（周一到周日），每项是班次名或“休”</source>
-        <translation>week should have 7 items (Monday to Sunday), each a shift name or "休"</translation>
+        <translation>week should have 7 items (Monday to Sunday), each a shift name or &quot;休&quot;</translation>
     </message>
     <message>
         <source>week 第%1项（%2）应是班次名或“休”</source>
-        <translation>week item %1 (%2) should be a shift name or "休"</translation>
+        <translation>week item %1 (%2) should be a shift name or &quot;休&quot;</translation>
     </message>
     <message>
         <source>department 应是文字（部门名）</source>
@@ -2180,15 +2249,15 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>班次不能叫“休”：“休”表示休息日</source>
-        <translation>A shift cannot be called "休": "休" means a rest day</translation>
+        <translation>A shift cannot be called &quot;休&quot;: &quot;休&quot; means a rest day</translation>
     </message>
     <message>
         <source>“%1”是时间模式的内置班次，不能再用作班次名</source>
-        <translation>"%1" is a built-in shift of the time modes and cannot be used as a shift name</translation>
+        <translation>&quot;%1&quot; is a built-in shift of the time modes and cannot be used as a shift name</translation>
     </message>
     <message>
         <source>short 应是一个字（现为“%1”）</source>
-        <translation>short should be one character (now "%1")</translation>
+        <translation>short should be one character (now &quot;%1&quot;)</translation>
     </message>
     <message>
         <source>times 应有 2 个（上班、下班）或 4 个（上班1、下班1、上班2、下班2）时间，现有 %1 个</source>
@@ -2216,7 +2285,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>这个班次的工作日从 dayStart %1 起 24 小时</source>
-        <translation>this shift's working day runs 24 hours from dayStart %1</translation>
+        <translation>this shift&apos;s working day runs 24 hours from dayStart %1</translation>
     </message>
     <message>
         <source>%1超出了工作日（%2）</source>
@@ -2232,7 +2301,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>第%1个班次与第%2个班次同名（“%3”）</source>
-        <translation>shift %1 and shift %2 have the same name ("%3")</translation>
+        <translation>shift %1 and shift %2 have the same name (&quot;%3&quot;)</translation>
     </message>
     <message>
         <source>：number（员工编号）不能为空</source>
@@ -2244,7 +2313,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>：week 第%1项（%2）“%3”不是已有的班次，也不是“休”</source>
-        <translation>: week item %1 (%2) "%3" is neither an existing shift nor "休"</translation>
+        <translation>: week item %1 (%2) &quot;%3&quot; is neither an existing shift nor &quot;休&quot;</translation>
     </message>
     <message>
         <source>不是有效的 JSON：第%1行附近，%2</source>
@@ -2443,7 +2512,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>可读取xls、xlsx、xlsm、csv、dat文件；考勤机的月报表、带表头的考勤表和无表头的原始记录都能自动识别，点“自动识别”可查看文件如何读取。</source>
-        <translation>Reads xls, xlsx, xlsm, csv and dat files; the time clock's monthly reports, attendance sheets with headers and raw records without headers are recognised automatically; click "Detect" to see how a file is read.</translation>
+        <translation>Reads xls, xlsx, xlsm, csv and dat files; the time clock&apos;s monthly reports, attendance sheets with headers and raw records without headers are recognised automatically; click &quot;Detect&quot; to see how a file is read.</translation>
     </message>
     <message>
         <source>四、所有操作请记得保存</source>
@@ -2477,11 +2546,11 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     <name>ShiftChecks</name>
     <message>
         <source>已有名为“%1”的班次</source>
-        <translation>There is already a shift named "%1"</translation>
+        <translation>There is already a shift named &quot;%1&quot;</translation>
     </message>
     <message>
         <source>简称不能是“休”：排班表中“休”表示休息日</source>
-        <translation>The short name cannot be "休": in the roster "休" means a rest day</translation>
+        <translation>The short name cannot be &quot;休&quot;: in the roster &quot;休&quot; means a rest day</translation>
     </message>
     <message>
         <source>超出了工作日</source>
@@ -2489,11 +2558,11 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>。跨过午夜的班次，请把“工作日起点”设在上班之前，例如 12:00</source>
-        <translation>. For a shift across midnight, set "Start of the working day" before the start, e.g. 12:00</translation>
+        <translation>. For a shift across midnight, set &quot;Start of the working day&quot; before the start, e.g. 12:00</translation>
     </message>
     <message>
         <source>简称“%1”已是班次“%2”的简称，排班表中会分不清，请另选一个字</source>
-        <translation>The short name "%1" already belongs to the shift "%2"; the roster could not tell them apart. Please choose another character</translation>
+        <translation>The short name &quot;%1&quot; already belongs to the shift &quot;%2&quot;; the roster could not tell them apart. Please choose another character</translation>
     </message>
 </context>
 <context>
@@ -2535,7 +2604,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>“模式一”“模式二”是内置班次（时间见“上下班时间设定”），也可用于周排班和排班表。</source>
-        <translation>"模式一" and "模式二" are built-in shifts (times under "Working hours"); they can also be used in week patterns and the shift roster.</translation>
+        <translation>&quot;模式一&quot; and &quot;模式二&quot; are built-in shifts (times under &quot;Working hours&quot;); they can also be used in week patterns and the shift roster.</translation>
     </message>
     <message>
         <source>24 小时时间轴（绿色：上班卡时段，蓝色：下班卡时段，深蓝：上班时间）</source>
@@ -2575,7 +2644,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>1 到 8 个字，不能是“休”“模式一”“模式二”；按回车或离开该框后生效</source>
-        <translation>1 to 8 characters, not "休", "模式一" or "模式二"; takes effect on Enter or when leaving the box</translation>
+        <translation>1 to 8 characters, not &quot;休&quot;, &quot;模式一&quot; or &quot;模式二&quot;; takes effect on Enter or when leaving the box</translation>
     </message>
     <message>
         <source>名称(&amp;N)：</source>
@@ -2591,7 +2660,7 @@ Where this window's unsaved content differs from the file as it is now (+ lines 
     </message>
     <message>
         <source>排班表格子中显示的一个字；不填则用名称的第一个字</source>
-        <translation>The one character shown in the roster's cells; if empty, the first character of the name</translation>
+        <translation>The one character shown in the roster&apos;s cells; if empty, the first character of the name</translation>
     </message>
     <message>
         <source>简称：</source>
@@ -2661,7 +2730,7 @@ Please repair the file first, then open the shift settings.</translation>
     </message>
     <message>
         <source>还没有班次：点击“添加”新建一个。</source>
-        <translation>No shifts yet: click "Add" to create one.</translation>
+        <translation>No shifts yet: click &quot;Add&quot; to create one.</translation>
     </message>
     <message>
         <source>第一段上班：</source>
@@ -2689,7 +2758,7 @@ Please repair the file first, then open the shift settings.</translation>
     </message>
     <message>
         <source>✓ 班次“%1”可以使用。</source>
-        <translation>✓ Shift "%1" can be used.</translation>
+        <translation>✓ Shift &quot;%1&quot; can be used.</translation>
     </message>
     <message>
         <source>新班次</source>
@@ -2705,7 +2774,7 @@ The roster cannot be read, so whether the shift is still in use is unknown; it c
         <source>班次“%1”仍在使用，不能删除：
 %2
 请先改掉这些安排，再删除该班次。</source>
-        <translation>Shift "%1" is still in use and cannot be deleted:
+        <translation>Shift &quot;%1&quot; is still in use and cannot be deleted:
 %2
 Please change these assignments first, then delete the shift.</translation>
     </message>
@@ -2715,11 +2784,11 @@ Please change these assignments first, then delete the shift.</translation>
     </message>
     <message>
         <source>确定删除班次“%1”吗？</source>
-        <translation>Delete the shift "%1"?</translation>
+        <translation>Delete the shift &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>班次设置未保存：班次“%1”：%2</source>
-        <translation>Shift settings not saved: shift "%1": %2</translation>
+        <translation>Shift settings not saved: shift &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>班次设置未保存：</source>
@@ -2816,11 +2885,11 @@ Please change these assignments first, then delete the shift.</translation>
     <name>ShiftRoster</name>
     <message>
         <source>%1年%2月没有第%3天（“%4”）</source>
-        <translation>%1/%2 has no day %3 ("%4")</translation>
+        <translation>%1/%2 has no day %3 (&quot;%4&quot;)</translation>
     </message>
     <message>
         <source>第%1天的“%2”不是已有的班次，也不是“休”</source>
-        <translation>"%2" on day %1 is neither an existing shift nor "休"</translation>
+        <translation>&quot;%2&quot; on day %1 is neither an existing shift nor &quot;休&quot;</translation>
     </message>
     <message>
         <source>排班文件 %1 第%2行：%3</source>
@@ -2930,8 +2999,8 @@ Please change these assignments first, then delete the shift.</translation>
         <translation>Y</translation>
     </message>
     <message>
-        <source>%1 %2　%3月%4日（周%5）：%6</source>
-        <translation>%1 %2　%4/%3 (%5): %6</translation>
+        <source>%1 %2&#x3000;%3月%4日（周%5）：%6</source>
+        <translation>%1 %2&#x3000;%4/%3 (%5): %6</translation>
     </message>
     <message>
         <source>未排班</source>
@@ -2959,7 +3028,7 @@ Please change these assignments first, then delete the shift.</translation>
     </message>
     <message>
         <source>各班次的简称连写，或班次全名用空格分开；“休”为休息日</source>
-        <translation>Short names written together, or full shift names separated by spaces; "休" is a rest day</translation>
+        <translation>Short names written together, or full shift names separated by spaces; &quot;休&quot; is a rest day</translation>
     </message>
     <message>
         <source>从轮换的第几个开始</source>
@@ -3029,7 +3098,7 @@ Please repair the file first, then open the shift roster.</translation>
     </message>
     <message>
         <source>填入“%1”（%2）</source>
-        <translation>Fill in "%1" (%2)</translation>
+        <translation>Fill in &quot;%1&quot; (%2)</translation>
     </message>
     <message>
         <source>填入时间模式一的班次</source>
@@ -3063,7 +3132,7 @@ Please repair the file first, then open the shift roster.</translation>
         <source>
 为免覆盖其中原有的内容，该月排班表不能修改。</source>
         <translation>
-To avoid overwriting its contents, that month's roster cannot be changed.</translation>
+To avoid overwriting its contents, that month&apos;s roster cannot be changed.</translation>
     </message>
     <message>
         <source>（不在员工列表）</source>
@@ -3091,11 +3160,11 @@ W</translation>
     </message>
     <message>
         <source>该月排班文件读不出，不能修改。</source>
-        <translation>That month's roster file cannot be read and cannot be changed.</translation>
+        <translation>That month&apos;s roster file cannot be read and cannot be changed.</translation>
     </message>
     <message>
         <source>员工列表为空：请先在“系统设置”中添加员工。</source>
-        <translation>The employee list is empty: please add employees under "Settings" first.</translation>
+        <translation>The employee list is empty: please add employees under &quot;Settings&quot; first.</translation>
     </message>
     <message>
         <source>排班表 - %1 *</source>
@@ -3119,7 +3188,7 @@ W</translation>
     </message>
     <message>
         <source>%1已有排班，复制上月将替换本月的全部排班。继续吗？</source>
-        <translation>%1 already has a roster; copying last month replaces all of this month's. Continue?</translation>
+        <translation>%1 already has a roster; copying last month replaces all of this month&apos;s. Continue?</translation>
     </message>
     <message>
         <source>清空本月</source>
@@ -3127,7 +3196,7 @@ W</translation>
     </message>
     <message>
         <source>清空%1的全部排班吗？（点击“保存”后才写入文件）</source>
-        <translation>Empty the whole roster of %1? (The file is written only when you click "Save")</translation>
+        <translation>Empty the whole roster of %1? (The file is written only when you click &quot;Save&quot;)</translation>
     </message>
     <message>
         <source>文件 %1 未能读出，为免覆盖其中原有的内容，本次未保存。请先修正该文件，再重新打开该月。</source>
@@ -3262,7 +3331,7 @@ W</translation>
     <message>
         <source>以下排班表仍写着改名前的班次名，未能改过来（分析这些月份时会因找不到班次而停止）。请排除原因后再点一次“保存”：
 </source>
-        <translation>These rosters still hold the shift name from before the renaming and could not be changed (analysing those months would stop at the unknown shift). Please remove the cause and click "Save" again:
+        <translation>These rosters still hold the shift name from before the renaming and could not be changed (analysing those months would stop at the unknown shift). Please remove the cause and click &quot;Save&quot; again:
 </translation>
     </message>
 </context>
@@ -3367,7 +3436,7 @@ W</translation>
     </message>
     <message>
         <source>按第2页现在的结算期、时间模式、休息日和考勤数据重新汇总</source>
-        <translation>Summarise again with page 2's current settlement period, time mode, rest days and attendance data</translation>
+        <translation>Summarise again with page 2&apos;s current settlement period, time mode, rest days and attendance data</translation>
     </message>
     <message>
         <source>按部门小计</source>
@@ -3399,7 +3468,7 @@ W</translation>
     </message>
     <message>
         <source>打印汇总与每位员工的明细</source>
-        <translation>Print the summary and each employee's details</translation>
+        <translation>Print the summary and each employee&apos;s details</translation>
     </message>
     <message>
         <source>制表人</source>
@@ -3599,11 +3668,11 @@ W</translation>
     </message>
     <message>
         <source>本月时令</source>
-        <translation>This month's season</translation>
+        <translation>This month&apos;s season</translation>
     </message>
     <message>
         <source>提示：在左侧日历中选好日期后，到[考勤统计]页点击“置为当前”，即可把它设为当前工作日期；点击“今日”则回到当前工作日期。</source>
-        <translation>Tip: choose a date in the calendar on the left, then click "Set as current" on the [Attendance] page to make it the current work date; "Today" goes back to the current work date.</translation>
+        <translation>Tip: choose a date in the calendar on the left, then click &quot;Set as current&quot; on the [Attendance] page to make it the current work date; &quot;Today&quot; goes back to the current work date.</translation>
     </message>
 </context>
 <context>
@@ -3845,7 +3914,7 @@ W</translation>
     </message>
     <message>
         <source>员工周排班</source>
-        <translation>Employees' week patterns</translation>
+        <translation>Employees&apos; week patterns</translation>
     </message>
     <message>
         <source>编号</source>
@@ -3893,7 +3962,7 @@ W</translation>
     </message>
     <message>
         <source>确定后，请在“班次设置”中点击“保存”写入文件。</source>
-        <translation>After OK, click "Save" in "Shifts" to write the file.</translation>
+        <translation>After OK, click &quot;Save&quot; in &quot;Shifts&quot; to write the file.</translation>
     </message>
     <message>
         <source>请先在表中选择员工！</source>
@@ -3924,31 +3993,7 @@ W</translation>
     </message>
     <message>
         <source>“%1”不是员工，请指定员工编号。</source>
-        <translation>"%1" is not an employee; please give an employee number.</translation>
-    </message>
-    <message>
-        <source>工号</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>姓名</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>日期时间</source>
-        <translation>Date and time</translation>
-    </message>
-    <message>
-        <source>日期</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>时间</source>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>日</source>
-        <translation>Su</translation>
+        <translation>&quot;%1&quot; is not an employee; please give an employee number.</translation>
     </message>
     <message>
         <source>第%1行不是可以读取的打卡记录，请检查数据读取位置</source>
@@ -3998,7 +4043,7 @@ W</translation>
     </message>
     <message>
         <source>「%1」</source>
-        <translation>"%1"</translation>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>考勤期间：%1 至 %2

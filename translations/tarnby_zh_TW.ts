@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
     <name>AnalysisPage</name>
@@ -256,6 +257,26 @@
         <source>%1：</source>
         <translation>%1：</translation>
     </message>
+    <message>
+        <source>设置休假日</source>
+        <translation>設定休假日</translation>
+    </message>
+    <message>
+        <source>考勤记录列表</source>
+        <translation>考勤紀錄列表</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>农历</source>
+        <translation>農曆</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -440,8 +461,8 @@
         <translation>請選擇考勤機匯出的檔案（xls、xlsx、xlsm、csv、dat）。</translation>
     </message>
     <message>
-        <source>&lt;span style='background:%1'&gt;&amp;nbsp;工号&amp;nbsp;&lt;/span&gt; &lt;span style='background:%2'&gt;&amp;nbsp;姓名&amp;nbsp;&lt;/span&gt; &lt;span style='background:%3'&gt;&amp;nbsp;日期时间、日期&amp;nbsp;&lt;/span&gt; &lt;span style='background:%4'&gt;&amp;nbsp;打卡时间&amp;nbsp;&lt;/span&gt; &lt;span style='color:%5'&gt;红字：跳过的行&lt;/span&gt;</source>
-        <translation>&lt;span style='background:%1'&gt;&amp;nbsp;工號&amp;nbsp;&lt;/span&gt; &lt;span style='background:%2'&gt;&amp;nbsp;姓名&amp;nbsp;&lt;/span&gt; &lt;span style='background:%3'&gt;&amp;nbsp;日期時間、日期&amp;nbsp;&lt;/span&gt; &lt;span style='background:%4'&gt;&amp;nbsp;打卡時間&amp;nbsp;&lt;/span&gt; &lt;span style='color:%5'&gt;紅字：跳過的列&lt;/span&gt;</translation>
+        <source>&lt;span style=&apos;background:%1&apos;&gt;&amp;nbsp;工号&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%2&apos;&gt;&amp;nbsp;姓名&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%3&apos;&gt;&amp;nbsp;日期时间、日期&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%4&apos;&gt;&amp;nbsp;打卡时间&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;color:%5&apos;&gt;红字：跳过的行&lt;/span&gt;</source>
+        <translation>&lt;span style=&apos;background:%1&apos;&gt;&amp;nbsp;工號&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%2&apos;&gt;&amp;nbsp;姓名&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%3&apos;&gt;&amp;nbsp;日期時間、日期&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;background:%4&apos;&gt;&amp;nbsp;打卡時間&amp;nbsp;&lt;/span&gt; &lt;span style=&apos;color:%5&apos;&gt;紅字：跳過的列&lt;/span&gt;</translation>
     </message>
     <message>
         <source>选择</source>
@@ -491,6 +512,10 @@
         <source>正在读取，请稍候！</source>
         <translation>正在讀取，請稍候！</translation>
     </message>
+    <message>
+        <source>文件的前几行</source>
+        <translation>檔案的前幾列</translation>
+    </message>
 </context>
 <context>
     <name>DutyGridView</name>
@@ -521,6 +546,18 @@
     <message>
         <source>六</source>
         <translation>六</translation>
+    </message>
+    <message>
+        <source>值日安排</source>
+        <translation>值日安排</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>值日</source>
+        <translation>值日</translation>
     </message>
 </context>
 <context>
@@ -748,6 +785,10 @@
         <source>取 消</source>
         <translation>取 消</translation>
     </message>
+    <message>
+        <source>文件夹</source>
+        <translation>資料夾</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -897,8 +938,8 @@
 <context>
     <name>InfoPage</name>
     <message>
-        <source>&lt;p style="margin-top:0"&gt;&lt;b&gt;Tarnby考勤助手&lt;/b&gt;读取考勤机导出的 xls 考勤记录，按员工逐日列出上午、下午的上下班打卡时间，判断迟到、漏打、旷工、加班与休息日加班，结合特殊情况登记和值日安排，统计出一个结算周期的考勤结果。&lt;/p&gt;&lt;p&gt;&lt;b&gt;使用步骤&lt;/b&gt;&lt;/p&gt;&lt;ol style="margin-left:-20px"&gt;&lt;li&gt;[系统设置] 录入员工编号与姓名，设定上下班时间和考勤记录在表格中的读取位置，分别保存。&lt;/li&gt;&lt;li&gt;[登记值日] 为请假、漏打、处罚等特殊情况登记，并安排值日员工，记得保存。&lt;/li&gt;&lt;li&gt;[考勤统计] 选择起始年月与月结制式（月初制或月中制），在日历上用鼠标左键标记休息日、右键取消，或点击“一键标记”标出周末和节假日；标记随即保存，下次打开仍在。&lt;/li&gt;&lt;li&gt;点击“读取记录”，选择考勤文件所在目录，再点击“读取文件夹数据”读入全部考勤记录。&lt;/li&gt;&lt;li&gt;在员工列表中选择员工，点击“刷新列表”即得当期考勤列表与统计；备注中的*号表示当天有特殊情况登记，点击列表下方的“* * *”可查看详情。&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;小贴士&lt;/b&gt;：设置保存在程序目录的 Init.ini 中，登记、值日与休息日按月保存在 SrDate 目录中；把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程序目录的 Skin 目录即可更换界面图片。&lt;/p&gt;&lt;p&gt;&lt;b&gt;节假日&lt;/b&gt;：“一键标记”所用的节假日安排在程序目录的 Holidays.txt 中，已含 2025、2026 年。每年公布次年的放假安排后，请照其格式添加到该文件末尾：每行一天，如“2027-01-01 元旦”，调休上班的周末写“上班”，以 UTF-8 编码保存。&lt;/p&gt;</source>
-        <translation>&lt;p style="margin-top:0"&gt;&lt;b&gt;Tarnby考勤助手&lt;/b&gt;讀取考勤機匯出的 xls 考勤記錄，按員工逐日列出上午、下午的上下班打卡時間，判斷遲到、漏打、曠工、加班與休息日加班，結合特殊情況登記和值日安排，統計出一個結算週期的考勤結果。&lt;/p&gt;&lt;p&gt;&lt;b&gt;使用步驟&lt;/b&gt;&lt;/p&gt;&lt;ol style="margin-left:-20px"&gt;&lt;li&gt;[系統設定] 錄入員工編號與姓名，設定上下班時間和考勤記錄在表格中的讀取位置，分別儲存。&lt;/li&gt;&lt;li&gt;[登記值日] 為請假、漏打、處罰等特殊情況登記，並安排值日員工，記得儲存。&lt;/li&gt;&lt;li&gt;[考勤統計] 選擇起始年月與月結制式（月初制或月中制），在日曆上用滑鼠左鍵標記休息日、右鍵取消，或點選「一鍵標記」標出週末和國定假日；標記隨即儲存，下次開啟仍在。&lt;/li&gt;&lt;li&gt;點選「讀取記錄」，選擇考勤檔案所在資料夾，再點選「讀取資料夾資料」讀入全部考勤記錄。&lt;/li&gt;&lt;li&gt;在員工列表中選擇員工，點選「重新整理列表」即得當期考勤列表與統計；備註中的*號表示當天有特殊情況登記，點選列表下方的「* * *」可檢視詳情。&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;小貼士&lt;/b&gt;：設定儲存在程式資料夾的 Init.ini 中，登記、值日與休息日按月儲存在 SrDate 資料夾中；把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程式資料夾的 Skin 資料夾即可更換介面圖片。&lt;/p&gt;&lt;p&gt;&lt;b&gt;國定假日&lt;/b&gt;：「一鍵標記」所用的國定假日安排在程式資料夾的 Holidays.txt 中，已含 2025、2026 年。每年公佈次年的放假安排後，請照其格式新增到該檔案末尾：每行一天，如「2027-01-01 元旦」，補班的週末寫「上班」，以 UTF-8 編碼儲存。&lt;/p&gt;</translation>
+        <source>&lt;p style=&quot;margin-top:0&quot;&gt;&lt;b&gt;Tarnby考勤助手&lt;/b&gt;读取考勤机导出的 xls 考勤记录，按员工逐日列出上午、下午的上下班打卡时间，判断迟到、漏打、旷工、加班与休息日加班，结合特殊情况登记和值日安排，统计出一个结算周期的考勤结果。&lt;/p&gt;&lt;p&gt;&lt;b&gt;使用步骤&lt;/b&gt;&lt;/p&gt;&lt;ol style=&quot;margin-left:-20px&quot;&gt;&lt;li&gt;[系统设置] 录入员工编号与姓名，设定上下班时间和考勤记录在表格中的读取位置，分别保存。&lt;/li&gt;&lt;li&gt;[登记值日] 为请假、漏打、处罚等特殊情况登记，并安排值日员工，记得保存。&lt;/li&gt;&lt;li&gt;[考勤统计] 选择起始年月与月结制式（月初制或月中制），在日历上用鼠标左键标记休息日、右键取消，或点击“一键标记”标出周末和节假日；标记随即保存，下次打开仍在。&lt;/li&gt;&lt;li&gt;点击“读取记录”，选择考勤文件所在目录，再点击“读取文件夹数据”读入全部考勤记录。&lt;/li&gt;&lt;li&gt;在员工列表中选择员工，点击“刷新列表”即得当期考勤列表与统计；备注中的*号表示当天有特殊情况登记，点击列表下方的“* * *”可查看详情。&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;小贴士&lt;/b&gt;：设置保存在程序目录的 Init.ini 中，登记、值日与休息日按月保存在 SrDate 目录中；把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程序目录的 Skin 目录即可更换界面图片。&lt;/p&gt;&lt;p&gt;&lt;b&gt;节假日&lt;/b&gt;：“一键标记”所用的节假日安排在程序目录的 Holidays.txt 中，已含 2025、2026 年。每年公布次年的放假安排后，请照其格式添加到该文件末尾：每行一天，如“2027-01-01 元旦”，调休上班的周末写“上班”，以 UTF-8 编码保存。&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;margin-top:0&quot;&gt;&lt;b&gt;Tarnby考勤助手&lt;/b&gt;讀取考勤機匯出的 xls 考勤記錄，按員工逐日列出上午、下午的上下班打卡時間，判斷遲到、漏打、曠工、加班與休息日加班，結合特殊情況登記和值日安排，統計出一個結算週期的考勤結果。&lt;/p&gt;&lt;p&gt;&lt;b&gt;使用步驟&lt;/b&gt;&lt;/p&gt;&lt;ol style=&quot;margin-left:-20px&quot;&gt;&lt;li&gt;[系統設定] 錄入員工編號與姓名，設定上下班時間和考勤記錄在表格中的讀取位置，分別儲存。&lt;/li&gt;&lt;li&gt;[登記值日] 為請假、漏打、處罰等特殊情況登記，並安排值日員工，記得儲存。&lt;/li&gt;&lt;li&gt;[考勤統計] 選擇起始年月與月結制式（月初制或月中制），在日曆上用滑鼠左鍵標記休息日、右鍵取消，或點選「一鍵標記」標出週末和國定假日；標記隨即儲存，下次開啟仍在。&lt;/li&gt;&lt;li&gt;點選「讀取記錄」，選擇考勤檔案所在資料夾，再點選「讀取資料夾資料」讀入全部考勤記錄。&lt;/li&gt;&lt;li&gt;在員工列表中選擇員工，點選「重新整理列表」即得當期考勤列表與統計；備註中的*號表示當天有特殊情況登記，點選列表下方的「* * *」可檢視詳情。&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;&lt;b&gt;小貼士&lt;/b&gt;：設定儲存在程式資料夾的 Init.ini 中，登記、值日與休息日按月儲存在 SrDate 資料夾中；把 1001.jpg、1002.jpg（或 1002.gif）、1003.jpg、1004.jpg 放入程式資料夾的 Skin 資料夾即可更換介面圖片。&lt;/p&gt;&lt;p&gt;&lt;b&gt;國定假日&lt;/b&gt;：「一鍵標記」所用的國定假日安排在程式資料夾的 Holidays.txt 中，已含 2025、2026 年。每年公佈次年的放假安排後，請照其格式新增到該檔案末尾：每行一天，如「2027-01-01 元旦」，補班的週末寫「上班」，以 UTF-8 編碼儲存。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>程序说明</source>
@@ -924,6 +965,10 @@
         <source>无法保存语言选择：程序文件夹不可写入。</source>
         <translation>無法儲存語言選擇：程式資料夾不可寫入。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
+        <translation>&lt;b&gt;鍵盤操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切換五個頁面&lt;br&gt;Tab / Shift+Tab：在控制項間移動&lt;br&gt;Enter 或空白鍵：按下按鈕&lt;br&gt;方向鍵、PageUp/PageDown、Home/End：在日曆中移動&lt;br&gt;Enter：選定日期或標記休息日；空白鍵：標記或取消休息日&lt;br&gt;彙總表中 Enter：檢視該員工</translation>
+    </message>
 </context>
 <context>
     <name>LundarHost</name>
@@ -940,7 +985,7 @@
         <translation>：</translation>
     </message>
     <message>
-        <source>。<byte value="xd" />
+        <source>。<byte value="xd"/>
 今日页只显示公历日期，农历与日期选择不可用。</source>
         <translation>。</translation>
     </message>
@@ -1118,9 +1163,6 @@
         <source>文件的版本或大小无法读取</source>
         <translation>檔案的版本或大小無法讀取</translation>
     </message>
-</context>
-<context>
-    <name>ReadReportView</name>
     <message>
         <source>工号</source>
         <translation>工號</translation>
@@ -1140,6 +1182,21 @@
     <message>
         <source>时间</source>
         <translation>時間</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>日</translation>
+    </message>
+</context>
+<context>
+    <name>ReadReportView</name>
+    <message>
+        <source>工号</source>
+        <translation>工號</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>读取失败</source>
@@ -1284,6 +1341,14 @@
     <message>
         <source>读取报告</source>
         <translation>讀取報告</translation>
+    </message>
+    <message>
+        <source>读取的文件</source>
+        <translation>讀取的檔案</translation>
+    </message>
+    <message>
+        <source>工号与打卡记录</source>
+        <translation>工號與打卡紀錄</translation>
     </message>
 </context>
 <context>
@@ -1450,6 +1515,10 @@
         <source>保存本月登记信息 --&gt;</source>
         <translation>儲存本月登記資訊 --&gt;</translation>
     </message>
+    <message>
+        <source>载入值日月份</source>
+        <translation>載入值日月份</translation>
+    </message>
 </context>
 <context>
     <name>RegistrationList</name>
@@ -1537,8 +1606,8 @@
         <translation>圖例：%1。灰底為週末和國定假日；行末為各符號的天數。</translation>
     </message>
     <message>
-        <source>　</source>
-        <translation>　</translation>
+        <source>&#x3000;</source>
+        <translation>&#x3000;</translation>
     </message>
     <message>
         <source>考勤表  %1  %2  时间%3</source>
@@ -1549,8 +1618,8 @@
         <translation>＿＿＿＿＿＿</translation>
     </message>
     <message>
-        <source>制表人：%1　　　　审核人：%2</source>
-        <translation>製表人：%1　　　　審核人：%2</translation>
+        <source>制表人：%1&#x3000;&#x3000;&#x3000;&#x3000;审核人：%2</source>
+        <translation>製表人：%1&#x3000;&#x3000;&#x3000;&#x3000;審核人：%2</translation>
     </message>
 </context>
 <context>
@@ -1885,8 +1954,8 @@
         <translation>本結算期沒有登記。</translation>
     </message>
     <message>
-        <source>员工签字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日</source>
-        <translation>員工簽字：＿＿＿＿＿＿＿＿＿＿　　　日期：＿＿＿＿年＿＿月＿＿日</translation>
+        <source>员工签字：＿＿＿＿＿＿＿＿＿＿&#x3000;&#x3000;&#x3000;日期：＿＿＿＿年＿＿月＿＿日</source>
+        <translation>員工簽字：＿＿＿＿＿＿＿＿＿＿&#x3000;&#x3000;&#x3000;日期：＿＿＿＿年＿＿月＿＿日</translation>
     </message>
     <message>
         <source>程序没有图形环境，无法生成 PDF</source>
@@ -2930,8 +2999,8 @@
         <translation>年</translation>
     </message>
     <message>
-        <source>%1 %2　%3月%4日（周%5）：%6</source>
-        <translation>%1 %2　%3月%4日（週%5）：%6</translation>
+        <source>%1 %2&#x3000;%3月%4日（周%5）：%6</source>
+        <translation>%1 %2&#x3000;%3月%4日（週%5）：%6</translation>
     </message>
     <message>
         <source>未排班</source>
@@ -3925,30 +3994,6 @@
     <message>
         <source>“%1”不是员工，请指定员工编号。</source>
         <translation>「%1」不是員工，請指定員工編號。</translation>
-    </message>
-    <message>
-        <source>工号</source>
-        <translation>工號</translation>
-    </message>
-    <message>
-        <source>姓名</source>
-        <translation>姓名</translation>
-    </message>
-    <message>
-        <source>日期时间</source>
-        <translation>日期時間</translation>
-    </message>
-    <message>
-        <source>日期</source>
-        <translation>日期</translation>
-    </message>
-    <message>
-        <source>时间</source>
-        <translation>時間</translation>
-    </message>
-    <message>
-        <source>日</source>
-        <translation>日</translation>
     </message>
     <message>
         <source>第%1行不是可以读取的打卡记录，请检查数据读取位置</source>

@@ -1,9 +1,11 @@
 #include "datepicker/Lundar1.h"
 
+#include "datepicker/Lundar1Accessible.h"
 #include "datepicker/Lundar1Private.h"
 #include "datepicker/LunarBridge.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QTimer>
@@ -97,8 +99,10 @@ Lundar1::Lundar1(QWidget* parent) : QWidget(parent), d(std::make_unique<Lundar1P
 void Lundar1Private::init()
 {
     q->setObjectName(QStringLiteral("Lundar1"));
+    installLundar1Accessibility();
     q->setAttribute(Qt::WA_OpaquePaintEvent);
     q->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    q->setFocusPolicy(Qt::StrongFocus);
     q->resize(kMinWidth, kHeight);
 
     // The lists lie under their strips and only show when dropped down.
@@ -573,6 +577,62 @@ void Lundar1::mouseDoubleClickEvent(QMouseEvent* event)
     if (!(event->buttons() & ~event->button()))
         d->m_pressedButton = event->button();
     d->m_dayClickPending = false;
+}
+
+void Lundar1Private::goTo(QDate date)
+{
+    date = std::clamp(date, QDate(kFirstListYear, 1, 1), QDate(kLastListYear, 12, 31));
+    const ValueChange change(*this);
+    storeValue(date.year(), date.month(), date.day());
+    m_yearStrip->setNumber(date.year());
+    m_monthStrip->setNumber(date.month());
+    // The lists' own handlers store the same day again.
+    selectYearEntry(date.year());
+    m_monthList->setCurrentIndex(date.month() - 1);
+    DrawTitleBar();
+    DrawDayGrid();
+    DrawBottomBar();
+}
+
+// The keys move the picked day as the mouse would pick it: by a day, a week,
+// a month (the day kept where the month has it), or to the month's ends.
+// Enter passes the pick on as Click, once per key press.
+void Lundar1::keyPressEvent(QKeyEvent* event)
+{
+    const QDate date = d->m_value.date().isValid() ? d->m_value.date() : today();
+    QDate target;
+    switch (event->key()) {
+    case Qt::Key_Left: target = date.addDays(-1); break;
+    case Qt::Key_Right: target = date.addDays(1); break;
+    case Qt::Key_Up: target = date.addDays(-7); break;
+    case Qt::Key_Down: target = date.addDays(7); break;
+    case Qt::Key_PageUp: target = date.addMonths(-1); break;
+    case Qt::Key_PageDown: target = date.addMonths(1); break;
+    case Qt::Key_Home: target = QDate(date.year(), date.month(), 1); break;
+    case Qt::Key_End: target = QDate(date.year(), date.month(), date.daysInMonth()); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit Click();
+        return;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+    d->goTo(target);
+    announcePickedDay(this);
+}
+
+void Lundar1::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void Lundar1::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void Lundar1Private::onSpinPressed(SpinStrip* strip, SpinStrip::Button button)

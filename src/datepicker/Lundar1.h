@@ -139,7 +139,8 @@ public:
 
 signals:
     // A day was picked with the mouse (any button) and that click completed
-    // on the control. Once per pick: a double-click on a day raises it once.
+    // on the control, or with Enter. Once per pick: a double-click on a day
+    // raises it once.
     void Click();
     // The container's notice that a property changed and the control needs
     // saving, carrying the property-bag key.
@@ -166,6 +167,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::unique_ptr<Lundar1Private> const d;

@@ -10,6 +10,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <array>
 
@@ -85,6 +87,13 @@ void Lundar1::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setClipRegion(event->region());
     p.drawPixmap(0, 0, d->m_surface);
+    // The focus shows as a dotted frame inside the picked day.
+    if (hasFocus() && d->m_selectedCell >= 0) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = d->m_layout.cellRect(d->m_selectedCell).adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+    }
 }
 
 void Lundar1::changeEvent(QEvent* event)

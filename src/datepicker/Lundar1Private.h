@@ -40,6 +40,9 @@ public:
     bool valueHasLunarTexts() const;
     void storeValue(int year, int month, int day);
     void selectYearEntry(int year);
+    // Shows `date` as a pick from the keyboard: Value, the strips and the lists
+    // follow, within the years the lists offer.
+    void goTo(QDate date);
     void onSpinPressed(SpinStrip* strip, SpinStrip::Button button);
     void onSpinReleased(SpinStrip* strip);
     void onRepeatTimer();

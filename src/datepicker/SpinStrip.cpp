@@ -67,8 +67,16 @@ SpinStrip::SpinStrip(Kind kind, const QFont& textFont, const QFont& digitFont, Q
     m_numberLabel->setFont(digitFont);
     if (kind == Kind::Year) {
         m_numberLabel->setObjectName(QStringLiteral("yearLabel"));
-        m_numberLabel->setGeometry(14, 4, 4 * kDigitWidth, 12);
-        m_numberLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The whole gap between the two buttons, centred: on a scaled screen
+        // the digits come out a little wider than the layout's 6 pixels and
+        // would touch the forward button when set from the left.
+        m_numberLabel->setGeometry(13, 4, 38 - 13, 12);
+        m_numberLabel->setAlignment(Qt::AlignCenter);
+        // Four digits fill the gap all but exactly; set a little closer they
+        // keep a pixel from each button.
+        QFont closer = digitFont;
+        closer.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);
+        m_numberLabel->setFont(closer);
     } else {
         // Right-aligned against "月" so that 10–12 fit beside it: the one-digit
         // box of the layout would push the second digit under the unit.

@@ -9,6 +9,7 @@
 #include "settings/SettlementCalendar.h"
 #include "settings/ui/RegistrationDutyPage.h"
 #include "settings/ui/SettingsPage.h"
+#include "widgets/BoxNames.h"
 #include "widgets/ImageList.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QTimer>
 #include <QCoreApplication>
 
@@ -66,20 +68,21 @@ Form1::Form1(const QString& programDir, Clock clock, QWidget* parent)
     PicM1->setObjectName(QStringLiteral("PicM1"));
     PicM1->setGeometry(rect());
     PicM1->setScaledContents(true);
-    PicM1->setPixmap(builtInPicture(SkinPart::MainBackground));
+    PicM1->setPixmap(builtInPicture(SkinPart::MainBackground, devicePixelRatioF()));
 
     ImgPt2 = new QLabel(this);
     ImgPt2->setObjectName(QStringLiteral("ImgPt(2)"));
     ImgPt2->setGeometry(QRect(QPoint(16, 10), skinPartSize(SkinPart::Emblem)));
     ImgPt2->setScaledContents(true);
-    ImgPt2->setPixmap(builtInPicture(SkinPart::Emblem));
+    ImgPt2->setPixmap(builtInPicture(SkinPart::Emblem, devicePixelRatioF()));
 
     Pic_bk = new QLabel(this);
     Pic_bk->setObjectName(QStringLiteral("Pic_bk"));
     Pic_bk->setGeometry(QRect(kPageOrigin, kPageSize));
     Pic_bk->setScaledContents(true);
-    Pic_bk->setPixmap(builtInPicture(SkinPart::PageBackground));
+    Pic_bk->setPixmap(builtInPicture(SkinPart::PageBackground, devicePixelRatioF()));
 
+    pairBoxesOnShow();
     buildTabs();
     buildPages();
 
@@ -124,6 +127,29 @@ void Form1::buildTabs()
         tab->move(kTabLeft + i * kTabStep, kTabTop);
         connect(tab, &PictureButton::released, this, [this, i] { SwitchPage(i); });
         MbtPic[i] = tab;
+        auto key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), this);
+        connect(key, &QShortcut::activated, this, [this, i] {
+            SwitchPage(i);
+            focusFirstOnPage(i);
+        });
+    }
+}
+
+void Form1::focusFirstOnPage(int i)
+{
+    QWidget* page = bPic[i];
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
+    // A page with nothing to act on leaves the focus on its tab row.
+    for (PictureButton* tab : MbtPic) {
+        if (tab->isEnabled()) {
+            tab->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
     }
 }
 
@@ -216,7 +242,7 @@ void Form1::TakeWorkDateFromPicker()
 
 void Form1::ApplySkin()
 {
-    for (const SkinFile& file : skinFiles(programDir_)) {
+    for (const SkinFile& file : skinFiles(programDir_, devicePixelRatioF())) {
         QPixmap picture(file.path);
         // A file that is there but holds no picture is treated like a missing one.
         if (picture.isNull())

@@ -90,6 +90,8 @@ private:
     void buildPages();
     void hostPage(int i, QWidget* page);
     void prepare(int i);
+    // After a page key: the first control of the page takes the focus.
+    void focusFirstOnPage(int i);
 
     QString programDir_;
     Clock clock_;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QCoreApplication>
+#include <QScrollArea>
 
 namespace tarnby::ui {
 namespace {
@@ -30,6 +31,18 @@ const char* const kAbout = QT_TRANSLATE_NOOP("InfoPage",
     "<p><b>节假日</b>：“一键标记”所用的节假日安排在程序目录的 Holidays.txt 中，已含 2025、2026 年。"
     "每年公布次年的放假安排后，请照其格式添加到该文件末尾：每行一天，如“2027-01-01 元旦”，"
     "调休上班的周末写“上班”，以 UTF-8 编码保存。</p>");
+
+const char* const kKeys = QT_TRANSLATE_NOOP("InfoPage",
+    "<b>键盘操作</b><br>"
+    "Ctrl+1 … Ctrl+5：切换五个页面<br>"
+    "Tab / Shift+Tab：在控件间移动<br>"
+    "Enter 或空格：按下按钮<br>"
+    "方向键、PageUp/PageDown、Home/End：在日历中移动<br>"
+    "Enter：选定日期或标记休息日；空格：标记或取消休息日<br>"
+    "汇总表中 Enter：查看该员工");
+
+// The foot of the page is the program folder's line.
+constexpr int kFootHeight = 26;
 
 } // namespace
 
@@ -55,7 +68,7 @@ InfoPage::InfoPage(QWidget* parent)
     const QSize pictureSize = skinPartSize(SkinPart::InfoPicture);
     qImg0->setGeometry(QRect(QPoint(24, 64), pictureSize));
     qImg0->setScaledContents(true);
-    qImg0->setPixmap(builtInPicture(SkinPart::InfoPicture));
+    qImg0->setPixmap(builtInPicture(SkinPart::InfoPicture, qImg0->devicePixelRatioF()));
 
     qTxt = new QLabel(QCoreApplication::translate("InfoPage", kAbout), this);
     qTxt->setObjectName(QStringLiteral("qTxt"));
@@ -63,14 +76,37 @@ InfoPage::InfoPage(QWidget* parent)
     qTxt->setWordWrap(true);
     qTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont textFont = qTxt->font();
-    textFont.setPixelSize(13);
+    textFont.setPixelSize(12);
     qTxt->setFont(textFont);
-    qTxt->setGeometry(24 + pictureSize.width() + 24, 60, 780 - 24 - pictureSize.width() - 24 - 24, 400);
+    // The help ends above the program folder's line; a longer text scrolls
+    // there rather than running over it.
+    auto scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("qTxtScroll"));
+    scroll->setAccessibleName(DtLab4->text());
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(qTxt);
+    qTxt->setAutoFillBackground(false);
+    scroll->setGeometry(24 + pictureSize.width() + 24, 56, 780 - 24 - pictureSize.width() - 24 - 12,
+                        480 - 56 - kFootHeight - 4);
 
     auto version = new QLabel(QCoreApplication::translate("InfoPage", "Tarnby考勤助手2.0"), this);
     version->setObjectName(QStringLiteral("qVer"));
     version->setGeometry(24, 64 + pictureSize.height() + 12, pictureSize.width(), 20);
     version->setAlignment(Qt::AlignCenter);
+
+    auto keys = new QLabel(QCoreApplication::translate("InfoPage", kKeys), this);
+    keys->setObjectName(QStringLiteral("qKeys"));
+    keys->setTextFormat(Qt::RichText);
+    keys->setWordWrap(true);
+    keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont keysFont = keys->font();
+    keysFont.setPixelSize(12);
+    keys->setFont(keysFont);
+    const int keysTop = version->geometry().bottom() + 10;
+    keys->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
 }
 
 void InfoPage::showProgramFolder(const QString& description)
@@ -82,7 +118,7 @@ void InfoPage::showProgramFolder(const QString& description)
         QFont font = qHome->font();
         font.setPixelSize(12);
         qHome->setFont(font);
-        qHome->setGeometry(24, height() - 26, width() - 48, 20);
+        qHome->setGeometry(24, height() - kFootHeight, width() - 48, 20);
         qHome->show();
     }
     // A long path is shortened in the middle; the whole of it stays in the tip.

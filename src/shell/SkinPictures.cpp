@@ -42,10 +42,20 @@ void drawClockFace(QPainter& p, const QRectF& r, const QColor& rim)
     p.drawEllipse(c, r.width() / 20, r.width() / 20);
 }
 
-QPixmap drawMainBackground()
+// A picture of `size` in the window's coordinates, with ratio times as many
+// pixels, so that it stays sharp on a scaled screen.
+QPixmap blankPicture(const QSize& size, qreal ratio)
+{
+    const qreal r = ratio > 0 ? ratio : 1.0;
+    QPixmap pixmap(size * r);
+    pixmap.setDevicePixelRatio(r);
+    return pixmap;
+}
+
+QPixmap drawMainBackground(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::MainBackground);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, size.height());
@@ -53,7 +63,7 @@ QPixmap drawMainBackground()
     sky.setColorAt(0.16, QColor(44, 112, 170));
     sky.setColorAt(0.17, QColor(206, 222, 238));
     sky.setColorAt(1, QColor(176, 200, 226));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(QRect(QPoint(0, 0), size), sky);
     // Soft bands across the title area.
     for (int i = 0; i < 4; ++i) {
         QPainterPath band;
@@ -83,10 +93,10 @@ QPixmap drawMainBackground()
     return pixmap;
 }
 
-QPixmap drawEmblem()
+QPixmap drawEmblem(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::Emblem);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -94,10 +104,10 @@ QPixmap drawEmblem()
     return pixmap;
 }
 
-QPixmap drawPageBackground()
+QPixmap drawPageBackground(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::PageBackground);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -112,10 +122,10 @@ QPixmap drawPageBackground()
     return pixmap;
 }
 
-QPixmap drawInfoPicture()
+QPixmap drawInfoPicture(qreal ratio)
 {
     const QSize size = skinPartSize(SkinPart::InfoPicture);
-    QPixmap pixmap(size);
+    QPixmap pixmap = blankPicture(size, ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -154,18 +164,18 @@ QSize skinPartSize(SkinPart part)
     return {};
 }
 
-QPixmap builtInPicture(SkinPart part)
+QPixmap builtInPicture(SkinPart part, qreal pixelRatio)
 {
     switch (part) {
-    case SkinPart::MainBackground: return drawMainBackground();
-    case SkinPart::Emblem: return drawEmblem();
-    case SkinPart::PageBackground: return drawPageBackground();
-    case SkinPart::InfoPicture: return drawInfoPicture();
+    case SkinPart::MainBackground: return drawMainBackground(pixelRatio);
+    case SkinPart::Emblem: return drawEmblem(pixelRatio);
+    case SkinPart::PageBackground: return drawPageBackground(pixelRatio);
+    case SkinPart::InfoPicture: return drawInfoPicture(pixelRatio);
     }
     return {};
 }
 
-QList<SkinFile> skinFiles(const QString& programDir)
+QList<SkinFile> skinFiles(const QString& programDir, qreal pixelRatio)
 {
     static const std::array<std::pair<const char*, SkinPart>, 5> kOrder = {{
         {"1001.jpg", SkinPart::MainBackground},
@@ -178,8 +188,12 @@ QList<SkinFile> skinFiles(const QString& programDir)
     const QDir skin(QDir(programDir).filePath(QStringLiteral("Skin")));
     for (const auto& [name, part] : kOrder) {
         const QFileInfo file(skin.filePath(QString::fromLatin1(name)));
-        if (file.isFile())
-            found.append({part, file.filePath()});
+        if (!file.isFile())
+            continue;
+        // On a scaled screen a picture drawn twice as large stays sharp; Qt
+        // reads the ratio from the "@2x" in its name.
+        const QFileInfo sharper(skin.filePath(file.completeBaseName() + QStringLiteral("@2x.") + file.suffix()));
+        found.append({part, pixelRatio > 1 && sharper.isFile() ? sharper.filePath() : file.filePath()});
     }
     return found;
 }

@@ -24,12 +24,14 @@ struct SkinFile {
 // The size each picture is shown at.
 QSize skinPartSize(SkinPart part);
 
-// The built-in picture of a part.
-QPixmap builtInPicture(SkinPart part);
+// The built-in picture of a part, drawn for a screen of that pixel ratio.
+QPixmap builtInPicture(SkinPart part, qreal pixelRatio = 1.0);
 
 // The skin files present under programDir/Skin, in the order they are applied:
 // 1001.jpg, 1002.jpg, 1002.gif, 1003.jpg, 1004.jpg. A later file for the same
-// part wins, so a gif beside a jpg of the emblem is the one shown.
-QList<SkinFile> skinFiles(const QString& programDir);
+// part wins, so a gif beside a jpg of the emblem is the one shown. On a
+// screen of a pixel ratio above 1, a file's "@2x" twin (1001@2x.jpg) stands
+// in for it when present.
+QList<SkinFile> skinFiles(const QString& programDir, qreal pixelRatio = 1.0);
 
 } // namespace tarnby::ui

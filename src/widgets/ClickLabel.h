@@ -16,12 +16,19 @@ public:
     void setBackground(const QColor& colour);
     QColor background() const { return background_; }
 
+    // A label that stands for a button: a Tab stop that shows its focus and
+    // answers Enter and Space as a left click. A screen reader hears `name`,
+    // else the label's text.
+    void makeKeyboardButton(const QString& name = {});
+
 signals:
     // A mouse button was pressed over the label.
     void clicked(Qt::MouseButton button);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor background_;

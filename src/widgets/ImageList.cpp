@@ -31,17 +31,19 @@ const std::map<int, Look>& looks()
 
 } // namespace
 
-QPixmap listImage(int number)
+QPixmap listImage(int number, qreal pixelRatio)
 {
     const auto it = looks().find(number);
     if (it == looks().end())
         return {};
     const Look& look = it->second;
-    QPixmap pixmap(look.size);
+    const qreal ratio = pixelRatio > 0 ? pixelRatio : 1.0;
+    QPixmap pixmap(look.size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(look.size)).adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
     fill.setColorAt(0, look.top);
     fill.setColorAt(1, look.bottom);

@@ -21,6 +21,7 @@ inline constexpr QSize kTabSize{64, 21};
 inline constexpr QSize kButtonSize{54, 21};
 
 // The picture with the given list-image number (7..14); a null pixmap otherwise.
-QPixmap listImage(int number);
+// Drawn for a screen of that pixel ratio, so that it stays sharp when scaled.
+QPixmap listImage(int number, qreal pixelRatio = 1.0);
 
 } // namespace tarnby::ui

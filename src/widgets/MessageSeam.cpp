@@ -13,11 +13,16 @@ MessageHandler& handler()
     return current;
 }
 
+// A path has no space to break at, and a long one would run the box off the
+// screen: long runs get break opportunities (zero-width spaces) after their
+// separators, or every kLongRun characters when they have none.
+constexpr int kLongRun = 40;
+
 MessageAnswer showBox(QWidget* parent, const Message& message)
 {
     QMessageBox box(parent);
     box.setWindowTitle(message.title);
-    box.setText(message.text);
+    box.setText(breakableText(message.text));
     switch (message.icon) {
     case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -48,6 +53,29 @@ MessageAnswer showBox(QWidget* parent, const Message& message)
 }
 
 } // namespace
+
+QString breakableText(const QString& text)
+{
+    static const QString separators = QStringLiteral("/\\_-.");
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    int run = 0;        // characters since the last space
+    int sinceBreak = 0; // characters since the last space or added break
+    for (const QChar c : text) {
+        out.append(c);
+        if (c.isSpace()) {
+            run = sinceBreak = 0;
+            continue;
+        }
+        ++run;
+        ++sinceBreak;
+        if ((run > kLongRun / 2 && separators.contains(c)) || sinceBreak >= kLongRun) {
+            out.append(QChar(0x200B));
+            sinceBreak = 0;
+        }
+    }
+    return out;
+}
 
 MessageAnswer showMessage(QWidget* parent, const Message& message)
 {

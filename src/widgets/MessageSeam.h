@@ -45,6 +45,10 @@ MessageAnswer showMessage(QWidget* parent, const Message& message);
 // icon); an outcome without text shows nothing.
 void showOutcome(QWidget* parent, const Outcome& outcome);
 
+// The text as the message box sets it: a long path gets places to break (zero-
+// width spaces after its separators), so that the box stays on the screen.
+QString breakableText(const QString& text);
+
 // Replaces the message box; returns the previous handler. Pass {} to restore the box.
 MessageHandler setMessageHandler(MessageHandler handler);
 

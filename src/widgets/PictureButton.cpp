@@ -2,8 +2,11 @@
 
 #include "ImageList.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tarnby::ui {
 
@@ -14,6 +17,8 @@ PictureButton::PictureButton(Kind kind, QWidget* parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
+    // A disabled tab (the page on show) drops out of the Tab chain by itself.
+    setFocusPolicy(Qt::StrongFocus);
     resize(kind == Kind::Tab ? kTabSize : kButtonSize);
 }
 
@@ -31,6 +36,8 @@ void PictureButton::setImage(int number)
 void PictureButton::setCaption(const QString& caption)
 {
     caption_ = caption;
+    // A screen reader names the button by what it says.
+    setAccessibleName(caption);
     update();
 }
 
@@ -43,12 +50,46 @@ bool PictureButton::inside(const QPoint& p) const
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QPixmap picture = listImage(image_);
+    const QPixmap picture = listImage(image_, devicePixelRatioF());
     p.drawPixmap(QRect(QPoint(0, 0), size()), picture);
     if (!caption_.isEmpty()) {
         p.setPen(isEnabled() || image_ == kTabSelected ? QColor(20, 40, 70) : QColor(130, 130, 130));
         p.drawText(rect(), Qt::AlignCenter, caption_);
     }
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, this);
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->isAutoRepeat())
+            return;
+        event->accept();
+        emit released();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event)

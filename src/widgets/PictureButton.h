@@ -1,7 +1,8 @@
 #pragma once
 // A picture box used as a button: a tab or an action button drawn from the
 // shared pictures, with its look under the pointer and, for action buttons,
-// while pressed. Only the left button acts.
+// while pressed. Only the left button acts; with the focus, Enter and Space act
+// as that button does, and a dotted frame shows where the focus is.
 
 #include <QPixmap>
 #include <QWidget>
@@ -36,6 +37,9 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int normalImage() const;

@@ -13,7 +13,7 @@ PictureComboBox::PictureComboBox(QWidget* parent)
     , picture_(new QLabel(parent))
 {
     Q_ASSERT(parent);
-    picture_->setPixmap(listImage(kComboNormal));
+    picture_->setPixmap(listImage(kComboNormal, picture_->devicePixelRatioF()));
     picture_->setAttribute(Qt::WA_TransparentForMouseEvents);
     placePicture();
 }
@@ -28,7 +28,7 @@ void PictureComboBox::placePicture()
 {
     if (!picture_)
         return;
-    const QSize size = picture_->pixmap().size();
+    const QSize size = picture_->pixmap().deviceIndependentSize().toSize();
     const QRect r = geometry();
     picture_->setGeometry(r.right() - size.width(), r.top() + (r.height() - size.height()) / 2, size.width(),
                           size.height());
@@ -40,7 +40,7 @@ void PictureComboBox::showFocusPicture(const QEvent* event)
     if (!picture_)
         return;
     if (const std::optional<bool> focused = dropDownFocusChange(this, event))
-        picture_->setPixmap(listImage(*focused ? kComboFocus : kComboNormal));
+        picture_->setPixmap(listImage(*focused ? kComboFocus : kComboNormal, picture_->devicePixelRatioF()));
 }
 
 bool PictureComboBox::event(QEvent* event)

@@ -84,6 +84,8 @@ private slots:
     void labelOrDropButtonDropsItsList_data();
     void labelOrDropButtonDropsItsList();
     void dayPickRaisesClickOnce();
+    void keysMoveThePickedDay_data();
+    void keysMoveThePickedDay();
     void clickRaisesNoEvent_data();
     void clickRaisesNoEvent();
     void clickFollowsItsPick_data();
@@ -561,6 +563,42 @@ void TestLundar1::dayPickRaisesClickOnce()
     QVERIFY(!h.control->dayClickPending());
     // a second click on the title passes nothing on
     QTest::mouseClick(h.control, Qt::LeftButton, {}, QPoint(50, 10));
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestLundar1::keysMoveThePickedDay_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("left into the month before") << QDate(2013, 3, 1) << int(Qt::Key_Left) << QDate(2013, 2, 28);
+    QTest::newRow("right") << QDate(2013, 2, 20) << int(Qt::Key_Right) << QDate(2013, 2, 21);
+    QTest::newRow("up a week") << QDate(2013, 2, 20) << int(Qt::Key_Up) << QDate(2013, 2, 13);
+    QTest::newRow("down into the next year") << QDate(2013, 12, 30) << int(Qt::Key_Down) << QDate(2014, 1, 6);
+    QTest::newRow("page up keeps the day the month has") << QDate(2013, 3, 31) << int(Qt::Key_PageUp) << QDate(2013, 2, 28);
+    QTest::newRow("page down") << QDate(2013, 2, 20) << int(Qt::Key_PageDown) << QDate(2013, 3, 20);
+    QTest::newRow("home") << QDate(2013, 2, 20) << int(Qt::Key_Home) << QDate(2013, 2, 1);
+    QTest::newRow("end") << QDate(2013, 2, 20) << int(Qt::Key_End) << QDate(2013, 2, 28);
+    QTest::newRow("the last listed day stays") << QDate(2100, 12, 31) << int(Qt::Key_Right) << QDate(2100, 12, 31);
+    QTest::newRow("the first listed day stays") << QDate(1901, 1, 1) << int(Qt::Key_Up) << QDate(1901, 1, 1);
+}
+
+void TestLundar1::keysMoveThePickedDay()
+{
+    QFETCH(QDate, from);
+    QFETCH(int, key);
+    QFETCH(QDate, to);
+    Hosted h;
+    h.control->setValue(at(from.year(), from.month(), from.day()));
+    h.control->setFocus();
+    QSignalSpy clicks(h.control, &Lundar1::Click);
+    QTest::keyClick(h.control, Qt::Key(key));
+    QCOMPARE(h.control->Value().date(), to);
+    QCOMPARE(h.control->yearLabel() * 100 + h.control->monthLabel(), to.year() * 100 + to.month());
+    QCOMPARE(h.control->selectedCell(), cellOfDay(to.year(), to.month(), to.day()));
+    QCOMPARE(clicks.size(), 0);
+    // Enter passes the pick on once, as a mouse pick does.
+    QTest::keyClick(h.control, Qt::Key_Return);
     QCOMPARE(clicks.size(), 1);
 }
 

@@ -3,6 +3,7 @@
 #include "shell/Form1.h"
 #include "shell/InfoPage.h"
 #include "shell/LundarHost.h"
+#include "shell/SkinPictures.h"
 #include "shell/TodayPage.h"
 #include "shell/TodayTexts.h"
 #include "settings/ui/SettingsPage.h"
@@ -128,6 +129,8 @@ private slots:
     void movingWithTheButtonHeld();
     void skinFilesReplaceBuiltInPictures();
     void gifWinsOverJpegForTheEmblem();
+    void aScaledScreenTakesTheSharperTwin_data();
+    void aScaledScreenTakesTheSharperTwin();
     void unreadableSkinFileKeepsTheBuiltInPicture();
     void cancellingTheExitKeepsWindowAndValues();
     void confirmingTheExitCloses();
@@ -383,6 +386,31 @@ void TestForm1::skinFilesReplaceBuiltInPictures()
     QVERIFY(qGreen(pixelOf(window.Pic_bk)) > 200 && qRed(pixelOf(window.Pic_bk)) < 40);
     QVERIFY(qRed(pixelOf(window.infoPage->qImg0)) > 200 && qBlue(pixelOf(window.infoPage->qImg0)) < 40);
     QCOMPARE(window.ImgPt2->pixmap().size(), QSize(64, 64)); // no 1002: the built-in emblem
+}
+
+void TestForm1::aScaledScreenTakesTheSharperTwin_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("twin");
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("plain screen") << 1.0 << true << "1001.jpg";
+    QTest::newRow("scaled screen with a twin") << 1.5 << true << "1001@2x.jpg";
+    QTest::newRow("scaled screen without one") << 2.0 << false << "1001.jpg";
+}
+
+void TestForm1::aScaledScreenTakesTheSharperTwin()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(bool, twin);
+    QFETCH(QString, taken);
+    ProgramFolder folder;
+    QVERIFY(folder.mkpath(QStringLiteral("Skin")));
+    QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1001.jpg")), QColor(0, 0, 255)));
+    if (twin)
+        QVERIFY(writeJpeg(folder.file(QStringLiteral("Skin/1001@2x.jpg")), QColor(0, 0, 255)));
+    const QList<SkinFile> files = skinFiles(folder.path(), ratio);
+    QCOMPARE(files.size(), 1);
+    QCOMPARE(QFileInfo(files[0].path).fileName(), taken);
 }
 
 void TestForm1::gifWinsOverJpegForTheEmblem()

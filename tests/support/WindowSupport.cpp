@@ -1,7 +1,10 @@
 #include "support/WindowSupport.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDateTime>
 #include <QTest>
+#include <QWidget>
 
 namespace testsupport {
 
@@ -36,6 +39,55 @@ tarnby::Clock fixedClock(const QDate& date, const QTime& time)
 void leftClick(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+void press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+bool tabTo(QWidget* target)
+{
+    // A full round of a crowded page is well under this.
+    for (int i = 0; i < 200; ++i) {
+        if (QApplication::focusWidget() == target)
+            return true;
+        press(Qt::Key_Tab);
+    }
+    return QApplication::focusWidget() == target;
+}
+
+namespace {
+
+void collectUnnamed(QAccessibleInterface* node, QStringList& out, int depth)
+{
+    if (!node || depth > 40)
+        return;
+    const QAccessible::State state = node->state();
+    if (state.invisible)
+        return;
+    const QAccessibleActionInterface* actions = node->actionInterface();
+    const bool pressable = actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+    const bool named = !node->text(QAccessible::Name).trimmed().isEmpty() || !node->relations(QAccessible::Label).isEmpty();
+    // The rows of a list are named by what they hold; the controls are checked.
+    const QObject* object = node->object();
+    if (object && (state.focusable || pressable) && !named) {
+        out << QStringLiteral("%1 %2 (role %3)")
+                   .arg(QString::fromLatin1(object->metaObject()->className()), object->objectName())
+                   .arg(int(node->role()));
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        collectUnnamed(node->child(i), out, depth + 1);
+}
+
+} // namespace
+
+QStringList unnamedControls(QWidget* window)
+{
+    QStringList out;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), out, 0);
+    return out;
 }
 
 } // namespace testsupport

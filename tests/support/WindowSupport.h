@@ -33,4 +33,14 @@ tarnby::Clock fixedClock(const QDate& date, const QTime& time = QTime(8, 30, 5))
 // The left button pressed and released a little inside the widget's corner.
 void leftClick(QWidget* widget);
 
+// A key pressed where the focus is, as a keyboard would deliver it.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Tab pressed until `target` has the focus; false when the Tab chain of the
+// window on show never reaches it.
+bool tabTo(QWidget* target);
+
+// What a screen reader finds under `window` that a user can focus or press
+// but that has no name (neither its own nor a label's), one line each.
+QStringList unnamedControls(QWidget* window);
+
 } // namespace testsupport

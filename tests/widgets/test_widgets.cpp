@@ -3,6 +3,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/ImageList.h"
 #include "widgets/MessageSeam.h"
+#include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
 #include "support/WindowSupport.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +43,9 @@ private slots:
     void outcomeMessage();
     void dayClickButtons_data();
     void dayClickButtons();
+    void longPathsGetPlacesToBreak_data();
+    void longPathsGetPlacesToBreak();
+    void pictureButtonActsOnEnterAndSpace();
     void dropDownPictureStaysOverTheArrow();
     void dropDownPictureFollowsTheFocus();
     void dropDownPictureGoesWithTheList();
@@ -94,6 +100,37 @@ void TestWidgets::dayClickButtons()
     QFETCH(int, button);
     QFETCH(int, expected);
     QCOMPARE(int(dayClickButton(Qt::MouseButton(button))), expected);
+}
+
+void TestWidgets::longPathsGetPlacesToBreak_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("longestUnbroken");
+    QTest::newRow("a short message") << QStringLiteral("已设为当前工作日期！") << 10;
+    QTest::newRow("a long path") << QStringLiteral("文件 /home/office/attendance/2026/november/exports/kq-2026-11-1.xls 未能读出")
+                                 << 40;
+    QTest::newRow("a long name without separators") << QStringLiteral("x").repeated(100) << 40;
+}
+
+void TestWidgets::longPathsGetPlacesToBreak()
+{
+    QFETCH(QString, text);
+    QFETCH(int, longestUnbroken);
+    const QString shown = breakableText(text);
+    QCOMPARE(QString(shown).remove(QChar(0x200B)), text);
+    for (const QString& word : shown.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]"))))
+        QVERIFY2(word.size() <= longestUnbroken, qPrintable(word));
+}
+
+void TestWidgets::pictureButtonActsOnEnterAndSpace()
+{
+    PictureButton button(PictureButton::Kind::Action);
+    button.setCaption(QStringLiteral("保存"));
+    QCOMPARE(button.accessibleName(), QStringLiteral("保存"));
+    QSignalSpy released(&button, &PictureButton::released);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A})
+        QTest::keyClick(&button, key);
+    QCOMPARE(released.size(), 3);
 }
 
 void TestWidgets::dropDownPictureStaysOverTheArrow()

@@ -9,9 +9,12 @@
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
 #include "report/ui/SummaryDialog.h"
+#include "lunar/Lunar.h"
 #include "settings/EmployeeRegistrations.h"
+#include "settings/RestDays.h"
 #include "widgets/Calculator.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/DayGridKeys.h"
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 #include "widgets/PictureComboBox.h"
@@ -81,6 +84,7 @@ ClickLabel* optionLabel(const QString& name, const QString& text, QWidget* paren
     p.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(p);
     label->setCursor(Qt::PointingHandCursor);
+    label->makeKeyboardButton();
     return label;
 }
 
@@ -234,6 +238,7 @@ void AnalysisPage::buildCalendarPart()
     for (ClickLabel* button : cdBtnLab) {
         button->setStyleSheet(buttonStyle);
         button->setCursor(Qt::PointingHandCursor);
+        button->makeKeyboardButton();
     }
     connect(cdBtnLab[0], &ClickLabel::clicked, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
@@ -245,8 +250,24 @@ void AnalysisPage::buildCalendarPart()
     });
 
     restDays_ = new RestDayControls(programDir_, calendar_, cLab, frame);
-    restDays_->markButton->move(154, 212);
-    restDays_->clearButton->move(214, 212);
+    restDays_->markButton->move(140, 212);
+    restDays_->clearButton->move(140 + RestDayControls::kMarkButtonWidth + 4, 212);
+
+    QList<ClickLabel*> days(cLab.begin(), cLab.end());
+    calendarKeys = new DayGridKeys(days, 42, frame);
+    calendarKeys->setObjectName(QStringLiteral("calendarKeys"));
+    calendarKeys->setAccessibleName(QCoreApplication::translate("AnalysisPage", "设置休假日"));
+    calendarKeys->setDescriber([this](int index) { return describeDay(index); });
+    connect(calendarKeys, &DayGridKeys::picked, this, [this](int index) { clickDay(index, Qt::LeftButton); });
+    connect(calendarKeys, &DayGridKeys::toggled, this, [this](int index) {
+        const std::optional<SettlementPeriod> period = calendar_.period();
+        const bool rest = period && calendar_.isRestDay(period->restFlagIndex(restdays::cellDate(calendar_, index)));
+        clickDay(index, rest ? Qt::RightButton : Qt::LeftButton);
+    });
+    connect(calendarKeys, &DayGridKeys::cleared, this, [this](int index) { clickDay(index, Qt::RightButton); });
+    // In the Tab order the grid follows the period pickers, as it does on screen.
+    setTabOrder(cnLab[1], calendarKeys);
+    setTabOrder(calendarKeys, cdBtnLab[0]);
 }
 
 void AnalysisPage::buildEmployeePart()
@@ -294,6 +315,7 @@ void AnalysisPage::buildEmployeePart()
     calculator->setGeometry(8, 108, 28, 21);
     calculator->setToolTip(QCoreApplication::translate("AnalysisPage", "计算器"));
     calculator->setCursor(Qt::PointingHandCursor);
+    calculator->makeKeyboardButton(calculator->toolTip());
     calculator->setStyleSheet(QStringLiteral(
         "QLabel { border: 1px solid #7892b4; border-radius: 3px; background: #eef3fa; color: #1c3c64; font-weight: bold; }"
         "QLabel:hover { background: #fde7b4; }"));
@@ -308,6 +330,7 @@ void AnalysisPage::buildResultPart()
 {
     cLV = new QTreeWidget(this);
     cLV->setObjectName(QStringLiteral("cLV"));
+    cLV->setAccessibleName(QCoreApplication::translate("AnalysisPage", "考勤记录列表"));
     cLV->setGeometry(290, 6, 484, 318);
     cLV->setRootIsDecorated(false);
     cLV->setUniformRowHeights(true);
@@ -323,6 +346,7 @@ void AnalysisPage::buildResultPart()
     auto details = new ClickLabel(QStringLiteral("* * * * * * * * * * *"), this);
     details->setObjectName(QStringLiteral("cnLab(9)"));
     details->setGeometry(646, 326, 126, 18);
+    details->makeKeyboardButton(QCoreApplication::translate("AnalysisPage", "特殊情况登记列表"));
     details->setCursor(Qt::PointingHandCursor);
     QPalette detailsPalette = details->palette();
     detailsPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -407,6 +431,7 @@ void AnalysisPage::buildDetailsPanel()
     auto close = new ClickLabel(QStringLiteral("×"), cLPic);
     close->setObjectName(QStringLiteral("cnLab(10)"));
     close->setGeometry(484 - 28, 3, 22, 22);
+    close->makeKeyboardButton(QCoreApplication::translate("AnalysisPage", "关闭"));
     QFont closeFont = close->font();
     closeFont.setPixelSize(18);
     closeFont.setBold(true);
@@ -521,6 +546,24 @@ void AnalysisPage::chooseTimeMode(int mode)
         cnLab[7]->setText(QCoreApplication::translate("AnalysisPage", "使用朝九晚五时间模式"));
     }
     cnLab[4]->setText(QString::number(timeMode_));
+}
+
+QString AnalysisPage::describeDay(int index) const
+{
+    const QDate date = restdays::cellDate(calendar_, index);
+    if (!date.isValid())
+        return {};
+    QStringList parts{date.toString(QCoreApplication::translate("AnalysisPage", "yyyy年M月d日"))};
+    const lunar::DayText lunarDay =
+        lunar::FestivalOrLunarDay(std::chrono::year{date.year()} / date.month() / date.day());
+    if (!lunarDay.text.empty())
+        parts << QCoreApplication::translate("AnalysisPage", "农历") + QString::fromStdString(lunarDay.text);
+    if (!cLab[index]->toolTip().isEmpty())
+        parts << cLab[index]->toolTip();
+    const std::optional<SettlementPeriod> period = calendar_.period();
+    if (period && cLab[index]->isEnabled() && calendar_.isRestDay(period->restFlagIndex(date)))
+        parts << QCoreApplication::translate("AnalysisPage", "休息日");
+    return parts.join(QLatin1Char(' '));
 }
 
 void AnalysisPage::clickDay(int index, Qt::MouseButton button)

@@ -22,6 +22,7 @@ namespace tarnby::ui {
 
 class ClickLabel;
 class DataFolderPanel;
+class DayGridKeys;
 class PictureButton;
 class RestDayControls;
 class SummaryDialog;
@@ -49,6 +50,9 @@ public:
     void chooseTimeMode(int mode);
     // A click on day label cLab(index).
     void clickDay(int index, Qt::MouseButton button);
+    // The day of cLab(index) as a screen reader says it: date, lunar day,
+    // holiday and whether it is marked as rest day.
+    QString describeDay(int index) const;
 
     void OpenDataFolderPanel();  // bnPic(11)
     void CloseDataFolderPanel(); // bnPic(14)
@@ -91,6 +95,8 @@ public:
     QFrame* cLPic = nullptr;
     QTreeWidget* cxLV = nullptr;
     DataFolderPanel* cxPic = nullptr;
+    // The keyboard's way through the calendar's days.
+    DayGridKeys* calendarKeys = nullptr;
 
 signals:
     // "今日": the date picker is to show the work date.

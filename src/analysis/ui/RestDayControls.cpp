@@ -60,6 +60,9 @@ RestDayControls::RestDayControls(const QString& programDir, SettlementCalendar& 
     clearButton->setObjectName(QStringLiteral("rsPic(1)"));
     clearButton->setCaption(QCoreApplication::translate("RestDayControls", "清除标记"));
     clearButton->setToolTip(QCoreApplication::translate("RestDayControls", "清除本期日历上的全部休息日标记，并立即保存。"));
+    // Four characters need more than the usual button to keep off its border.
+    for (PictureButton* button : {markButton, clearButton})
+        button->resize(kMarkButtonWidth, button->height());
     connect(markButton, &PictureButton::released, this, &RestDayControls::markWeekendsAndHolidays);
     connect(clearButton, &PictureButton::released, this, &RestDayControls::clearPeriod);
 }

@@ -31,6 +31,8 @@ public:
     RestDayControls(const QString& programDir, SettlementCalendar& calendar, const Cells& cells,
                     QWidget* buttonParent);
 
+    static constexpr int kMarkButtonWidth = 62;
+
     // "一键标记": weekends and holidays; "清除标记": every mark of the period.
     PictureButton* markButton = nullptr;
     PictureButton* clearButton = nullptr;

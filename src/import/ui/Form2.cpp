@@ -114,6 +114,7 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
 
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setAccessibleName(QCoreApplication::translate("Form2", "文件夹"));
     Dir1->setGeometry(twipRect(120, 840, 3030, 4080));
     Dir1->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column)

@@ -56,6 +56,7 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     setObjectName(QStringLiteral("readReport"));
     files = new QTreeWidget(this);
     files->setObjectName(QStringLiteral("readReportFiles"));
+    files->setAccessibleName(QCoreApplication::translate("ReadReportView", "读取的文件"));
     files->setHeaderLabels({QCoreApplication::translate("ReadReportView", "文件"), QCoreApplication::translate("ReadReportView", "读取方式"), QCoreApplication::translate("ReadReportView", "记录数"),
                             QCoreApplication::translate("ReadReportView", "跳过"), QCoreApplication::translate("ReadReportView", "位置")});
     files->setRootIsDecorated(true);
@@ -76,6 +77,7 @@ ReadReportView::ReadReportView(const QString& programDir, QWidget* parent)
     numbersCaption->setWordWrap(true);
     numbers = new QTableWidget(0, 3, this);
     numbers->setObjectName(QStringLiteral("readReportNumbers"));
+    numbers->setAccessibleName(QCoreApplication::translate("ReadReportView", "工号与打卡记录"));
     numbers->setHorizontalHeaderLabels({QCoreApplication::translate("ReadReportView", "工号"), QCoreApplication::translate("ReadReportView", "姓名"), QCoreApplication::translate("ReadReportView", "打卡记录")});
     numbers->verticalHeader()->hide();
     numbers->verticalHeader()->setDefaultSectionSize(20);

@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPromise>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -152,6 +153,7 @@ SummaryDialog::SummaryDialog(QWidget* parent)
 
     table = new QTableView(this);
     table->setObjectName(QStringLiteral("summaryTable"));
+    table->setAccessibleName(QCoreApplication::translate("SummaryDialog", "全体员工考勤汇总"));
     table->setModel(sorted);
     table->setSortingEnabled(true);
     table->sortByColumn(-1, Qt::AscendingOrder); // picker order until a header is clicked
@@ -170,11 +172,18 @@ SummaryDialog::SummaryDialog(QWidget* parent)
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table->horizontalHeader()->setMinimumHeight(36);
     fitColumns();
-    connect(table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    const auto showRow = [this](const QModelIndex& index) {
         const QModelIndex source = sorted->mapToSource(index);
         if (source.isValid() && !model->line(source.row()).isSum())
             emit employeeActivated(model->report().employees.at(model->line(source.row()).employee).employee);
-    });
+    };
+    connect(table, &QTableView::doubleClicked, this, showRow);
+    // Enter on a row does what a double-click does, before the dialog takes
+    // it for its default button.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto shortcut = new QShortcut(key, table, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, showRow] { showRow(table->currentIndex()); });
+    }
 
     chart = new SummaryChart(this);
     connect(sorted, &QAbstractItemModel::layoutChanged, this, &SummaryDialog::refreshChart);
@@ -291,6 +300,14 @@ SummaryDialog::SummaryDialog(QWidget* parent)
 
 SummaryDialog::~SummaryDialog()
 {
+    // QDialog's own destructor hides the dialog, and a name box losing the
+    // focus then would save into this half-destroyed dialog: what was typed
+    // is saved now, while it still can be.
+    for (QLineEdit* name : {preparedBy, checkedBy}) {
+        if (name->hasFocus())
+            saveSigners();
+        name->disconnect(this);
+    }
     cancelBuild();
     // A file being written is finished, so that nothing is left half done.
     if (work_) {

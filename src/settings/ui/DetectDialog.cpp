@@ -74,6 +74,7 @@ DetectDialog::DetectDialog(const ReadPosition& position, QWidget* parent, Clock 
 
     cells = new QTableWidget(this);
     cells->setObjectName(QStringLiteral("detectCells"));
+    cells->setAccessibleName(QCoreApplication::translate("DetectDialog", "文件的前几行"));
     cells->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cells->setWordWrap(true);
     cells->verticalHeader()->setDefaultSectionSize(20);

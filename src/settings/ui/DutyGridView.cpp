@@ -1,6 +1,7 @@
 #include "DutyGridView.h"
 
 #include "widgets/ClickLabel.h"
+#include "widgets/DayGridKeys.h"
 
 #include <QLabel>
 #include <QCoreApplication>
@@ -72,6 +73,29 @@ DutyGridView::DutyGridView(QWidget* parent)
     }
     const int rows = (kLegendCount + kLegendPerRow - 1) / kLegendPerRow;
     setFixedSize(7 * pitch - kGap, legendTop + rows * (kLegendHeight + 1));
+
+    // Enter and Space arrange the duty as a left click does, Delete cancels it.
+    keys_ = new DayGridKeys(QList<ClickLabel*>(dzLab.begin(), dzLab.end()), kDutyGridCells, this);
+    keys_->setObjectName(QStringLiteral("dutyKeys"));
+    setFocusProxy(keys_);
+    keys_->setAccessibleName(QCoreApplication::translate("DutyGridView", "值日安排"));
+    keys_->setDescriber([this](int i) {
+        const DayCell& cell = grid_[std::size_t(i)];
+        if (!cell.date.isValid())
+            return QString();
+        QStringList parts{cell.date.toString(QCoreApplication::translate("DutyGridView", "yyyy年M月d日"))};
+        // Who is on duty shows by colour alone: the legend names the colour.
+        for (int k = 0; k < kLegendCount; ++k) {
+            if (dzLab[i]->isEnabled() && dzLab[i]->background() == toColor(dutyLegendColours()[k]))
+                parts << QCoreApplication::translate("DutyGridView", "值日") + dcLab[k]->text();
+        }
+        return parts.join(QLatin1Char(' '));
+    });
+    const auto arrange = [this](int i) { emit dayClicked(grid_[std::size_t(i)].date.day(), Qt::LeftButton); };
+    connect(keys_, &DayGridKeys::picked, this, arrange);
+    connect(keys_, &DayGridKeys::toggled, this, arrange);
+    connect(keys_, &DayGridKeys::cleared, this,
+            [this](int i) { emit dayClicked(grid_[std::size_t(i)].date.day(), Qt::RightButton); });
 }
 
 void DutyGridView::showGrid(const DutyGrid& grid)

@@ -12,6 +12,7 @@
 namespace tarnby::ui {
 
 class ClickLabel;
+class DayGridKeys;
 
 class DutyGridView : public QWidget {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     std::array<ClickLabel*, kDutyGridCells> dzLab{};
     std::array<ClickLabel*, kLegendCount> dcLab{};
     DutyGrid grid_{}; // as shown last
+    DayGridKeys* keys_ = nullptr;
 };
 
 QColor toColor(const Rgb& rgb);

@@ -44,6 +44,7 @@ HistoryDialog::HistoryDialog(const QString& programDir, MonthKey month, QWidget*
 
     hLV = new QTreeWidget(this);
     hLV->setObjectName(QStringLiteral("hLV"));
+    hLV->setAccessibleName(kTitle);
     hLV->setRootIsDecorated(false);
     hLV->setUniformRowHeights(true);
     hLV->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -100,6 +100,13 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, const Cloc
     connect(bnPic[1], &PictureButton::released, this, &RegistrationDutyPage::SaveDutyRoster);
     connect(bnPic[2], &PictureButton::released, this, &RegistrationDutyPage::RemoveCheckedRegistrations);
     connect(bnPic[3], &PictureButton::released, this, &RegistrationDutyPage::SaveRegistrations);
+
+    // Tab follows the page as it reads: the registration's boxes left to right
+    // and top to bottom, its buttons, the list, then the duty side.
+    QWidget* const order[] = {dCmb[0], dTxt[0], dTxt[1], dTxt[2], dCmb[2], dCmb[3], dHisPic,  bnPic[0], bnPic[2],
+                              bnPic[3], dLV,     dCmb[1], dTxt[3], dTxt[4], dnLab,   dutyGrid_, bnPic[1]};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void RegistrationDutyPage::buildRegistrationSide()
@@ -178,6 +185,7 @@ void RegistrationDutyPage::buildRegistrationSide()
 
     dLV = new QTreeWidget(this);
     dLV->setObjectName(QStringLiteral("dLV"));
+    dLV->setAccessibleName(title->text());
     dLV->setGeometry(8, 144, 580, 328);
     dLV->setHeaderHidden(true);
     dLV->setRootIsDecorated(false);
@@ -209,6 +217,7 @@ void RegistrationDutyPage::buildDutySide()
     dnLab->setFrameShape(QFrame::StyledPanel);
     dnLab->setBackground(QColor(214, 224, 238));
     dnLab->setCursor(Qt::PointingHandCursor);
+    dnLab->makeKeyboardButton(QCoreApplication::translate("RegistrationDutyPage", "载入值日月份"));
     dnLab->setGeometry(left + 110, 84, 40, 22);
     connect(dnLab, &ClickLabel::clicked, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton)

@@ -78,12 +78,19 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent)
 
 QIcon swatch(const QColor& colour)
 {
-    QPixmap pixmap(14, 14);
-    pixmap.fill(colour);
-    QPainter p(&pixmap);
-    p.setPen(QColor(120, 120, 120));
-    p.drawRect(0, 0, 13, 13);
-    return QIcon(pixmap);
+    // Drawn at 1x and 2x, so that its border stays one sharp line when scaled.
+    QIcon icon;
+    for (const int ratio : {1, 2}) {
+        QPixmap pixmap(14 * ratio, 14 * ratio);
+        pixmap.fill(colour);
+        QPainter p(&pixmap);
+        p.setPen(QPen(QColor(120, 120, 120), ratio));
+        p.drawRect(QRectF(ratio / 2.0, ratio / 2.0, 14.0 * ratio - ratio, 14.0 * ratio - ratio));
+        p.end();
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace

@@ -118,6 +118,7 @@ private slots:
     void sortsNumbersAsNumbers_data();
     void sortsNumbersAsNumbers();
     void subtotalsStayUnderTheirDepartmentWhateverTheSort();
+    void doubleClickShowsTheEmployeeOnThePage_data();
     void doubleClickShowsTheEmployeeOnThePage();
     void askingTooEarlySaysSo();
     void exportWritesTheFile_data();
@@ -258,8 +259,16 @@ void TestSummaryDialog::subtotalsStayUnderTheirDepartmentWhateverTheSort()
     QCOMPARE(d.chart->groups().size(), 3); // the employees, never a sum
 }
 
+void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("double-click") << false;
+    QTest::newRow("Enter on the row") << true;
+}
+
 void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage()
 {
+    QFETCH(bool, byKey);
     Recorder recorder;
     SampleWindow w;
     SummaryDialog* d = w.openSummary();
@@ -271,8 +280,14 @@ void TestSummaryDialog::doubleClickShowsTheEmployeeOnThePage()
         const QString name = cell(d, row, SummaryModel::kEmployeeColumn);
         const QModelIndex index = d->sorted->index(row, 3);
         d->table->scrollTo(index);
-        QTest::mouseClick(d->table->viewport(), Qt::LeftButton, {}, d->table->visualRect(index).center());
-        QTest::mouseDClick(d->table->viewport(), Qt::LeftButton, {}, d->table->visualRect(index).center());
+        if (byKey) {
+            d->table->setFocus();
+            d->table->setCurrentIndex(index);
+            QTest::keyClick(d->table, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(d->table->viewport(), Qt::LeftButton, {}, d->table->visualRect(index).center());
+            QTest::mouseDClick(d->table->viewport(), Qt::LeftButton, {}, d->table->visualRect(index).center());
+        }
         QCOMPARE(w.page->dCmb[6]->currentText(), name);
         const report::EmployeeReport& shown = d->report().employees.at(d->sorted->mapToSource(index).row());
         QCOMPARE(w.page->cLV->topLevelItemCount(), shown.rows.size());
