@@ -967,7 +967,7 @@ The holiday file was not used.</translation>
     </message>
     <message>
         <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
-        <translation>&lt;b&gt;Keyboard&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5: switch between the five pages&lt;br&gt;Tab / Shift+Tab: move between controls&lt;br&gt;Enter or Space: press a button&lt;br&gt;Arrow keys, PageUp/PageDown, Home/End: move in a calendar&lt;br&gt;Enter: pick a date or mark a rest day; Space: mark or unmark a rest day&lt;br&gt;Enter in the summary table: show that employee</translation>
+        <translation>&lt;b&gt;Keyboard&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5: pages&lt;br&gt;Tab, Shift+Tab: next or previous control&lt;br&gt;Enter, Space: press a button&lt;br&gt;Arrows, PageUp/Down, Home/End: move in a calendar&lt;br&gt;Enter: pick or mark a day; Space: mark or unmark&lt;br&gt;Enter in the summary: show the employee</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "LanguageChoice.h"
 #include "SkinPictures.h"
 #include "base/Language.h"
+#include "widgets/MessageSeam.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -136,13 +137,17 @@ void InfoPage::offerLanguages(const QString& programDir)
     if (cmbLang)
         return;
     const QSize pictureSize = skinPartSize(SkinPart::InfoPicture);
-    const int top = 64 + pictureSize.height() + 44;
+    // Between the version and the list of keys, which moves down to make room.
+    const int top = 64 + pictureSize.height() + 12 + 20 + 8;
+    auto keys = findChild<QLabel*>(QStringLiteral("qKeys"));
     auto caption = new QLabel(QCoreApplication::translate("InfoPage", "语言："), this);
     caption->setObjectName(QStringLiteral("qLang"));
-    caption->setGeometry(24, top, 48, 24);
+    // As wide as its text in the language on show ("Language:" is twice "语言：").
+    const int captionWidth = caption->fontMetrics().horizontalAdvance(caption->text()) + 6;
+    caption->setGeometry(24, top, captionWidth, 24);
     cmbLang = new QComboBox(this);
     cmbLang->setObjectName(QStringLiteral("cmbLang"));
-    cmbLang->setGeometry(24 + 48, top, pictureSize.width() - 48, 24);
+    cmbLang->setGeometry(24 + captionWidth, top, pictureSize.width() - captionWidth, 24);
     caption->setBuddy(cmbLang);
     // Each language is named in itself, so that a user who cannot read the
     // current one still finds their own.
@@ -152,18 +157,20 @@ void InfoPage::offerLanguages(const QString& programDir)
         cmbLang->addItem(QString::fromUtf8(names[int(language)]), languageCode(language));
     }
     cmbLang->setCurrentIndex(std::max(0, cmbLang->findData(storedLanguageChoice(programDir))));
-    auto note = new QLabel(this);
-    note->setObjectName(QStringLiteral("qLangNote"));
-    note->setWordWrap(true);
-    note->setGeometry(24, top + 28, pictureSize.width(), 36);
-    connect(cmbLang, &QComboBox::activated, this, [this, programDir, note] {
-        note->setText(storeLanguageChoice(programDir, cmbLang->currentData().toString())
-                          ? QCoreApplication::translate("InfoPage", "重新启动程序后使用所选语言。")
-                          : QCoreApplication::translate("InfoPage", "无法保存语言选择：程序文件夹不可写入。"));
+    if (keys) {
+        const int keysTop = top + 24 + 2;
+        keys->setGeometry(24, keysTop, pictureSize.width(), keys->geometry().bottom() - keysTop);
+    }
+    // Said in a message: a line under the box would take the room of the keys.
+    connect(cmbLang, &QComboBox::activated, this, [this, programDir] {
+        const bool stored = storeLanguageChoice(programDir, cmbLang->currentData().toString());
+        showMessage(this, {kProgramTitle,
+                           stored ? QCoreApplication::translate("InfoPage", "重新启动程序后使用所选语言。")
+                                  : QCoreApplication::translate("InfoPage", "无法保存语言选择：程序文件夹不可写入。"),
+                           stored ? MessageIcon::Information : MessageIcon::Warning});
     });
     caption->show();
     cmbLang->show();
-    note->show();
 }
 
 } // namespace tarnby::ui

@@ -33,6 +33,7 @@
 #include "settings/ui/ShiftEditorDialog.h"
 #include "settings/ui/ShiftRosterDialog.h"
 #include "shell/Form1.h"
+#include "shell/InfoPage.h"
 #include "widgets/MessageSeam.h"
 
 #include <xlsxwriter.h>
@@ -236,6 +237,7 @@ int main(int argc, char* argv[])
     });
 
     Form1 window(QCoreApplication::applicationDirPath(), [] { return QDateTime(QDate(2026, 12, 9), QTime(9, 41, 26)); });
+    window.infoPage->offerLanguages(QCoreApplication::applicationDirPath());
     window.show();
     QCoreApplication::processEvents();
 
