@@ -5,6 +5,7 @@
 #include "import/CellName.h"
 #include "import/CellSource.h"
 #include "import/CellText.h"
+#include "import/layout/CellReading.h"
 #include "import/layout/Layouts.h"
 
 #include <QDir>
@@ -56,18 +57,12 @@ QString folderProblem(const QString& folder)
 // second the time. False when there is no second piece.
 bool makePunch(const QString& number, const QString& timeText, Punch* punch)
 {
-    QString normal = timeText;
-    normal.replace(u'，', u',');
-    normal.replace(u',', u' ');
-    const qsizetype firstSpace = normal.indexOf(u' ');
-    if (firstSpace < 0)
+    QStringView date, time;
+    if (!layout::firstTwoPieces(timeText, &date, &time))
         return false;
-    qsizetype secondSpace = normal.indexOf(u' ', firstSpace + 1);
-    if (secondSpace < 0)
-        secondSpace = normal.size();
     punch->number = number;
-    punch->dateText = normal.left(firstSpace);
-    punch->timeText = normal.mid(firstSpace + 1, secondSpace - firstSpace - 1);
+    punch->dateText = date.toString();
+    punch->timeText = time.toString();
     return true;
 }
 

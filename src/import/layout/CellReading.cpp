@@ -100,8 +100,9 @@ QDate qdateOf(std::chrono::sys_days day)
     return QDate(int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())));
 }
 
-// The first two pieces of a text cut as the configured read cuts a time text:
-// full-width commas are commas, commas are spaces, and the cut is at single spaces.
+
+} // namespace
+
 bool firstTwoPieces(const QString& text, QStringView* first, QStringView* second)
 {
     QString normal = text;
@@ -118,8 +119,6 @@ bool firstTwoPieces(const QString& text, QStringView* first, QStringView* second
     *second = QStringView(text).mid(one + 1, two - one - 1);
     return true;
 }
-
-} // namespace
 
 Rows::Rows(const Sheet& sheet) : rows_(std::size_t(sheet.rowCount()))
 {

@@ -48,6 +48,11 @@ private:
 // Whether the cell is one of the number headers ("工号", "考勤号码", "AC-No.", ...).
 bool isNumberHeader(const Cell& cell);
 
+// The first two pieces of a time text, cut as the configured read cuts it:
+// full-width commas are commas, commas are spaces, and the cut is at single
+// spaces (the date, then the time). False when there is no second piece.
+bool firstTwoPieces(const QString& text, QStringView* first, QStringView* second);
+
 // Whether the configured cells of one row hold punch data: the number cell is
 // neither empty nor a number header, and the time cell holds a date, a time or
 // a date-time, a number, or a text whose first two pieces (cut at commas and
