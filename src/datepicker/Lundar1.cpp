@@ -606,8 +606,9 @@ void Lundar1::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right: target = date.addDays(1); break;
     case Qt::Key_Up: target = date.addDays(-7); break;
     case Qt::Key_Down: target = date.addDays(7); break;
-    case Qt::Key_PageUp: target = date.addMonths(-1); break;
-    case Qt::Key_PageDown: target = date.addMonths(1); break;
+    // With Shift a whole year, as the year list would step.
+    case Qt::Key_PageUp: target = date.addMonths(event->modifiers() & Qt::ShiftModifier ? -12 : -1); break;
+    case Qt::Key_PageDown: target = date.addMonths(event->modifiers() & Qt::ShiftModifier ? 12 : 1); break;
     case Qt::Key_Home: target = QDate(date.year(), date.month(), 1); break;
     case Qt::Key_End: target = QDate(date.year(), date.month(), date.daysInMonth()); break;
     case Qt::Key_Return:

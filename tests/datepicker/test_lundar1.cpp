@@ -577,6 +577,10 @@ void TestLundar1::keysMoveThePickedDay_data()
     QTest::newRow("down into the next year") << QDate(2013, 12, 30) << int(Qt::Key_Down) << QDate(2014, 1, 6);
     QTest::newRow("page up keeps the day the month has") << QDate(2013, 3, 31) << int(Qt::Key_PageUp) << QDate(2013, 2, 28);
     QTest::newRow("page down") << QDate(2013, 2, 20) << int(Qt::Key_PageDown) << QDate(2013, 3, 20);
+    QTest::newRow("shift page up: a year back, 29 February kept as the 28th")
+        << QDate(2016, 2, 29) << (Qt::Key_PageUp | Qt::ShiftModifier).toCombined() << QDate(2015, 2, 28);
+    QTest::newRow("shift page down: a year on") << QDate(2013, 2, 20) << (Qt::Key_PageDown | Qt::ShiftModifier).toCombined()
+                                                << QDate(2014, 2, 20);
     QTest::newRow("home") << QDate(2013, 2, 20) << int(Qt::Key_Home) << QDate(2013, 2, 1);
     QTest::newRow("end") << QDate(2013, 2, 20) << int(Qt::Key_End) << QDate(2013, 2, 28);
     QTest::newRow("the last listed day stays") << QDate(2100, 12, 31) << int(Qt::Key_Right) << QDate(2100, 12, 31);
@@ -592,7 +596,7 @@ void TestLundar1::keysMoveThePickedDay()
     h.control->setValue(at(from.year(), from.month(), from.day()));
     h.control->setFocus();
     QSignalSpy clicks(h.control, &Lundar1::Click);
-    QTest::keyClick(h.control, Qt::Key(key));
+    QTest::keyClick(h.control, Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
     QCOMPARE(h.control->Value().date(), to);
     QCOMPARE(h.control->yearLabel() * 100 + h.control->monthLabel(), to.year() * 100 + to.month());
     QCOMPARE(h.control->selectedCell(), cellOfDay(to.year(), to.month(), to.day()));
