@@ -1,11 +1,11 @@
 #include "ProgramFolder.h"
 
 #include "base/FileError.h"
+#include "base/History.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QCoreApplication>
 
@@ -53,12 +53,8 @@ Outcome copyDefault(const QString& source, const QString& target)
     if (!in.open(QIODevice::ReadOnly)) {
         return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法读取默认文件 %1：%2。").arg(native(source), fileErrorReason(in.errorString())));
     }
-    const QByteArray bytes = in.readAll();
-    QSaveFile out(target);
-    // Flushed before commit(), which misses a failure of its own last write.
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit()) {
-        return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法写入 %1：%2。").arg(native(target), fileErrorReason(out.errorString())));
-    }
+    if (const QString why = history::writeWhole(target, in.readAll()); !why.isEmpty())
+        return Outcome::error(QCoreApplication::translate("ProgramFolder", "无法写入 %1：%2。").arg(native(target), why));
     return Outcome::quiet();
 }
 
