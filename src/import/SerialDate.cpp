@@ -1,5 +1,6 @@
 #include "import/SerialDate.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -81,10 +82,18 @@ std::optional<double> fromDecimalText(std::u16string_view text)
     if (i != text.size())
         return std::nullopt;
     // Checked to be ASCII above, so the narrowing is exact; from_chars rounds
-    // correctly, as any conforming reader of the text would.
-    const std::string ascii(text.begin(), text.end());
+    // correctly, as any conforming reader of the text would. A text export
+    // gives one per row: the usual short text is narrowed on the stack.
+    char shortText[32];
+    std::string longText;
+    char* ascii = shortText;
+    if (text.size() > sizeof shortText) {
+        longText.resize(text.size());
+        ascii = longText.data();
+    }
+    std::copy(text.begin(), text.end(), ascii);
     double value = 0;
-    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec != std::errc())
+    if (std::from_chars(ascii, ascii + text.size(), value).ec != std::errc())
         return std::nullopt;
     return value;
 }
