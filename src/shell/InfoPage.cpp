@@ -98,16 +98,16 @@ InfoPage::InfoPage(QWidget* parent)
     version->setGeometry(24, 64 + pictureSize.height() + 12, pictureSize.width(), 20);
     version->setAlignment(Qt::AlignCenter);
 
-    auto keys = new QLabel(QCoreApplication::translate("InfoPage", kKeys), this);
-    keys->setObjectName(QStringLiteral("qKeys"));
-    keys->setTextFormat(Qt::RichText);
-    keys->setWordWrap(true);
-    keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont keysFont = keys->font();
+    qKeys = new QLabel(QCoreApplication::translate("InfoPage", kKeys), this);
+    qKeys->setObjectName(QStringLiteral("qKeys"));
+    qKeys->setTextFormat(Qt::RichText);
+    qKeys->setWordWrap(true);
+    qKeys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont keysFont = qKeys->font();
     keysFont.setPixelSize(12);
-    keys->setFont(keysFont);
+    qKeys->setFont(keysFont);
     const int keysTop = version->geometry().bottom() + 10;
-    keys->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
+    qKeys->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
 }
 
 void InfoPage::showProgramFolder(const QString& description)
@@ -139,7 +139,6 @@ void InfoPage::offerLanguages(const QString& programDir)
     const QSize pictureSize = skinPartSize(SkinPart::InfoPicture);
     // Between the version and the list of keys, which moves down to make room.
     const int top = 64 + pictureSize.height() + 12 + 20 + 8;
-    auto keys = findChild<QLabel*>(QStringLiteral("qKeys"));
     auto caption = new QLabel(QCoreApplication::translate("InfoPage", "语言："), this);
     caption->setObjectName(QStringLiteral("qLang"));
     // As wide as its text in the language on show ("Language:" is twice "语言：").
@@ -157,10 +156,8 @@ void InfoPage::offerLanguages(const QString& programDir)
         cmbLang->addItem(QString::fromUtf8(names[int(language)]), languageCode(language));
     }
     cmbLang->setCurrentIndex(std::max(0, cmbLang->findData(storedLanguageChoice(programDir))));
-    if (keys) {
-        const int keysTop = top + 24 + 2;
-        keys->setGeometry(24, keysTop, pictureSize.width(), keys->geometry().bottom() - keysTop);
-    }
+    const int keysTop = top + 24 + 2;
+    qKeys->setGeometry(24, keysTop, pictureSize.width(), qKeys->geometry().bottom() - keysTop);
     // Said in a message: a line under the box would take the room of the keys.
     connect(cmbLang, &QComboBox::activated, this, [this, programDir] {
         const bool stored = storeLanguageChoice(programDir, cmbLang->currentData().toString());

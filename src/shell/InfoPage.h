@@ -21,6 +21,7 @@ public:
     // of an installed program finds where the settings and marks are kept.
     void showProgramFolder(const QString& description);
     QLabel* qHome = nullptr;
+    QLabel* qKeys = nullptr; // the list of keys, moved down when the language box is offered
 
     // The language of the window, kept in the program folder and used from the
     // next start on.
