@@ -8,6 +8,7 @@
 #include "base/EmployeeNumber.h"
 #include "import/PunchTable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <memory>
@@ -109,7 +110,7 @@ Result<AnalysisResult> run(const AnalysisRequest& request, TimeMode mode)
             if (rules && plan.namesShifts())
                 rules->append(plan.shiftSentence(i));
             if (rules && dutyDay.value())
-                rules->append(QStringLiteral("值日表排定当天值日，备注记“值日”"));
+                rules->append(QCoreApplication::translate("DayExplanation", "值日表排定当天值日，备注记“值日”"));
             const QString text = registrations.text(r.cells[0], dutyDay.value());
             ShiftFigures figures;
             Judgement judgement = judgeShiftDay(daySlots, dutyDay.value(), shift, figures, rules);

@@ -4,6 +4,8 @@
 #include "analysis/ShiftJudge.h"
 #include "base/EmployeeNumber.h"
 
+#include <QCoreApplication>
+
 namespace tarnby {
 namespace {
 
@@ -180,11 +182,11 @@ QString figuresChange(const ShiftFigures& before, const ShiftFigures& after)
 {
     QString out;
     if (before.lateMinutes() != after.lateMinutes())
-        out += QStringLiteral("，迟到 %1→%2 分钟").arg(before.lateMinutes()).arg(after.lateMinutes());
+        out += QCoreApplication::translate("DayExplanation", "，迟到 %1→%2 分钟").arg(before.lateMinutes()).arg(after.lateMinutes());
     if (before.earlyCount != after.earlyCount)
-        out += QStringLiteral("，早退 %1→%2 次").arg(before.earlyCount).arg(after.earlyCount);
+        out += QCoreApplication::translate("DayExplanation", "，早退 %1→%2 次").arg(before.earlyCount).arg(after.earlyCount);
     if (before.earlyMinutes != after.earlyMinutes)
-        out += QStringLiteral("，早退 %1→%2 分钟").arg(before.earlyMinutes).arg(after.earlyMinutes);
+        out += QCoreApplication::translate("DayExplanation", "，早退 %1→%2 分钟").arg(before.earlyMinutes).arg(after.earlyMinutes);
     return out;
 }
 
@@ -197,28 +199,28 @@ QString passSentence(const QString& text, const DayCounters& before, const DayCo
     QString entry = entries.first();
     if (entry.startsWith(u'*'))
         entry.remove(0, 1);
-    QString sentence = QStringLiteral("登记「%1」").arg(entry);
+    QString sentence = QCoreApplication::translate("DayExplanation", "登记「%1」").arg(entry);
     const QString keyword = decidingKeyword(text, earlyLeaveKeyword);
     if (keyword.isEmpty())
-        return sentence + QStringLiteral("没有可识别的处理方式，计数不变");
-    sentence += QStringLiteral("按“%1”处理").arg(keyword);
+        return sentence + QCoreApplication::translate("DayExplanation", "没有可识别的处理方式，计数不变");
+    sentence += QCoreApplication::translate("DayExplanation", "按“%1”处理").arg(keyword);
     if (!entry.contains(keyword)) {
         QString source;
         for (qsizetype k = 1; k < entries.size() && source.isEmpty(); ++k) {
             if (entries.at(k).contains(keyword))
                 source = entries.at(k);
         }
-        sentence += source.isEmpty() ? QStringLiteral("（本条没有这个词，它出现在其后的登记文字中）")
-                                     : QStringLiteral("（本条没有这个词，它出自其后的登记「%1」）").arg(source);
+        sentence += source.isEmpty() ? QCoreApplication::translate("DayExplanation", "（本条没有这个词，它出现在其后的登记文字中）")
+                                     : QCoreApplication::translate("DayExplanation", "（本条没有这个词，它出自其后的登记「%1」）").arg(source);
     }
     if (keyword == kPenaltyWord) {
-        return sentence + (penalty.isEmpty() ? QStringLiteral("，但“处罚”后没有“…元”的金额，不记罚款")
-                                             : QStringLiteral("：备注记%1").arg(penalty));
+        return sentence + (penalty.isEmpty() ? QCoreApplication::translate("DayExplanation", "，但“处罚”后没有“…元”的金额，不记罚款")
+                                             : QCoreApplication::translate("DayExplanation", "：备注记%1").arg(penalty));
     }
     QString change = countersChange(before, after, mode) + minutesChange;
     if (change.startsWith(u'，'))
         change.remove(0, 1);
-    return sentence + u'：' + (change.isEmpty() ? QStringLiteral("计数不变") : change);
+    return sentence + u'：' + (change.isEmpty() ? QCoreApplication::translate("DayExplanation", "计数不变") : change);
 }
 
 } // namespace
@@ -310,9 +312,9 @@ void applyRestDay(DayCounters& c, QStringList* rules)
     c.restHalves = 2 - c.absentHalves;
     c.absentHalves = 0;
     say(rules, [&] {
-        QString sentence = QStringLiteral("休息日：记休息日加班 %1").arg(halfDaysText(c.restHalves));
+        QString sentence = QCoreApplication::translate("DayExplanation", "休息日：记休息日加班 %1").arg(halfDaysText(c.restHalves));
         if (absent > 0)
-            sentence += QStringLiteral("，旷工 %1 不计").arg(halfDaysText(absent));
+            sentence += QCoreApplication::translate("DayExplanation", "，旷工 %1 不计").arg(halfDaysText(absent));
         return sentence;
     });
 }

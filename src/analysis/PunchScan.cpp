@@ -1,9 +1,11 @@
 #include "analysis/PunchScan.h"
 
+#include "analysis/ResultText.h"
 #include "analysis/ShiftPlan.h"
 #include "base/EmployeeNumber.h"
 #include "import/PunchTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 
@@ -115,7 +117,7 @@ CollectedDays scanPunches(const PunchTable& table, const QString& employee, cons
         if (!b) {
             if (listed)
                 records.push_back({int(calendar), ref.second, order++, ref.segment, ref.row, 0,
-                                   QStringLiteral("不在任何工作日之内：前一工作日到 %1 为止，当天的工作日从 %2 开始，不计")
+                                   QCoreApplication::translate("DayExplanation", "不在任何工作日之内：前一工作日到 %1 为止，当天的工作日从 %2 开始，不计")
                                        .arg(clockString(plan.day(calendar - 1).shift->line.spanTo),
                                             clockString(plan.day(calendar).shift->line.spanFrom))});
             return;
@@ -123,7 +125,7 @@ CollectedDays scanPunches(const PunchTable& table, const QString& employee, cons
         if (b->day < 0 || b->day >= n) {
             if (listed)
                 records.push_back({int(calendar), ref.second, order++, ref.segment, ref.row, 0,
-                                   QStringLiteral("属于结算期外的工作日 %1，不计").arg(dayKey(plan.day(b->day).date))});
+                                   QCoreApplication::translate("DayExplanation", "属于结算期外的工作日 %1，不计").arg(shownCell(ColDate, dayKey(plan.day(b->day).date)))});
             return;
         }
         const int offset = int(calendar - b->day);

@@ -1,5 +1,7 @@
 #include "analysis/ShiftFiguresText.h"
 
+#include <QCoreApplication>
+
 namespace tarnby {
 
 QString hoursText(int minutes)
@@ -14,7 +16,7 @@ QString hoursText(int minutes)
 
 QString compactFiguresLine(const EmployeeFigures& f)
 {
-    return QStringLiteral("早退 %1次/%2分钟　迟到 %3分钟　加班 %4小时")
+    return QCoreApplication::translate("ShiftFiguresText", "早退 %1次/%2分钟　迟到 %3分钟　加班 %4小时")
         .arg(f.earlyCount)
         .arg(f.earlyMinutes)
         .arg(f.lateMinutes)
@@ -23,7 +25,7 @@ QString compactFiguresLine(const EmployeeFigures& f)
 
 QString overtimeBreakdown(const EmployeeFigures& f)
 {
-    return QStringLiteral("加班：工作日 %1小时，休息日 %2小时，节假日 %3小时（共 %4 分钟）")
+    return QCoreApplication::translate("ShiftFiguresText", "加班：工作日 %1小时，休息日 %2小时，节假日 %3小时（共 %4 分钟）")
         .arg(hoursText(f.overtimeWorkday), hoursText(f.overtimeRestday), hoursText(f.overtimeHoliday))
         .arg(overtimeTotal(f));
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/DayExplanation.h"
 
+#include <QCoreApplication>
 #include <climits>
 
 namespace tarnby {
@@ -15,9 +16,9 @@ struct LateTier {
     const char* caption; // as the statistics panel names the tier
 };
 constexpr LateTier kLateTiers[] = {
-    {10, &DayCounters::late10, "10分钟内"},
-    {30, &DayCounters::late30, "30分钟内"},
-    {INT_MAX, &DayCounters::late60, "60分钟内"},
+    {10, &DayCounters::late10, QT_TRANSLATE_NOOP("DayExplanation", "10分钟内")},
+    {30, &DayCounters::late30, QT_TRANSLATE_NOOP("DayExplanation", "30分钟内")},
+    {INT_MAX, &DayCounters::late60, QT_TRANSLATE_NOOP("DayExplanation", "60分钟内")},
 };
 
 // Duty lateness counts from half an hour before the on-duty time.
@@ -41,7 +42,7 @@ bool countLateness(DayCounters& c, int& minutes, Slot slot, int minute, int onDu
         return false;
     if (late <= p.shift.grace) {
         say(rules, [&] {
-            return QStringLiteral("%1 %2 比上班时间 %3 晚 %4 分钟，未超过宽限 %5 分钟，不算迟到")
+            return QCoreApplication::translate("DayExplanation", "%1 %2 比上班时间 %3 晚 %4 分钟，未超过宽限 %5 分钟，不算迟到")
                 .arg(slotName(slot), p.clock(minute), p.clock(onDuty))
                 .arg(late)
                 .arg(p.shift.grace);
@@ -54,10 +55,10 @@ bool countLateness(DayCounters& c, int& minutes, Slot slot, int minute, int onDu
         c.*tier.counter += weight;
         minutes += late;
         say(rules, [&] {
-            return QStringLiteral("%1 %2 比上班时间 %3 晚 %4 分钟，记迟到（%5）")
+            return QCoreApplication::translate("DayExplanation", "%1 %2 比上班时间 %3 晚 %4 分钟，记迟到（%5）")
                 .arg(slotName(slot), p.clock(minute), p.clock(onDuty))
                 .arg(late)
-                .arg(QString::fromUtf8(tier.caption));
+                .arg(QCoreApplication::translate("DayExplanation", tier.caption));
         });
         break;
     }
@@ -72,11 +73,11 @@ bool countDutyLateness(DayCounters& c, int minute, int onDuty, const PreparedShi
     const bool first = g <= kDutyTierEdge;
     (first ? c.dutyLate10 : c.dutyLateOver10) = 1;
     say(rules, [&] {
-        return QStringLiteral("值日：A上班 %1 比值日到岗时间 %2（上班前 %3 分钟）晚 %4 分钟，记值日迟到（%5）")
+        return QCoreApplication::translate("DayExplanation", "值日：A上班 %1 比值日到岗时间 %2（上班前 %3 分钟）晚 %4 分钟，记值日迟到（%5）")
             .arg(p.clock(minute), p.clock(onDuty - kDutyLead))
             .arg(kDutyLead)
             .arg(g)
-            .arg(first ? QStringLiteral("10分钟内") : QStringLiteral("30分钟内"));
+            .arg(first ? QCoreApplication::translate("DayExplanation", "10分钟内") : QCoreApplication::translate("DayExplanation", "30分钟内"));
     });
     return true;
 }
@@ -90,7 +91,7 @@ void countEarlyLeave(Judgement& j, ShiftFigures& f, Slot slot, int minute, int o
     f.earlyMinutes += offDuty - minute;
     j.marks[slot] = Mark::Early;
     say(rules, [&] {
-        return QStringLiteral("%1 %2 比下班时间 %3 早 %4 分钟，记早退 1 次")
+        return QCoreApplication::translate("DayExplanation", "%1 %2 比下班时间 %3 早 %4 分钟，记早退 1 次")
             .arg(slotName(slot), p.clock(minute), p.clock(offDuty))
             .arg(offDuty - minute);
     });
@@ -98,7 +99,7 @@ void countEarlyLeave(Judgement& j, ShiftFigures& f, Slot slot, int minute, int o
 
 QString missedSentence(Slot slot)
 {
-    return QStringLiteral("没有 %1 打卡，记漏打 1 次").arg(slotName(slot));
+    return QCoreApplication::translate("DayExplanation", "没有 %1 打卡，记漏打 1 次").arg(slotName(slot));
 }
 
 // The overtime tiers of the off-duty punch: the second from the shift's
@@ -111,13 +112,13 @@ void countOvertimeTier(Judgement& j, int m4, const PreparedShift& p, QStringList
     if (at.size() >= 2 && m4 >= at.at(1)) {
         c.overtime2 = 1;
         say(rules, [&] {
-            return QStringLiteral("P下班 %1 不早于加班二档时间 %2，记加班二档").arg(p.clock(m4), p.clock(at.at(1)));
+            return QCoreApplication::translate("DayExplanation", "P下班 %1 不早于加班二档时间 %2，记加班二档").arg(p.clock(m4), p.clock(at.at(1)));
         });
     } else if (!at.isEmpty() && m4 >= at.at(0)) {
         c.overtime1 = 1;
         say(rules, [&] {
-            return QStringLiteral("P下班 %1 不早于%2时间 %3，记加班一档")
-                .arg(p.clock(m4), kind2 ? QStringLiteral("加班一档") : QStringLiteral("加班"), p.clock(at.at(0)));
+            return QCoreApplication::translate("DayExplanation", "P下班 %1 不早于%2时间 %3，记加班一档")
+                .arg(p.clock(m4), kind2 ? QCoreApplication::translate("DayExplanation", "加班一档") : QCoreApplication::translate("DayExplanation", "加班"), p.clock(at.at(0)));
         });
     }
     if (c.overtime1 || c.overtime2)
@@ -142,7 +143,7 @@ Judgement judgeTwoBlocks(const DaySlots& s, bool dutyDay, const PreparedShift& p
         if (c.missed == 2) {
             c.missed = 0;
             c.absentHalves = 1;
-            say(rules, [] { return QStringLiteral("上午 A上班、A下班 都没有打卡，记旷工半天"); });
+            say(rules, [] { return QCoreApplication::translate("DayExplanation", "上午 A上班、A下班 都没有打卡，记旷工半天"); });
         } else {
             say(rules, [] { return missedSentence(MorningOut); });
         }
@@ -170,7 +171,7 @@ Judgement judgeTwoBlocks(const DaySlots& s, bool dutyDay, const PreparedShift& p
     if (c.missed >= 20) {
         c.missed %= 10;
         c.absentHalves += 1;
-        say(rules, [] { return QStringLiteral("下午 P上班、P下班 都没有打卡，记旷工半天"); });
+        say(rules, [] { return QCoreApplication::translate("DayExplanation", "下午 P上班、P下班 都没有打卡，记旷工半天"); });
     }
     return j;
 }
@@ -196,7 +197,7 @@ Judgement judgeOneBlock(const DaySlots& s, bool dutyDay, const PreparedShift& p,
     if (c.missed >= 2) {
         c.missed = 0;
         c.absentHalves = 2;
-        say(rules, [] { return QStringLiteral("A上班、P下班 都没有打卡，记旷工一天"); });
+        say(rules, [] { return QCoreApplication::translate("DayExplanation", "A上班、P下班 都没有打卡，记旷工一天"); });
     } else if (c.missed == 1) {
         say(rules, [&] { return missedSentence(s.has(MorningIn) ? AfternoonOut : MorningIn); });
     }
@@ -206,9 +207,9 @@ Judgement judgeOneBlock(const DaySlots& s, bool dutyDay, const PreparedShift& p,
 const char* overtimeKindName(OvertimeKind kind)
 {
     switch (kind) {
-    case OvertimeKind::Workday: return "平日加班";
-    case OvertimeKind::Restday: return "休息日加班";
-    case OvertimeKind::Holiday: return "节假日加班";
+    case OvertimeKind::Workday: return QT_TRANSLATE_NOOP("DayExplanation", "平日加班");
+    case OvertimeKind::Restday: return QT_TRANSLATE_NOOP("DayExplanation", "休息日加班");
+    case OvertimeKind::Holiday: return QT_TRANSLATE_NOOP("DayExplanation", "节假日加班");
     }
     return "";
 }
@@ -318,17 +319,17 @@ int overtimeMinutes(const DaySlots& s, const PreparedShift& p, OvertimeKind kind
     say(rules, [&] {
         QString what;
         if (kind == OvertimeKind::Workday)
-            what = QStringLiteral("P下班 %1 比加班起算时间 %2 晚 %3 分钟").arg(p.clock(to), p.clock(from)).arg(worked);
+            what = QCoreApplication::translate("DayExplanation", "P下班 %1 比加班起算时间 %2 晚 %3 分钟").arg(p.clock(to), p.clock(from)).arg(worked);
         else if (lessBreak)
-            what = QStringLiteral("出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分钟")
+            what = QCoreApplication::translate("DayExplanation", "出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分钟")
                        .arg(p.clock(from), p.clock(to), p.clock(t.off1), p.clock(t.on2))
                        .arg(worked);
         else
-            what = QStringLiteral("出勤 %1–%2 共 %3 分钟").arg(p.clock(from), p.clock(to)).arg(worked);
-        const QString paid = QString::fromUtf8(overtimeKindName(kind));
+            what = QCoreApplication::translate("DayExplanation", "出勤 %1–%2 共 %3 分钟").arg(p.clock(from), p.clock(to)).arg(worked);
+        const QString paid = QCoreApplication::translate("DayExplanation", overtimeKindName(kind));
         if (counted == 0)
-            return QStringLiteral("%1，不足 %2 分钟，不计%3").arg(what).arg(p.shift.overtimeMinimum).arg(paid);
-        return QStringLiteral("%1，按 %2 分钟取整，记%3 %4 分钟").arg(what).arg(p.shift.overtimeStep).arg(paid).arg(counted);
+            return QCoreApplication::translate("DayExplanation", "%1，不足 %2 分钟，不计%3").arg(what).arg(p.shift.overtimeMinimum).arg(paid);
+        return QCoreApplication::translate("DayExplanation", "%1，按 %2 分钟取整，记%3 %4 分钟").arg(what).arg(p.shift.overtimeStep).arg(paid).arg(counted);
     });
     return counted;
 }

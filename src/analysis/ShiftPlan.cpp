@@ -1,14 +1,16 @@
 #include "analysis/ShiftPlan.h"
 
 #include "analysis/DayJudge.h"
+#include "analysis/ResultText.h"
 #include "base/EmployeeNumber.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace tarnby {
 namespace {
 
-const QString kRefused = QStringLiteral("\n考勤未分析：请先改正该文件。");
+const char* const kRefused = QT_TRANSLATE_NOOP("ShiftPlan", "\n考勤未分析：请先改正该文件。");
 
 int monthKeyOf(const QDate& date)
 {
@@ -32,7 +34,7 @@ Result<std::shared_ptr<const ShiftSetup>> loadShiftSetup(const QString& programD
 
     const HolidayFile holidays = holidays::read(programDir);
     if (holidays.status == HolidayFile::Status::Malformed)
-        return Loaded::failure(holidays.message + kRefused);
+        return Loaded::failure(holidays.message + QCoreApplication::translate("ShiftPlan", kRefused));
     if (!inUse) {
         auto setup = std::make_shared<ShiftSetup>();
         setup->holidays = holidays.calendar;
@@ -40,7 +42,7 @@ Result<std::shared_ptr<const ShiftSetup>> loadShiftSetup(const QString& programD
     }
     Result<Schedules> model = schedules::load(programDir);
     if (!model)
-        return Loaded::failure(model.error() + kRefused);
+        return Loaded::failure(model.error() + QCoreApplication::translate("ShiftPlan", kRefused));
     QList<ShiftRoster> rosters;
     for (QDate d = period.firstDay().addDays(-1), last = period.lastDay().addDays(1); d <= last; d = d.addDays(1)) {
         const MonthKey month{d.year(), d.month()};
@@ -48,7 +50,7 @@ Result<std::shared_ptr<const ShiftSetup>> loadShiftSetup(const QString& programD
             continue;
         Result<ShiftRoster> roster = shiftroster::load(programDir, month, model.value());
         if (!roster)
-            return Loaded::failure(roster.error() + kRefused);
+            return Loaded::failure(roster.error() + QCoreApplication::translate("ShiftPlan", kRefused));
         rosters.append(std::move(roster).value());
     }
     return makeShiftSetup(std::move(model).value(), rosters, holidays.calendar);
@@ -172,35 +174,35 @@ QString ShiftPlan::shiftSentence(qsizetype i) const
 {
     const PlannedDay& p = day(i);
     const QString shift = QStringLiteral("“%1”（%2）").arg(p.shift->shift.name, p.shift->hours());
-    const QString judged = QStringLiteral("，按默认班次%1判定").arg(shift);
+    const QString judged = QCoreApplication::translate("DayExplanation", "，按默认班次%1判定").arg(shift);
     const QString roster = QStringLiteral("%1%2.shift")
                                .arg(p.date.year(), 4, 10, QLatin1Char('0'))
                                .arg(p.date.month(), 2, 10, QLatin1Char('0'));
     QString sentence;
     switch (p.reason) {
     case ShiftReason::Roster:
-        sentence = p.rest ? QStringLiteral("休息日：排班表 %1 排定休息").arg(roster) + judged
-                          : QStringLiteral("班次：%1，由排班表 %2 排定").arg(shift, roster);
+        sentence = p.rest ? QCoreApplication::translate("DayExplanation", "休息日：排班表 %1 排定休息").arg(roster) + judged
+                          : QCoreApplication::translate("DayExplanation", "班次：%1，由排班表 %2 排定").arg(shift, roster);
         break;
     case ShiftReason::Week:
-        sentence = p.rest ? QStringLiteral("休息日：周排班%1休息").arg(weekdayName(p.date)) + judged
-                          : QStringLiteral("班次：%1，按周排班（%2）").arg(shift, weekdayName(p.date));
+        sentence = p.rest ? QCoreApplication::translate("DayExplanation", "休息日：周排班%1休息").arg(shownCell(ColWeekday, weekdayName(p.date))) + judged
+                          : QCoreApplication::translate("DayExplanation", "班次：%1，按周排班（%2）").arg(shift, shownCell(ColWeekday, weekdayName(p.date)));
         break;
     case ShiftReason::Holiday:
-        sentence = QStringLiteral("休息日：节假日按周排班休息") + judged;
+        sentence = QCoreApplication::translate("DayExplanation", "休息日：节假日按周排班休息") + judged;
         break;
     case ShiftReason::MakeUpDay:
-        sentence = QStringLiteral("班次：%1，调休上班日，按周排班的默认班次上班").arg(shift);
+        sentence = QCoreApplication::translate("DayExplanation", "班次：%1，调休上班日，按周排班的默认班次上班").arg(shift);
         break;
     case ShiftReason::TimeMode:
-        sentence = QStringLiteral("班次：%1，没有排班，按时间模式%2")
-                       .arg(shift, mode_ == TimeMode::NineToFive ? QStringLiteral("二") : QStringLiteral("一"));
+        sentence = QCoreApplication::translate("DayExplanation", "班次：%1，没有排班，按时间模式%2")
+                       .arg(shift, mode_ == TimeMode::NineToFive ? QCoreApplication::translate("DayExplanation", "二") : QCoreApplication::translate("DayExplanation", "一"));
         if (p.rest)
-            sentence += QStringLiteral("；结算日历标记为休息日");
+            sentence += QCoreApplication::translate("DayExplanation", "；结算日历标记为休息日");
         break;
     }
     if (p.holiday)
-        sentence += QStringLiteral("；当天是节假日（%1），出勤计为节假日加班").arg(setup_->holidays.holidayName(p.date));
+        sentence += QCoreApplication::translate("DayExplanation", "；当天是节假日（%1），出勤计为节假日加班").arg(setup_->holidays.holidayName(p.date));
     return sentence;
 }
 

@@ -17,9 +17,25 @@ std::vector<std::unique_ptr<QTranslator>>& installed()
     return translators;
 }
 
-bool load(const QString& name, const QStringList& folders)
+// A translator that leaves some contexts untranslated.
+class KeepingTranslator : public QTranslator {
+public:
+    explicit KeepingTranslator(const QStringList& kept) : kept_(kept) {}
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override
+    {
+        if (kept_.contains(QLatin1StringView(context)))
+            return {};
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+
+private:
+    QStringList kept_;
+};
+
+bool load(const QString& name, const QStringList& folders, const QStringList& kept = {})
 {
-    auto translator = std::make_unique<QTranslator>();
+    auto translator = std::make_unique<KeepingTranslator>(kept);
     for (const QString& folder : folders) {
         if (translator->load(name, folder)) {
             QCoreApplication::installTranslator(translator.get());
@@ -84,7 +100,7 @@ QStringList translationFolders(const QString& exeDir)
             QDir::cleanPath(dir.filePath(QStringLiteral(TARNBY_TRANSLATIONS_FROM_BINDIR)))};
 }
 
-bool useLanguage(Language language, const QStringList& folders)
+bool useLanguage(Language language, const QStringList& folders, const QStringList& keptContexts)
 {
     for (const auto& translator : installed())
         QCoreApplication::removeTranslator(translator.get());
@@ -94,7 +110,7 @@ bool useLanguage(Language language, const QStringList& folders)
         load(QStringLiteral("qt_") + code, {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     if (language == Language::SimplifiedChinese)
         return true;
-    return load(QStringLiteral("tarnby_") + code, folders);
+    return load(QStringLiteral("tarnby_") + code, folders, keptContexts);
 }
 
 } // namespace tarnby

@@ -30,7 +30,9 @@ Language startLanguage(const QString& chosen = {});
 QStringList translationFolders(const QString& exeDir);
 
 // Replaces the application's translators with those of the language. A
-// missing file of ours leaves the source texts and is reported by false.
-bool useLanguage(Language language, const QStringList& folders);
+// missing file of ours leaves the source texts and is reported by false. The
+// texts of keptContexts stay in the source language: the command line prints
+// some texts as data, which never change with the language.
+bool useLanguage(Language language, const QStringList& folders, const QStringList& keptContexts = {});
 
 } // namespace tarnby

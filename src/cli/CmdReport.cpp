@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "PeriodOptions.h"
 
+#include "analysis/ResultText.h"
 #include "base/Language.h"
 #include "base/Platform.h"
 #include "import/FolderImport.h"
@@ -113,7 +114,7 @@ int reportCommand(QStringList args, const QString& exeDir)
     useLanguage(o.language, translations);
     const report::ReportBuild build = report::buildReport(home, table, picker.value(), setting);
     if (!build.ok()) {
-        useLanguage(startLanguage(), translations);
+        useLanguage(startLanguage(), translations, kAnalysisTextContexts);
         printError(build.error);
         return kExitUsage;
     }
@@ -126,7 +127,7 @@ int reportCommand(QStringList args, const QString& exeDir)
     // thread here, so nothing else is silenced.
     Outcome written;
     platform::withoutStandardError([&] { written = report::writeReport(made, o.output); });
-    useLanguage(startLanguage(), translations);
+    useLanguage(startLanguage(), translations, kAnalysisTextContexts);
     if (!written.ok()) {
         printError(written.text);
         return kExitUsage;

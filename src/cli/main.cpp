@@ -2,6 +2,7 @@
 
 #include "Command.h"
 
+#include "analysis/ResultText.h"
 #include "base/Language.h"
 #include "base/Platform.h"
 #include "base/ProgramFolder.h"
@@ -86,7 +87,8 @@ int main(int argc, char** argv)
     // what looks like its own options ("--style") out of the command line.
     QStringList args = commandArguments(argc, argv);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
-    tarnby::useLanguage(tarnby::startLanguage(), tarnby::translationFolders(QCoreApplication::applicationDirPath()));
+    tarnby::useLanguage(tarnby::startLanguage(), tarnby::translationFolders(QCoreApplication::applicationDirPath()),
+                        tarnby::kAnalysisTextContexts);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         printUsage();
         return args.isEmpty() ? kExitUsage : kExitOk;

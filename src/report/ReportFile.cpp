@@ -4,6 +4,7 @@
 
 #include "base/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,7 +23,7 @@ QString native(const QString& path)
 Outcome failed(const QString& target, const QString& reason)
 {
     return Outcome::error(
-        QStringLiteral("无法写入文件“%1”：%2。原有文件保持不变。").arg(native(target), reason));
+        QCoreApplication::translate("ReportFile", "无法写入文件“%1”：%2。原有文件保持不变。").arg(native(target), reason));
 }
 
 // Another program holds the file: an office suite's lock file beside it, or a
@@ -37,13 +38,13 @@ bool isHeldByAnotherProgram(const QFileInfo& target)
 QString targetRefusal(const QFileInfo& target)
 {
     if (!target.dir().exists())
-        return QStringLiteral("文件夹“%1”不存在").arg(native(target.absolutePath()));
+        return QCoreApplication::translate("ReportFile", "文件夹“%1”不存在").arg(native(target.absolutePath()));
     if (target.isDir())
-        return QStringLiteral("已有同名的文件夹");
+        return QCoreApplication::translate("ReportFile", "已有同名的文件夹");
     if (target.exists() && !target.isWritable())
-        return QStringLiteral("原文件是只读的");
+        return QCoreApplication::translate("ReportFile", "原文件是只读的");
     if (target.exists() && isHeldByAnotherProgram(target))
-        return QStringLiteral("文件正被其他程序打开，请先关闭它");
+        return QCoreApplication::translate("ReportFile", "文件正被其他程序打开，请先关闭它");
     return {};
 }
 
@@ -67,20 +68,20 @@ QString failureReason(int error)
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("磁盘空间不足");
+        return QCoreApplication::translate("ReportFile", "磁盘空间不足");
     case EFBIG:
-        return QStringLiteral("文件超出了允许的大小");
+        return QCoreApplication::translate("ReportFile", "文件超出了允许的大小");
     case EACCES:
     case EPERM:
-        return QStringLiteral("没有写入权限");
+        return QCoreApplication::translate("ReportFile", "没有写入权限");
     case EROFS:
-        return QStringLiteral("磁盘是只读的");
+        return QCoreApplication::translate("ReportFile", "磁盘是只读的");
     case EIO:
-        return QStringLiteral("磁盘读写出错");
+        return QCoreApplication::translate("ReportFile", "磁盘读写出错");
     case ENOENT:
-        return QStringLiteral("文件夹不存在");
+        return QCoreApplication::translate("ReportFile", "文件夹不存在");
     case 0:
-        return QStringLiteral("写入出错");
+        return QCoreApplication::translate("ReportFile", "写入出错");
     default:
         return fileErrorReason(QString::fromLocal8Bit(std::strerror(error)));
     }
@@ -100,7 +101,7 @@ Outcome saveReportFile(const QString& target, const ContentWriter& write)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         const int error = errno;
-        return failed(path, QStringLiteral("无法在文件夹中新建文件（%1）").arg(reasonOf(file, error)));
+        return failed(path, QCoreApplication::translate("ReportFile", "无法在文件夹中新建文件（%1）").arg(reasonOf(file, error)));
     }
     const QString reason = write(file);
     // The last bytes are written here, not in commit(), so that a full disk

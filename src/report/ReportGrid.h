@@ -17,7 +17,6 @@
 
 namespace tarnby::report {
 
-inline const QString kGridSheetName = QStringLiteral("考勤表");
 // An A4 landscape page holds the grid of this many employees.
 inline constexpr int kGridEmployeesPerPage = 40;
 

@@ -1,6 +1,7 @@
 #include "report/ReportModel.h"
 
 #include "analysis/ResultList.h"
+#include "analysis/ResultText.h"
 
 #include <QDir>
 #include <QCoreApplication>
@@ -121,8 +122,8 @@ const QStringList& summaryHeaders()
 {
     static const QStringList headers = [] {
         QStringList out{QCoreApplication::translate("ReportModel", "员工")};
-        for (const StatisticName& s : statisticNames())
-            out.append(QString::fromUtf16(s.name) + (s.dayValued ? QCoreApplication::translate("ReportModel", "(天)") : QString()));
+        for (int s = 0; s < kStatisticsCount; ++s)
+            out.append(shownStatisticName(s) + (isDayValued(Statistic(s)) ? QCoreApplication::translate("ReportModel", "(天)") : QString()));
         out.append(QCoreApplication::translate("ReportModel", "罚款(元)"));
         return out;
     }();

@@ -2,6 +2,7 @@
 
 #include "base/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,7 +40,7 @@ Result<Signers> load(const QString& programDir)
         else if (role == kChecked && line.contains(u'\t'))
             names.checkedBy = name;
         else
-            return Result<Signers>::failure(QStringLiteral("文件 %1 第%2行无法识别，应为“制表人”或“审核人”、制表符和姓名。")
+            return Result<Signers>::failure(QCoreApplication::translate("ReportSigners", "文件 %1 第%2行无法识别，应为“制表人”或“审核人”、制表符和姓名。")
                                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()))
                                                 .arg(i + 1));
     }
@@ -56,9 +57,9 @@ QString nameFault(const QString& name)
 {
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return QStringLiteral("姓名不能包含换行或控制字符。");
+            return QCoreApplication::translate("ReportSigners", "姓名不能包含换行或控制字符。");
     if (name.trimmed().size() > kLongestName)
-        return QStringLiteral("姓名最多 %1 个字。").arg(kLongestName);
+        return QCoreApplication::translate("ReportSigners", "姓名最多 %1 个字。").arg(kLongestName);
     return {};
 }
 

@@ -1,11 +1,13 @@
 // The .xlsx report through libxlsxwriter: 汇总 with its chart, 明细, 登记, 说明
 // and the attendance grid 考勤表.
 
+#include "analysis/ResultText.h"
 #include "report/ReportFile.h"
 #include "report/ReportGrid.h"
 #include "report/ReportPayroll.h"
 #include "report/ReportWriters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -18,10 +20,20 @@
 namespace tarnby::report {
 namespace {
 
-const char* const kSummarySheet = "汇总";
-const char* const kDetailSheet = "明细";
-const char* const kRegistrationSheet = "登记";
-const char* const kNotesSheet = "说明";
+const char* const kSummarySheet = QT_TRANSLATE_NOOP("ReportXlsx", "汇总");
+const char* const kDetailSheet = QT_TRANSLATE_NOOP("ReportXlsx", "明细");
+const char* const kRegistrationSheet = QT_TRANSLATE_NOOP("ReportXlsx", "登记");
+const char* const kNotesSheet = QT_TRANSLATE_NOOP("ReportXlsx", "说明");
+const char* const kGridSheet = QT_TRANSLATE_NOOP("ReportXlsx", "考勤表");
+// Number formats carry their unit words, so they follow the report's language.
+const char* const kDaysFormat = QT_TRANSLATE_NOOP("ReportXlsx", "General\"天\"");
+const char* const kDateFormat = QT_TRANSLATE_NOOP("ReportXlsx", "mm\"月\"dd\"日\"");
+const char* const kPeopleFormat = QT_TRANSLATE_NOOP("ReportXlsx", "0\"人\"");
+
+QByteArray xlsxText(const char* source)
+{
+    return QCoreApplication::translate("ReportXlsx", source).toUtf8();
+}
 
 constexpr double kMaxColumnWidth = 60.0;
 
@@ -82,9 +94,9 @@ public:
         format_set_bold(title_);
         format_set_font_size(title_, 14);
         days_ = workbook_add_format(book_);
-        format_set_num_format(days_, "General\"天\"");
+        format_set_num_format(days_, daysFormat_.constData());
         date_ = workbook_add_format(book_);
-        format_set_num_format(date_, "mm\"月\"dd\"日\"");
+        format_set_num_format(date_, dateFormat_.constData());
         label_ = workbook_add_format(book_);
         format_set_bold(label_);
         sumText_ = workbook_add_format(book_);
@@ -93,10 +105,10 @@ public:
         format_set_bold(sumNumber_);
         sumDays_ = workbook_add_format(book_);
         format_set_bold(sumDays_);
-        format_set_num_format(sumDays_, "General\"天\"");
+        format_set_num_format(sumDays_, daysFormat_.constData());
         sumPeople_ = workbook_add_format(book_);
         format_set_bold(sumPeople_);
-        format_set_num_format(sumPeople_, "0\"人\"");
+        format_set_num_format(sumPeople_, xlsxText(kPeopleFormat).constData());
         hours_ = workbook_add_format(book_);
         format_set_num_format(hours_, "0.0");
         sumHours_ = workbook_add_format(book_);
@@ -109,11 +121,11 @@ public:
     void write()
     {
         // Sheets in the order of the report, created first so the chart can name 汇总.
-        summarySheet_ = workbook_add_worksheet(book_, kSummarySheet);
-        detailSheet_ = workbook_add_worksheet(book_, kDetailSheet);
-        registrationSheet_ = workbook_add_worksheet(book_, kRegistrationSheet);
-        notesSheet_ = workbook_add_worksheet(book_, kNotesSheet);
-        gridSheet_ = workbook_add_worksheet(book_, kGridSheetName.toUtf8().constData());
+        summarySheet_ = workbook_add_worksheet(book_, summaryName_.constData());
+        detailSheet_ = workbook_add_worksheet(book_, xlsxText(kDetailSheet).constData());
+        registrationSheet_ = workbook_add_worksheet(book_, xlsxText(kRegistrationSheet).constData());
+        notesSheet_ = workbook_add_worksheet(book_, xlsxText(kNotesSheet).constData());
+        gridSheet_ = workbook_add_worksheet(book_, xlsxText(kGridSheet).constData());
         writeSummary();
         writeDetails();
         writeRegistrations();
@@ -238,7 +250,7 @@ private:
     void signersFooter(lxw_worksheet* sheet)
     {
         const QByteArray footer = QByteArrayLiteral("&L") + footerText(signersText(report_))
-                                  + QStringLiteral("&R第 &P 页，共 &N 页").toUtf8();
+                                  + QCoreApplication::translate("ReportXlsx", "&R第 &P 页，共 &N 页").toUtf8();
         lxw_header_footer_options options{};
         options.margin = 0.2;
         worksheet_set_footer_opt(sheet, footer.constData(), &options);
@@ -249,7 +261,7 @@ private:
     void addChart(lxw_worksheet* sheet, lxw_row_t last, lxw_col_t lastCol)
     {
         lxw_chart* chart = workbook_add_chart(book_, LXW_CHART_BAR_STACKED);
-        chart_title_set_name(chart, "迟到、漏打与旷工");
+        chart_title_set_name(chart, xlsxText(QT_TRANSLATE_NOOP("ReportXlsx", "迟到、漏打与旷工")).constData());
         const struct {
             lxw_col_t column;
             lxw_color_t color;
@@ -260,9 +272,9 @@ private:
         };
         for (const auto& s : series) {
             lxw_chart_series* one = chart_add_series(chart, nullptr, nullptr);
-            chart_series_set_categories(one, kSummarySheet, 2, 0, last, 0);
-            chart_series_set_values(one, kSummarySheet, 2, s.column, last, s.column);
-            chart_series_set_name_range(one, kSummarySheet, 1, s.column);
+            chart_series_set_categories(one, summaryName_.constData(), 2, 0, last, 0);
+            chart_series_set_values(one, summaryName_.constData(), 2, s.column, last, s.column);
+            chart_series_set_name_range(one, summaryName_.constData(), 1, s.column);
             lxw_chart_fill fill{};
             fill.color = s.color;
             chart_series_set_fill(one, &fill);
@@ -297,10 +309,10 @@ private:
                     lxw_datetime when{date.year(), date.month(), date.day(), 0, 0, 0.0};
                     worksheet_write_datetime(sheet, row, 1, &when, r.colors[ColDate] ? coloredDate(*r.colors[ColDate]) : date_);
                 } else {
-                    text(sheet, row, 1, r.cells[ColDate]);
+                    text(sheet, row, 1, shownCell(ColDate, r.cells[ColDate]));
                 }
                 for (int c = ColWeekday; c < kResultColumns; ++c) {
-                    const QString& cell = r.cells[size_t(c)];
+                    const QString cell = shownCell(c, r.cells[size_t(c)]);
                     if (cell.isEmpty())
                         continue;
                     const CellColor& color = r.colors[size_t(c)];
@@ -322,7 +334,7 @@ private:
         auto it = coloredDates_.find(rgb);
         if (it == coloredDates_.end()) {
             lxw_format* f = workbook_add_format(book_);
-            format_set_num_format(f, "mm\"月\"dd\"日\"");
+            format_set_num_format(f, dateFormat_.constData());
             format_set_font_color(f, lxw_color_t(rgb));
             it = coloredDates_.insert(rgb, f);
         }
@@ -411,10 +423,12 @@ private:
         text(sheet, 0, 0, gridTitle(report_), title_);
         worksheet_set_row(sheet, 0, 24, nullptr);
 
-        Widths widths(QStringList{QStringLiteral("员工")} + (departments ? QStringList{QStringLiteral("部门")} : QStringList()));
-        text(sheet, 1, 0, QStringLiteral("员工"), gridHeader(false));
+        const QString employee = QCoreApplication::translate("ReportXlsx", "员工");
+        const QString department = QCoreApplication::translate("ReportXlsx", "部门");
+        Widths widths(QStringList{employee} + (departments ? QStringList{department} : QStringList()));
+        text(sheet, 1, 0, employee, gridHeader(false));
         if (departments)
-            text(sheet, 1, 1, QStringLiteral("部门"), gridHeader(false));
+            text(sheet, 1, 1, department, gridHeader(false));
         for (qsizetype d = 0; d < report_.periodDays.size(); ++d)
             text(sheet, 1, lxw_col_t(firstDay + d), dayNumberText(report_.periodDays.at(d).date), gridHeader(report_.periodDays.at(d).offDay));
         for (int s = 0; s < kDaySymbolCount; ++s)
@@ -492,6 +506,9 @@ private:
     lxw_worksheet* gridSheet_ = nullptr;
     lxw_format* header_ = nullptr;
     lxw_format* title_ = nullptr;
+    const QByteArray summaryName_ = xlsxText(kSummarySheet);
+    const QByteArray daysFormat_ = xlsxText(kDaysFormat);
+    const QByteArray dateFormat_ = xlsxText(kDateFormat);
     lxw_format* days_ = nullptr;
     lxw_format* date_ = nullptr;
     lxw_format* label_ = nullptr;
@@ -539,7 +556,7 @@ Outcome writeXlsx(const Report& report, const QString& path)
         if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {
             const int saved = errno;
             return saved != 0 ? failureReason(saved)
-                              : QStringLiteral("表格写入出错（%1）").arg(QString::fromUtf8(lxw_strerror(error)));
+                              : QCoreApplication::translate("ReportXlsx", "表格写入出错（%1）").arg(QString::fromUtf8(lxw_strerror(error)));
         }
         errno = 0;
         if (!made.open())

@@ -2,6 +2,7 @@
 
 #include "SettlementPeriod.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
@@ -28,10 +29,10 @@ QString stepOf(const QString& part, const Schedules& known, const QHash<QString,
     if (names.size() == 1)
         return names.first();
     if (names.size() > 1)
-        fault = QStringLiteral("“%1”是%2共用的简称，请写出班次全名，用空格分开")
+        fault = QCoreApplication::translate("ShiftRotation", "“%1”是%2共用的简称，请写出班次全名，用空格分开")
                     .arg(part, names.join(QStringLiteral("、")));
     else
-        fault = QStringLiteral("“%1”不是已有班次的名称或简称，也不是“休”").arg(part);
+        fault = QCoreApplication::translate("ShiftRotation", "“%1”不是已有班次的名称或简称，也不是“休”").arg(part);
     return {};
 }
 
@@ -42,7 +43,7 @@ Result<QStringList> parseRotation(const QString& text, const Schedules& known)
     static const QRegularExpression separators(QStringLiteral("[\\s,，、;；/]+"));
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return Result<QStringList>::failure(QStringLiteral("请输入轮换的班次，例如“白白夜夜休休”"));
+        return Result<QStringList>::failure(QCoreApplication::translate("ShiftRotation", "请输入轮换的班次，例如“白白夜夜休休”"));
     QStringList parts;
     if (trimmed.contains(separators) || known.knowsShift(trimmed)) {
         parts = trimmed.split(separators, Qt::SkipEmptyParts);

@@ -5,6 +5,7 @@
 #include "analysis/DayExplanation.h"
 #include "analysis/ui/DayExplanationPanel.h"
 #include "analysis/ResultList.h"
+#include "analysis/ResultText.h"
 #include "analysis/ShiftFiguresText.h"
 #include "import/ui/DataFolderPanel.h"
 #include "import/ui/FolderTextBox.h"
@@ -409,7 +410,7 @@ void AnalysisPage::buildStatisticsPart()
     ckLab[12]->setStyleSheet(QStringLiteral("QLabel { color: #b03c28; }"));
     const StatisticsCaptions initial = initialStatisticsCaptions();
     for (int i = 0; i < kStatisticsCount; ++i)
-        ckLab[i]->setText(initial[i]);
+        ckLab[i]->setText(shownStatistic(initial[i]));
 }
 
 void AnalysisPage::buildDetailsPanel()
@@ -681,7 +682,7 @@ void AnalysisPage::showResult(const AnalysisResult& result)
     for (const ResultRow& row : result.rows) {
         auto item = new QTreeWidgetItem;
         for (int column = 0; column < kResultColumns; ++column) {
-            item->setText(column, row.cells[column]);
+            item->setText(column, shownCell(column, row.cells[column]));
             if (const CellColor& colour = row.colors[column])
                 item->setForeground(column, QColor::fromRgb(static_cast<QRgb>(*colour)));
         }
@@ -691,7 +692,7 @@ void AnalysisPage::showResult(const AnalysisResult& result)
     }
     cLV->addTopLevelItems(items);
     for (int i = 0; i < kStatisticsCount; ++i)
-        ckLab[i]->setText(result.stats[i]);
+        ckLab[i]->setText(shownStatistic(result.stats[i]));
     ckShiftLine->setVisible(result.shiftsUsed);
     ckShiftLine->setText(result.shiftsUsed ? compactFiguresLine(result.extra) : QString());
     ckShiftLine->setToolTip(result.shiftsUsed ? QCoreApplication::translate("AnalysisPage", "按班次考勤：早退也使全勤为“无”。\n") + overtimeBreakdown(result.extra)

@@ -8,6 +8,7 @@
 #include "report/pdf/ReportPdf.h"
 
 #include "analysis/ResultList.h"
+#include "analysis/ResultText.h"
 #include "report/ReportFile.h"
 #include "report/ReportGrid.h"
 #include "report/ReportPayroll.h"
@@ -594,10 +595,11 @@ private:
             font(8);
             for (qsizetype i = 0; i < e.rows.size(); ++i) {
                 const ResultRow& r = e.rows.at(i);
+                const ResultRow shown = shownRow(r);
                 const DayFigures figures = e.figures.value(i);
                 const auto minutes = [](int m) { return m > 0 ? QString::number(m) : QString(); };
-                const QString cells[] = {r.cells[ColDate],
-                                         r.cells[ColWeekday],
+                const QString cells[] = {shown.cells[ColDate],
+                                         shown.cells[ColWeekday],
                                          figures.rest ? QCoreApplication::translate("ReportPdf", "休") : figures.shift,
                                          r.cells[ColMorningIn],
                                          r.cells[ColMorningOut],
@@ -606,7 +608,7 @@ private:
                                          minutes(figures.lateMinutes),
                                          minutes(figures.earlyMinutes),
                                          minutes(figures.overtimeMinutes),
-                                         r.cells[ColRemark]};
+                                         shown.cells[ColRemark]};
                 // The result list's columns, with the shift after 星期 and the minutes before 备注.
                 const int source[] = {ColDate, ColWeekday, -1, ColMorningIn, ColMorningOut, ColAfternoonIn,
                                       ColAfternoonOut, -1, -1, -1, ColRemark};
@@ -633,9 +635,9 @@ private:
                 const double rowY = y + kStatsLine * (s / 4);
                 const bool statistic = s < kStatisticsCount;
                 textAt(mm(x, rowY, cell * 0.68, kStatsLine),
-                       (statistic ? QString::fromUtf16(statisticNames()[size_t(s)].name) : QCoreApplication::translate("ReportPdf", kPayrollLabels.at(size_t(s - kStatisticsCount)))) + u'：');
+                       (statistic ? shownStatisticName(s) : QCoreApplication::translate("ReportPdf", kPayrollLabels.at(size_t(s - kStatisticsCount)))) + u'：');
                 textAt(mm(x + cell * 0.62, rowY, cell * 0.38, kStatsLine),
-                       statistic ? e.captions[size_t(s)] : payroll.at(s - kStatisticsCount),
+                       statistic ? shownStatistic(e.captions[size_t(s)]) : payroll.at(s - kStatisticsCount),
                        Qt::AlignLeft | Qt::AlignVCenter, QColor(0x80, 0, 0x80));
             }
             y += 6 * kStatsLine + kSectionGap;
