@@ -424,6 +424,365 @@
     </message>
 </context>
 <context>
+    <name>DayExplanation</name>
+    <message>
+        <source>值日表排定当天值日，备注记“值日”</source>
+        <translation>The duty roster puts the employee on duty; the remark says “duty”</translation>
+    </message>
+    <message>
+        <source>值日迟到（10分钟内）</source>
+        <translation>duty late (≤10 min)</translation>
+    </message>
+    <message>
+        <source>值日迟到（30分钟内）</source>
+        <translation>duty late (≤30 min)</translation>
+    </message>
+    <message>
+        <source>迟到（10分钟内）</source>
+        <translation>late (≤10 min)</translation>
+    </message>
+    <message>
+        <source>迟到（30分钟内）</source>
+        <translation>late (≤30 min)</translation>
+    </message>
+    <message>
+        <source>迟到（60分钟内）</source>
+        <translation>late (≤60 min)</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>missed punches</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>sick leave</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>personal leave</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>absence</translation>
+    </message>
+    <message>
+        <source>加班一档</source>
+        <translation>overtime tier 1</translation>
+    </message>
+    <message>
+        <source>加班二档</source>
+        <translation>overtime tier 2</translation>
+    </message>
+    <message>
+        <source>休息日加班</source>
+        <translation>rest-day overtime</translation>
+    </message>
+    <message>
+        <source>%1 以后</source>
+        <translation>after %1</translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>AM in</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>AM out</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>PM in</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>PM out</translation>
+    </message>
+    <message>
+        <source>%1天</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>上午%1 %2→%3</source>
+        <translation>morning %1 %2→%3</translation>
+    </message>
+    <message>
+        <source>下午%1 %2→%3</source>
+        <translation>afternoon %1 %2→%3</translation>
+    </message>
+    <message>
+        <source>时间无法识别，不计</source>
+        <translation>the time cannot be read; not counted</translation>
+    </message>
+    <message>
+        <source>不在任何打卡时段，不计</source>
+        <translation>outside every punch window; not counted</translation>
+    </message>
+    <message>
+        <source>不在任何打卡时段：比最近的 %1 时段（%2）早 %3 分钟，不计</source>
+        <translation>outside every punch window: %3 minutes before the nearest, %1 (%2); not counted</translation>
+    </message>
+    <message>
+        <source>不在任何打卡时段：比最近的 %1 时段（%2）晚 %3 分钟，不计</source>
+        <translation>outside every punch window: %3 minutes after the nearest, %1 (%2); not counted</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内已有更早的 %3，保留最早的一次，本次不计</source>
+        <translation>the %1 window (%2) already holds an earlier %3; the earliest is kept, this one is not counted</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内已有同一分钟的 %3，保留最早的一次，本次不计</source>
+        <translation>the %1 window (%2) already holds %3 in the same minute; the earliest is kept, this one is not counted</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内，早于下班时间 %3，计为 %1（早退）</source>
+        <translation>in the %1 window (%2), before the off-duty time %3: counted as %1 (early leave)</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内最晚的一次，计为 %1</source>
+        <translation>the latest in the %1 window (%2): counted as %1</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内最早的一次，计为 %1</source>
+        <translation>the earliest in the %1 window (%2): counted as %1</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内，被更晚的 %3 取代（%4）</source>
+        <translation>in the %1 window (%2), replaced by the later %3 (%4)</translation>
+    </message>
+    <message>
+        <source>保留最晚的一次</source>
+        <translation>the latest is kept</translation>
+    </message>
+    <message>
+        <source>下班时间前的打卡让给更晚的一次</source>
+        <translation>a punch before the off-duty time gives way to a later one</translation>
+    </message>
+    <message>
+        <source>次日的打卡，</source>
+        <translation>a punch of the next day: </translation>
+    </message>
+    <message>
+        <source>%1 %2&#x3000;A上班 %3&#x3000;A下班 %4&#x3000;P上班 %5&#x3000;P下班 %6</source>
+        <translation>%1 %2   AM in %3   AM out %4   PM in %5   PM out %6</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>Remarks: %1</translation>
+    </message>
+    <message>
+        <source>打卡记录：当天没有打卡记录</source>
+        <translation>Punches: none that day</translation>
+    </message>
+    <message>
+        <source>打卡记录（按判定顺序）：</source>
+        <translation>Punches (in the order judged):</translation>
+    </message>
+    <message>
+        <source>× 不计</source>
+        <translation>× not counted</translation>
+    </message>
+    <message>
+        <source>判定：没有需要说明的判定</source>
+        <translation>Judgements: nothing to explain</translation>
+    </message>
+    <message>
+        <source>判定：</source>
+        <translation>Judgements:</translation>
+    </message>
+    <message>
+        <source>，迟到 %1→%2 分钟</source>
+        <translation>, late %1→%2 minutes</translation>
+    </message>
+    <message>
+        <source>，早退 %1→%2 次</source>
+        <translation>, early leave %1→%2 times</translation>
+    </message>
+    <message>
+        <source>，早退 %1→%2 分钟</source>
+        <translation>, early leave %1→%2 minutes</translation>
+    </message>
+    <message>
+        <source>登记「%1」</source>
+        <translation>Registration “%1”</translation>
+    </message>
+    <message>
+        <source>没有可识别的处理方式，计数不变</source>
+        <translation> has no handling that can be recognised; the counts stay</translation>
+    </message>
+    <message>
+        <source>按“%1”处理</source>
+        <translation> handled as “%1”</translation>
+    </message>
+    <message>
+        <source>（本条没有这个词，它出现在其后的登记文字中）</source>
+        <translation> (this entry lacks the word; it appears in the registration text after it)</translation>
+    </message>
+    <message>
+        <source>（本条没有这个词，它出自其后的登记「%1」）</source>
+        <translation> (this entry lacks the word; it comes from the later registration “%1”)</translation>
+    </message>
+    <message>
+        <source>，但“处罚”后没有“…元”的金额，不记罚款</source>
+        <translation>, but “处罚” is not followed by an amount “…元”; no fine is recorded</translation>
+    </message>
+    <message>
+        <source>：备注记%1</source>
+        <translation>: the remark records %1</translation>
+    </message>
+    <message>
+        <source>计数不变</source>
+        <translation>the counts stay</translation>
+    </message>
+    <message>
+        <source>休息日：记休息日加班 %1</source>
+        <translation>Rest day: rest-day overtime %1</translation>
+    </message>
+    <message>
+        <source>，旷工 %1 不计</source>
+        <translation>, absence %1 not counted</translation>
+    </message>
+    <message>
+        <source>不在任何工作日之内：前一工作日到 %1 为止，当天的工作日从 %2 开始，不计</source>
+        <translation>within no working day: the previous one ends at %1 and this day&apos;s starts at %2; not counted</translation>
+    </message>
+    <message>
+        <source>属于结算期外的工作日 %1，不计</source>
+        <translation>belongs to the working day %1 outside the period; not counted</translation>
+    </message>
+    <message>
+        <source>10分钟内</source>
+        <translation>≤10 min</translation>
+    </message>
+    <message>
+        <source>30分钟内</source>
+        <translation>≤30 min</translation>
+    </message>
+    <message>
+        <source>60分钟内</source>
+        <translation>≤60 min</translation>
+    </message>
+    <message>
+        <source>%1 %2 比上班时间 %3 晚 %4 分钟，未超过宽限 %5 分钟，不算迟到</source>
+        <translation>%1 %2 is %4 minutes after the on-duty time %3, within the grace of %5 minutes: not late</translation>
+    </message>
+    <message>
+        <source>%1 %2 比上班时间 %3 晚 %4 分钟，记迟到（%5）</source>
+        <translation>%1 %2 is %4 minutes after the on-duty time %3: late (%5)</translation>
+    </message>
+    <message>
+        <source>值日：A上班 %1 比值日到岗时间 %2（上班前 %3 分钟）晚 %4 分钟，记值日迟到（%5）</source>
+        <translation>Duty: AM in %1 is %4 minutes after the duty start %2 (%3 minutes before the on-duty time): duty late (%5)</translation>
+    </message>
+    <message>
+        <source>%1 %2 比下班时间 %3 早 %4 分钟，记早退 1 次</source>
+        <translation>%1 %2 is %4 minutes before the off-duty time %3: one early leave</translation>
+    </message>
+    <message>
+        <source>没有 %1 打卡，记漏打 1 次</source>
+        <translation>no %1 punch: one missed punch</translation>
+    </message>
+    <message>
+        <source>P下班 %1 不早于加班二档时间 %2，记加班二档</source>
+        <translation>PM out %1 is not before the overtime tier 2 time %2: overtime tier 2</translation>
+    </message>
+    <message>
+        <source>P下班 %1 不早于%2时间 %3，记加班一档</source>
+        <translation>PM out %1 is not before the %2 time %3: overtime tier 1</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>overtime</translation>
+    </message>
+    <message>
+        <source>上午 A上班、A下班 都没有打卡，记旷工半天</source>
+        <translation>Morning: no AM in and no AM out punch: absent half a day</translation>
+    </message>
+    <message>
+        <source>下午 P上班、P下班 都没有打卡，记旷工半天</source>
+        <translation>Afternoon: no PM in and no PM out punch: absent half a day</translation>
+    </message>
+    <message>
+        <source>A上班、P下班 都没有打卡，记旷工一天</source>
+        <translation>no AM in and no PM out punch: absent a whole day</translation>
+    </message>
+    <message>
+        <source>平日加班</source>
+        <translation>workday overtime</translation>
+    </message>
+    <message>
+        <source>节假日加班</source>
+        <translation>holiday overtime</translation>
+    </message>
+    <message>
+        <source>P下班 %1 比加班起算时间 %2 晚 %3 分钟</source>
+        <translation>PM out %1 is %3 minutes after overtime starts at %2</translation>
+    </message>
+    <message>
+        <source>出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分钟</source>
+        <translation>present %1–%2, less the break %3–%4: %5 minutes</translation>
+    </message>
+    <message>
+        <source>出勤 %1–%2 共 %3 分钟</source>
+        <translation>present %1–%2: %3 minutes</translation>
+    </message>
+    <message>
+        <source>%1，不足 %2 分钟，不计%3</source>
+        <translation>%1, less than %2 minutes: no %3</translation>
+    </message>
+    <message>
+        <source>%1，按 %2 分钟取整，记%3 %4 分钟</source>
+        <translation>%1, rounded down to steps of %2 minutes: %3 %4 minutes</translation>
+    </message>
+    <message>
+        <source>，按默认班次%1判定</source>
+        <translation>; judged by the default shift %1</translation>
+    </message>
+    <message>
+        <source>休息日：排班表 %1 排定休息</source>
+        <translation>Rest day: the roster %1 sets a rest day</translation>
+    </message>
+    <message>
+        <source>班次：%1，由排班表 %2 排定</source>
+        <translation>Shift: %1, set by the roster %2</translation>
+    </message>
+    <message>
+        <source>休息日：周排班%1休息</source>
+        <translation>Rest day: the week pattern rests on %1</translation>
+    </message>
+    <message>
+        <source>班次：%1，按周排班（%2）</source>
+        <translation>Shift: %1, by the week pattern (%2)</translation>
+    </message>
+    <message>
+        <source>休息日：节假日按周排班休息</source>
+        <translation>Rest day: a holiday rests by the week pattern</translation>
+    </message>
+    <message>
+        <source>班次：%1，调休上班日，按周排班的默认班次上班</source>
+        <translation>Shift: %1, a make-up working day on the week pattern&apos;s default shift</translation>
+    </message>
+    <message>
+        <source>班次：%1，没有排班，按时间模式%2</source>
+        <translation>Shift: %1, no roster: by time mode %2</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>一</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>；结算日历标记为休息日</source>
+        <translation>; the settlement calendar marks a rest day</translation>
+    </message>
+    <message>
+        <source>；当天是节假日（%1），出勤计为节假日加班</source>
+        <translation>; the day is a holiday (%1): presence counts as holiday overtime</translation>
+    </message>
+</context>
+<context>
     <name>DayExplanationPanel</name>
     <message>
         <source>当天判定说明</source>
@@ -1560,6 +1919,61 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
 </context>
 <context>
+    <name>ReportFile</name>
+    <message>
+        <source>无法写入文件“%1”：%2。原有文件保持不变。</source>
+        <translation>Cannot write the file “%1”: %2. The existing file is unchanged.</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在</source>
+        <translation>the folder “%1” does not exist</translation>
+    </message>
+    <message>
+        <source>已有同名的文件夹</source>
+        <translation>a folder of that name exists</translation>
+    </message>
+    <message>
+        <source>原文件是只读的</source>
+        <translation>the existing file is read-only</translation>
+    </message>
+    <message>
+        <source>文件正被其他程序打开，请先关闭它</source>
+        <translation>another program has the file open; close it first</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>文件超出了允许的大小</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>no write permission</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>磁盘读写出错</source>
+        <translation>disk read or write error</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>写入出错</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>无法在文件夹中新建文件（%1）</source>
+        <translation>cannot create a file in the folder (%1)</translation>
+    </message>
+</context>
+<context>
     <name>ReportGrid</name>
     <message>
         <source>正常</source>
@@ -1971,6 +2385,76 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
 </context>
 <context>
+    <name>ReportSigners</name>
+    <message>
+        <source>文件 %1 第%2行无法识别，应为“制表人”或“审核人”、制表符和姓名。</source>
+        <translation>Line %2 of the file %1 cannot be read: it should be “制表人” or “审核人”, a tab and a name.</translation>
+    </message>
+    <message>
+        <source>姓名不能包含换行或控制字符。</source>
+        <translation>A name cannot contain line breaks or control characters.</translation>
+    </message>
+    <message>
+        <source>姓名最多 %1 个字。</source>
+        <translation>A name has at most %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportXlsx</name>
+    <message>
+        <source>汇总</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>明细</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>登记</source>
+        <translation>Registrations</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>考勤表</source>
+        <translation>Attendance</translation>
+    </message>
+    <message>
+        <source>General&quot;天&quot;</source>
+        <translation>General&quot; d&quot;</translation>
+    </message>
+    <message>
+        <source>mm&quot;月&quot;dd&quot;日&quot;</source>
+        <translation>mm&quot;/&quot;dd</translation>
+    </message>
+    <message>
+        <source>0&quot;人&quot;</source>
+        <translation>0&quot; staff&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;R第 &amp;P 页，共 &amp;N 页</source>
+        <translation>&amp;RPage &amp;P of &amp;N</translation>
+    </message>
+    <message>
+        <source>迟到、漏打与旷工</source>
+        <translation>Lateness, missed punches and absence</translation>
+    </message>
+    <message>
+        <source>员工</source>
+        <translation>Employee</translation>
+    </message>
+    <message>
+        <source>部门</source>
+        <translation>Department</translation>
+    </message>
+    <message>
+        <source>表格写入出错（%1）</source>
+        <translation>the workbook could not be written (%1)</translation>
+    </message>
+</context>
+<context>
     <name>RestDayControls</name>
     <message>
         <source>调休上班</source>
@@ -2032,6 +2516,125 @@ The rest days in that file were not used.</translation>
     <message>
         <source>无效的休息日日期。</source>
         <translation>Invalid rest day date.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <source>周日</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>周一</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>周二</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>周三</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>周四</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>周五</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>周六</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>值日</source>
+        <translation>Duty</translation>
+    </message>
+    <message>
+        <source>迟到</source>
+        <translation>Late</translation>
+    </message>
+    <message>
+        <source>早退</source>
+        <translation>Early</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>Missed</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>Sick</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>Overtime</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>值日迟到10分钟内</source>
+        <translation>Duty late ≤10 min</translation>
+    </message>
+    <message>
+        <source>值日迟到30分钟内</source>
+        <translation>Duty late ≤30 min</translation>
+    </message>
+    <message>
+        <source>上班迟到10分钟内</source>
+        <translation>Late ≤10 min</translation>
+    </message>
+    <message>
+        <source>上班迟到30分钟内</source>
+        <translation>Late ≤30 min</translation>
+    </message>
+    <message>
+        <source>上班迟到60分钟内</source>
+        <translation>Late ≤60 min</translation>
+    </message>
+    <message>
+        <source>加班一档</source>
+        <translation>Overtime tier 1</translation>
+    </message>
+    <message>
+        <source>加班二档</source>
+        <translation>Overtime tier 2</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>Rest days</translation>
+    </message>
+    <message>
+        <source>全勤</source>
+        <translation>Full attendance</translation>
+    </message>
+    <message>
+        <source>罚款</source>
+        <translation>Fine </translation>
+    </message>
+    <message>
+        <source>%1天</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>%1月%2日</source>
+        <translation>%1/%2</translation>
     </message>
 </context>
 <context>
@@ -2882,6 +3485,26 @@ Please change these assignments first, then delete the shift.</translation>
     </message>
 </context>
 <context>
+    <name>ShiftFiguresText</name>
+    <message>
+        <source>早退 %1次/%2分钟&#x3000;迟到 %3分钟&#x3000;加班 %4小时</source>
+        <translation>Early %1×/%2 min   Late %3 min   Overtime %4 h</translation>
+    </message>
+    <message>
+        <source>加班：工作日 %1小时，休息日 %2小时，节假日 %3小时（共 %4 分钟）</source>
+        <translation>Overtime: workdays %1 h, rest days %2 h, holidays %3 h (%4 minutes in all)</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftPlan</name>
+    <message>
+        <source>
+考勤未分析：请先改正该文件。</source>
+        <translation>
+The attendance was not analysed: correct the file first.</translation>
+    </message>
+</context>
+<context>
     <name>ShiftRoster</name>
     <message>
         <source>%1年%2月没有第%3天（“%4”）</source>
@@ -3205,6 +3828,21 @@ W</translation>
     <message>
         <source>%1排班表保存成功！</source>
         <translation>The shift roster of %1 was saved!</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftRotation</name>
+    <message>
+        <source>“%1”是%2共用的简称，请写出班次全名，用空格分开</source>
+        <translation>“%1” is the short name of %2; write the shifts&apos; full names, separated by spaces</translation>
+    </message>
+    <message>
+        <source>“%1”不是已有班次的名称或简称，也不是“休”</source>
+        <translation>“%1” is neither the name or short name of a shift nor “休”</translation>
+    </message>
+    <message>
+        <source>请输入轮换的班次，例如“白白夜夜休休”</source>
+        <translation>Enter the shifts of the rotation, for example “白白夜夜休休”</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,365 @@
     </message>
 </context>
 <context>
+    <name>DayExplanation</name>
+    <message>
+        <source>值日表排定当天值日，备注记“值日”</source>
+        <translation>值日表排定當天值日，備註記「值日」</translation>
+    </message>
+    <message>
+        <source>值日迟到（10分钟内）</source>
+        <translation>值日遲到（10分鐘內）</translation>
+    </message>
+    <message>
+        <source>值日迟到（30分钟内）</source>
+        <translation>值日遲到（30分鐘內）</translation>
+    </message>
+    <message>
+        <source>迟到（10分钟内）</source>
+        <translation>遲到（10分鐘內）</translation>
+    </message>
+    <message>
+        <source>迟到（30分钟内）</source>
+        <translation>遲到（30分鐘內）</translation>
+    </message>
+    <message>
+        <source>迟到（60分钟内）</source>
+        <translation>遲到（60分鐘內）</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>漏打</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>病假</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>事假</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>曠工</translation>
+    </message>
+    <message>
+        <source>加班一档</source>
+        <translation>加班一檔</translation>
+    </message>
+    <message>
+        <source>加班二档</source>
+        <translation>加班二檔</translation>
+    </message>
+    <message>
+        <source>休息日加班</source>
+        <translation>休息日加班</translation>
+    </message>
+    <message>
+        <source>%1 以后</source>
+        <translation>%1 以後</translation>
+    </message>
+    <message>
+        <source>A上班</source>
+        <translation>A上班</translation>
+    </message>
+    <message>
+        <source>A下班</source>
+        <translation>A下班</translation>
+    </message>
+    <message>
+        <source>P上班</source>
+        <translation>P上班</translation>
+    </message>
+    <message>
+        <source>P下班</source>
+        <translation>P下班</translation>
+    </message>
+    <message>
+        <source>%1天</source>
+        <translation>%1天</translation>
+    </message>
+    <message>
+        <source>上午%1 %2→%3</source>
+        <translation>上午%1 %2→%3</translation>
+    </message>
+    <message>
+        <source>下午%1 %2→%3</source>
+        <translation>下午%1 %2→%3</translation>
+    </message>
+    <message>
+        <source>时间无法识别，不计</source>
+        <translation>時間無法辨識，不計</translation>
+    </message>
+    <message>
+        <source>不在任何打卡时段，不计</source>
+        <translation>不在任何打卡時段，不計</translation>
+    </message>
+    <message>
+        <source>不在任何打卡时段：比最近的 %1 时段（%2）早 %3 分钟，不计</source>
+        <translation>不在任何打卡時段：比最近的 %1 時段（%2）早 %3 分鐘，不計</translation>
+    </message>
+    <message>
+        <source>不在任何打卡时段：比最近的 %1 时段（%2）晚 %3 分钟，不计</source>
+        <translation>不在任何打卡時段：比最近的 %1 時段（%2）晚 %3 分鐘，不計</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内已有更早的 %3，保留最早的一次，本次不计</source>
+        <translation>%1 時段（%2）內已有更早的 %3，保留最早的一次，本次不計</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内已有同一分钟的 %3，保留最早的一次，本次不计</source>
+        <translation>%1 時段（%2）內已有同一分鐘的 %3，保留最早的一次，本次不計</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内，早于下班时间 %3，计为 %1（早退）</source>
+        <translation>%1 時段（%2）內，早於下班時間 %3，計為 %1（早退）</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内最晚的一次，计为 %1</source>
+        <translation>%1 時段（%2）內最晚的一次，計為 %1</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内最早的一次，计为 %1</source>
+        <translation>%1 時段（%2）內最早的一次，計為 %1</translation>
+    </message>
+    <message>
+        <source>%1 时段（%2）内，被更晚的 %3 取代（%4）</source>
+        <translation>%1 時段（%2）內，被更晚的 %3 取代（%4）</translation>
+    </message>
+    <message>
+        <source>保留最晚的一次</source>
+        <translation>保留最晚的一次</translation>
+    </message>
+    <message>
+        <source>下班时间前的打卡让给更晚的一次</source>
+        <translation>下班時間前的打卡讓給更晚的一次</translation>
+    </message>
+    <message>
+        <source>次日的打卡，</source>
+        <translation>次日的打卡，</translation>
+    </message>
+    <message>
+        <source>%1 %2&#x3000;A上班 %3&#x3000;A下班 %4&#x3000;P上班 %5&#x3000;P下班 %6</source>
+        <translation>%1 %2&#x3000;A上班 %3&#x3000;A下班 %4&#x3000;P上班 %5&#x3000;P下班 %6</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>備註：%1</translation>
+    </message>
+    <message>
+        <source>打卡记录：当天没有打卡记录</source>
+        <translation>打卡紀錄：當天沒有打卡紀錄</translation>
+    </message>
+    <message>
+        <source>打卡记录（按判定顺序）：</source>
+        <translation>打卡紀錄（依判定順序）：</translation>
+    </message>
+    <message>
+        <source>× 不计</source>
+        <translation>× 不計</translation>
+    </message>
+    <message>
+        <source>判定：没有需要说明的判定</source>
+        <translation>判定：沒有需要說明的判定</translation>
+    </message>
+    <message>
+        <source>判定：</source>
+        <translation>判定：</translation>
+    </message>
+    <message>
+        <source>，迟到 %1→%2 分钟</source>
+        <translation>，遲到 %1→%2 分鐘</translation>
+    </message>
+    <message>
+        <source>，早退 %1→%2 次</source>
+        <translation>，早退 %1→%2 次</translation>
+    </message>
+    <message>
+        <source>，早退 %1→%2 分钟</source>
+        <translation>，早退 %1→%2 分鐘</translation>
+    </message>
+    <message>
+        <source>登记「%1」</source>
+        <translation>登記「%1」</translation>
+    </message>
+    <message>
+        <source>没有可识别的处理方式，计数不变</source>
+        <translation>沒有可辨識的處理方式，計數不變</translation>
+    </message>
+    <message>
+        <source>按“%1”处理</source>
+        <translation>按「%1」處理</translation>
+    </message>
+    <message>
+        <source>（本条没有这个词，它出现在其后的登记文字中）</source>
+        <translation>（本條沒有這個詞，它出現在其後的登記文字中）</translation>
+    </message>
+    <message>
+        <source>（本条没有这个词，它出自其后的登记「%1」）</source>
+        <translation>（本條沒有這個詞，它出自其後的登記「%1」）</translation>
+    </message>
+    <message>
+        <source>，但“处罚”后没有“…元”的金额，不记罚款</source>
+        <translation>，但「处罚」後沒有「…元」的金額，不記罰款</translation>
+    </message>
+    <message>
+        <source>：备注记%1</source>
+        <translation>：備註記%1</translation>
+    </message>
+    <message>
+        <source>计数不变</source>
+        <translation>計數不變</translation>
+    </message>
+    <message>
+        <source>休息日：记休息日加班 %1</source>
+        <translation>休息日：記休息日加班 %1</translation>
+    </message>
+    <message>
+        <source>，旷工 %1 不计</source>
+        <translation>，曠工 %1 不計</translation>
+    </message>
+    <message>
+        <source>不在任何工作日之内：前一工作日到 %1 为止，当天的工作日从 %2 开始，不计</source>
+        <translation>不在任何工作日之內：前一工作日到 %1 為止，當天的工作日從 %2 開始，不計</translation>
+    </message>
+    <message>
+        <source>属于结算期外的工作日 %1，不计</source>
+        <translation>屬於結算期外的工作日 %1，不計</translation>
+    </message>
+    <message>
+        <source>10分钟内</source>
+        <translation>10分鐘內</translation>
+    </message>
+    <message>
+        <source>30分钟内</source>
+        <translation>30分鐘內</translation>
+    </message>
+    <message>
+        <source>60分钟内</source>
+        <translation>60分鐘內</translation>
+    </message>
+    <message>
+        <source>%1 %2 比上班时间 %3 晚 %4 分钟，未超过宽限 %5 分钟，不算迟到</source>
+        <translation>%1 %2 比上班時間 %3 晚 %4 分鐘，未超過寬限 %5 分鐘，不算遲到</translation>
+    </message>
+    <message>
+        <source>%1 %2 比上班时间 %3 晚 %4 分钟，记迟到（%5）</source>
+        <translation>%1 %2 比上班時間 %3 晚 %4 分鐘，記遲到（%5）</translation>
+    </message>
+    <message>
+        <source>值日：A上班 %1 比值日到岗时间 %2（上班前 %3 分钟）晚 %4 分钟，记值日迟到（%5）</source>
+        <translation>值日：A上班 %1 比值日到崗時間 %2（上班前 %3 分鐘）晚 %4 分鐘，記值日遲到（%5）</translation>
+    </message>
+    <message>
+        <source>%1 %2 比下班时间 %3 早 %4 分钟，记早退 1 次</source>
+        <translation>%1 %2 比下班時間 %3 早 %4 分鐘，記早退 1 次</translation>
+    </message>
+    <message>
+        <source>没有 %1 打卡，记漏打 1 次</source>
+        <translation>沒有 %1 打卡，記漏打 1 次</translation>
+    </message>
+    <message>
+        <source>P下班 %1 不早于加班二档时间 %2，记加班二档</source>
+        <translation>P下班 %1 不早於加班二檔時間 %2，記加班二檔</translation>
+    </message>
+    <message>
+        <source>P下班 %1 不早于%2时间 %3，记加班一档</source>
+        <translation>P下班 %1 不早於%2時間 %3，記加班一檔</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>加班</translation>
+    </message>
+    <message>
+        <source>上午 A上班、A下班 都没有打卡，记旷工半天</source>
+        <translation>上午 A上班、A下班 都沒有打卡，記曠工半天</translation>
+    </message>
+    <message>
+        <source>下午 P上班、P下班 都没有打卡，记旷工半天</source>
+        <translation>下午 P上班、P下班 都沒有打卡，記曠工半天</translation>
+    </message>
+    <message>
+        <source>A上班、P下班 都没有打卡，记旷工一天</source>
+        <translation>A上班、P下班 都沒有打卡，記曠工一天</translation>
+    </message>
+    <message>
+        <source>平日加班</source>
+        <translation>平日加班</translation>
+    </message>
+    <message>
+        <source>节假日加班</source>
+        <translation>節假日加班</translation>
+    </message>
+    <message>
+        <source>P下班 %1 比加班起算时间 %2 晚 %3 分钟</source>
+        <translation>P下班 %1 比加班起算時間 %2 晚 %3 分鐘</translation>
+    </message>
+    <message>
+        <source>出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分钟</source>
+        <translation>出勤 %1–%2，扣除 %3–%4 的休息，共 %5 分鐘</translation>
+    </message>
+    <message>
+        <source>出勤 %1–%2 共 %3 分钟</source>
+        <translation>出勤 %1–%2 共 %3 分鐘</translation>
+    </message>
+    <message>
+        <source>%1，不足 %2 分钟，不计%3</source>
+        <translation>%1，不足 %2 分鐘，不計%3</translation>
+    </message>
+    <message>
+        <source>%1，按 %2 分钟取整，记%3 %4 分钟</source>
+        <translation>%1，按 %2 分鐘取整，記%3 %4 分鐘</translation>
+    </message>
+    <message>
+        <source>，按默认班次%1判定</source>
+        <translation>，依預設班次%1判定</translation>
+    </message>
+    <message>
+        <source>休息日：排班表 %1 排定休息</source>
+        <translation>休息日：排班表 %1 排定休息</translation>
+    </message>
+    <message>
+        <source>班次：%1，由排班表 %2 排定</source>
+        <translation>班次：%1，由排班表 %2 排定</translation>
+    </message>
+    <message>
+        <source>休息日：周排班%1休息</source>
+        <translation>休息日：週排班%1休息</translation>
+    </message>
+    <message>
+        <source>班次：%1，按周排班（%2）</source>
+        <translation>班次：%1，依週排班（%2）</translation>
+    </message>
+    <message>
+        <source>休息日：节假日按周排班休息</source>
+        <translation>休息日：節假日依週排班休息</translation>
+    </message>
+    <message>
+        <source>班次：%1，调休上班日，按周排班的默认班次上班</source>
+        <translation>班次：%1，補班日，依週排班的預設班次上班</translation>
+    </message>
+    <message>
+        <source>班次：%1，没有排班，按时间模式%2</source>
+        <translation>班次：%1，沒有排班，依時間模式%2</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>二</translation>
+    </message>
+    <message>
+        <source>一</source>
+        <translation>一</translation>
+    </message>
+    <message>
+        <source>；结算日历标记为休息日</source>
+        <translation>；結算日曆標記為休息日</translation>
+    </message>
+    <message>
+        <source>；当天是节假日（%1），出勤计为节假日加班</source>
+        <translation>；當天是節假日（%1），出勤計為節假日加班</translation>
+    </message>
+</context>
+<context>
     <name>DayExplanationPanel</name>
     <message>
         <source>当天判定说明</source>
@@ -1560,6 +1919,61 @@
     </message>
 </context>
 <context>
+    <name>ReportFile</name>
+    <message>
+        <source>无法写入文件“%1”：%2。原有文件保持不变。</source>
+        <translation>無法寫入檔案「%1」：%2。原有檔案保持不變。</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在</source>
+        <translation>資料夾「%1」不存在</translation>
+    </message>
+    <message>
+        <source>已有同名的文件夹</source>
+        <translation>已有同名的資料夾</translation>
+    </message>
+    <message>
+        <source>原文件是只读的</source>
+        <translation>原檔案是唯讀的</translation>
+    </message>
+    <message>
+        <source>文件正被其他程序打开，请先关闭它</source>
+        <translation>檔案正被其他程式開啟，請先關閉它</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>磁碟空間不足</translation>
+    </message>
+    <message>
+        <source>文件超出了允许的大小</source>
+        <translation>檔案超出了允許的大小</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>沒有寫入權限</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>磁碟是唯讀的</translation>
+    </message>
+    <message>
+        <source>磁盘读写出错</source>
+        <translation>磁碟讀寫出錯</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>資料夾不存在</translation>
+    </message>
+    <message>
+        <source>写入出错</source>
+        <translation>寫入出錯</translation>
+    </message>
+    <message>
+        <source>无法在文件夹中新建文件（%1）</source>
+        <translation>無法在資料夾中新增檔案（%1）</translation>
+    </message>
+</context>
+<context>
     <name>ReportGrid</name>
     <message>
         <source>正常</source>
@@ -1971,6 +2385,76 @@
     </message>
 </context>
 <context>
+    <name>ReportSigners</name>
+    <message>
+        <source>文件 %1 第%2行无法识别，应为“制表人”或“审核人”、制表符和姓名。</source>
+        <translation>檔案 %1 第%2行無法辨識，應為「制表人」或「审核人」、定位字元和姓名。</translation>
+    </message>
+    <message>
+        <source>姓名不能包含换行或控制字符。</source>
+        <translation>姓名不能包含換行或控制字元。</translation>
+    </message>
+    <message>
+        <source>姓名最多 %1 个字。</source>
+        <translation>姓名最多 %1 個字。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportXlsx</name>
+    <message>
+        <source>汇总</source>
+        <translation>彙總</translation>
+    </message>
+    <message>
+        <source>明细</source>
+        <translation>明細</translation>
+    </message>
+    <message>
+        <source>登记</source>
+        <translation>登記</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>考勤表</source>
+        <translation>出勤表</translation>
+    </message>
+    <message>
+        <source>General&quot;天&quot;</source>
+        <translation>General&quot;天&quot;</translation>
+    </message>
+    <message>
+        <source>mm&quot;月&quot;dd&quot;日&quot;</source>
+        <translation>mm&quot;月&quot;dd&quot;日&quot;</translation>
+    </message>
+    <message>
+        <source>0&quot;人&quot;</source>
+        <translation>0&quot;人&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;R第 &amp;P 页，共 &amp;N 页</source>
+        <translation>&amp;R第 &amp;P 頁，共 &amp;N 頁</translation>
+    </message>
+    <message>
+        <source>迟到、漏打与旷工</source>
+        <translation>遲到、漏打與曠工</translation>
+    </message>
+    <message>
+        <source>员工</source>
+        <translation>員工</translation>
+    </message>
+    <message>
+        <source>部门</source>
+        <translation>部門</translation>
+    </message>
+    <message>
+        <source>表格写入出错（%1）</source>
+        <translation>表格寫入出錯（%1）</translation>
+    </message>
+</context>
+<context>
     <name>RestDayControls</name>
     <message>
         <source>调休上班</source>
@@ -2032,6 +2516,125 @@
     <message>
         <source>无效的休息日日期。</source>
         <translation>無效的休息日日期。</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <source>周日</source>
+        <translation>週日</translation>
+    </message>
+    <message>
+        <source>周一</source>
+        <translation>週一</translation>
+    </message>
+    <message>
+        <source>周二</source>
+        <translation>週二</translation>
+    </message>
+    <message>
+        <source>周三</source>
+        <translation>週三</translation>
+    </message>
+    <message>
+        <source>周四</source>
+        <translation>週四</translation>
+    </message>
+    <message>
+        <source>周五</source>
+        <translation>週五</translation>
+    </message>
+    <message>
+        <source>周六</source>
+        <translation>週六</translation>
+    </message>
+    <message>
+        <source>值日</source>
+        <translation>值日</translation>
+    </message>
+    <message>
+        <source>迟到</source>
+        <translation>遲到</translation>
+    </message>
+    <message>
+        <source>早退</source>
+        <translation>早退</translation>
+    </message>
+    <message>
+        <source>漏打</source>
+        <translation>漏打</translation>
+    </message>
+    <message>
+        <source>病假</source>
+        <translation>病假</translation>
+    </message>
+    <message>
+        <source>事假</source>
+        <translation>事假</translation>
+    </message>
+    <message>
+        <source>旷工</source>
+        <translation>曠工</translation>
+    </message>
+    <message>
+        <source>加班</source>
+        <translation>加班</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>有</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>值日迟到10分钟内</source>
+        <translation>值日遲到10分鐘內</translation>
+    </message>
+    <message>
+        <source>值日迟到30分钟内</source>
+        <translation>值日遲到30分鐘內</translation>
+    </message>
+    <message>
+        <source>上班迟到10分钟内</source>
+        <translation>上班遲到10分鐘內</translation>
+    </message>
+    <message>
+        <source>上班迟到30分钟内</source>
+        <translation>上班遲到30分鐘內</translation>
+    </message>
+    <message>
+        <source>上班迟到60分钟内</source>
+        <translation>上班遲到60分鐘內</translation>
+    </message>
+    <message>
+        <source>加班一档</source>
+        <translation>加班一檔</translation>
+    </message>
+    <message>
+        <source>加班二档</source>
+        <translation>加班二檔</translation>
+    </message>
+    <message>
+        <source>休息日</source>
+        <translation>休息日</translation>
+    </message>
+    <message>
+        <source>全勤</source>
+        <translation>全勤</translation>
+    </message>
+    <message>
+        <source>罚款</source>
+        <translation>罰款</translation>
+    </message>
+    <message>
+        <source>%1天</source>
+        <translation>%1天</translation>
+    </message>
+    <message>
+        <source>%1月%2日</source>
+        <translation>%1月%2日</translation>
     </message>
 </context>
 <context>
@@ -2882,6 +3485,26 @@
     </message>
 </context>
 <context>
+    <name>ShiftFiguresText</name>
+    <message>
+        <source>早退 %1次/%2分钟&#x3000;迟到 %3分钟&#x3000;加班 %4小时</source>
+        <translation>早退 %1次/%2分鐘&#x3000;遲到 %3分鐘&#x3000;加班 %4小時</translation>
+    </message>
+    <message>
+        <source>加班：工作日 %1小时，休息日 %2小时，节假日 %3小时（共 %4 分钟）</source>
+        <translation>加班：工作日 %1小時，休息日 %2小時，節假日 %3小時（共 %4 分鐘）</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftPlan</name>
+    <message>
+        <source>
+考勤未分析：请先改正该文件。</source>
+        <translation>
+考勤未分析：請先修正該檔案。</translation>
+    </message>
+</context>
+<context>
     <name>ShiftRoster</name>
     <message>
         <source>%1年%2月没有第%3天（“%4”）</source>
@@ -3205,6 +3828,21 @@
     <message>
         <source>%1排班表保存成功！</source>
         <translation>%1排班表儲存成功！</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftRotation</name>
+    <message>
+        <source>“%1”是%2共用的简称，请写出班次全名，用空格分开</source>
+        <translation>「%1」是%2共用的簡稱，請寫出班次全名，用空格分開</translation>
+    </message>
+    <message>
+        <source>“%1”不是已有班次的名称或简称，也不是“休”</source>
+        <translation>「%1」不是現有班次的名稱或簡稱，也不是「休」</translation>
+    </message>
+    <message>
+        <source>请输入轮换的班次，例如“白白夜夜休休”</source>
+        <translation>請輸入輪換的班次，例如「白白夜夜休休」</translation>
     </message>
 </context>
 <context>

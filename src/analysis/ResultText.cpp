@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kContext = "ResultText";
 
-QString tr(const char* source)
+QString shown(const char* source)
 {
     return QCoreApplication::translate(kContext, source);
 }
@@ -58,7 +58,7 @@ QString shownWord(QStringView word)
     }();
     for (const auto& [text, source] : sources) {
         if (word == text)
-            return tr(source);
+            return shown(source);
     }
     return word.toString();
 }
@@ -68,7 +68,7 @@ QString shownDate(const QString& text)
 {
     if (text.size() != 6 || text[2] != u'月' || text[5] != u'日')
         return text;
-    return tr("%1月%2日").arg(text.left(2), text.mid(3, 2));
+    return QCoreApplication::translate("ResultText", "%1月%2日").arg(text.left(2), text.mid(3, 2));
 }
 
 // The remark: "*" when a registration applied, 值日, the words joined by "/",
@@ -85,7 +85,7 @@ QString shownRemark(const QString& text)
             ++end;
         const QStringView piece = QStringView(text).mid(start, end - start);
         if (piece.startsWith(fine)) {
-            out += tr(kFineWord);
+            out += shown(kFineWord);
             out += piece.mid(fine.size());
         } else {
             out += shownWord(piece);
@@ -116,13 +116,13 @@ QString shownCell(int column, const QString& text)
 QString shownStatistic(const QString& caption)
 {
     if (caption.endsWith(u'天'))
-        return tr(kDays).arg(caption.chopped(1));
+        return shown(kDays).arg(caption.chopped(1));
     return shownWord(caption);
 }
 
 QString shownStatisticName(int statistic)
 {
-    return tr(kStatisticNames.at(std::size_t(statistic)));
+    return shown(kStatisticNames.at(std::size_t(statistic)));
 }
 
 ResultRow shownRow(const ResultRow& row)

@@ -406,6 +406,20 @@ TEST_F(CliAnalyse, ExplainChangesNothingElse)
     }
 }
 
+// The rows, statistics and explanations are data: a user's language changes
+// the messages only.
+TEST_F(CliAnalyse, OutputIsTheSameInEveryLanguage)
+{
+    const QStringList args = period() + QStringList{"--all", "--explain"};
+    const QByteArray source = run(args).out;
+    ASSERT_FALSE(source.isEmpty());
+    for (const char* lang : {"en", "zh_TW"}) {
+        qputenv("TARNBY_LANG", lang);
+        EXPECT_EQ(run(args).out, source) << lang;
+    }
+    qunsetenv("TARNBY_LANG");
+}
+
 TEST_F(CliAnalyse, ExplainIsJsonOnly)
 {
     const Run r = run(period() + QStringList{"--all", "--format", "csv", "--explain"});

@@ -1,8 +1,8 @@
 #include "report/ui/SummaryModel.h"
 
 #include <QColor>
-#include <QFont>
 #include <QCoreApplication>
+#include <QFont>
 
 namespace tarnby::ui {
 namespace {
@@ -32,9 +32,14 @@ bool hasUnreadableFine(const report::EmployeeReport& e)
 // "10分钟内", "加班平日" over "(小时)".
 QString twoLineHeader(QString header)
 {
-    const qsizetype late = header.indexOf(QStringLiteral("迟到"));
-    if (late >= 0 && late + 2 < header.size() && header.at(late + 2) != u'(')
-        return header.insert(late + 2, u'\n');
+    // English names break before their tier: "Late" over "≤10 min".
+    if (const qsizetype tier = header.indexOf(QStringLiteral(" ≤")); tier > 0)
+        return header.replace(tier, 1, u'\n');
+    const QString word = QCoreApplication::translate("ResultText", "迟到");
+    const qsizetype late = header.indexOf(word);
+    const qsizetype end = late + word.size();
+    if (late >= 0 && end < header.size() && header.at(end) != u'(')
+        return header.insert(end, u'\n');
     const qsizetype bracket = header.indexOf(u'(');
     if (bracket > 0)
         return header.insert(bracket, u'\n');
