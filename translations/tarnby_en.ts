@@ -277,6 +277,10 @@
         <source>农历</source>
         <translation>Lunar </translation>
     </message>
+    <message>
+        <source>====请选择====</source>
+        <translation>====Choose====</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -4846,6 +4850,10 @@ W</translation>
     <message>
         <source>找不到配置文件：%1</source>
         <translation>Cannot find the configuration file: %1</translation>
+    </message>
+    <message>
+        <source>lunar [--value yyyy-mm-dd] &lt; 日期列表</source>
+        <translation>lunar [--value yyyy-mm-dd] &lt; list of dates</translation>
     </message>
 </context>
 </TS>

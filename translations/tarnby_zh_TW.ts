@@ -277,6 +277,10 @@
         <source>农历</source>
         <translation>農曆</translation>
     </message>
+    <message>
+        <source>====请选择====</source>
+        <translation>====請選擇====</translation>
+    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -4846,6 +4850,10 @@
     <message>
         <source>找不到配置文件：%1</source>
         <translation>找不到設定檔：%1</translation>
+    </message>
+    <message>
+        <source>lunar [--value yyyy-mm-dd] &lt; 日期列表</source>
+        <translation>lunar [--value yyyy-mm-dd] &lt; 日期清單</translation>
     </message>
 </context>
 </TS>

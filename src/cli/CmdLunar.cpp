@@ -138,7 +138,7 @@ int runLunar(const QStringList& arguments, const Clock& clock)
     return kExitOk;
 }
 
-const CommandRegistration registration("lunar", "lunar [--value yyyy-mm-dd] < 日期列表",
+const CommandRegistration registration("lunar", QT_TRANSLATE_NOOP("tarnby-cli", "lunar [--value yyyy-mm-dd] < 日期列表"),
                                        [](const QStringList& args, const QString&) { return runLunar(args, systemClock()); });
 
 } // namespace

@@ -31,7 +31,7 @@ void printUsage()
 {
     QString text = QCoreApplication::translate("tarnby-cli", "用法：\n");
     for (const auto& [name, entry] : registry())
-        text += QStringLiteral("  tarnby-cli %1\n").arg(QString::fromStdString(entry.usage));
+        text += QStringLiteral("  tarnby-cli %1\n").arg(QCoreApplication::translate("tarnby-cli", entry.usage.c_str()));
     std::fputs(text.toUtf8().constData(), stderr);
 }
 
