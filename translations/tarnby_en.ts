@@ -1138,7 +1138,7 @@ Please wait until they close the program, then open it again to save.</translati
     </message>
     <message>
         <source>选择考勤文件所在目录：</source>
-        <translation>Choose the folder of the attendance files: </translation>
+        <translation>Attendance folder: </translation>
     </message>
     <message>
         <source>确 定</source>
@@ -1574,10 +1574,6 @@ It belongs beside the program; please restore it, then save again.</translation>
         <translation>Row %1</translation>
     </message>
     <message>
-        <source>列</source>
-        <translation>Column</translation>
-    </message>
-    <message>
         <source>文件</source>
         <translation>File</translation>
     </message>
@@ -1636,10 +1632,6 @@ It belongs beside the program; please restore it, then save again.</translation>
     <message>
         <source>从第%1行起</source>
         <translation>From row %1</translation>
-    </message>
-    <message>
-        <source>列 </source>
-        <translation>Columns </translation>
     </message>
     <message>
         <source>%1 个日期列</source>
@@ -1712,6 +1704,14 @@ It belongs beside the program; please restore it, then save again.</translation>
     <message>
         <source>工号与打卡记录</source>
         <translation>Employee numbers and punches</translation>
+    </message>
+    <message>
+        <source>%1列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>%1列 %2</source>
+        <translation>column %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1800,7 +1800,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>日</source>
-        <translation>Su</translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>登记事由：</source>
@@ -1812,7 +1812,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>查看本月变更记录 --&gt;</source>
-        <translation>View this month&apos;s changes --&gt;</translation>
+        <translation>Month&apos;s changes --&gt;</translation>
     </message>
     <message>
         <source>记录</source>
@@ -1820,7 +1820,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>1、请选择值日员工</source>
-        <translation>1. Choose the employee on duty</translation>
+        <translation>1. Employee on duty</translation>
     </message>
     <message>
         <source>2、请选择日期</source>
@@ -1836,11 +1836,11 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>3、操作完成后请注意保存。</source>
-        <translation>3. Remember to save when done.</translation>
+        <translation>3. Save when done.</translation>
     </message>
     <message>
         <source>保存值日安排 --&gt;</source>
-        <translation>Save the duty roster --&gt;</translation>
+        <translation>Save duties --&gt;</translation>
     </message>
     <message>
         <source>保存</source>
@@ -1848,11 +1848,11 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>按月排班次 --&gt;</source>
-        <translation>Shift roster by month --&gt;</translation>
+        <translation>Monthly shifts --&gt;</translation>
     </message>
     <message>
         <source>排班表</source>
-        <translation>Shift roster</translation>
+        <translation>Roster</translation>
     </message>
     <message>
         <source>每月的班次排班：白班、夜班、轮换与休息</source>
@@ -1860,7 +1860,7 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>添加到登记列表 --&gt;</source>
-        <translation>Add to the registration list --&gt;</translation>
+        <translation>Add to the list --&gt;</translation>
     </message>
     <message>
         <source>添加</source>
@@ -1868,15 +1868,15 @@ It belongs beside the program; please restore it, then save again.</translation>
     </message>
     <message>
         <source>删除已勾选的登记 --&gt;</source>
-        <translation>Delete the ticked registrations --&gt;</translation>
+        <translation>Delete ticked --&gt;</translation>
     </message>
     <message>
         <source>删除</source>
-        <translation>Removed</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>保存本月登记信息 --&gt;</source>
-        <translation>Save this month&apos;s registrations --&gt;</translation>
+        <translation>Save the month --&gt;</translation>
     </message>
     <message>
         <source>载入值日月份</source>
@@ -2971,15 +2971,15 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>分</source>
-        <translation>min</translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>时间模式</source>
-        <translation>Time mode</translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>将以上时间 --&gt;</source>
-        <translation>Save the times above --&gt;</translation>
+        <translation>Save times --&gt;</translation>
     </message>
     <message>
         <source>保存</source>
@@ -2987,7 +2987,7 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>早晚班、夜班 --&gt;</source>
-        <translation>Early/late and night shifts --&gt;</translation>
+        <translation>Other shifts --&gt;</translation>
     </message>
     <message>
         <source>班次设置</source>
@@ -2999,19 +2999,19 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>指定考勤记录读取位置</source>
-        <translation>Reading position of the attendance records</translation>
+        <translation>Where records are read</translation>
     </message>
     <message>
         <source>编号起始单元格名称：</source>
-        <translation>Cell where the numbers start: </translation>
+        <translation>Number cell: </translation>
     </message>
     <message>
         <source>时间起始单元格名称：</source>
-        <translation>Cell where the times start: </translation>
+        <translation>Time cell: </translation>
     </message>
     <message>
         <source>将读取位置 --&gt;</source>
-        <translation>Save the reading position --&gt;</translation>
+        <translation>Save cells --&gt;</translation>
     </message>
     <message>
         <source>自动识别</source>
@@ -3023,31 +3023,31 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>上午</source>
-        <translation>Morning</translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>上班</source>
-        <translation>Start</translation>
+        <translation>In</translation>
     </message>
     <message>
         <source>下班</source>
-        <translation>End</translation>
+        <translation>Out</translation>
     </message>
     <message>
         <source>下午</source>
-        <translation>Afternoon</translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>晚上</source>
-        <translation>Evening</translation>
+        <translation>Eve</translation>
     </message>
     <message>
         <source>加班</source>
-        <translation>Overtime</translation>
+        <translation>OT</translation>
     </message>
     <message>
         <source>全天</source>
-        <translation>All day</translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>添加信息到列表 --&gt;</source>
@@ -3063,7 +3063,7 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>删除</source>
-        <translation>Removed</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>将列表内信息 --&gt;</source>
@@ -3099,7 +3099,7 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>编号为考勤机中设定的员工编号。</source>
-        <translation>The number is the one set for the employee in the time clock.</translation>
+        <translation>The employee&apos;s number in the time clock.</translation>
     </message>
     <message>
         <source>二、工作时间</source>
@@ -3115,15 +3115,15 @@ Where this window&apos;s unsaved content differs from the file as it is now (+ l
     </message>
     <message>
         <source>每行一条打卡记录（如下图）时，填写编号和日期时间的起始单元格，如D列第2行为D2。</source>
-        <translation>For one punch a row (as below), enter the cells where the number and the date-time start, e.g. D2 for column D, row 2.</translation>
+        <translation>One punch a row (below): enter the first number and date-time cells, e.g. D2.</translation>
     </message>
     <message>
         <source>可读取xls、xlsx、xlsm、csv、dat文件；考勤机的月报表、带表头的考勤表和无表头的原始记录都能自动识别，点“自动识别”可查看文件如何读取。</source>
-        <translation>Reads xls, xlsx, xlsm, csv and dat files; the time clock&apos;s monthly reports, attendance sheets with headers and raw records without headers are recognised automatically; click &quot;Detect&quot; to see how a file is read.</translation>
+        <translation>Reads xls, xlsx, xlsm, csv and dat; other layouts are recognised: see &quot;Detect&quot;.</translation>
     </message>
     <message>
         <source>四、所有操作请记得保存</source>
-        <translation>4. Remember to save every change</translation>
+        <translation>4. Save every change</translation>
     </message>
 </context>
 <context>
@@ -4513,7 +4513,7 @@ W</translation>
     </message>
     <message>
         <source>%1月%2开</source>
-        <translation>%2 in bloom in %1</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

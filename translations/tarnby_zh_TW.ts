@@ -1574,10 +1574,6 @@
         <translation>第%1列</translation>
     </message>
     <message>
-        <source>列</source>
-        <translation>欄</translation>
-    </message>
-    <message>
         <source>文件</source>
         <translation>檔案</translation>
     </message>
@@ -1636,10 +1632,6 @@
     <message>
         <source>从第%1行起</source>
         <translation>從第%1列起</translation>
-    </message>
-    <message>
-        <source>列 </source>
-        <translation>欄 </translation>
     </message>
     <message>
         <source>%1 个日期列</source>
@@ -1712,6 +1704,14 @@
     <message>
         <source>工号与打卡记录</source>
         <translation>工號與打卡紀錄</translation>
+    </message>
+    <message>
+        <source>%1列</source>
+        <translation>%1欄</translation>
+    </message>
+    <message>
+        <source>%1列 %2</source>
+        <translation>%1欄 %2</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,7 @@ QString skippedCellText(const SkippedRow& row)
 {
     QString where = QCoreApplication::translate("ReadReportView", "第%1行").arg(rowName(row.row));
     if (row.column >= 0)
-        where += u' ' + columnName(row.column) + QCoreApplication::translate("ReadReportView", "列");
+        where += u' ' + QCoreApplication::translate("ReadReportView", "%1列").arg(columnName(row.column));
     return where;
 }
 
@@ -135,7 +135,7 @@ QString ReadReportView::whereText(const FileReadReport& file)
         if (use.role == ColumnRole::Day)
             ++days;
         else
-            columns << columnName(use.column) + QCoreApplication::translate("ReadReportView", "列 ") + (use.header.isEmpty() ? roleText(use.role) : use.header);
+            columns << QCoreApplication::translate("ReadReportView", "%1列 %2").arg(columnName(use.column), use.header.isEmpty() ? roleText(use.role) : use.header);
     }
     if (days > 0)
         columns << QCoreApplication::translate("ReadReportView", "%1 个日期列").arg(days);
