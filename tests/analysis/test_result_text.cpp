@@ -3,9 +3,9 @@
 
 #include "analysis/ResultText.h"
 #include "base/Language.h"
+#include "support/Cli.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace tarnby;
@@ -16,7 +16,7 @@ TEST(ResultText, CellsAndStatisticsInTheReadersLanguage)
     char name[] = "test_result_text";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    const QStringList folders = translationFolders(QFileInfo(QStringLiteral(TARNBY_CLI)).absolutePath());
+    const QStringList folders = testsupport::builtTranslationFolders();
     constexpr int kStatistic = -1;
     struct Row { const char* name; Language language; int column; const char* cell; const char* shown; };
     const Row rows[] = {

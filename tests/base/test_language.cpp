@@ -6,7 +6,6 @@
 #include "support/Cli.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace tarnby;
@@ -17,7 +16,7 @@ TEST(Language, WindowTextsComeOutInTheChosenLanguage)
     char name[] = "test_base";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    const QStringList folders = translationFolders(QFileInfo(QStringLiteral(TARNBY_CLI)).absolutePath());
+    const QStringList folders = testsupport::builtTranslationFolders();
     struct Row { const char* name; Language language; const char* context; const char* source; const char* shown; };
     const Row rows[] = {
         {"a page tab in Taiwan wording", Language::TraditionalChinese, "Form1", "系统设置", "系統設定"},

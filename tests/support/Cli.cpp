@@ -2,6 +2,9 @@
 
 #include "support/TestPaths.h"
 
+#include "base/Language.h"
+
+#include <QFileInfo>
 #include <QProcess>
 
 namespace testsupport {
@@ -18,6 +21,11 @@ CliRun runCli(const QStringList& args)
     }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+QStringList builtTranslationFolders()
+{
+    return tarnby::translationFolders(QFileInfo(cliPath()).absolutePath());
 }
 
 } // namespace testsupport

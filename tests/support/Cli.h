@@ -15,4 +15,7 @@ struct CliRun {
 
 CliRun runCli(const QStringList& args);
 
+// The translations the build compiled beside tarnby-cli.
+QStringList builtTranslationFolders();
+
 } // namespace testsupport
