@@ -94,6 +94,7 @@ bool useLanguage(Language language, const QStringList& folders)
         load(QStringLiteral("qt_") + code, {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     if (language == Language::SimplifiedChinese)
         return true;
+    load(QStringLiteral("lundar_") + code, folders);
     return load(QStringLiteral("tarnby_") + code, folders);
 }
 
