@@ -30,6 +30,11 @@ install(DIRECTORY DESTINATION ${TARNBY_DATA_DIR}/SrDate
 install(FILES ${TARNBY_QM_FILES}
   DESTINATION ${TARNBY_DATA_DIR}/translations
   COMPONENT ${TARNBY_COMPONENT})
+# The date picker's own translations go with its libraries, into the folder
+# where the analyser looks for its own.
+install(FILES ${LUNDAR_QM_FILES}
+  DESTINATION ${TARNBY_DATA_DIR}/translations
+  COMPONENT ${LUNDAR_RUNTIME_COMPONENT})
 
 install(FILES ${TARNBY_LINUX_DIR}/tarnby.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications

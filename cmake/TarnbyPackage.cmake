@@ -1,6 +1,7 @@
 # The .deb packages (cpack -G DEB, see scripts/package):
-#   tarnby         the two programs, the calendar libraries and the control's
-#                  plugin, the shared defaults, menu entry, icons, AppStream data;
+#   tarnby         the two programs, the calendar libraries, the control's
+#                  plugin and translations, the shared defaults, menu entry,
+#                  icons, AppStream data;
 #                  its dependencies come from dpkg-shlibdeps.
 #   liblundar-dev  for Qt programmers: headers, the library links, the CMake
 #                  package and the Qt Designer plugin.

@@ -110,6 +110,7 @@ bool useLanguage(Language language, const QStringList& folders, const QStringLis
         load(QStringLiteral("qt_") + code, {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     if (language == Language::SimplifiedChinese)
         return true;
+    load(QStringLiteral("lundar_") + code, folders);
     return load(QStringLiteral("tarnby_") + code, folders, keptContexts);
 }
 

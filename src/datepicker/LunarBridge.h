@@ -36,4 +36,13 @@ inline QString fromUtf8(const std::string& s)
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// A name the lunar module gives (its year, month and day names, the leap
+// marker, zodiac animals, solar terms, festivals) as the loaded translations
+// write it; the module's own text where none does.
+QString lunarName(const std::string& name);
+// The lunar date as the title bar reads it, "农历" and the names of the year,
+// month and day, with the leap marker after the year when asked for; empty
+// for a date that failed to convert.
+QString lunarDateLine(const lunar::LunarDate& date, bool leapMarker);
+
 } // namespace lundar

@@ -5,12 +5,14 @@
 #include "datepicker/LunarBridge.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace lundar {
@@ -114,10 +116,7 @@ void Lundar1Private::init()
         list->setFont(m_font);
         list->setFocusPolicy(Qt::NoFocus);
     }
-    for (int year = kFirstListYear; year <= kLastListYear; ++year)
-        m_yearList->addItem(QStringLiteral("%1年").arg(year, 4, 10, QLatin1Char('0')));
-    for (int month = 1; month <= 12; ++month)
-        m_monthList->addItem(QStringLiteral("%1月").arg(month, 2, 10, QLatin1Char('0')));
+    retranslate();
     // Filled lists start with nothing selected, so the first selection by Value
     // counts as a change.
     m_yearList->setCurrentIndex(-1);
@@ -147,6 +146,29 @@ void Lundar1Private::init()
     const QDate now = Lundar1::today();
     m_yearStrip->setNumber(now.year());
     m_monthStrip->setNumber(now.month());
+}
+
+void Lundar1Private::retranslate()
+{
+    static constexpr std::array<const char*, 12> kMonthEntries = {
+        QT_TRANSLATE_NOOP("Lundar1", "01月"), QT_TRANSLATE_NOOP("Lundar1", "02月"), QT_TRANSLATE_NOOP("Lundar1", "03月"),
+        QT_TRANSLATE_NOOP("Lundar1", "04月"), QT_TRANSLATE_NOOP("Lundar1", "05月"), QT_TRANSLATE_NOOP("Lundar1", "06月"),
+        QT_TRANSLATE_NOOP("Lundar1", "07月"), QT_TRANSLATE_NOOP("Lundar1", "08月"), QT_TRANSLATE_NOOP("Lundar1", "09月"),
+        QT_TRANSLATE_NOOP("Lundar1", "10月"), QT_TRANSLATE_NOOP("Lundar1", "11月"), QT_TRANSLATE_NOOP("Lundar1", "12月")};
+    // Rewriting an entry in place keeps the selection and raises no change.
+    const auto put = [](QComboBox* list, int index, const QString& text) {
+        if (index < list->count())
+            list->setItemText(index, text);
+        else
+            list->addItem(text);
+    };
+    const QString yearEntry = QCoreApplication::translate("Lundar1", "%1年");
+    for (int year = kFirstListYear; year <= kLastListYear; ++year)
+        put(m_yearList, year - kFirstListYear, yearEntry.arg(year, 4, 10, QLatin1Char('0')));
+    for (int month = 1; month <= 12; ++month)
+        put(m_monthList, month - 1, QCoreApplication::translate("Lundar1", kMonthEntries[std::size_t(month - 1)]));
+    if (m_monthStrip)
+        m_monthStrip->setNumber(m_monthStrip->number());
 }
 
 Lundar1::~Lundar1() = default;
@@ -364,21 +386,15 @@ void Lundar1::setValue(const QDateTime& value)
 
     // Selecting an entry runs the list's own handling when the selection
     // changes, which stores Value again as a plain date of the same day.
+    // The entries are found by position, as their texts follow the language.
     const QDate date = value.date();
-    const QString yearText = QString::number(date.year());
-    for (int i = 0; i < d->m_yearList->count(); ++i) {
-        if (d->m_yearList->itemText(i).left(4) == yearText) {
-            d->m_yearList->setCurrentIndex(i);
-            d->m_yearStrip->setNumber(date.year());
-            break;
-        }
+    if (date.year() >= kFirstListYear && date.year() <= kLastListYear) {
+        d->m_yearList->setCurrentIndex(date.year() - kFirstListYear);
+        d->m_yearStrip->setNumber(date.year());
     }
-    for (int i = 0; i < d->m_monthList->count(); ++i) {
-        if (d->m_monthList->itemText(i).left(2).toInt() == date.month()) {
-            d->m_monthList->setCurrentIndex(i);
-            d->m_monthStrip->setNumber(i + 1);
-            break;
-        }
+    if (date.isValid()) {
+        d->m_monthList->setCurrentIndex(date.month() - 1);
+        d->m_monthStrip->setNumber(date.month());
     }
     d->DrawTitleBar();
     d->DrawBottomBar();

@@ -5,10 +5,12 @@
 #include "datepicker/Lundar1Accessible.h"
 
 #include "datepicker/Lundar1.h"
+#include "datepicker/Lundar1Private.h"
 #include "datepicker/LunarBridge.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace lundar {
@@ -43,14 +45,17 @@ public:
         const QDate d = date();
         if (t != QAccessible::Name || !d.isValid())
             return {};
-        QStringList parts{d.toString(QStringLiteral("yyyy年M月d日"))};
+        // The date pattern's letters are QDate's; its month and day names are English.
+        QStringList parts{d.toString(QCoreApplication::translate("Lundar1Accessible", "yyyy年M月d日"))};
         if (const auto day = toLunarDate(d)) {
             const lunar::DayText text = lunar::FestivalOrLunarDay(*day);
-            if (!text.text.empty())
-                parts << (text.festival ? QString() : QStringLiteral("农历")) + fromUtf8(text.text);
+            if (text.festival)
+                parts << lunarName(text.text);
+            else if (!text.text.empty())
+                parts << QCoreApplication::translate("Lundar1Accessible", "农历%1").arg(lunarName(text.text));
         }
         if (d == Lundar1::today())
-            parts << QStringLiteral("今天");
+            parts << QCoreApplication::translate("Lundar1Accessible", "今天");
         return parts.join(QLatin1Char(' '));
     }
 
@@ -113,8 +118,10 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const QString own = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && own.isEmpty())
-            return control()->GetChineseDate(control()->Value());
+        if (t == QAccessible::Name && own.isEmpty()) {
+            const std::optional<lunar::DateTime> value = toLunarTime(control()->Value());
+            return lunarDateLine(value ? lunar::ToLunarDate(*value) : lunar::LunarDate{}, true);
+        }
         return own;
     }
 
@@ -155,7 +162,7 @@ public:
     int selectedCellCount() const override { return control()->selectedCell() >= 0 ? 1 : 0; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    QString columnDescription(int) const override { return {}; }
+    QString columnDescription(int column) const override { return weekdayName(column, control()->Big()); }
     QString rowDescription(int) const override { return {}; }
     QList<QAccessibleInterface*> selectedCells() const override
     {

@@ -8,11 +8,14 @@
 #include "datepicker/Lundar1Private.h"
 #include "datepicker/LunarBridge.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
 #include <array>
 
 namespace lundar {
@@ -23,10 +26,30 @@ const QColor kBlack(0, 0, 0);
 const QColor kSundayRed(255, 0, 0);     // 0x0000FF
 const QColor kSaturdayBlue(0, 0, 255);  // 0xFF0000
 
+// The formal heads write their numerals in the financial style; Sunday is the
+// same word in both, but a language may set the two styles apart.
 constexpr std::array<const char*, 7> kPlainWeekdays = {
-    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
-constexpr std::array<const char*, 7> kFormalWeekdays = {
-    "星期日", "星期壹", "星期贰", "星期叁", "星期肆", "星期伍", "星期陆"};
+    QT_TRANSLATE_NOOP("Lundar1", "星期日"), QT_TRANSLATE_NOOP("Lundar1", "星期一"),
+    QT_TRANSLATE_NOOP("Lundar1", "星期二"), QT_TRANSLATE_NOOP("Lundar1", "星期三"),
+    QT_TRANSLATE_NOOP("Lundar1", "星期四"), QT_TRANSLATE_NOOP("Lundar1", "星期五"),
+    QT_TRANSLATE_NOOP("Lundar1", "星期六")};
+struct Disambiguated {
+    const char* source;
+    const char* comment;
+};
+constexpr std::array<Disambiguated, 7> kFormalWeekdays = {{
+    QT_TRANSLATE_NOOP3("Lundar1", "星期日", "formal"), QT_TRANSLATE_NOOP3("Lundar1", "星期壹", "formal"),
+    QT_TRANSLATE_NOOP3("Lundar1", "星期贰", "formal"), QT_TRANSLATE_NOOP3("Lundar1", "星期叁", "formal"),
+    QT_TRANSLATE_NOOP3("Lundar1", "星期肆", "formal"), QT_TRANSLATE_NOOP3("Lundar1", "星期伍", "formal"),
+    QT_TRANSLATE_NOOP3("Lundar1", "星期陆", "formal")}};
+
+// Chinese texts stand where the layout's 12 pixels a character put them;
+// others are centred by their own width.
+int placedWidth(const QString& text, const QFont& font)
+{
+    const bool chinese = std::all_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
+    return chinese ? int(text.size()) * kCharWidth : QFontMetrics(font).horizontalAdvance(text);
+}
 
 QColor columnColor(int col)
 {
@@ -56,6 +79,16 @@ void drawRing(QPainter& p, QRect r, const QColor& topLeft, const QColor& bottomR
 }
 
 } // namespace
+
+QString weekdayName(int column, std::int16_t big)
+{
+    if (column < 0 || column > 6)
+        return {};
+    if (big == 0)
+        return QCoreApplication::translate("Lundar1", kPlainWeekdays[std::size_t(column)]);
+    const Disambiguated& name = kFormalWeekdays[std::size_t(column)];
+    return QCoreApplication::translate("Lundar1", name.source, name.comment);
+}
 
 QColor Lundar1Private::color(std::uint32_t value) const
 {
@@ -102,6 +135,11 @@ void Lundar1::changeEvent(QEvent* event)
     // System colours and the edges come from the palette.
     if (event->type() == QEvent::PaletteChange)
         d->repaintAll();
+    // A host that loads its translations after creating the control.
+    if (event->type() == QEvent::LanguageChange) {
+        d->retranslate();
+        d->repaintAll();
+    }
 }
 
 void Lundar1::repaintAll()
@@ -142,10 +180,11 @@ void Lundar1Private::DrawTitleBar()
         const lunar::LunarDate lunarDate = value ? lunar::ToLunarDate(*value) : lunar::LunarDate{};
         if (lunarDate.ok()) {
             p.setFont(m_font);
-            const std::string text = "农历" + lunar::StemBranchYearName(lunarDate.year)
-                + lunar::LunarMonthName(lunarDate.month) + lunar::LunarDayName(lunarDate.day);
-            drawTextAt(p, 6, 7, fromUtf8(text), kBlack);
-            drawTextAt(p, 132, 7, q->GetChineseAnimal(m_value), kBlack);
+            const QString text = lunarDateLine(lunarDate, false);
+            drawTextAt(p, 6, 7, text, kBlack);
+            // A title longer in another language pushes the animal on rather than under it.
+            const int animalX = std::max(132, 6 + QFontMetrics(m_font).horizontalAdvance(text) + 2);
+            drawTextAt(p, animalX, 7, lunarName(lunar::ZodiacAnimalOf(lunarDate.year)), kBlack);
         }
     }
     q->update(m_layout.title());
@@ -156,10 +195,9 @@ void Lundar1Private::DrawWeekHeader()
     QPainter p(&m_surface);
     p.fillRect(m_layout.week(), color(m_weekBackColor));
     p.setFont(m_font);
-    const auto& names = m_big == 0 ? kPlainWeekdays : kFormalWeekdays;
     for (int i = 0; i < 7; ++i) {
-        const int x = m_layout.centredX(i, 3 * kCharWidth);
-        drawTextAt(p, x, 30, QString::fromUtf8(names[std::size_t(i)]), columnColor(i));
+        const QString name = weekdayName(i, m_big);
+        drawTextAt(p, m_layout.centredX(i, placedWidth(name, m_font)), 30, name, columnColor(i));
     }
     q->update(m_layout.week());
 }
@@ -204,7 +242,7 @@ void Lundar1Private::DrawDayGrid()
         const lunar::DayText under = date ? lunar::FestivalOrLunarDay(*date) : lunar::DayText{};
         if (under.text.empty())
             continue; // outside the calendar's years: the day number stands alone
-        const QString text = fromUtf8(under.text);
+        const QString text = lunarName(under.text);
         const int width = (text.size() == 2 ? 2 : 3) * kCharWidth;
         drawTextAt(p, l.centredX(i % 7, width), cell.top() + 13, text, under.festival ? kSundayRed : kBlack);
     }
@@ -221,7 +259,7 @@ QStringList Lundar1::solarTermTexts(int year, int month)
         const std::optional<lunar::Date> date = toLunarDate(QDate(year, month, day));
         const std::string term = date ? lunar::SolarTermOn(*date) : std::string();
         if (!term.empty() && term != lunar::kNoSolarTerm)
-            texts << fromUtf8(term) + QStringLiteral("：%1日").arg(day);
+            texts << QCoreApplication::translate("Lundar1", "%1：%2日").arg(lunarName(term)).arg(day);
     }
     return texts;
 }

@@ -13,6 +13,10 @@ class QTimer;
 
 namespace lundar {
 
+// The head of weekday column [0, 6] (Sunday first) in the style that Big
+// chooses, as the loaded translations write it.
+QString weekdayName(int column, std::int16_t big);
+
 class Lundar1Private {
 public:
     explicit Lundar1Private(Lundar1* control);
@@ -35,6 +39,8 @@ public:
     void drawFrame();
     void repaintAll();
 
+    // The list entries and the month strip in the loaded language.
+    void retranslate();
     void relayout();
     void ensureSurface();
     bool valueHasLunarTexts() const;

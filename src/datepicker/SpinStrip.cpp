@@ -3,9 +3,12 @@
 #include "datepicker/ColorTranslation.h"
 #include "datepicker/MonthGrid.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <array>
 
 namespace lundar {
 
@@ -78,12 +81,9 @@ SpinStrip::SpinStrip(Kind kind, const QFont& textFont, const QFont& digitFont, Q
         closer.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);
         m_numberLabel->setFont(closer);
     } else {
-        // Right-aligned against "月" so that 10–12 fit beside it: the one-digit
-        // box of the layout would push the second digit under the unit.
+        // setNumber places the number and its unit, as the caption decides.
         m_numberLabel->setObjectName(QStringLiteral("monthLabel"));
-        m_numberLabel->setGeometry(14, 4, 2 * kDigitWidth, 12);
-        m_numberLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_unitLabel = new ClickLabel(QStringLiteral("月"), this);
+        m_unitLabel = new ClickLabel(QString(), this);
         m_unitLabel->setObjectName(QStringLiteral("monthUnitLabel"));
         m_unitLabel->setFont(textFont);
         m_unitLabel->setGeometry(26, 4, kCharWidth, 12);
@@ -126,7 +126,29 @@ QRect SpinStrip::buttonRect(Button button)
 void SpinStrip::setNumber(int number)
 {
     m_number = number;
-    m_numberLabel->setText(QString::number(number));
+    const QString digits = QString::number(number);
+    if (m_kind == Kind::Year) {
+        m_numberLabel->setText(digits);
+        return;
+    }
+    static constexpr std::array<const char*, 12> kCaptions = {
+        QT_TRANSLATE_NOOP("SpinStrip", "1月"), QT_TRANSLATE_NOOP("SpinStrip", "2月"),
+        QT_TRANSLATE_NOOP("SpinStrip", "3月"), QT_TRANSLATE_NOOP("SpinStrip", "4月"),
+        QT_TRANSLATE_NOOP("SpinStrip", "5月"), QT_TRANSLATE_NOOP("SpinStrip", "6月"),
+        QT_TRANSLATE_NOOP("SpinStrip", "7月"), QT_TRANSLATE_NOOP("SpinStrip", "8月"),
+        QT_TRANSLATE_NOOP("SpinStrip", "9月"), QT_TRANSLATE_NOOP("SpinStrip", "10月"),
+        QT_TRANSLATE_NOOP("SpinStrip", "11月"), QT_TRANSLATE_NOOP("SpinStrip", "12月")};
+    const QString caption = number >= 1 && number <= 12
+        ? QCoreApplication::translate("SpinStrip", kCaptions[std::size_t(number - 1)])
+        : digits;
+    // A caption that starts with the number keeps the digits and the unit in
+    // their own fonts and places, the digits right-aligned against the unit so
+    // that 10–12 fit; any other (a month's name) fills the gap between the buttons.
+    const bool split = caption.startsWith(digits);
+    m_numberLabel->setGeometry(split ? QRect(14, 4, 2 * kDigitWidth, 12) : QRect(13, 4, 38 - 13, 12));
+    m_numberLabel->setAlignment(split ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+    m_numberLabel->setText(split ? digits : caption);
+    m_unitLabel->setText(split ? caption.mid(digits.size()) : QString());
 }
 
 void SpinStrip::setBackColor(std::uint32_t color)

@@ -5,8 +5,12 @@
 #include "datepicker/Lundar1.h"
 #include "datepicker/MonthGrid.h"
 #include "datepicker/PropertyBag.h"
+#include "support/TestPaths.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QLabel>
+#include <QTranslator>
 #include <QMap>
 #include <QMetaProperty>
 #include <QWindow>
@@ -104,6 +108,9 @@ private slots:
 
     void colorTranslation_data();
     void colorTranslation();
+
+    void textsFollowTheLoadedLanguage_data();
+    void textsFollowTheLoadedLanguage();
 };
 
 void TestLundar1::monthGridPlacesDays_data()
@@ -882,6 +889,48 @@ void TestLundar1::colorTranslation()
     QFETCH(quint32, value);
     QFETCH(QColor, color);
     QCOMPARE(translateColor(value, QPalette()), color);
+}
+
+namespace {
+
+// What a user reads or a screen reader hears of a control showing 2023-03-22,
+// a day in a leap month, while today is 2023-03-08, a festival.
+QAccessibleInterface* grid(Lundar1& c) { return QAccessible::queryAccessibleInterface(&c); }
+const char* const kLanguages[] = {"zh_CN", "zh_TW", "en"}; // zh_CN: the source texts, nothing loaded
+const struct { const char* what; QString (*read)(Lundar1&); const char* shown[3]; } kLanguageRows[] = {
+    {"year list", [](Lundar1& c) { return c.findChild<QComboBox*>("yearList")->currentText(); }, {"2023年", "2023年", "2023"}},
+    {"month strip", [](Lundar1& c) { return c.findChild<QLabel*>("monthLabel")->text(); }, {"3", "3", "Mar"}},
+    {"formal weekday head", [](Lundar1& c) { c.setBig(1); return grid(c)->tableInterface()->columnDescription(3); },
+     {"星期叁", "星期參", "WED"}},
+    {"title with leap marker", [](Lundar1& c) { return grid(c)->text(QAccessible::Name); },
+     {"农历癸卯年(闰)二月初一", "農曆癸卯年(閏)二月初一", "Lunar 癸卯年(闰)二月初一"}},
+    {"today's festival cell", [](Lundar1& c) { return grid(c)->child(10)->text(QAccessible::Name); },
+     {"2023年3月8日 妇女节 今天", "2023年3月8日 婦女節 今天", "Wednesday, March 8, 2023 妇女节 today"}},
+    {"solar term", [](Lundar1&) { return Lundar1::solarTermTexts(2023, 3).value(0); }, {"惊蛰：6日", "驚蟄：6日", "惊蛰: day 6"}},
+};
+
+} // namespace
+
+void TestLundar1::textsFollowTheLoadedLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("row");
+    for (int r = 0; r < int(std::size(kLanguageRows)) * 3; ++r)
+        QTest::addRow("%s %s", kLanguages[r % 3], kLanguageRows[r / 3].what) << r % 3 << r / 3;
+}
+
+void TestLundar1::textsFollowTheLoadedLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(int, row);
+    QTranslator translator;
+    const QString folder = testsupport::builtProgramDir() + QStringLiteral("/translations");
+    QVERIFY(language == 0 || translator.load(QStringLiteral("lundar_%1").arg(kLanguages[language]), folder));
+    QCoreApplication::installTranslator(&translator);
+    Lundar1::setTodayFunction([] { return QDate(2023, 3, 8); });
+    Hosted h;
+    h.control->setValue(at(2023, 3, 22));
+    QCOMPARE(kLanguageRows[row].read(*h.control), QString::fromUtf8(kLanguageRows[row].shown[language]));
 }
 
 QTEST_MAIN(TestLundar1)
