@@ -20,6 +20,17 @@ const std::array<const char*, 12> kLateMonthPhrases = {
 
 const std::array<const char*, 7> kDayCharacters = {QT_TRANSLATE_NOOP("TodayTexts", "日"), QT_TRANSLATE_NOOP("TodayTexts", "一"), QT_TRANSLATE_NOOP("TodayTexts", "二"), QT_TRANSLATE_NOOP("TodayTexts", "三"), QT_TRANSLATE_NOOP("TodayTexts", "四"), QT_TRANSLATE_NOOP("TodayTexts", "五"), QT_TRANSLATE_NOOP("TodayTexts", "六")};
 
+// A name the date control answered, in the language of the control's own
+// translations; they hold every name it can give.
+QString lunarName(const QString& text)
+{
+    static const char* const leap = "(闰)"; // after the year of a leap month
+    const QString leapText = QString::fromUtf8(leap);
+    if (text.endsWith(leapText))
+        return lunarName(text.chopped(leapText.size())) + QCoreApplication::translate("LunarNames", leap);
+    return QCoreApplication::translate("LunarNames", text.toUtf8().constData());
+}
+
 } // namespace
 
 QString WeekdayName(int weekday, qint16 style)
@@ -45,7 +56,8 @@ QString gregorianBanner(const QDate& workDate)
 QString fullBanner(const QString& gregorian, const QString& lunarYear, const QString& lunarMonth,
                    const QString& lunarDay)
 {
-    return gregorian + QCoreApplication::translate("TodayTexts", " [农历") + lunarYear + lunarMonth + lunarDay + QStringLiteral("]");
+    return gregorian + QCoreApplication::translate("TodayTexts", " [农历") + lunarName(lunarYear) + lunarName(lunarMonth)
+        + lunarName(lunarDay) + QStringLiteral("]");
 }
 
 std::array<QString, 3> almanacLines(int month)
