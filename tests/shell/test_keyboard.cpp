@@ -58,12 +58,12 @@ const QList<std::pair<const char*, MakeDialog>>& dialogs()
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
-    void everyControlAUserActsOnHasAName_data();
-    void everyControlAUserActsOnHasAName();
+    void everyControlIsNamedAndReachedInReadingOrder_data();
+    void everyControlIsNamedAndReachedInReadingOrder();
     void aMonthsWorkIsDoneWithTheKeysAlone();
 };
 
-void TestKeyboard::everyControlAUserActsOnHasAName_data()
+void TestKeyboard::everyControlIsNamedAndReachedInReadingOrder_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("dialog");
@@ -73,7 +73,7 @@ void TestKeyboard::everyControlAUserActsOnHasAName_data()
         QTest::newRow(dialogs()[d].first) << -1 << d;
 }
 
-void TestKeyboard::everyControlAUserActsOnHasAName()
+void TestKeyboard::everyControlIsNamedAndReachedInReadingOrder()
 {
     QFETCH(int, page);
     QFETCH(int, dialog);
@@ -81,18 +81,37 @@ void TestKeyboard::everyControlAUserActsOnHasAName()
     testsupport::SampleMonthFolder program;
     Form1 window(program.path(), testsupport::fixedClock(QDate(2026, 12, 9)));
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget* top = &window;
     std::unique_ptr<QWidget> shown;
     if (dialog < 0) {
         window.SwitchPage(page);
-        shown.reset();
+        window.MbtPic[(page + 1) % Form1::kPageCount]->setFocus();
     } else {
         shown = dialogs()[dialog].second(program.path());
         shown->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        top = shown.get();
     }
-    const QStringList unnamed = testsupport::unnamedControls(shown ? shown.get() : &window);
+    const QStringList unnamed = testsupport::unnamedControls(top);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+
+    const QList<QWidget*> cycle = testsupport::tabCycle(top);
+    QStringList missed;
+    for (QWidget* stop : testsupport::tabStops(top)) {
+        if (!cycle.contains(stop))
+            missed << QString::fromLatin1(stop->metaObject()->className()) + QLatin1Char(' ') + stop->objectName();
+    }
+    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("never reached: ") + missed.join(QStringLiteral(", "))));
+    const QStringList breaks = testsupport::readingOrderBreaks(cycle);
+    QEXPECT_FAIL("page 2", "the buttons under the employee picker are reached right column first", Continue);
+    QVERIFY2(breaks.size() <= 1, qPrintable(breaks.join(QLatin1Char('\n'))));
+    if (shown) {
+        press(Qt::Key_Escape);
+        QVERIFY(!shown->isVisible());
+    }
 }
 
 void TestKeyboard::aMonthsWorkIsDoneWithTheKeysAlone()
