@@ -98,16 +98,9 @@ void TestKeyboard::everyControlIsNamedAndReachedInReadingOrder()
     const QStringList unnamed = testsupport::unnamedControls(top);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
 
-    const QList<QWidget*> cycle = testsupport::tabCycle(top);
-    QStringList missed;
-    for (QWidget* stop : testsupport::tabStops(top)) {
-        if (!cycle.contains(stop))
-            missed << QString::fromLatin1(stop->metaObject()->className()) + QLatin1Char(' ') + stop->objectName();
-    }
-    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("never reached: ") + missed.join(QStringLiteral(", "))));
-    const QStringList breaks = testsupport::readingOrderBreaks(cycle);
+    const QStringList faults = testsupport::tabRoundFaults(top);
     QEXPECT_FAIL("page 2", "the buttons under the employee picker are reached right column first", Continue);
-    QVERIFY2(breaks.size() <= 1, qPrintable(breaks.join(QLatin1Char('\n'))));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     if (shown) {
         press(Qt::Key_Escape);
         QVERIFY(!shown->isVisible());

@@ -90,55 +90,32 @@ QStringList unnamedControls(QWidget* window)
     return out;
 }
 
-QList<QWidget*> tabStops(QWidget* window)
+QStringList tabRoundFaults(QWidget* window)
 {
-    QList<QWidget*> stops;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        while (w->focusProxy())
-            w = w->focusProxy();
-        if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !stops.contains(w))
-            stops.append(w);
-    }
-    return stops;
-}
-
-QList<QWidget*> tabCycle(QWidget* window)
-{
-    QList<QWidget*> cycle;
-    QWidget* first = QApplication::focusWidget();
-    if (!first || !window->isAncestorOf(first))
-        return cycle;
-    // Twice the stops and a few more: a chain that never comes back stops here.
-    for (qsizetype i = 0, end = 2 * tabStops(window).size() + 4; i < end; ++i) {
-        cycle.append(QApplication::focusWidget());
+    QList<QWidget*> round{QApplication::focusWidget()};
+    if (!round.first() || !window->isAncestorOf(round.first()))
+        return {QStringLiteral("no focus on show")};
+    while (round.size() < 200) {
         press(Qt::Key_Tab);
-        if (QApplication::focusWidget() == first)
+        if (QApplication::focusWidget() == round.first())
             break;
+        round.append(QApplication::focusWidget());
     }
-    return cycle;
-}
-
-namespace {
-
-QString describe(const QWidget* w)
-{
-    return QStringLiteral("%1 %2").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
-}
-
-} // namespace
-
-QStringList readingOrderBreaks(const QList<QWidget*>& cycle)
-{
     QStringList out;
-    for (qsizetype i = 0; i < cycle.size(); ++i) {
-        const QWidget* from = cycle[(i + cycle.size() - 1) % cycle.size()];
-        const QWidget* top = cycle[i]->window();
-        const QRect was(from->mapTo(top, QPoint()), from->size());
-        const QRect now(cycle[i]->mapTo(top, QPoint()), cycle[i]->size());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->focusProxy() && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !round.contains(w))
+            out << QStringLiteral("never reached: ") + w->objectName();
+    }
+    // The step from the last control back to the first is the one turn a round may take.
+    int turns = 0;
+    for (qsizetype i = 0; i < round.size(); ++i) {
+        QWidget* from = round[(i + round.size() - 1) % round.size()];
+        const QRect was(from->mapTo(window, QPoint()), from->size());
+        const QRect now(round[i]->mapTo(window, QPoint()), round[i]->size());
         const bool sameRow = now.top() <= was.bottom() && was.top() <= now.bottom();
-        const bool backUp = now.bottom() < was.top() && now.left() < was.right();
-        if (backUp || (sameRow && now.right() < was.left()))
-            out << describe(from) + QStringLiteral(" -> ") + describe(cycle[i]);
+        if (((now.bottom() < was.top() && now.left() < was.right()) || (sameRow && now.right() < was.left())) && ++turns > 1)
+            out << from->objectName() + QStringLiteral(" -> ") + round[i]->objectName();
     }
     return out;
 }

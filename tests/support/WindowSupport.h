@@ -43,15 +43,10 @@ bool tabTo(QWidget* target);
 // but that has no name (neither its own nor a label's), one line each.
 QStringList unnamedControls(QWidget* window);
 
-// The controls under `window` that Tab may stop at (shown, enabled, taking
-// Tab focus), each counted once as the widget its focus goes to.
-QList<QWidget*> tabStops(QWidget* window);
-// Tab pressed from the focus on show until the focus comes back to where it
-// began, the controls in the order they were reached.
-QList<QWidget*> tabCycle(QWidget* window);
-// Where the closed round `cycle` goes against reading order (back up the
-// window, or right to left along a row), one line each: a round in reading
-// order turns back once, from its last control to its first.
-QStringList readingOrderBreaks(const QList<QWidget*>& cycle);
+// Tab pressed from the focus round `window` until the focus is back: every
+// control that Tab may stop at but the round missed, and every step against
+// reading order (back up, or leftwards along a row) beyond the one back to
+// the start, one line each.
+QStringList tabRoundFaults(QWidget* window);
 
 } // namespace testsupport

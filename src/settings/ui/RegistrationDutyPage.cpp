@@ -313,8 +313,14 @@ void RegistrationDutyPage::showList()
         captions.append(c.caption);
     dLV->setColumnCount(int(columns.size()));
     dLV->setHeaderLabels(captions);
-    for (int k = 0; k < int(columns.size()); ++k)
+    for (int k = 0; k < int(columns.size()); ++k) {
         dLV->setColumnWidth(k, columns[k].width);
+        // Heard with the heading's name: the list is sorted by it, and which way.
+        dBnLab[k]->setAccessibleDescription(k != list_.sortColumn() ? QString()
+                                            : list_.sortAscending()
+                                                ? QCoreApplication::translate("RegistrationDutyPage", "当前按此列升序排列")
+                                                : QCoreApplication::translate("RegistrationDutyPage", "当前按此列降序排列"));
+    }
     for (const RegistrationList::Row& row : list_.rows()) {
         auto* item = new QTreeWidgetItem(dLV, row.registration.fields());
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
