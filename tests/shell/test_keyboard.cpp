@@ -14,6 +14,7 @@
 #include "settings/ui/ShiftRosterDialog.h"
 #include "settings/ui/WeekPatternDialog.h"
 #include "shell/Form1.h"
+#include "shell/InfoPage.h"
 #include "support/ProgramFolder.h"
 #include "support/TestPaths.h"
 #include "support/WindowSupport.h"
@@ -80,6 +81,7 @@ void TestKeyboard::everyControlIsNamedAndReachedInReadingOrder()
     testsupport::MessageRecorder messages;
     testsupport::SampleMonthFolder program;
     Form1 window(program.path(), testsupport::fixedClock(QDate(2026, 12, 9)));
+    window.infoPage->offerLanguages(program.path());
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
