@@ -43,6 +43,14 @@ const char* const kKeys = QT_TRANSLATE_NOOP("InfoPage",
     "Enter：选定日期或标记休息日；空格：标记或取消休息日<br>"
     "汇总表中 Enter：查看该员工");
 
+// A frameless text that Tab stops at shows that it has the focus (and so
+// scrolls by the arrow keys) with a frame of the highlight colour.
+void showsFocus(QScrollArea* area)
+{
+    area->setStyleSheet(QStringLiteral("QScrollArea { border: 1px solid transparent; }"
+                                       "QScrollArea:focus { border-color: palette(highlight); }"));
+}
+
 // The foot of the page is the program folder's line.
 constexpr int kFootHeight = 26;
 
@@ -91,6 +99,7 @@ InfoPage::InfoPage(QWidget* parent)
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(qTxt);
     qTxt->setAutoFillBackground(false);
+    showsFocus(scroll);
     scroll->setGeometry(24 + pictureSize.width() + 24, 56, 780 - 24 - pictureSize.width() - 24 - 12,
                         480 - 56 - kFootHeight - 4);
 
@@ -118,6 +127,7 @@ InfoPage::InfoPage(QWidget* parent)
     keysScroll->viewport()->setAutoFillBackground(false);
     keysScroll->setWidget(qKeys);
     qKeys->setAutoFillBackground(false);
+    showsFocus(keysScroll);
     const int keysTop = version->geometry().bottom() + 6;
     keysScroll->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
     setTabOrder(keysScroll, scroll);
