@@ -1329,8 +1329,12 @@ The holiday file was not used.</translation>
         <translation>Cannot save the language choice: the program folder is not writable.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
-        <translation>&lt;b&gt;Keyboard&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5: pages&lt;br&gt;Tab, Shift+Tab: next or previous control&lt;br&gt;Enter, Space: press a button&lt;br&gt;Arrows, PageUp/Down, Home/End: move in a calendar&lt;br&gt;Enter: pick or mark a day; Space: mark or unmark&lt;br&gt;Enter in the summary: show the employee</translation>
+        <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Shift+PageUp/Down：上一年、下一年&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
+        <translation>&lt;b&gt;Keyboard&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5: pages&lt;br&gt;Tab, Shift+Tab: next or previous control&lt;br&gt;Enter, Space: press a button&lt;br&gt;Arrows, PageUp/Down, Home/End: move in a calendar&lt;br&gt;Shift+PageUp/Down: previous or next year&lt;br&gt;Enter: pick or mark a day; Space: mark or unmark&lt;br&gt;Enter in the summary: show the employee</translation>
+    </message>
+    <message>
+        <source>键盘操作</source>
+        <translation>Keyboard</translation>
     </message>
 </context>
 <context>
@@ -1881,6 +1885,18 @@ It belongs beside the program; please restore it, then save again.</translation>
     <message>
         <source>载入值日月份</source>
         <translation>Load the duty month</translation>
+    </message>
+    <message>
+        <source>按“%1”排序</source>
+        <translation>Sort by %1</translation>
+    </message>
+    <message>
+        <source>当前按此列升序排列</source>
+        <translation>sorted by this column, ascending</translation>
+    </message>
+    <message>
+        <source>当前按此列降序排列</source>
+        <translation>sorted by this column, descending</translation>
     </message>
 </context>
 <context>
@@ -4223,6 +4239,18 @@ W</translation>
     <message>
         <source>请先选择结算的起始年份和月份！</source>
         <translation>Please choose the starting year and month of the settlement first!</translation>
+    </message>
+    <message>
+        <source>按本列升序排列</source>
+        <translation>Sort this column ascending</translation>
+    </message>
+    <message>
+        <source>按本列降序排列</source>
+        <translation>Sort this column descending</translation>
+    </message>
+    <message>
+        <source>按员工列表的顺序排列</source>
+        <translation>Order of the employee list</translation>
     </message>
 </context>
 <context>

@@ -1329,8 +1329,12 @@
         <translation>無法儲存語言選擇：程式資料夾不可寫入。</translation>
     </message>
     <message>
-        <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
-        <translation>&lt;b&gt;鍵盤操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切換五個頁面&lt;br&gt;Tab / Shift+Tab：在控制項間移動&lt;br&gt;Enter 或空白鍵：按下按鈕&lt;br&gt;方向鍵、PageUp/PageDown、Home/End：在日曆中移動&lt;br&gt;Enter：選定日期或標記休息日；空白鍵：標記或取消休息日&lt;br&gt;彙總表中 Enter：檢視該員工</translation>
+        <source>&lt;b&gt;键盘操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切换五个页面&lt;br&gt;Tab / Shift+Tab：在控件间移动&lt;br&gt;Enter 或空格：按下按钮&lt;br&gt;方向键、PageUp/PageDown、Home/End：在日历中移动&lt;br&gt;Shift+PageUp/Down：上一年、下一年&lt;br&gt;Enter：选定日期或标记休息日；空格：标记或取消休息日&lt;br&gt;汇总表中 Enter：查看该员工</source>
+        <translation>&lt;b&gt;鍵盤操作&lt;/b&gt;&lt;br&gt;Ctrl+1 … Ctrl+5：切換五個頁面&lt;br&gt;Tab / Shift+Tab：在控制項間移動&lt;br&gt;Enter 或空白鍵：按下按鈕&lt;br&gt;方向鍵、PageUp/PageDown、Home/End：在日曆中移動&lt;br&gt;Shift+PageUp/Down：上一年、下一年&lt;br&gt;Enter：選定日期或標記休息日；空白鍵：標記或取消休息日&lt;br&gt;彙總表中 Enter：檢視該員工</translation>
+    </message>
+    <message>
+        <source>键盘操作</source>
+        <translation>鍵盤操作</translation>
     </message>
 </context>
 <context>
@@ -1881,6 +1885,18 @@
     <message>
         <source>载入值日月份</source>
         <translation>載入值日月份</translation>
+    </message>
+    <message>
+        <source>按“%1”排序</source>
+        <translation>按「%1」排序</translation>
+    </message>
+    <message>
+        <source>当前按此列升序排列</source>
+        <translation>目前依此欄遞增排序</translation>
+    </message>
+    <message>
+        <source>当前按此列降序排列</source>
+        <translation>目前依此欄遞減排序</translation>
     </message>
 </context>
 <context>
@@ -4223,6 +4239,18 @@
     <message>
         <source>请先选择结算的起始年份和月份！</source>
         <translation>請先選擇結算的起始年份和月份！</translation>
+    </message>
+    <message>
+        <source>按本列升序排列</source>
+        <translation>依本欄遞增排序</translation>
+    </message>
+    <message>
+        <source>按本列降序排列</source>
+        <translation>依本欄遞減排序</translation>
+    </message>
+    <message>
+        <source>按员工列表的顺序排列</source>
+        <translation>依員工列表的順序排列</translation>
     </message>
 </context>
 <context>

@@ -39,8 +39,17 @@ const char* const kKeys = QT_TRANSLATE_NOOP("InfoPage",
     "Tab / Shift+Tab：在控件间移动<br>"
     "Enter 或空格：按下按钮<br>"
     "方向键、PageUp/PageDown、Home/End：在日历中移动<br>"
+    "Shift+PageUp/Down：上一年、下一年<br>"
     "Enter：选定日期或标记休息日；空格：标记或取消休息日<br>"
     "汇总表中 Enter：查看该员工");
+
+// A frameless text that Tab stops at shows that it has the focus (and so
+// scrolls by the arrow keys) with a frame of the highlight colour.
+void showsFocus(QScrollArea* area)
+{
+    area->setStyleSheet(QStringLiteral("QScrollArea { border: 1px solid transparent; }"
+                                       "QScrollArea:focus { border-color: palette(highlight); }"));
+}
 
 // The foot of the page is the program folder's line.
 constexpr int kFootHeight = 26;
@@ -90,6 +99,7 @@ InfoPage::InfoPage(QWidget* parent)
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(qTxt);
     qTxt->setAutoFillBackground(false);
+    showsFocus(scroll);
     scroll->setGeometry(24 + pictureSize.width() + 24, 56, 780 - 24 - pictureSize.width() - 24 - 12,
                         480 - 56 - kFootHeight - 4);
 
@@ -106,8 +116,21 @@ InfoPage::InfoPage(QWidget* parent)
     QFont keysFont = qKeys->font();
     keysFont.setPixelSize(12);
     qKeys->setFont(keysFont);
-    const int keysTop = version->geometry().bottom() + 10;
-    qKeys->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
+    // Under the picture the list has the room that is left; in a language
+    // that takes more lines it scrolls, by the keys too, rather than being cut.
+    keysScroll = new QScrollArea(this);
+    keysScroll->setObjectName(QStringLiteral("qKeysScroll"));
+    keysScroll->setAccessibleName(QCoreApplication::translate("InfoPage", "键盘操作"));
+    keysScroll->setFrameShape(QFrame::NoFrame);
+    keysScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keysScroll->setWidgetResizable(true);
+    keysScroll->viewport()->setAutoFillBackground(false);
+    keysScroll->setWidget(qKeys);
+    qKeys->setAutoFillBackground(false);
+    showsFocus(keysScroll);
+    const int keysTop = version->geometry().bottom() + 6;
+    keysScroll->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
+    setTabOrder(keysScroll, scroll);
 }
 
 void InfoPage::showProgramFolder(const QString& description)
@@ -136,18 +159,21 @@ void InfoPage::offerLanguages(const QString& programDir)
 {
     if (cmbLang)
         return;
-    const QSize pictureSize = skinPartSize(SkinPart::InfoPicture);
-    // Between the version and the list of keys, which moves down to make room.
-    const int top = 64 + pictureSize.height() + 12 + 20 + 8;
+    // At the right end of the title's line: under the picture the list of
+    // keys needs all the room there is.
+    constexpr int boxWidth = 150;
+    constexpr int right = 780 - 12;
     auto caption = new QLabel(QCoreApplication::translate("InfoPage", "语言："), this);
     caption->setObjectName(QStringLiteral("qLang"));
     // As wide as its text in the language on show ("Language:" is twice "语言：").
     const int captionWidth = caption->fontMetrics().horizontalAdvance(caption->text()) + 6;
-    caption->setGeometry(24, top, captionWidth, 24);
+    caption->setGeometry(right - boxWidth - captionWidth, 18, captionWidth, 24);
     cmbLang = new QComboBox(this);
     cmbLang->setObjectName(QStringLiteral("cmbLang"));
-    cmbLang->setGeometry(24 + captionWidth, top, pictureSize.width() - captionWidth, 24);
+    cmbLang->setGeometry(right - boxWidth, 18, boxWidth, 24);
     caption->setBuddy(cmbLang);
+    setTabOrder(cmbLang, keysScroll);
+    setTabOrder(keysScroll, findChild<QScrollArea*>(QStringLiteral("qTxtScroll")));
     // Each language is named in itself, so that a user who cannot read the
     // current one still finds their own.
     cmbLang->addItem(QCoreApplication::translate("InfoPage", "跟随系统"), QString());
@@ -156,8 +182,6 @@ void InfoPage::offerLanguages(const QString& programDir)
         cmbLang->addItem(QString::fromUtf8(names[int(language)]), languageCode(language));
     }
     cmbLang->setCurrentIndex(std::max(0, cmbLang->findData(storedLanguageChoice(programDir))));
-    const int keysTop = top + 24 + 2;
-    qKeys->setGeometry(24, keysTop, pictureSize.width(), qKeys->geometry().bottom() - keysTop);
     // Said in a message: a line under the box would take the room of the keys.
     connect(cmbLang, &QComboBox::activated, this, [this, programDir] {
         const bool stored = storeLanguageChoice(programDir, cmbLang->currentData().toString());

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QLabel;
+class QScrollArea;
 
 namespace tarnby::ui {
 
@@ -21,7 +22,8 @@ public:
     // of an installed program finds where the settings and marks are kept.
     void showProgramFolder(const QString& description);
     QLabel* qHome = nullptr;
-    QLabel* qKeys = nullptr; // the list of keys, moved down when the language box is offered
+    QLabel* qKeys = nullptr; // the list of keys, in keysScroll
+    QScrollArea* keysScroll = nullptr;
 
     // The language of the window, kept in the program folder and used from the
     // next start on.

@@ -14,6 +14,7 @@
 #include "settings/ui/ShiftRosterDialog.h"
 #include "settings/ui/WeekPatternDialog.h"
 #include "shell/Form1.h"
+#include "shell/InfoPage.h"
 #include "support/ProgramFolder.h"
 #include "support/TestPaths.h"
 #include "support/WindowSupport.h"
@@ -58,12 +59,12 @@ const QList<std::pair<const char*, MakeDialog>>& dialogs()
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
-    void everyControlAUserActsOnHasAName_data();
-    void everyControlAUserActsOnHasAName();
+    void everyControlIsNamedAndReachedInReadingOrder_data();
+    void everyControlIsNamedAndReachedInReadingOrder();
     void aMonthsWorkIsDoneWithTheKeysAlone();
 };
 
-void TestKeyboard::everyControlAUserActsOnHasAName_data()
+void TestKeyboard::everyControlIsNamedAndReachedInReadingOrder_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("dialog");
@@ -73,26 +74,39 @@ void TestKeyboard::everyControlAUserActsOnHasAName_data()
         QTest::newRow(dialogs()[d].first) << -1 << d;
 }
 
-void TestKeyboard::everyControlAUserActsOnHasAName()
+void TestKeyboard::everyControlIsNamedAndReachedInReadingOrder()
 {
     QFETCH(int, page);
     QFETCH(int, dialog);
     testsupport::MessageRecorder messages;
     testsupport::SampleMonthFolder program;
     Form1 window(program.path(), testsupport::fixedClock(QDate(2026, 12, 9)));
+    window.infoPage->offerLanguages(program.path());
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget* top = &window;
     std::unique_ptr<QWidget> shown;
     if (dialog < 0) {
         window.SwitchPage(page);
-        shown.reset();
+        window.MbtPic[(page + 1) % Form1::kPageCount]->setFocus();
     } else {
         shown = dialogs()[dialog].second(program.path());
         shown->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        top = shown.get();
     }
-    const QStringList unnamed = testsupport::unnamedControls(shown ? shown.get() : &window);
+    const QStringList unnamed = testsupport::unnamedControls(top);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+
+    const QStringList faults = testsupport::tabRoundFaults(top);
+    QEXPECT_FAIL("page 2", "the buttons under the employee picker are reached right column first", Continue);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    if (shown) {
+        press(Qt::Key_Escape);
+        QVERIFY(!shown->isVisible());
+    }
 }
 
 void TestKeyboard::aMonthsWorkIsDoneWithTheKeysAlone()

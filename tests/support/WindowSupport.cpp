@@ -90,4 +90,34 @@ QStringList unnamedControls(QWidget* window)
     return out;
 }
 
+QStringList tabRoundFaults(QWidget* window)
+{
+    QList<QWidget*> round{QApplication::focusWidget()};
+    if (!round.first() || !window->isAncestorOf(round.first()))
+        return {QStringLiteral("no focus on show")};
+    while (round.size() < 200) {
+        press(Qt::Key_Tab);
+        if (QApplication::focusWidget() == round.first())
+            break;
+        round.append(QApplication::focusWidget());
+    }
+    QStringList out;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->focusProxy() && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !round.contains(w))
+            out << QStringLiteral("never reached: ") + w->objectName();
+    }
+    // The step from the last control back to the first is the one turn a round may take.
+    int turns = 0;
+    for (qsizetype i = 0; i < round.size(); ++i) {
+        QWidget* from = round[(i + round.size() - 1) % round.size()];
+        const QRect was(from->mapTo(window, QPoint()), from->size());
+        const QRect now(round[i]->mapTo(window, QPoint()), round[i]->size());
+        const bool sameRow = now.top() <= was.bottom() && was.top() <= now.bottom();
+        if (((now.bottom() < was.top() && now.left() < was.right()) || (sameRow && now.right() < was.left())) && ++turns > 1)
+            out << from->objectName() + QStringLiteral(" -> ") + round[i]->objectName();
+    }
+    return out;
+}
+
 } // namespace testsupport

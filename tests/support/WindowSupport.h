@@ -43,4 +43,10 @@ bool tabTo(QWidget* target);
 // but that has no name (neither its own nor a label's), one line each.
 QStringList unnamedControls(QWidget* window);
 
+// Tab pressed from the focus round `window` until the focus is back: every
+// control that Tab may stop at but the round missed, and every step against
+// reading order (back up, or leftwards along a row) beyond the one back to
+// the start, one line each.
+QStringList tabRoundFaults(QWidget* window);
+
 } // namespace testsupport

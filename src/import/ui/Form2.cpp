@@ -130,11 +130,12 @@ Form2::Form2(const QString& startFolder, const QString& programDir, QWidget* par
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipRect(2280, 5025, 900, 375));
 
-    // Tab order: the tree first, since choosing a folder is what the dialog is
-    // for; then the drives, then the two buttons.
-    setTabOrder(Dir1, Drive1);
-    setTabOrder(Drive1, Command1);
+    // Tab goes as the dialog reads, the drives above the tree; the tree still
+    // has the focus on show, since choosing a folder is what the dialog is for.
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, Command1);
     setTabOrder(Command1, Command2);
+    Dir1->setFocus();
 
     connect(Dir1, &QTreeView::activated, this, [this](const QModelIndex& index) {
         enterFolder(model_->filePath(index));

@@ -9,6 +9,7 @@
 #include "widgets/MessageSeam.h"
 #include "widgets/PictureButton.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -27,6 +28,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QCoreApplication>
@@ -184,6 +186,20 @@ SummaryDialog::SummaryDialog(QWidget* parent)
         auto shortcut = new QShortcut(key, table, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, showRow] { showRow(table->currentIndex()); });
     }
+
+    // The headings sort by the mouse alone; the keys reach the same through the menu.
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto sortAction = [this](const char* text, int column, Qt::SortOrder order) {
+        auto action = new QAction(QCoreApplication::translate("SummaryDialog", text), table);
+        connect(action, &QAction::triggered, this, [this, column, order] {
+            table->sortByColumn(column < 0 ? column : std::max(0, table->currentIndex().column()), order);
+        });
+        table->addAction(action);
+        return action;
+    };
+    sortAscending = sortAction(QT_TRANSLATE_NOOP("SummaryDialog", "按本列升序排列"), 0, Qt::AscendingOrder);
+    sortDescending = sortAction(QT_TRANSLATE_NOOP("SummaryDialog", "按本列降序排列"), 0, Qt::DescendingOrder);
+    sortAsPicker = sortAction(QT_TRANSLATE_NOOP("SummaryDialog", "按员工列表的顺序排列"), -1, Qt::AscendingOrder);
 
     chart = new SummaryChart(this);
     connect(sorted, &QAbstractItemModel::layoutChanged, this, &SummaryDialog::refreshChart);

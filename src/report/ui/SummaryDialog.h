@@ -26,6 +26,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -100,6 +101,11 @@ public:
     QLabel* status = nullptr;
     QProgressBar* progress = nullptr;
     QTableView* table = nullptr;
+    // The table's menu (the Menu key or a right click): the column of the
+    // current cell sorted as its heading sorts, or the picker's order back.
+    QAction* sortAscending = nullptr;
+    QAction* sortDescending = nullptr;
+    QAction* sortAsPicker = nullptr;
     SummaryModel* model = nullptr;
     QSortFilterProxyModel* sorted = nullptr;
     SummaryChart* chart = nullptr;

@@ -114,6 +114,8 @@ DetectDialog::DetectDialog(const ReadPosition& position, QWidget* parent, Clock 
     layout->addWidget(layoutLabel);
     layout->addWidget(cells, 1);
     layout->addLayout(bottom);
+    setTabOrder(chooseButton, cells);
+    setTabOrder(cells, putButton);
 }
 
 DetectDialog::~DetectDialog()

@@ -69,6 +69,9 @@ HistoryDialog::HistoryDialog(const QString& programDir, MonthKey month, QWidget*
     connect(hBefore, &QPushButton::clicked, this, [this] { restoreChosen(true); });
     connect(hAfter, &QPushButton::clicked, this, [this] { restoreChosen(false); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter in the list closes the dialog; left to Qt it would press the
+    // first button, and put an old version back.
+    close->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(hBefore);

@@ -102,10 +102,13 @@ RegistrationDutyPage::RegistrationDutyPage(const QString& programDir, const Cloc
     connect(bnPic[3], &PictureButton::released, this, &RegistrationDutyPage::SaveRegistrations);
 
     // Tab follows the page as it reads: the registration's boxes left to right
-    // and top to bottom, its buttons, the list, then the duty side.
-    QWidget* const order[] = {dCmb[0], dTxt[0], dTxt[1], dTxt[2], dCmb[2], dCmb[3], dHisPic,  bnPic[0], bnPic[2],
-                              bnPic[3], dLV,     dCmb[1], dTxt[3], dTxt[4], dnLab,   dutyGrid_, bnPic[1]};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    // and top to bottom, its buttons, the headings and the list, then the duty side.
+    const QList<QWidget*> order = {dCmb[0], dTxt[0],  dTxt[1],  dTxt[2],  dCmb[2],  dCmb[3],
+                                   dHisPic, bnPic[0], bnPic[2], bnPic[3], dBnLab[0], dBnLab[1],
+                                   dBnLab[2], dBnLab[3], dBnLab[4], dLV, dCmb[1], dTxt[3],
+                                   dTxt[4], dnLab, dutyGrid_, dutyGrid_->focusProxy(), bnPic[1],
+                                   findChild<QWidget*>(QStringLiteral("bnShiftRoster"))};
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
@@ -173,13 +176,17 @@ void RegistrationDutyPage::buildRegistrationSide()
         const int width = mark ? 588 - x : columns[k].width;
         header->setGeometry(x, 124, width, 20);
         x += width;
-        if (!mark)
+        if (!mark) {
+            // The headings are the list's sort buttons, for the keys as for the mouse.
+            header->makeKeyboardButton(
+                QCoreApplication::translate("RegistrationDutyPage", "按“%1”排序").arg(columns[k].caption));
             connect(header, &ClickLabel::clicked, this, [this, k](Qt::MouseButton button) {
                 if (button != Qt::LeftButton)
                     return;
                 list_.sortByColumn(k);
                 showList();
             });
+        }
         dBnLab[k] = header;
     }
 
@@ -306,8 +313,14 @@ void RegistrationDutyPage::showList()
         captions.append(c.caption);
     dLV->setColumnCount(int(columns.size()));
     dLV->setHeaderLabels(captions);
-    for (int k = 0; k < int(columns.size()); ++k)
+    for (int k = 0; k < int(columns.size()); ++k) {
         dLV->setColumnWidth(k, columns[k].width);
+        // Heard with the heading's name: the list is sorted by it, and which way.
+        dBnLab[k]->setAccessibleDescription(k != list_.sortColumn() ? QString()
+                                            : list_.sortAscending()
+                                                ? QCoreApplication::translate("RegistrationDutyPage", "当前按此列升序排列")
+                                                : QCoreApplication::translate("RegistrationDutyPage", "当前按此列降序排列"));
+    }
     for (const RegistrationList::Row& row : list_.rows()) {
         auto* item = new QTreeWidgetItem(dLV, row.registration.fields());
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

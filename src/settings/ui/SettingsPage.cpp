@@ -94,6 +94,19 @@ SettingsPage::SettingsPage(const QString& programDir, QWidget* parent)
     connect(bnPic[3], &PictureButton::released, this, [this] { SaveTimeMode(1); });
     connect(bnPic[4], &PictureButton::released, this, [this] { SaveTimeMode(2); });
     connect(bnPic[5], &PictureButton::released, this, &SettingsPage::SaveReadPosition);
+
+    // Tab reads the page column by column: the roster, the working times, the
+    // read position.
+    QList<QWidget*> order = {sList, sTxt[0], sTxt[1], bnPic[1], bnPic[2], bnPic[0]};
+    for (int i = settingsbox::kFirstTimeBox; i < settingsbox::kNumberCellBox; ++i) {
+        order.append(sTxt[i]);
+        if (i == settingsbox::kFirstTimeBox + 11)
+            order.append(bnPic[3]);
+    }
+    order << bnPic[4] << findChild<QWidget*>(QStringLiteral("bnShifts")) << sTxt[settingsbox::kNumberCellBox]
+          << sTxt[settingsbox::kTimeCellBox] << detectButton << bnPic[5];
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void SettingsPage::buildRosterPart()

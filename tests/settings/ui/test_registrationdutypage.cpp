@@ -385,7 +385,7 @@ private slots:
         QCOMPARE(byDate->text(), QStringLiteral("日期"));
         QTest::mouseClick(byDate, Qt::LeftButton);
         QCOMPARE(column(page, 0), (QStringList{"10", "2", "1"}));
-        QTest::mouseClick(byDate, Qt::LeftButton);
+        QTest::keyClick(byDate, Qt::Key_Space); // the heading is a button for the keys too
         QCOMPARE(column(page, 0), (QStringList{"1", "2", "10"}));
         QTest::mouseClick(child<ClickLabel>(page, "dBnLab(5)"), Qt::LeftButton);
         QCOMPARE(column(page, 0), (QStringList{"1", "2", "10"}));
