@@ -329,6 +329,11 @@ void AnalysisPage::buildEmployeePart()
             startCalculator(window(), programDir_);
     });
     cnLab[11] = calculator;
+    // Tab reads the two rows of buttons left to right, as the eye does.
+    setTabOrder(dCmb[6], summaryButton);
+    setTabOrder(summaryButton, bnPic_[0]);
+    setTabOrder(bnPic_[0], calculator);
+    setTabOrder(calculator, bnPic_[1]);
 }
 
 void AnalysisPage::buildResultPart()
