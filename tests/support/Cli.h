@@ -14,5 +14,7 @@ struct CliRun {
 };
 
 CliRun runCli(const QStringList& args);
+// Another program (a copy of tarnby-cli elsewhere) run the same way.
+CliRun runProgram(const QString& program, const QStringList& args);
 
 } // namespace testsupport
