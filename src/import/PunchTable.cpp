@@ -17,7 +17,8 @@ qsizetype unitsOf(const Punch& punch)
 // they are narrowed in one pass with no call and no allocation.
 char* putUtf8(char* to, const QString& text)
 {
-    const auto* from = text.utf16();
+    // constData, not utf16: that one copies a literal's text to end it with a zero
+    const auto* from = reinterpret_cast<const char16_t*>(text.constData());
     const qsizetype n = text.size();
     unsigned seen = 0;
     for (qsizetype i = 0; i < n; ++i) {
