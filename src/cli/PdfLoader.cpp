@@ -16,7 +16,7 @@ QStringList pdfModulePlaces(const QString& exeDir)
 
 namespace {
 
-LoadedPdf load(const QString& exeDir)
+LoadedPdf load(const QString& exeDir, QLibrary& library)
 {
     using Problem = LoadedPdf::Problem;
     const QStringList places = pdfModulePlaces(exeDir);
@@ -25,13 +25,10 @@ LoadedPdf load(const QString& exeDir)
         // reported, not passed over for another of some other build.
         if (!QFileInfo::exists(place))
             continue;
-        auto* library = new QLibrary(place); // stays loaded while the process runs
-        if (!library->load()) {
-            const QString why = library->errorString();
-            delete library;
-            return {nullptr, Problem::NotLoaded, why};
-        }
-        const auto entry = reinterpret_cast<report::PdfModuleEntry>(library->resolve(report::kPdfModuleEntry));
+        library.setFileName(place);
+        if (!library.load())
+            return {nullptr, Problem::NotLoaded, library.errorString()};
+        const auto entry = reinterpret_cast<report::PdfModuleEntry>(library.resolve(report::kPdfModuleEntry));
         const report::PdfModule* module = entry ? entry() : nullptr;
         if (!module || module->version != report::kPdfModuleVersion)
             return {nullptr, Problem::OtherBuild, QDir::toNativeSeparators(place)};
@@ -47,7 +44,10 @@ LoadedPdf load(const QString& exeDir)
 
 const LoadedPdf& loadPdfModule(const QString& exeDir)
 {
-    static const LoadedPdf loaded = load(exeDir);
+    // Never unloaded: the application object and the report's pages come
+    // from the module's code.
+    static QLibrary library;
+    static const LoadedPdf loaded = load(exeDir, library);
     return loaded;
 }
 
