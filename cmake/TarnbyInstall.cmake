@@ -15,6 +15,12 @@ install(TARGETS tarnby tarnby-cli
 # installed programs need a run path to find them.
 lundar_module_rpath(tarnby ${CMAKE_INSTALL_BINDIR})
 lundar_module_rpath(tarnby-cli ${CMAKE_INSTALL_BINDIR})
+# The PDF painter tarnby-cli loads for a .pdf report, in the program's own
+# library folder (src/cli knows the path from the program's folder).
+install(TARGETS tarnby-report-pdf
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tarnby
+  COMPONENT ${TARNBY_COMPONENT})
+lundar_module_rpath(tarnby-report-pdf ${CMAKE_INSTALL_LIBDIR}/tarnby)
 
 # The defaults a user's own program folder is filled from on first start, and
 # the sample workbooks, which stay here and are read in place.

@@ -108,6 +108,7 @@ struct ProcessRun {
     bool ok = false;
     double seconds = 0;
     double processor = 0;
+    double faults = 0; // minor page faults: the memory it touched, 4 KiB or one large page at a time
     QByteArray out;
 };
 
@@ -131,6 +132,7 @@ ProcessRun runProcess(const QString& program, const QStringList& args)
     rusage after{};
     getrusage(RUSAGE_CHILDREN, &after);
     run.processor = processorSeconds(after) - processorSeconds(before);
+    run.faults = double(after.ru_minflt - before.ru_minflt);
     run.out = p.readAllStandardOutput();
     run.ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
     return run;
@@ -188,7 +190,7 @@ bool compare(const Format& format, const QString& folder, const QString& home)
     const QStringList script{QStringLiteral(TARNBY_FORMATS_SCRIPT), QStringLiteral("once"),
                              QString::fromLatin1(format.key), folder, kPosition};
     constexpr int kRuns = 7;
-    std::vector<double> cliSeconds, cliProcessor, scriptSeconds, scriptProcessor;
+    std::vector<double> cliSeconds, cliProcessor, cliFaults, scriptSeconds, scriptProcessor, scriptFaults;
     for (int i = -1; i < kRuns; ++i) { // a first untimed turn fills the file cache for both
         const ProcessRun a = runProcess(QStringLiteral(TARNBY_CLI), cli);
         const ProcessRun b = runProcess(QStringLiteral(TARNBY_PYTHON3), script);
@@ -201,14 +203,18 @@ bool compare(const Format& format, const QString& folder, const QString& home)
             continue;
         cliSeconds.push_back(a.seconds);
         cliProcessor.push_back(a.processor);
+        cliFaults.push_back(a.faults);
         scriptSeconds.push_back(b.seconds);
         scriptProcessor.push_back(b.processor);
+        scriptFaults.push_back(b.faults);
     }
     const double cliWall = median(cliSeconds), scriptWall = median(scriptSeconds);
     const double cliCpu = median(cliProcessor), scriptCpu = median(scriptProcessor);
     std::printf("  whole processes, median of %d taking turns (start, read, print, exit):\n", kRuns);
-    std::printf("    tarnby-cli:    %.1f ms, processor %.1f ms\n", cliWall * 1e3, cliCpu * 1e3);
-    std::printf("    %-14s %.1f ms, processor %.1f ms\n", format.label, scriptWall * 1e3, scriptCpu * 1e3);
+    std::printf("    tarnby-cli:    %.1f ms, processor %.1f ms, %.0f page faults\n", cliWall * 1e3, cliCpu * 1e3,
+                median(cliFaults));
+    std::printf("    %-14s %.1f ms, processor %.1f ms, %.0f page faults\n", format.label, scriptWall * 1e3, scriptCpu * 1e3,
+                median(scriptFaults));
     std::printf("    speed-up:      %.1fx, processor %.1fx (goal %.0fx)\n", scriptWall / cliWall, scriptCpu / cliCpu,
                 format.goal);
     std::printf("  same table:      %s\n", same ? "yes" : "NO");

@@ -37,7 +37,9 @@ QString userName();
 
 // For a process that runs one batch and ends (tarnby-cli): memory it frees
 // stays with it for its next allocations instead of going back to the system,
-// which would hand it over again page by page, a fault for each page.
+// which would hand it over again page by page, a fault for each page; and its
+// heap is backed by large pages where the system offers them. To be called
+// first thing in main, before any thread starts.
 void keepFreedMemory();
 
 } // namespace tarnby::platform

@@ -1,12 +1,13 @@
 // The application object of tarnby-cli. Painting a PDF needs Qt's GUI
-// application for its fonts; every other command keeps the lighter core one.
-// The command line never shows a window, so the GUI runs on the off-screen
-// platform whatever the environment says.
+// application for its fonts, which the PDF module makes; every other command
+// keeps the lighter core one and never loads the GUI libraries. The command
+// line never shows a window, so the GUI runs on the off-screen platform
+// whatever the environment says.
 
 #include "Command.h"
+#include "PdfLoader.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <cstring>
 
 namespace tarnby::cli {
@@ -41,11 +42,21 @@ void quietQt(QtMsgType type, const QMessageLogContext& context, const QString& m
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
     if (paints(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qtDefaultHandler = qInstallMessageHandler(quietQt);
         static int guiArgc = 1;
         static char* guiArgv[] = {argv[0], nullptr};
-        return std::make_unique<QGuiApplication>(guiArgc, guiArgv);
+        // Only an application object names the executable's folder, where the
+        // module is looked for; the one painting needs comes from the module.
+        QString exeDir;
+        {
+            const QCoreApplication probe(guiArgc, guiArgv);
+            exeDir = QCoreApplication::applicationDirPath();
+        }
+        // Without the module the command says why when it comes to write.
+        if (const report::PdfModule* pdf = loadPdfModule(exeDir).module) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qtDefaultHandler = qInstallMessageHandler(quietQt);
+            return std::unique_ptr<QCoreApplication>(pdf->makeApplication(guiArgc, guiArgv));
+        }
     }
     return std::make_unique<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // the month-end report, .xlsx, .csv or .pdf by the output file's extension.
 
 #include "Command.h"
+#include "PdfLoader.h"
 #include "PeriodOptions.h"
 
 #include "analysis/ResultText.h"
@@ -13,7 +14,6 @@
 #include "report/ReportAnalysis.h"
 #include "report/ReportSigners.h"
 #include "report/ReportWriters.h"
-#include "report/pdf/ReportPdf.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,6 +83,20 @@ bool parse(const QStringList& args, Options& o)
     return true;
 }
 
+Outcome writeReportFile(const report::Report& made, const QString& path, const QString& exeDir)
+{
+    switch (*report::formatOfPath(path)) {
+    case report::ReportFormat::Xlsx:
+        return report::writeXlsx(made, path);
+    case report::ReportFormat::Csv:
+        return report::writeCsv(made, path);
+    case report::ReportFormat::Pdf:
+        break;
+    }
+    const LoadedPdf& pdf = loadPdfModule(exeDir);
+    return pdf.module ? pdf.module->write(made, path) : Outcome::error(pdf.message());
+}
+
 int reportCommand(QStringList args, const QString& exeDir)
 {
     QString home;
@@ -126,7 +140,7 @@ int reportCommand(QStringList args, const QString& exeDir)
     // and a command's failure is one message, ours. The command runs on one
     // thread here, so nothing else is silenced.
     Outcome written;
-    platform::withoutStandardError([&] { written = report::writeReport(made, o.output); });
+    platform::withoutStandardError([&] { written = writeReportFile(made, o.output, exeDir); });
     useLanguage(startLanguage(), translations, kAnalysisTextContexts);
     if (!written.ok()) {
         printError(written.text);

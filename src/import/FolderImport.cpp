@@ -13,6 +13,9 @@
 #include <QHash>
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
 
 namespace tarnby {
 namespace {
@@ -98,8 +101,10 @@ struct WorkbookPunches {
     FileReadReport report;
 };
 
-// A clock lists an employee's punches of a day together: consecutive punches
-// share one date text instead of each holding a copy of it.
+// A clock lists an employee's punches of a day together, and every employee
+// on the same days of the month: the punches of one day share one date text,
+// and those at one second of the day one time text, instead of each holding
+// copies of its own.
 class PunchMaker {
 public:
     Punch make(const QString& number, const cells::DateTime& at)
@@ -108,14 +113,32 @@ public:
             year_ = at.year;
             month_ = at.month;
             day_ = at.day;
-            date_ = cells::dateText(at);
+            QString& date = dates_[(at.year * 13 + at.month) * 32 + at.day];
+            if (date.isNull())
+                date = cells::dateText(at);
+            date_ = date;
         }
-        return Punch{number, date_, cells::timeText(at)};
+        return Punch{number, date_, timeOf(at)};
     }
 
 private:
+    QString timeOf(const cells::DateTime& at)
+    {
+        if (at.hour < 0 || at.hour > 23 || at.minute < 0 || at.minute > 59 || at.second < 0 || at.second > 59)
+            return cells::timeText(at);
+        auto& minute = minutes_[std::size_t(at.hour * 60 + at.minute)];
+        if (!minute)
+            minute = std::make_unique<std::array<QString, 60>>();
+        QString& text = (*minute)[std::size_t(at.second)];
+        if (text.isNull())
+            text = cells::timeText(at);
+        return text;
+    }
+
     int year_ = -1, month_ = -1, day_ = -1;
     QString date_;
+    QHash<int, QString> dates_;
+    std::vector<std::unique_ptr<std::array<QString, 60>>> minutes_ = std::vector<std::unique_ptr<std::array<QString, 60>>>(24 * 60);
 };
 
 // The file's worksheets read whole and tried against the layouts. A file whose

@@ -1,5 +1,5 @@
 # Installs the program's components into a fresh prefix and checks them.
-#   -DBUILD=<build tree> -DWORK=<scratch folder> -DBINDIR= -DLIBDIR= -DDATADIR=
+#   -DBUILD=<build tree> -DWORK=<scratch folder> -DBINDIR= -DLIBDIR= -DDATADIR= -DPDF_MODULE=<its file name>
 #   -DICON_SIZES=<a;list> -DDESKTOP_FILE_VALIDATE=<tool or empty> -DAPPSTREAMCLI=<tool or empty>
 
 file(REMOVE_RECURSE ${WORK})
@@ -18,6 +18,7 @@ set(expected
   ${LIBDIR}/liblunar.so.1
   ${LIBDIR}/liblundar.so.1
   ${LIBDIR}/tarnby/plugins/liblundar.so
+  ${LIBDIR}/tarnby/${PDF_MODULE}
   ${DATADIR}/tarnby/Init.ini
   ${DATADIR}/tarnby/Holidays.txt
   ${DATADIR}/tarnby/Source/kq-2026-11-1.xls
@@ -99,4 +100,15 @@ foreach(file Init.ini Holidays.txt)
 endforeach()
 if(NOT IS_DIRECTORY ${user}/SrDate OR EXISTS ${user}/Source)
   message(FATAL_ERROR "the user's folder is not Init.ini, Holidays.txt and an empty SrDate/")
+endif()
+
+# The installed program paints a .pdf with the module installed for it.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=TARNBY_HOME --unset=XDG_DATA_HOME HOME=${home}
+          ASAN_OPTIONS=detect_leaks=0
+    ${prefix}/${BINDIR}/tarnby-cli report --folder ${prefix}/${DATADIR}/tarnby/Source
+      --year 2026 --month 11 --style 1 --output ${WORK}/report.pdf
+  RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/report.pdf)
+  message(FATAL_ERROR "the installed tarnby-cli wrote no .pdf (${rc}):\n${err}")
 endif()

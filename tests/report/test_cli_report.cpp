@@ -164,6 +164,42 @@ TEST_F(CliReport, StatusesAndSilence)
     EXPECT_EQ(f.readAll(), QByteArray("old"));
 }
 
+// The PDF painter is a module the program looks for beside itself: a copy of
+// the program carries it along, and a .pdf without it is refused with a
+// message while the other formats need no module at all.
+TEST_F(CliReport, ThePdfModuleIsFoundBesideTheProgram)
+{
+    const QString module = QStringLiteral(TARNBY_PDF_MODULE_FILE);
+    const struct {
+        const char* name;
+        const char* moduleBytes; // nullptr: the module as built; "": none
+        const char* output;
+        int status;
+        const char* says;
+    } cases[] = {
+        {"a portable copy with the module", nullptr, "a.pdf", 0, ""},
+        {"a copy without the module, asked for a .pdf", "", "a.pdf", 2, "找不到生成 PDF 的模块"},
+        {"a copy without the module, asked for a .csv", "", "a.csv", 0, ""},
+        {"a damaged module", "not a library", "a.pdf", 2, "无法载入生成 PDF 的模块"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir copy;
+        const QString program = copy.filePath(QStringLiteral("tarnby-cli"));
+        ASSERT_TRUE(QFile::copy(testsupport::cliPath(), program)) << c.name;
+        if (!c.moduleBytes) {
+            ASSERT_TRUE(QFile::copy(QDir(testsupport::builtProgramDir()).filePath(module), copy.filePath(module)));
+        } else if (*c.moduleBytes) {
+            QFile junk(copy.filePath(module));
+            ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(c.moduleBytes) > 0);
+        }
+        const QString written = copy.filePath(QString::fromLatin1(c.output));
+        const CliRun run = testsupport::runProgram(program, QStringList{"report"} + period() + QStringList{"--output", written});
+        EXPECT_EQ(run.status, c.status) << c.name << "\n" << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.says))) << c.name << "\n" << run.err.toStdString();
+        EXPECT_EQ(QFile::exists(written), c.status == 0) << c.name;
+    }
+}
+
 // A full disk fails the workbook inside libxlsxwriter, which also speaks on
 // stderr itself: the command still says one line, and only that.
 TEST_F(CliReport, AFullDiskIsOneMessage)

@@ -11,8 +11,13 @@ namespace testsupport {
 
 CliRun runCli(const QStringList& args)
 {
+    return runProgram(cliPath(), args);
+}
+
+CliRun runProgram(const QString& program, const QStringList& args)
+{
     QProcess p;
-    p.start(cliPath(), args);
+    p.start(program, args);
     // A sanitised build on a busy machine takes its time over a month of punches.
     if (!p.waitForFinished(120000)) {
         p.kill();

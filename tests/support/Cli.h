@@ -14,6 +14,8 @@ struct CliRun {
 };
 
 CliRun runCli(const QStringList& args);
+// Another program (a copy of tarnby-cli elsewhere) run the same way.
+CliRun runProgram(const QString& program, const QStringList& args);
 
 // The translations the build compiled beside tarnby-cli.
 QStringList builtTranslationFolders();
