@@ -4883,5 +4883,17 @@ W</translation>
         <source>lunar [--value yyyy-mm-dd] &lt; 日期列表</source>
         <translation>lunar [--value yyyy-mm-dd] &lt; list of dates</translation>
     </message>
+    <message>
+        <source>找不到生成 PDF 的模块，无法生成 PDF。找过：%1</source>
+        <translation>The module that makes PDF files was not found, so no PDF can be made. Looked in: %1</translation>
+    </message>
+    <message>
+        <source>无法载入生成 PDF 的模块，无法生成 PDF：%1</source>
+        <translation>The module that makes PDF files could not be loaded, so no PDF can be made: %1</translation>
+    </message>
+    <message>
+        <source>生成 PDF 的模块与本程序不配套，无法生成 PDF：%1</source>
+        <translation>The module that makes PDF files does not match this program, so no PDF can be made: %1</translation>
+    </message>
 </context>
 </TS>

@@ -4883,5 +4883,17 @@
         <source>lunar [--value yyyy-mm-dd] &lt; 日期列表</source>
         <translation>lunar [--value yyyy-mm-dd] &lt; 日期清單</translation>
     </message>
+    <message>
+        <source>找不到生成 PDF 的模块，无法生成 PDF。找过：%1</source>
+        <translation>找不到產生 PDF 的模組，無法產生 PDF。找過：%1</translation>
+    </message>
+    <message>
+        <source>无法载入生成 PDF 的模块，无法生成 PDF：%1</source>
+        <translation>無法載入產生 PDF 的模組，無法產生 PDF：%1</translation>
+    </message>
+    <message>
+        <source>生成 PDF 的模块与本程序不配套，无法生成 PDF：%1</source>
+        <translation>產生 PDF 的模組與本程式不相符，無法產生 PDF：%1</translation>
+    </message>
 </context>
 </TS>
