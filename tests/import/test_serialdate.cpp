@@ -15,7 +15,7 @@ std::string text(const serial::Moment& at)
 {
     const std::chrono::year_month_day date{at.day};
     const std::chrono::hh_mm_ss time{at.time};
-    char buffer[32];
+    char buffer[64]; // room for any value the compiler cannot rule out
     std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u %02ld:%02ld:%02ld", int(date.year()), unsigned(date.month()),
                   unsigned(date.day()), long(time.hours().count()), long(time.minutes().count()), long(time.seconds().count()));
     return buffer;
