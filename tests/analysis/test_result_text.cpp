@@ -12,10 +12,7 @@ using namespace tarnby;
 
 TEST(ResultText, CellsAndStatisticsInTheReadersLanguage)
 {
-    int argc = 1;
-    char name[] = "test_result_text";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    const testsupport::TranslatingApplication app;
     const QStringList folders = testsupport::builtTranslationFolders();
     constexpr int kStatistic = -1;
     struct Row { const char* name; Language language; int column; const char* cell; const char* shown; };

@@ -12,10 +12,7 @@ using namespace tarnby;
 
 TEST(Language, WindowTextsComeOutInTheChosenLanguage)
 {
-    int argc = 1;
-    char name[] = "test_base";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    const testsupport::TranslatingApplication app;
     const QStringList folders = testsupport::builtTranslationFolders();
     struct Row { const char* name; Language language; const char* context; const char* source; const char* shown; };
     const Row rows[] = {

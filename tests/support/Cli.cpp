@@ -4,6 +4,7 @@
 
 #include "base/Language.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -32,5 +33,9 @@ QStringList builtTranslationFolders()
 {
     return tarnby::translationFolders(QFileInfo(cliPath()).absolutePath());
 }
+
+TranslatingApplication::TranslatingApplication() : app_(std::make_unique<QCoreApplication>(argc_, argv_)) {}
+
+TranslatingApplication::~TranslatingApplication() = default;
 
 } // namespace testsupport

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QCoreApplication;
+
 namespace testsupport {
 
 struct CliRun {
@@ -19,5 +23,21 @@ CliRun runProgram(const QString& program, const QStringList& args);
 
 // The translations the build compiled beside tarnby-cli.
 QStringList builtTranslationFolders();
+
+// An application object for a test of translated texts, where the test
+// runner made none: translators are installed on it.
+class TranslatingApplication {
+public:
+    TranslatingApplication();
+    ~TranslatingApplication();
+    TranslatingApplication(const TranslatingApplication&) = delete;
+    TranslatingApplication& operator=(const TranslatingApplication&) = delete;
+
+private:
+    int argc_ = 1;
+    char name_[8] = "tarnby";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+};
 
 } // namespace testsupport
