@@ -63,6 +63,7 @@ private slots:
     void aMonthSavedMeanwhileIsReloadedOverwrittenOrLeftAsTheUserSays_data();
     void aMonthSavedMeanwhileIsReloadedOverwrittenOrLeftAsTheUserSays();
     void theDialogListsTheMonthsSavesAndPutsAVersionBack();
+    void enterInTheListPutsNoVersionBack();
 };
 
 void TestHistoryPage::aMonthSavedMeanwhileIsReloadedOverwrittenOrLeftAsTheUserSays_data()
@@ -137,6 +138,28 @@ void TestHistoryPage::theDialogListsTheMonthsSavesAndPutsAVersionBack()
     QCOMPARE(dialog->hLV->topLevelItemCount(), 4);
     QVERIFY(dialog->hLV->topLevelItem(0)->text(6).startsWith(QStringLiteral("恢复为")));
     QCOMPARE(dialog->hLV->topLevelItem(0)->text(5), QStringLiteral("1"));
+}
+
+// Enter in the list closes the dialog; a version goes back only when its button is pressed.
+void TestHistoryPage::enterInTheListPutsNoVersionBack()
+{
+    pagetest::ProgramFolder folder;
+    pagetest::MessageLog log;
+    RegistrationDutyPage page(folder.path());
+    page.prepare(kWorkDate);
+    addRow(page, QStringLiteral("外出"));
+    page.SaveRegistrations();
+    addRow(page, QStringLiteral("开会"));
+    page.SaveRegistrations();
+    page.ShowHistory();
+    auto* dialog = page.findChild<HistoryDialog*>();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->choose(0);
+    dialog->hLV->setFocus();
+    QTest::keyClick(dialog->hLV, Qt::Key_Return);
+    QCOMPARE(folder.monthLines(QStringLiteral("202404.ydj")).size(), 2);
+    QVERIFY(!dialog->isVisible());
 }
 
 QTEST_MAIN(TestHistoryPage)
