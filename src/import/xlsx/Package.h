@@ -1,7 +1,7 @@
 #pragma once
 // The zip package of a workbook: its parts by name, each read as a stream in
-// pieces, never inflated whole into memory. A part's sizes are checked before
-// it is inflated and again while it is.
+// pieces. A part's sizes are checked before it is inflated and again while it
+// is; only parts of up to 64 MiB are inflated whole into memory.
 
 #include "import/ReadResult.h"
 

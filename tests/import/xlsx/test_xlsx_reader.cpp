@@ -290,6 +290,14 @@ INSTANTIATE_TEST_SUITE_P(
                            return b;
                        },
                        ReadError::Damaged},
+        BadPackageCase{"storedPartWithAlteredBytes",
+                       [] {
+                           // still well-formed XML, but not what the package's CRC says
+                           QByteArray b = TestPackage::workbook(punches(), punchOptions()).store(true).bytes();
+                           b[b.indexOf("<v>99</v>") + 4] = '8';
+                           return b;
+                       },
+                       ReadError::Damaged},
         BadPackageCase{"noRootRelationships",
                        [] { return TestPackage::workbook(punches(), punchOptions()).remove(QStringLiteral("_rels/.rels")).bytes(); },
                        ReadError::NotWorkbook},
