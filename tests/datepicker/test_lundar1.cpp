@@ -5,6 +5,7 @@
 #include "datepicker/Lundar1.h"
 #include "datepicker/MonthGrid.h"
 #include "datepicker/PropertyBag.h"
+#include "lunar/Lunar.h"
 #include "support/TestPaths.h"
 
 #include <QAbstractItemView>
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <set>
 
 using namespace lundar;
 
@@ -102,6 +104,7 @@ private slots:
     void bagRoundTripsChangedProperties();
     void bagFallsBackOnUnreadableEntries_data();
     void bagFallsBackOnUnreadableEntries();
+    void everyLunarNameHasATraditionalTranslation();
 
     void queries_data();
     void queries();
@@ -931,6 +934,27 @@ void TestLundar1::textsFollowTheLoadedLanguage()
     Hosted h;
     h.control->setValue(at(2023, 3, 22));
     QCOMPARE(kLanguageRows[row].read(*h.control), QString::fromUtf8(kLanguageRows[row].shown[language]));
+}
+
+// A name the lunar module gains later must reach the Traditional translation too.
+void TestLundar1::everyLunarNameHasATraditionalTranslation()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral("lundar_zh_TW"), testsupport::builtProgramDir() + QStringLiteral("/translations")));
+    std::set<std::string> names{"(闰)"};
+    for (int year = 1900; year <= lunar::kLastLunarYear; ++year)
+        names.insert({lunar::StemBranchYearName(year), lunar::ZodiacAnimalOf(year)});
+    for (int n = 1; n <= 30; ++n)
+        names.insert({lunar::LunarMonthName(std::min(n, 12)), lunar::LunarDayName(n), lunar::SolarTermName(std::min(n, 24))});
+    using namespace std::chrono;
+    for (sys_days d{lunar::kFirstQueryDate}; d <= sys_days{lunar::kLastQueryDate}; d += days{1})
+        if (const lunar::DayText text = lunar::FestivalOrLunarDay(lunar::Date{d}); text.festival)
+            names.insert(text.text);
+    QStringList missing;
+    for (const std::string& name : names)
+        if (translator.translate("LunarNames", name.c_str()).isEmpty())
+            missing.append(QString::fromStdString(name));
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
 }
 
 QTEST_MAIN(TestLundar1)
