@@ -1,7 +1,8 @@
 #include "analysis/ResultText.h"
 
-#include <QCoreApplication>
+#include "analysis/ResultList.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <array>
@@ -31,8 +32,8 @@ constexpr std::array<const char*, 10> kRemarkWords = {
     QT_TRANSLATE_NOOP("ResultText", "旷工"), QT_TRANSLATE_NOOP("ResultText", "加班"),
     QT_TRANSLATE_NOOP("ResultText", "有"),   QT_TRANSLATE_NOOP("ResultText", "无")};
 
-// In statistic order, as statisticNames() writes them.
-constexpr std::array<const char*, kStatisticsCount> kStatisticNames = {
+// The names statisticNames() gives, for lupdate; they are looked up by their text.
+[[maybe_unused]] constexpr std::array<const char*, kStatisticsCount> kStatisticNames = {
     QT_TRANSLATE_NOOP("ResultText", "值日迟到10分钟内"), QT_TRANSLATE_NOOP("ResultText", "值日迟到30分钟内"),
     QT_TRANSLATE_NOOP("ResultText", "上班迟到10分钟内"), QT_TRANSLATE_NOOP("ResultText", "上班迟到30分钟内"),
     QT_TRANSLATE_NOOP("ResultText", "上班迟到60分钟内"), QT_TRANSLATE_NOOP("ResultText", "漏打"),
@@ -43,6 +44,7 @@ constexpr std::array<const char*, kStatisticsCount> kStatisticNames = {
 
 const char* const kFineWord = QT_TRANSLATE_NOOP("ResultText", "罚款");
 const char* const kDays = QT_TRANSLATE_NOOP("ResultText", "%1天");
+const char* const kDate = QT_TRANSLATE_NOOP("ResultText", "%1月%2日");
 
 // The translation of a whole word the analysis writes; anything else (a name
 // typed into a registration) as it stands.
@@ -68,7 +70,7 @@ QString shownDate(const QString& text)
 {
     if (text.size() != 6 || text[2] != u'月' || text[5] != u'日')
         return text;
-    return QCoreApplication::translate("ResultText", "%1月%2日").arg(text.left(2), text.mid(3, 2));
+    return shown(kDate).arg(text.left(2), text.mid(3, 2));
 }
 
 // The remark: "*" when a registration applied, 值日, the words joined by "/",
@@ -122,7 +124,7 @@ QString shownStatistic(const QString& caption)
 
 QString shownStatisticName(int statistic)
 {
-    return shown(kStatisticNames.at(std::size_t(statistic)));
+    return shown(QString::fromUtf16(statisticNames().at(std::size_t(statistic)).name).toUtf8().constData());
 }
 
 ResultRow shownRow(const ResultRow& row)
