@@ -10,7 +10,11 @@
 namespace tarnby {
 namespace {
 
-const char* const kRefused = QT_TRANSLATE_NOOP("ShiftPlan", "\n考勤未分析：请先改正该文件。");
+// Said after the fault of a file that stops the analysis.
+QString refused()
+{
+    return QCoreApplication::translate("ShiftPlan", "\n考勤未分析：请先改正该文件。");
+}
 
 int monthKeyOf(const QDate& date)
 {
@@ -34,7 +38,7 @@ Result<std::shared_ptr<const ShiftSetup>> loadShiftSetup(const QString& programD
 
     const HolidayFile holidays = holidays::read(programDir);
     if (holidays.status == HolidayFile::Status::Malformed)
-        return Loaded::failure(holidays.message + QCoreApplication::translate("ShiftPlan", kRefused));
+        return Loaded::failure(holidays.message + refused());
     if (!inUse) {
         auto setup = std::make_shared<ShiftSetup>();
         setup->holidays = holidays.calendar;
@@ -42,7 +46,7 @@ Result<std::shared_ptr<const ShiftSetup>> loadShiftSetup(const QString& programD
     }
     Result<Schedules> model = schedules::load(programDir);
     if (!model)
-        return Loaded::failure(model.error() + QCoreApplication::translate("ShiftPlan", kRefused));
+        return Loaded::failure(model.error() + refused());
     QList<ShiftRoster> rosters;
     for (QDate d = period.firstDay().addDays(-1), last = period.lastDay().addDays(1); d <= last; d = d.addDays(1)) {
         const MonthKey month{d.year(), d.month()};
@@ -50,7 +54,7 @@ Result<std::shared_ptr<const ShiftSetup>> loadShiftSetup(const QString& programD
             continue;
         Result<ShiftRoster> roster = shiftroster::load(programDir, month, model.value());
         if (!roster)
-            return Loaded::failure(roster.error() + QCoreApplication::translate("ShiftPlan", kRefused));
+            return Loaded::failure(roster.error() + refused());
         rosters.append(std::move(roster).value());
     }
     return makeShiftSetup(std::move(model).value(), rosters, holidays.calendar);

@@ -118,6 +118,19 @@ Fen Report::fineTotal() const
     return total;
 }
 
+QString tierOnSecondLine(QString header)
+{
+    // the English names break before their tier
+    if (const qsizetype tier = header.indexOf(QStringLiteral(" ≤")); tier > 0)
+        return header.replace(tier, 1, u'\n');
+    const QString word = QCoreApplication::translate("ResultText", "迟到");
+    const qsizetype late = header.indexOf(word);
+    const qsizetype end = late + word.size();
+    if (late >= 0 && end < header.size() && header.at(end) != u'(')
+        header.insert(end, u'\n');
+    return header;
+}
+
 const QStringList& summaryHeaders()
 {
     static const QStringList headers = [] {

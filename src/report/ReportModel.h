@@ -106,6 +106,11 @@ const QStringList& summaryHeaders();      // 员工 ... 罚款(元): fifteen
 const QStringList& detailHeaders();       // 员工, 日期, ... 备注
 const QStringList& registrationHeaders(); // 员工, 序号, 日期, 登记事由, 处理方式
 
+// A statistic's header with its tier on a second line, so that narrow columns
+// take it: "值日迟到" over "10分钟内", "Late" over "≤10 min". Any other
+// header as it is.
+QString tierOnSecondLine(QString header);
+
 // A number as a spreadsheet cell text: 3, 0.5.
 QString numberText(double value);
 // 全勤 as the summary shows it.

@@ -424,13 +424,8 @@ private:
         const std::vector<double> widths =
             columns({0, 11, 11, 11, 11, 11, 10, 10, 10, 10, 10, 10, 10, 9, 12, 16, 11, 9, 11, 12, 14, 14});
         QStringList names = summaryHeaders();
-        const QString late = QCoreApplication::translate("ResultText", "迟到");
-        for (QString& n : names) {
-            if (n.contains(QStringLiteral(" ≤")))
-                n.replace(QStringLiteral(" ≤"), QStringLiteral("\n≤"));
-            else
-                n.replace(late, late + u'\n');
-        }
+        for (QString& n : names)
+            n = tierOnSecondLine(n);
         for (QString n : payrollHeaders())
             names.append(n.replace(QStringLiteral("("), QStringLiteral("\n(")));
         font(6.5, true);

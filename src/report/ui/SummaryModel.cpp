@@ -30,20 +30,15 @@ bool hasUnreadableFine(const report::EmployeeReport& e)
 
 // A header over two lines, so that the columns stay narrow: "值日迟到" over
 // "10分钟内", "加班平日" over "(小时)".
-QString twoLineHeader(QString header)
+QString twoLineHeader(const QString& header)
 {
-    // English names break before their tier: "Late" over "≤10 min".
-    if (const qsizetype tier = header.indexOf(QStringLiteral(" ≤")); tier > 0)
-        return header.replace(tier, 1, u'\n');
-    const QString word = QCoreApplication::translate("ResultText", "迟到");
-    const qsizetype late = header.indexOf(word);
-    const qsizetype end = late + word.size();
-    if (late >= 0 && end < header.size() && header.at(end) != u'(')
-        return header.insert(end, u'\n');
-    const qsizetype bracket = header.indexOf(u'(');
+    if (QString broken = report::tierOnSecondLine(header); broken != header)
+        return broken;
+    QString out = header;
+    const qsizetype bracket = out.indexOf(u'(');
     if (bracket > 0)
-        return header.insert(bracket, u'\n');
-    return header;
+        out.insert(bracket, u'\n');
+    return out;
 }
 
 } // namespace
