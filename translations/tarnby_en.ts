@@ -277,10 +277,6 @@
         <source>农历</source>
         <translation>Lunar </translation>
     </message>
-    <message>
-        <source>====请选择====</source>
-        <translation>====Choose====</translation>
-    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1395,6 +1391,13 @@ The holiday file was not used.</translation>
 该文件夹应与程序放在一起，请恢复后再保存。</source>
         <translation>The folder cannot be found: %1
 It belongs beside the program; please restore it, then save again.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerEntry</name>
+    <message>
+        <source>====请选择====</source>
+        <translation>====Choose====</translation>
     </message>
 </context>
 <context>

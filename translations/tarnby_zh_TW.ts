@@ -277,10 +277,6 @@
         <source>农历</source>
         <translation>農曆</translation>
     </message>
-    <message>
-        <source>====请选择====</source>
-        <translation>====請選擇====</translation>
-    </message>
 </context>
 <context>
     <name>Calculator</name>
@@ -1395,6 +1391,13 @@
 该文件夹应与程序放在一起，请恢复后再保存。</source>
         <translation>找不到資料夾：%1
 該資料夾應與程式放在一起，請恢復後再儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>PickerEntry</name>
+    <message>
+        <source>====请选择====</source>
+        <translation>====請選擇====</translation>
     </message>
 </context>
 <context>

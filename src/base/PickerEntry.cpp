@@ -1,11 +1,12 @@
 #include "base/PickerEntry.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 
 namespace tarnby {
 namespace {
 
-const QString kPlaceholderText = QStringLiteral("====请选择====");
+const char* const kPlaceholder = QT_TRANSLATE_NOOP("PickerEntry", "====请选择====");
 const QString kPlaceholderStart = QStringLiteral("==");
 
 } // namespace
@@ -25,7 +26,12 @@ QString PickerEntry::text() const
 
 PickerEntry PickerEntry::placeholder()
 {
-    return {kPlaceholderText, std::nullopt};
+    return {QString::fromUtf8(kPlaceholder), std::nullopt};
+}
+
+QString PickerEntry::shownPlaceholder()
+{
+    return QCoreApplication::translate("PickerEntry", kPlaceholder);
 }
 
 bool PickerEntry::isPlaceholder() const

@@ -29,6 +29,9 @@ struct PickerEntry {
     // "==" stands for nobody to analyse.
     static PickerEntry placeholder();
     bool isPlaceholder() const;
+    // The placeholder as a picker shows it, in the user's language; it too
+    // begins "==". Stored and printed texts keep placeholder().text().
+    static QString shownPlaceholder();
 
     friend bool operator==(const PickerEntry&, const PickerEntry&) = default;
 };

@@ -46,10 +46,6 @@ namespace {
     QT_TRANSLATE_NOOP("AnalysisPage", "P下班"), QT_TRANSLATE_NOOP("AnalysisPage", "备注"),
 };
 
-// The employee picker's first entry; in every language it begins with "==",
-// which is how the picker's text is known for no employee.
-const char* const kPlaceholder = QT_TRANSLATE_NOOP("AnalysisPage", "====请选择====");
-
 const QColor kTitleColour(22, 74, 128);
 const QColor kFrameColour(120, 146, 180);
 
@@ -301,7 +297,7 @@ void AnalysisPage::buildEmployeePart()
 
     textLabel(QCoreApplication::translate("AnalysisPage", "5、选择员工"), frame, QRect(6, 50, 80, 20));
     addPicker(6, frame, QRect(88, 49, 182, 22));
-    dCmb[6]->addItem(QCoreApplication::translate("AnalysisPage", kPlaceholder));
+    dCmb[6]->addItem(PickerEntry::shownPlaceholder());
     connect(dCmb[6], &QComboBox::activated, this, [this] { Refresh(); });
 
     textLabel(QCoreApplication::translate("AnalysisPage", "刷新列表 -->"), frame, QRect(88, 80, 118, 21))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -608,7 +604,7 @@ void AnalysisPage::readFinished(const ImportOutcome& outcome)
     switch (outcome.kind) {
     case ImportOutcome::Kind::Empty:
         dCmb[6]->clear();
-        dCmb[6]->addItem(QCoreApplication::translate("AnalysisPage", kPlaceholder));
+        dCmb[6]->addItem(PickerEntry::shownPlaceholder());
         dCmb[6]->setCurrentIndex(0);
         cLV->clear();
         break;
