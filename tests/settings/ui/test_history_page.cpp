@@ -36,6 +36,16 @@ void addRow(RegistrationDutyPage& page, const QString& reason)
     page.AddRegistration();
 }
 
+// Two saves of the month: one row, then a second row added.
+void saveTwoVersions(RegistrationDutyPage& page)
+{
+    page.prepare(kWorkDate);
+    addRow(page, QStringLiteral("外出"));
+    page.SaveRegistrations();
+    addRow(page, QStringLiteral("开会"));
+    page.SaveRegistrations();
+}
+
 int rowsOf(RegistrationDutyPage& page)
 {
     return page.findChild<QTreeWidget*>(QStringLiteral("dLV"))->topLevelItemCount();
@@ -111,11 +121,7 @@ void TestHistoryPage::theDialogListsTheMonthsSavesAndPutsAVersionBack()
     pagetest::ProgramFolder folder;
     pagetest::MessageLog log;
     RegistrationDutyPage page(folder.path());
-    page.prepare(kWorkDate);
-    addRow(page, QStringLiteral("外出"));
-    page.SaveRegistrations();
-    addRow(page, QStringLiteral("开会"));
-    page.SaveRegistrations();
+    saveTwoVersions(page);
     page.SaveDutyRoster();
     folder.writeMonth(QStringLiteral("202405.ydj"), {line("0002", "李四")}); // another month: not listed
 
@@ -146,11 +152,7 @@ void TestHistoryPage::enterInTheListPutsNoVersionBack()
     pagetest::ProgramFolder folder;
     pagetest::MessageLog log;
     RegistrationDutyPage page(folder.path());
-    page.prepare(kWorkDate);
-    addRow(page, QStringLiteral("外出"));
-    page.SaveRegistrations();
-    addRow(page, QStringLiteral("开会"));
-    page.SaveRegistrations();
+    saveTwoVersions(page);
     page.ShowHistory();
     auto* dialog = page.findChild<HistoryDialog*>();
     QVERIFY(dialog);
