@@ -2398,14 +2398,6 @@ It belongs beside the program; please restore it, then save again.</translation>
         <source>程序没有图形环境，无法生成 PDF</source>
         <translation>The program has no graphical environment and cannot make a PDF</translation>
     </message>
-    <message>
-        <source>报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1</source>
-        <translation>The report file name must end in .xlsx, .csv or .pdf: %1</translation>
-    </message>
-    <message>
-        <source>未知的报表格式。</source>
-        <translation>Unknown report format.</translation>
-    </message>
 </context>
 <context>
     <name>ReportSigners</name>
@@ -2420,6 +2412,17 @@ It belongs beside the program; please restore it, then save again.</translation>
     <message>
         <source>姓名最多 %1 个字。</source>
         <translation>A name has at most %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriters</name>
+    <message>
+        <source>报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1</source>
+        <translation>The report file name must end in .xlsx, .csv or .pdf: %1</translation>
+    </message>
+    <message>
+        <source>未知的报表格式。</source>
+        <translation>Unknown report format.</translation>
     </message>
 </context>
 <context>

@@ -2398,14 +2398,6 @@
         <source>程序没有图形环境，无法生成 PDF</source>
         <translation>程式沒有圖形環境，無法生成 PDF</translation>
     </message>
-    <message>
-        <source>报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1</source>
-        <translation>報表檔名須以 .xlsx、.csv 或 .pdf 結尾：%1</translation>
-    </message>
-    <message>
-        <source>未知的报表格式。</source>
-        <translation>未知的報表格式。</translation>
-    </message>
 </context>
 <context>
     <name>ReportSigners</name>
@@ -2420,6 +2412,17 @@
     <message>
         <source>姓名最多 %1 个字。</source>
         <translation>姓名最多 %1 個字。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriters</name>
+    <message>
+        <source>报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1</source>
+        <translation>報表檔名須以 .xlsx、.csv 或 .pdf 結尾：%1</translation>
+    </message>
+    <message>
+        <source>未知的报表格式。</source>
+        <translation>未知的報表格式。</translation>
     </message>
 </context>
 <context>

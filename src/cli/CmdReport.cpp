@@ -85,16 +85,10 @@ bool parse(const QStringList& args, Options& o)
 
 Outcome writeReportFile(const report::Report& made, const QString& path, const QString& exeDir)
 {
-    switch (*report::formatOfPath(path)) {
-    case report::ReportFormat::Xlsx:
-        return report::writeXlsx(made, path);
-    case report::ReportFormat::Csv:
-        return report::writeCsv(made, path);
-    case report::ReportFormat::Pdf:
-        break;
-    }
-    const LoadedPdf& pdf = loadPdfModule(exeDir);
-    return pdf.module ? pdf.module->write(made, path) : Outcome::error(pdf.message());
+    return report::writeReportAs(made, path, [&exeDir](const report::Report& report, const QString& file) {
+        const LoadedPdf& pdf = loadPdfModule(exeDir);
+        return pdf.module ? pdf.module->write(report, file) : Outcome::error(pdf.message());
+    });
 }
 
 int reportCommand(QStringList args, const QString& exeDir)

@@ -2,6 +2,7 @@
 #include "report/ReportPayroll.h"
 #include "report/ReportWriters.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -29,6 +30,22 @@ std::optional<ReportFormat> formatOfPath(const QString& path)
     if (suffix == QLatin1String("pdf"))
         return ReportFormat::Pdf;
     return std::nullopt;
+}
+
+Outcome writeReportAs(const Report& report, const QString& path, const PdfWriter& writePdf)
+{
+    const std::optional<ReportFormat> format = formatOfPath(path);
+    if (!format)
+        return Outcome::error(QCoreApplication::translate("ReportWriters", "报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
+    switch (*format) {
+    case ReportFormat::Xlsx:
+        return writeXlsx(report, path);
+    case ReportFormat::Csv:
+        return writeCsv(report, path);
+    case ReportFormat::Pdf:
+        return writePdf(report, path);
+    }
+    return Outcome::error(QCoreApplication::translate("ReportWriters", "未知的报表格式。"));
 }
 
 QByteArray summaryCsv(const Report& report)

@@ -8,6 +8,7 @@
 #include "base/Outcome.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tarnby::report {
@@ -19,6 +20,11 @@ std::optional<ReportFormat> formatOfPath(const QString& path);
 
 Outcome writeXlsx(const Report& report, const QString& path);
 Outcome writeCsv(const Report& report, const QString& path);
+
+// The report in the format its file name asks for; a .pdf through writePdf,
+// which lives above the core (the window links it, the command line loads it).
+using PdfWriter = std::function<Outcome(const Report& report, const QString& path)>;
+Outcome writeReportAs(const Report& report, const QString& path, const PdfWriter& writePdf);
 
 // The 汇总 table as CSV text: headers, then one line per employee (grouped:
 // and a subtotal per department, the total last), CR LF, without the BOM.

@@ -739,18 +739,7 @@ Outcome writePdf(const Report& report, const QString& path)
 
 Outcome writeReport(const Report& report, const QString& path)
 {
-    const std::optional<ReportFormat> format = formatOfPath(path);
-    if (!format)
-        return Outcome::error(QCoreApplication::translate("ReportPdf", "报表文件名须以 .xlsx、.csv 或 .pdf 结尾：%1").arg(path));
-    switch (*format) {
-    case ReportFormat::Xlsx:
-        return writeXlsx(report, path);
-    case ReportFormat::Csv:
-        return writeCsv(report, path);
-    case ReportFormat::Pdf:
-        return writePdf(report, path);
-    }
-    return Outcome::error(QCoreApplication::translate("ReportPdf", "未知的报表格式。"));
+    return writeReportAs(report, path, &writePdf);
 }
 
 } // namespace tarnby::report
