@@ -43,12 +43,29 @@ const char* const kKeys = QT_TRANSLATE_NOOP("InfoPage",
     "Enter：选定日期或标记休息日；空格：标记或取消休息日<br>"
     "汇总表中 Enter：查看该员工");
 
-// A frameless text that Tab stops at shows that it has the focus (and so
+// A rich text of the page in a frameless area that scrolls it when it is
+// longer than its room; Tab stops there, shows that it has the focus (and so
 // scrolls by the arrow keys) with a frame of the highlight colour.
-void showsFocus(QScrollArea* area)
+QScrollArea* scrollingText(QLabel* text, const QString& name, const QString& accessibleName, QWidget* page)
 {
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = text->font();
+    font.setPixelSize(12);
+    text->setFont(font);
+    auto area = new QScrollArea(page);
+    area->setObjectName(name);
+    area->setAccessibleName(accessibleName);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->viewport()->setAutoFillBackground(false);
+    area->setWidget(text);
+    text->setAutoFillBackground(false);
     area->setStyleSheet(QStringLiteral("QScrollArea { border: 1px solid transparent; }"
                                        "QScrollArea:focus { border-color: palette(highlight); }"));
+    return area;
 }
 
 // The foot of the page is the program folder's line.
@@ -82,25 +99,10 @@ InfoPage::InfoPage(QWidget* parent)
 
     qTxt = new QLabel(QCoreApplication::translate("InfoPage", kAbout), this);
     qTxt->setObjectName(QStringLiteral("qTxt"));
-    qTxt->setTextFormat(Qt::RichText);
-    qTxt->setWordWrap(true);
-    qTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont textFont = qTxt->font();
-    textFont.setPixelSize(12);
-    qTxt->setFont(textFont);
     // The help ends above the program folder's line; a longer text scrolls
     // there rather than running over it.
-    auto scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("qTxtScroll"));
-    scroll->setAccessibleName(DtLab4->text());
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidgetResizable(true);
-    scroll->viewport()->setAutoFillBackground(false);
-    scroll->setWidget(qTxt);
-    qTxt->setAutoFillBackground(false);
-    showsFocus(scroll);
-    scroll->setGeometry(24 + pictureSize.width() + 24, 56, 780 - 24 - pictureSize.width() - 24 - 12,
+    textScroll = scrollingText(qTxt, QStringLiteral("qTxtScroll"), DtLab4->text(), this);
+    textScroll->setGeometry(24 + pictureSize.width() + 24, 56, 780 - 24 - pictureSize.width() - 24 - 12,
                         480 - 56 - kFootHeight - 4);
 
     auto version = new QLabel(QCoreApplication::translate("InfoPage", "Tarnby考勤助手2.0"), this);
@@ -110,27 +112,12 @@ InfoPage::InfoPage(QWidget* parent)
 
     qKeys = new QLabel(QCoreApplication::translate("InfoPage", kKeys), this);
     qKeys->setObjectName(QStringLiteral("qKeys"));
-    qKeys->setTextFormat(Qt::RichText);
-    qKeys->setWordWrap(true);
-    qKeys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont keysFont = qKeys->font();
-    keysFont.setPixelSize(12);
-    qKeys->setFont(keysFont);
     // Under the picture the list has the room that is left; in a language
     // that takes more lines it scrolls, by the keys too, rather than being cut.
-    keysScroll = new QScrollArea(this);
-    keysScroll->setObjectName(QStringLiteral("qKeysScroll"));
-    keysScroll->setAccessibleName(QCoreApplication::translate("InfoPage", "键盘操作"));
-    keysScroll->setFrameShape(QFrame::NoFrame);
-    keysScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    keysScroll->setWidgetResizable(true);
-    keysScroll->viewport()->setAutoFillBackground(false);
-    keysScroll->setWidget(qKeys);
-    qKeys->setAutoFillBackground(false);
-    showsFocus(keysScroll);
+    keysScroll = scrollingText(qKeys, QStringLiteral("qKeysScroll"), QCoreApplication::translate("InfoPage", "键盘操作"), this);
     const int keysTop = version->geometry().bottom() + 6;
     keysScroll->setGeometry(24, keysTop, pictureSize.width(), 480 - kFootHeight - 6 - keysTop);
-    setTabOrder(keysScroll, scroll);
+    setTabOrder(keysScroll, textScroll);
 }
 
 void InfoPage::showProgramFolder(const QString& description)
@@ -173,7 +160,7 @@ void InfoPage::offerLanguages(const QString& programDir)
     cmbLang->setGeometry(right - boxWidth, 18, boxWidth, 24);
     caption->setBuddy(cmbLang);
     setTabOrder(cmbLang, keysScroll);
-    setTabOrder(keysScroll, findChild<QScrollArea*>(QStringLiteral("qTxtScroll")));
+    setTabOrder(keysScroll, textScroll);
     // Each language is named in itself, so that a user who cannot read the
     // current one still finds their own.
     cmbLang->addItem(QCoreApplication::translate("InfoPage", "跟随系统"), QString());

@@ -24,6 +24,7 @@ public:
     QLabel* qHome = nullptr;
     QLabel* qKeys = nullptr; // the list of keys, in keysScroll
     QScrollArea* keysScroll = nullptr;
+    QScrollArea* textScroll = nullptr; // the help text's
 
     // The language of the window, kept in the program folder and used from the
     // next start on.
