@@ -142,20 +142,22 @@ void SheetReader::startCell(const Attributes& attributes)
         if (ec != std::errc() || ptr != end || style_ < 0)
             return fail(QStringLiteral("a cell format that is none: %1").arg(text(*style)));
     }
+    // compared in place, as element names are: a library compare per cell
+    // shows in the import's time
     const std::string_view t = type ? *type : std::string_view("n");
-    if (t == "n")
+    if (isElement(t, "n"))
         type_ = Type::Number;
-    else if (t == "s")
+    else if (isElement(t, "s"))
         type_ = Type::Shared;
-    else if (t == "str")
+    else if (isElement(t, "str"))
         type_ = Type::String;
-    else if (t == "inlineStr")
+    else if (isElement(t, "inlineStr"))
         type_ = Type::Inline;
-    else if (t == "b")
+    else if (isElement(t, "b"))
         type_ = Type::Boolean;
-    else if (t == "e")
+    else if (isElement(t, "e"))
         type_ = Type::Error;
-    else if (t == "d")
+    else if (isElement(t, "d"))
         type_ = Type::Date;
     else
         return fail(QStringLiteral("a cell of unknown type %1").arg(text(t)));
