@@ -1,7 +1,5 @@
 #include "import/CellName.h"
 
-#include "import/Sheet.h"
-
 namespace tarnby {
 
 std::optional<CellPosition> parseCellName(const QString& name)
